@@ -1,0 +1,50 @@
+#pragma once
+// A read-only byte stream over one existing file: the only way the reader touches the disk.
+// Relative names are taken from the program's base directory, not the process's working folder.
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace gr2 {
+
+/// The directory that relative data paths start from (the executable's folder unless set).
+const std::filesystem::path& baseDirectory();
+void setBaseDirectory(const std::filesystem::path& dir);
+
+/// Applies the stored-path rules: "C:\..." and "\\..." stand as they are, a single leading
+/// separator means the base directory's root, anything else is appended to the base directory.
+/// Backslashes become the platform separator.
+std::filesystem::path resolveDataPath(const std::string& name);
+
+class DataStream {
+public:
+    DataStream() = default;
+    DataStream(const DataStream&) = delete;
+    DataStream& operator=(const DataStream&) = delete;
+
+    /// Opens an existing file for reading; false when it cannot be opened (or is a folder).
+    bool open(const std::filesystem::path& path);
+    bool isOpen() const { return m_file != nullptr; }
+    /// Reads up to n bytes; returns how many were read (short at the end of the file).
+    size_t read(void* buffer, size_t n);
+    uint64_t tell() const { return m_position; }
+    uint64_t size() const { return m_size; }
+    uint64_t remaining() const { return m_position < m_size ? m_size - m_position : 0; }
+    /// Moves by a signed distance; returns the new absolute position. A move before the start
+    /// stays where it is; a move past the end is allowed, as with a file, and reads then fail.
+    uint64_t seek(int64_t distance);
+    void close();
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, FileCloser> m_file;
+    uint64_t m_position = 0;
+    uint64_t m_size = 0;
+};
+
+} // namespace gr2

@@ -1,0 +1,150 @@
+#include "worlddata/RecordLayout.h"
+
+#include <algorithm>
+
+namespace gr2 {
+
+const FieldDef* RecordLayout::find(std::string_view fieldName) const
+{
+    for (const FieldDef& f : fields)
+        if (f.name == fieldName)
+            return &f;
+    return nullptr;
+}
+
+size_t RecordLayout::flagCount() const
+{
+    size_t n = 0;
+    for (const FieldDef& f : fields)
+        n += f.count;
+    return n;
+}
+
+size_t RecordLayout::flagIndex(const FieldDef& field, size_t element) const
+{
+    size_t n = 0;
+    for (const FieldDef& f : fields) {
+        if (&f == &field)
+            return n + element;
+        n += f.count;
+    }
+    return n;
+}
+
+namespace {
+
+bool fits(size_t recordSize, const FieldDef& field, size_t element, size_t width)
+{
+    if (element >= field.count)
+        return false;
+    size_t at = field.elementOffset(element);
+    return at + width <= recordSize;
+}
+
+} // namespace
+
+int64_t getIntField(std::span<const uint8_t> record, const FieldDef& field, size_t element)
+{
+    if (!fits(record.size(), field, element, field.width))
+        return 0;
+    const uint8_t* p = record.data() + field.elementOffset(element);
+    bool isSigned = field.kind == FieldKind::Int || field.kind == FieldKind::Real;
+    switch (field.width) {
+    case 1:
+        return isSigned ? int64_t(int8_t(p[0])) : int64_t(p[0]);
+    case 2:
+        return isSigned ? int64_t(loadI16(p)) : int64_t(loadU16(p));
+    case 4:
+        return isSigned ? int64_t(loadI32(p)) : int64_t(loadU32(p));
+    default:
+        return 0;
+    }
+}
+
+void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value, size_t element)
+{
+    if (!fits(record.size(), field, element, field.width))
+        return;
+    uint8_t* p = record.data() + field.elementOffset(element);
+    switch (field.width) {
+    case 1:
+        p[0] = uint8_t(value);
+        break;
+    case 2:
+        storeU16(p, uint16_t(value));
+        break;
+    case 4:
+        storeU32(p, uint32_t(value));
+        break;
+    default:
+        break;
+    }
+}
+
+double getRealField(std::span<const uint8_t> record, const FieldDef& field, size_t element)
+{
+    if (!fits(record.size(), field, element, 4))
+        return 0.0;
+    return fromFixed12(loadI32(record.data() + field.elementOffset(element)));
+}
+
+void setRealField(std::span<uint8_t> record, const FieldDef& field, double value, size_t element)
+{
+    if (!fits(record.size(), field, element, 4))
+        return;
+    storeU32(record.data() + field.elementOffset(element), uint32_t(toFixed12(value)));
+}
+
+std::string getTextField(std::span<const uint8_t> record, const FieldDef& field, size_t element)
+{
+    size_t width = field.kind == FieldKind::ArtResource ? 64 : field.width;
+    if (!fits(record.size(), field, element, width))
+        return {};
+    return loadText(record.data() + field.elementOffset(element), width);
+}
+
+void setTextField(std::span<uint8_t> record, const FieldDef& field, std::string_view text, size_t element)
+{
+    size_t width = field.kind == FieldKind::ArtResource ? 64 : field.width;
+    if (!fits(record.size(), field, element, width))
+        return;
+    storeText(record.data() + field.elementOffset(element), width, text);
+}
+
+std::u16string getText16Field(std::span<const uint8_t> record, const FieldDef& field)
+{
+    if (!fits(record.size(), field, 0, field.width))
+        return {};
+    return loadText16(record.data() + field.offset, field.width / 2);
+}
+
+void setText16Field(std::span<uint8_t> record, const FieldDef& field, std::u16string_view text)
+{
+    if (!fits(record.size(), field, 0, field.width))
+        return;
+    storeText16(record.data() + field.offset, field.width / 2, text);
+}
+
+void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record, std::span<uint8_t> base)
+{
+    std::span<const uint8_t> src = record.bytes();
+    size_t flag = 0;
+    for (const FieldDef& f : layout.fields) {
+        for (size_t e = 0; e < f.count; ++e, ++flag) {
+            if (!record.present(flag))
+                continue;
+            size_t at = f.elementOffset(e);
+            if (at + f.width > src.size() || at + f.width > base.size())
+                continue;
+            if (f.kind == FieldKind::Flags && f.width == 4) {
+                storeU32(base.data() + at, loadU32(base.data() + at) | loadU32(src.data() + at));
+            } else {
+                std::copy_n(src.data() + at, f.width, base.data() + at);
+            }
+            if (f.kind == FieldKind::Text && f.width > 0)
+                base[at + f.width - 1] = 0; // the reader forces a text field's last byte to NUL
+        }
+    }
+}
+
+} // namespace gr2

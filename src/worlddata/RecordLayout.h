@@ -1,0 +1,102 @@
+#pragma once
+// Record layouts as data: each stored record is described once by a table of fields, and reading,
+// writing, presence flags, the stats codes, the editors and the JSON dump all work from it.
+
+#include "worlddata/ByteOrder.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gr2 {
+
+enum class FieldKind : uint8_t {
+    UInt,        ///< unsigned little-endian integer of 1, 2 or 4 bytes
+    Int,         ///< signed little-endian integer of 1, 2 or 4 bytes
+    Real,        ///< signed 32-bit 20.12 fixed point, a double in memory
+    Flags,       ///< u32 bit set; merged by OR when read
+    Text,        ///< 8-bit NUL-padded text of `width` bytes
+    Text16,      ///< UTF-16 NUL-padded text of `width` bytes
+    ArtResource, ///< 84-byte graphic descriptor: 64-byte name, 20 bytes carried unchanged
+    Light,       ///< 24-byte light descriptor
+    Raw,         ///< bytes carried as they are
+};
+
+struct FieldDef {
+    std::string_view name; ///< stable key for dumps, editors and import codes
+    uint32_t offset = 0;
+    uint16_t width = 0; ///< bytes of one element
+    FieldKind kind = FieldKind::Raw;
+    uint16_t count = 1; ///< elements of an array field, each with its own presence flag
+
+    uint32_t end() const { return offset + uint32_t(width) * count; }
+    uint32_t elementOffset(size_t index) const { return offset + uint32_t(width * index); }
+};
+
+struct RecordLayout {
+    std::string_view name;
+    uint32_t size = 0;
+    std::span<const FieldDef> fields;
+
+    const FieldDef* find(std::string_view fieldName) const;
+    /// Presence flags are numbered field by field, one per array element.
+    size_t flagCount() const;
+    size_t flagIndex(const FieldDef& field, size_t element = 0) const;
+};
+
+/// A record in the current layout with one presence flag per field element, as the reader hands
+/// it to a sink. The reader sets every flag; a sink applies a field only when its flag is set.
+class FlaggedRecord {
+public:
+    explicit FlaggedRecord(std::span<const uint8_t> bytes, uint32_t storedSize = 0)
+        : m_bytes(bytes), m_storedSize(storedSize ? storedSize : uint32_t(bytes.size()))
+    {
+    }
+
+    std::span<const uint8_t> bytes() const { return m_bytes; }
+    size_t size() const { return m_bytes.size(); }
+    /// The size the file held, which may differ from the current size for older layouts.
+    uint32_t storedSize() const { return m_storedSize; }
+
+    bool present(size_t flagIndex) const
+    {
+        return m_absent.empty() || flagIndex >= m_absent.size() || !m_absent[flagIndex];
+    }
+    bool present(const RecordLayout& layout, const FieldDef& field, size_t element = 0) const
+    {
+        return present(layout.flagIndex(field, element));
+    }
+    /// Clears a field's flag; used where a record is built from a partial source.
+    void markAbsent(size_t flagIndex)
+    {
+        if (m_absent.size() <= flagIndex)
+            m_absent.resize(flagIndex + 1, false);
+        m_absent[flagIndex] = true;
+    }
+
+private:
+    std::span<const uint8_t> m_bytes;
+    uint32_t m_storedSize;
+    std::vector<bool> m_absent;
+};
+
+// Field access on a record's bytes through its field definition. Out-of-range fields read as
+// zero and are not written, so a wrong table can never touch memory outside the record.
+int64_t getIntField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0);
+void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value, size_t element = 0);
+double getRealField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0);
+void setRealField(std::span<uint8_t> record, const FieldDef& field, double value, size_t element = 0);
+/// Text and art-resource names (the first 64 bytes of an ArtResource).
+std::string getTextField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0);
+void setTextField(std::span<uint8_t> record, const FieldDef& field, std::string_view text, size_t element = 0);
+std::u16string getText16Field(std::span<const uint8_t> record, const FieldDef& field);
+void setText16Field(std::span<uint8_t> record, const FieldDef& field, std::u16string_view text);
+
+/// The record bytes of a flagged record laid over a zeroed current-size buffer: every field whose
+/// flag is set is copied, others stay as `base` has them (flags words are OR-merged into base).
+void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record, std::span<uint8_t> base);
+
+} // namespace gr2
