@@ -1,0 +1,19 @@
+#include "ui/MainWindow.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace gr2 {
+namespace {
+
+TEST(MainWindowTest, OpensAndClosesCleanly)
+{
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
+}
+
+} // namespace
+} // namespace gr2
