@@ -1,0 +1,87 @@
+#include "ui/QtPrompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace gr2 {
+
+namespace {
+
+QMessageBox::Icon toQt(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::None: return QMessageBox::NoIcon;
+    case Prompter::Icon::Information: return QMessageBox::Information;
+    case Prompter::Icon::Exclamation: return QMessageBox::Warning;
+    case Prompter::Icon::Question: return QMessageBox::Question;
+    case Prompter::Icon::Stop: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString fromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
+} // namespace
+
+void QtPrompter::message(const std::string& text, Icon icon)
+{
+    QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), fromLatin1(text), QMessageBox::Ok,
+                    m_owner);
+    box.exec();
+}
+
+Prompter::Answer QtPrompter::ask(const std::string& text, Buttons buttons, Icon icon)
+{
+    QMessageBox::StandardButtons qtButtons;
+    switch (buttons) {
+    case Buttons::Ok: qtButtons = QMessageBox::Ok; break;
+    case Buttons::OkCancel: qtButtons = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case Buttons::YesNo: qtButtons = QMessageBox::Yes | QMessageBox::No; break;
+    case Buttons::YesNoCancel: qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    }
+    QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), fromLatin1(text), qtButtons, m_owner);
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return cautiousAnswer(buttons);
+    }
+}
+
+QString QtPrompter::filterText(const FileDialogSpec& spec)
+{
+    QStringList parts;
+    for (const std::string& f : spec.filters)
+        parts << QString::fromStdString(f);
+    return parts.join(QStringLiteral(";;"));
+}
+
+std::optional<std::filesystem::path> QtPrompter::chooseSavePath(const FileDialogSpec& spec)
+{
+    QFileDialog dialog(m_owner, QString::fromStdString(spec.title), QString::fromStdString(spec.initialPath.string()),
+                       filterText(spec));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!spec.defaultExtension.empty())
+        dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().first().toStdString());
+}
+
+std::vector<std::filesystem::path> QtPrompter::chooseOpenPaths(const FileDialogSpec& spec)
+{
+    QFileDialog dialog(m_owner, QString::fromStdString(spec.title), QString::fromStdString(spec.initialPath.string()),
+                       filterText(spec));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(spec.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    std::vector<std::filesystem::path> paths;
+    if (dialog.exec() == QDialog::Accepted)
+        for (const QString& f : dialog.selectedFiles())
+            paths.emplace_back(f.toStdString());
+    return paths;
+}
+
+} // namespace gr2
