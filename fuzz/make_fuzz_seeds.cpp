@@ -1,6 +1,7 @@
 // Writes the seed corpus of the fuzz targets: small world-data files made by our own writers,
 // one per section kind and record-size rule, into the folder given as the first argument.
 
+#include "app/PngFile.h"
 #include "worlddata/AtomicFile.h"
 #include "worlddata/SectionWriter.h"
 
@@ -85,5 +86,11 @@ int main(int argc, char** argv)
     w.raw(pattern(20, 7));
     w.endSection();
     save("unknown.vwd", unknown);
+    std::filesystem::create_directories(dir / "png_colours");
+    RgbImage colours(37, 1);
+    for (int i = 0; i < 37; ++i)
+        colours.at(i, 0) = uint32_t(i) * 0x030507u;
+    writePng(dir / "png_colours" / "MapColours.png", colours);
+    writePng(dir / "png_colours" / "square.png", RgbImage(8, 8, 0x336699));
     return 0;
 }
