@@ -1,6 +1,6 @@
 // gr2edit: the level editor's GUI entry point.
 
-#include "ui/MainWindow.h"
+#include "ui/CMainFrame.h"
 #include "worlddata/DataStream.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     if (parser.isSet(rootOption))
         gr2::setBaseDirectory(parser.value(rootOption).toStdString());
 
-    gr2::MainWindow window;
+    gr2::CMainFrame window;
     window.show();
     return app.exec();
 }

@@ -1,4 +1,4 @@
-#include "ui/MainWindow.h"
+#include "ui/CMainFrame.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -6,9 +6,9 @@
 namespace gr2 {
 namespace {
 
-TEST(MainWindowTest, OpensAndClosesCleanly)
+TEST(CMainFrameTest, OpensAndClosesCleanly)
 {
-    MainWindow window;
+    CMainFrame window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(window.close());
