@@ -1,0 +1,26 @@
+#pragma once
+// A creature spell type (a spell a creature casts). Its icon index is the "#N" number in the name of
+// its ArtResource at 32, and the shot it fires is its linked type.
+
+#include "typedb/CTypeRecord.h"
+
+namespace gr2 {
+
+class CCreatureSpellType : public CTypeRecord {
+public:
+    static constexpr TypeFamily kFamily = TypeFamily::CreatureSpell;
+    static const RecordLayout& fileLayout();
+
+    CCreatureSpellType() : CTypeRecord(kFamily) {}
+
+    int iconIndex() const override { return iconFromHashName("iconResource"); }
+    void setIconIndex(int index) override { setIconInHashName("iconResource", index); }
+    uint8_t linkedTypeId() const override { return uint8_t(intValue("shotType")); }
+    void setLinkedTypeId(uint8_t id) override { setIntValue("shotType", id); }
+    std::optional<TypeFamily> linkedFamily() const override { return TypeFamily::Shot; }
+
+protected:
+    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CCreatureSpellType>(*this); }
+};
+
+} // namespace gr2
