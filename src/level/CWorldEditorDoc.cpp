@@ -13,6 +13,12 @@ CWorldEditorDoc::CWorldEditorDoc(const LevelTypes& types) : m_types(types) {}
 
 CWorldEditorDoc::~CWorldEditorDoc() = default;
 
+void CWorldEditorDoc::adoptScript(std::unique_ptr<ScriptHooks> script)
+{
+    m_script = std::move(script);
+    m_hooks = m_script.get();
+}
+
 // --- observers -----------------------------------------------------------------------------------
 
 void CWorldEditorDoc::addObserver(DocumentObserver* observer)
@@ -102,6 +108,8 @@ void CWorldEditorDoc::SetTitle(const std::string& title)
 
 void CWorldEditorDoc::resetContent()
 {
+    if (m_hooks)
+        m_hooks->levelCleared();
     m_pickingForAction = 0;
     m_picked.clear();
     m_newParty.reset();

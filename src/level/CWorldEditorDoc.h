@@ -69,6 +69,8 @@ public:
     void addObserver(DocumentObserver* observer);
     void removeObserver(DocumentObserver* observer);
     void setScriptHooks(ScriptHooks* hooks) { m_hooks = hooks; }
+    /// Gives the document its script model to own and installs it as the hooks.
+    void adoptScript(std::unique_ptr<ScriptHooks> script);
     ScriptHooks* scriptHooks() const { return m_hooks; }
 
     // --- document state -----------------------------------------------------------------------
@@ -270,6 +272,9 @@ public:
     void notifyTilesChanged(const TileRect& rect);
     void notifyObjectChanged(CLevelObject& object);
     void notifyWaypointsChanged();
+    /// For the script model: a trigger or action joined the level or is about to leave it.
+    void notifyObjectAdded(CLevelObject& object) { notifyAdded(object); }
+    void notifyObjectRemoved(CLevelObject& object) { notifyRemoved(object); }
 
 private:
     size_t index(TilePoint p) const { return size_t(p.y) * m_width + size_t(p.x); }
@@ -326,6 +331,8 @@ private:
     std::vector<CCreature*> m_picked;
     std::unique_ptr<CHeroParty> m_newParty;
     CHeroParty* m_partyGettingMembers = nullptr;
+    // Last, so it is destroyed first, while the level it refers to is still whole.
+    std::unique_ptr<ScriptHooks> m_script;
 };
 
 } // namespace gr2

@@ -33,6 +33,10 @@ public:
     /// (setSourceAction). Returns false when no action could be made; the creatures are then
     /// deleted by the document.
     virtual bool createCreatureActions(int16_t actionId, std::span<CCreature* const> creatures) = 0;
+
+    /// The level is being emptied (new level, level opened): every trigger and action goes, and
+    /// nothing the script held of the level's objects may be used any more.
+    virtual void levelCleared() {}
 };
 
 } // namespace gr2

@@ -1,0 +1,82 @@
+#pragma once
+// The application's game data and global commands, without a window: the root directory, the type
+// database loaded from the type files beside the program, the global variables and camera modes,
+// Save Game Data and Reset To GR2 Defaults. The GUI and the command-line tool both drive it.
+
+#include "app/Prompter.h"
+#include "app/ReservedNames.h"
+#include "typedb/CTypeDatabase.h"
+#include "worlddata/ByteOrder.h"
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+namespace gr2 {
+
+class EditorApp {
+public:
+    /// The twelve global files are "<base name>.vwd" in the root directory.
+    static constexpr const char* kVariablesFileName = "GlobalVariables.vwd";
+    static constexpr const char* kDataSubdirectory = "Data\\Editor\\";
+    static constexpr const char* kGraphicsSubdirectory = "Graphics\\";
+    static constexpr const char* kMapsSubdirectory = "Maps\\";
+    static constexpr const char* kWorldFileExtension = ".vwd";
+
+    EditorApp(std::filesystem::path rootDirectory, Prompter& prompter);
+    EditorApp(const EditorApp&) = delete;
+    EditorApp& operator=(const EditorApp&) = delete;
+
+    const std::filesystem::path& rootDirectory() const { return m_root; }
+    Prompter& prompter() { return m_prompter; }
+    CTypeDatabase& types() { return m_types; }
+    const CTypeDatabase& types() const { return m_types; }
+    const ReservedLevelNames& reservedLevelNames() const { return m_reservedLevelNames; }
+
+    /// Start-up without a window, in order: the type files, the terrain-to-room table, the default
+    /// availability lists, the variable values, the variables file with its camera modes, and the
+    /// 18 default camera modes when the file brought none. The reserved level names are read too.
+    void loadGlobalData();
+
+    /// Reads every "*.vwd" file of the root directory whose first section is a type section into
+    /// its family's table (files in name order), then marks the terrains named as room floors.
+    void LoadTypeFiles();
+    /// Reads "GlobalVariables.vwd" (with its camera modes when asked); true when it was read.
+    bool LoadGlobalVariables(bool withCameraModes);
+    /// Writes "GlobalVariables.vwd" and the eleven type files; a file that cannot be written is
+    /// reported and the others are still written. True when every file was written.
+    bool SaveGameData();
+    /// The eleven type sections in save order, as a level's copy of the global data carries them.
+    void WriteAllTypeSections(Bytes& out, const DateStamp& saved) const;
+    /// Deletes every record of the eleven type tables.
+    void ClearTypeTables();
+    /// Asks first; on Yes reloads all global data from the root directory. True when it reset.
+    bool ResetToGR2Defaults();
+
+    /// Rebuilds what is derived from the type tables (the terrain-to-room table and the default
+    /// availability lists, keeping the states of types still there) and tells the listeners;
+    /// called after a type editor or the stats import changed the tables.
+    void typeTablesChanged();
+    /// One byte per terrain type in table order: the room a room-floor terrain belongs to.
+    const std::vector<uint8_t>& terrainToRoom() const { return m_terrainToRoom; }
+
+    /// Why the global data changed: views rebuild their icon tables for every reason; open levels
+    /// take the new variable values after a reset.
+    enum class Change { Loaded, Reset, Edited };
+    void addGlobalDataListener(std::function<void(Change)> listener) { m_listeners.push_back(std::move(listener)); }
+
+    /// The question of Reset To GR2 Defaults, exactly as the user sees it.
+    static const char* const kResetQuestion;
+
+private:
+    std::filesystem::path m_root;
+    Prompter& m_prompter;
+    CTypeDatabase m_types;
+    ReservedLevelNames m_reservedLevelNames;
+    std::vector<uint8_t> m_terrainToRoom;
+    std::vector<std::function<void(Change)>> m_listeners;
+
+    void notify(Change change);
+};
+
+} // namespace gr2

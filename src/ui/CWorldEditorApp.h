@@ -1,0 +1,62 @@
+#pragma once
+// The GUI application object: starts the editor (settings, root directory, script-tree images,
+// global data, icon sheets, main window), serves the application's own commands and owns the
+// global data for the whole run.
+
+#include "app/EditorApp.h"
+#include "ui/IconSheets.h"
+#include "ui/QtPrompter.h"
+
+#include <QObject>
+#include <QPixmap>
+#include <QStringList>
+
+#include <memory>
+
+namespace gr2 {
+
+class CMainFrame;
+
+class CWorldEditorApp : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRecentFileCount = 6;
+    /// The script-tree images in the order the tree's image list uses them.
+    static constexpr int kTreeImageIds[22] = {192, 193, 165, 173, 177, 179, 195, 194, 197, 196, 199,
+                                              198, 181, 183, 202, 200, 203, 204, 205, 206, 191, 186};
+
+    CWorldEditorApp();
+    ~CWorldEditorApp() override;
+
+    /// The start-up sequence. `rootDirectory` is the program's folder unless --root named another.
+    /// False when start-up fails (a missing script-tree image); the program then ends.
+    bool InitInstance(const std::filesystem::path& rootDirectory, bool showWindow = true);
+
+    EditorApp& core() { return *m_core; }
+    const IconSheets& iconSheets() const { return m_iconSheets; }
+    const QList<QPixmap>& treeImages() const { return m_treeImages; }
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    Prompter& prompter() { return m_prompter; }
+
+    QStringList recentFiles() const;
+    void addRecentFile(const QString& path);
+
+public slots:
+    void onOpen();
+    void onSaveGameData();
+    void onResetToDefaults();
+    void onPrintSetup();
+    void onAbout();
+
+private:
+    bool loadTreeImages();
+    void connectCommands();
+
+    QtPrompter m_prompter;
+    std::unique_ptr<EditorApp> m_core;
+    IconSheets m_iconSheets;
+    QList<QPixmap> m_treeImages;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+};
+
+} // namespace gr2

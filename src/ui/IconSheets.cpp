@@ -1,0 +1,107 @@
+#include "ui/IconSheets.h"
+
+#include "typedb/CTypeDatabase.h"
+#include "worlddata/CaseInsensitivePath.h"
+
+namespace gr2 {
+
+namespace {
+
+std::optional<QRect> toRect(const std::optional<IconRect>& r)
+{
+    if (!r)
+        return std::nullopt;
+    return QRect(r->x, r->y, r->width, r->height);
+}
+
+} // namespace
+
+const char* IconSheets::sheetFileName(TypeFamily family)
+{
+    switch (family) {
+    case TypeFamily::Terrain: return "TerrainIcons.bmp";
+    case TypeFamily::Room: return "RoomIcons.bmp";
+    case TypeFamily::Creature: return "CreatureIcons.bmp";
+    case TypeFamily::Door: return "DoorIcons.bmp";
+    case TypeFamily::Trap: return "TrapIcons.bmp";
+    case TypeFamily::Object: return "ObjectIcons.bmp";
+    case TypeFamily::VorlanSpell: return "VorlanSpellIcons.bmp";
+    case TypeFamily::CreatureSpell: return "CreatureSpellIcons.bmp";
+    default: return nullptr;
+    }
+}
+
+std::optional<size_t> IconSheets::slot(TypeFamily family)
+{
+    for (size_t i = 0; i < kFamilies.size(); ++i)
+        if (kFamilies[i] == family)
+            return i;
+    return std::nullopt;
+}
+
+void IconSheets::load(const std::filesystem::path& rootDirectory)
+{
+    for (size_t i = 0; i < kFamilies.size(); ++i) {
+        Sheet& sheet = m_sheets[i];
+        sheet = Sheet{};
+        auto path = findFileIgnoringCase(rootDirectory / "Graphics" / sheetFileName(kFamilies[i]));
+        if (path)
+            sheet.image.load(QString::fromStdString(path->string()), "BMP");
+    }
+}
+
+void IconSheets::rebuildCells(const CTypeDatabase& types)
+{
+    for (size_t i = 0; i < kFamilies.size(); ++i) {
+        const TypeTableBase& table = types.table(kFamilies[i]);
+        const IconSheetGeometry geometry = this->geometry(kFamilies[i]);
+        Sheet& sheet = m_sheets[i];
+        sheet.cells.clear();
+        if (sheet.image.isNull())
+            continue;
+        for (size_t r = 0; r < table.count(); ++r) {
+            const CTypeRecord* record = table.recordAt(r);
+            const int cell = iconCellNumber(kFamilies[i] == TypeFamily::Terrain, uint8_t(record->id()),
+                                            record->iconIndex(), kDefaultIconVariant);
+            sheet.cells.push_back(toRect(geometry.cell(cell)));
+        }
+    }
+}
+
+const QImage& IconSheets::sheet(TypeFamily family) const
+{
+    static const QImage none;
+    auto i = slot(family);
+    return i ? m_sheets[*i].image : none;
+}
+
+IconSheetGeometry IconSheets::geometry(TypeFamily family) const
+{
+    const QImage& image = sheet(family);
+    return IconSheetGeometry{image.width(), image.height()};
+}
+
+std::optional<QRect> IconSheets::cellForTypeId(TypeFamily family, int typeId) const
+{
+    auto i = slot(family);
+    if (!i)
+        return std::nullopt;
+    const auto& cells = m_sheets[*i].cells;
+    auto entry = iconTableEntry(typeId, int(cells.size()));
+    return entry ? cells[size_t(*entry)] : std::nullopt;
+}
+
+std::optional<QRect> IconSheets::cellForType(const CTypeDatabase& types, TypeFamily family, int typeId,
+                                             int variant) const
+{
+    if (family == TypeFamily::Terrain && (typeId == 8 || typeId == 9 || typeId == 32)) {
+        const CTypeRecord* record = types.table(family).findRecordById(uint32_t(typeId));
+        if (!record)
+            return std::nullopt;
+        const int cell = iconCellNumber(true, uint8_t(typeId), record->iconIndex(), variant);
+        return toRect(geometry(family).cell(cell));
+    }
+    return cellForTypeId(family, typeId);
+}
+
+} // namespace gr2
