@@ -1,6 +1,7 @@
 #include "worlddata/RecordLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace gr2 {
 
@@ -48,7 +49,8 @@ int64_t getIntField(std::span<const uint8_t> record, const FieldDef& field, size
     if (!fits(record.size(), field, element, field.width))
         return 0;
     const uint8_t* p = record.data() + field.elementOffset(element);
-    bool isSigned = field.kind == FieldKind::Int || field.kind == FieldKind::Real;
+    bool isSigned = field.kind == FieldKind::Int || field.kind == FieldKind::Real ||
+                    field.kind == FieldKind::Real16x16 || field.kind == FieldKind::PercentReal;
     switch (field.width) {
     case 1:
         return isSigned ? int64_t(int8_t(p[0])) : int64_t(p[0]);
@@ -81,18 +83,56 @@ void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value
     }
 }
 
+namespace {
+
+/// How many stored units make 1.0 in a fixed-point field.
+double fixedScale(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::Real16x16:
+        return 65536.0;
+    case FieldKind::PercentReal:
+        return 40.96;
+    default:
+        return 4096.0;
+    }
+}
+
+int32_t toFixed(double value, double scale, double lo, double hi)
+{
+    double scaled = std::trunc(value * scale);
+    if (!(scaled == scaled))
+        return 0;
+    return int32_t(std::clamp(scaled, lo, hi));
+}
+
+} // namespace
+
 double getRealField(std::span<const uint8_t> record, const FieldDef& field, size_t element)
 {
-    if (!fits(record.size(), field, element, 4))
+    size_t width = field.width == 2 ? 2 : 4;
+    if (!fits(record.size(), field, element, width))
         return 0.0;
-    return fromFixed12(loadI32(record.data() + field.elementOffset(element)));
+    const uint8_t* p = record.data() + field.elementOffset(element);
+    if (width == 2)
+        return double(loadI16(p)) / 4096.0;
+    if (field.kind == FieldKind::Real)
+        return fromFixed12(loadI32(p));
+    return double(loadI32(p)) / fixedScale(field.kind);
 }
 
 void setRealField(std::span<uint8_t> record, const FieldDef& field, double value, size_t element)
 {
-    if (!fits(record.size(), field, element, 4))
+    size_t width = field.width == 2 ? 2 : 4;
+    if (!fits(record.size(), field, element, width))
         return;
-    storeU32(record.data() + field.elementOffset(element), uint32_t(toFixed12(value)));
+    uint8_t* p = record.data() + field.elementOffset(element);
+    if (width == 2)
+        storeU16(p, uint16_t(int16_t(toFixed(value, 4096.0, -32768.0, 32767.0))));
+    else if (field.kind == FieldKind::Real)
+        storeU32(p, uint32_t(toFixed12(value)));
+    else
+        storeU32(p, uint32_t(toFixed(value, fixedScale(field.kind), -2147483648.0, 2147483647.0)));
 }
 
 std::string getTextField(std::span<const uint8_t> record, const FieldDef& field, size_t element)

@@ -16,13 +16,15 @@ namespace gr2 {
 enum class FieldKind : uint8_t {
     UInt,        ///< unsigned little-endian integer of 1, 2 or 4 bytes
     Int,         ///< signed little-endian integer of 1, 2 or 4 bytes
-    Real,        ///< signed 32-bit 20.12 fixed point, a double in memory
+    Real,        ///< signed 20.12 fixed point (a 2-byte field holds 4.12), a double in memory
     Flags,       ///< u32 bit set; merged by OR when read
     Text,        ///< 8-bit NUL-padded text of `width` bytes
     Text16,      ///< UTF-16 NUL-padded text of `width` bytes
     ArtResource, ///< 84-byte graphic descriptor: 64-byte name, 20 bytes carried unchanged
     Light,       ///< 24-byte light descriptor
     Raw,         ///< bytes carried as they are
+    Real16x16,   ///< signed 32-bit 16.16 fixed point, a double in memory
+    PercentReal, ///< signed 32-bit percentage × 40.96 (a 20.12 fraction of 1), a double in memory
 };
 
 struct FieldDef {
