@@ -4,6 +4,7 @@
 // the rules that turn them into the 16-byte records of "GlobalVariables.vwd" and back.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>

@@ -3,6 +3,7 @@
 // "GlobalVariables.vwd". Only its id (the byte at 82) means anything to the editor.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
