@@ -9,7 +9,7 @@ void RgbImage::fillRect(int x, int y, int w, int h, uint32_t colour)
             at(xx, yy) = colour;
 }
 
-Bytes encodeBmp24(const RgbImage& image)
+Bytes encodeBmp24(const RgbImage& image, uint32_t coloursUsed)
 {
     const uint32_t rowBytes = (uint32_t(image.width) * 3 + 3) & ~3u;
     const uint32_t pixelBytes = rowBytes * uint32_t(image.height);
@@ -30,8 +30,8 @@ Bytes encodeBmp24(const RgbImage& image)
     appendU32(out, 0); // image size may be 0 for uncompressed pixels
     appendU32(out, 0);
     appendU32(out, 0);
-    appendU32(out, 16777216);
-    appendU32(out, 16777216);
+    appendU32(out, coloursUsed);
+    appendU32(out, coloursUsed);
     for (int y = image.height - 1; y >= 0; --y) {
         const size_t rowStart = out.size();
         for (int x = 0; x < image.width; ++x) {
@@ -45,9 +45,9 @@ Bytes encodeBmp24(const RgbImage& image)
     return out;
 }
 
-WriteResult writeBmp24(const std::filesystem::path& path, const RgbImage& image)
+WriteResult writeBmp24(const std::filesystem::path& path, const RgbImage& image, uint32_t coloursUsed)
 {
-    return writeFileAtomically(path, encodeBmp24(image));
+    return writeFileAtomically(path, encodeBmp24(image, coloursUsed));
 }
 
 } // namespace gr2

@@ -22,9 +22,10 @@ struct RgbImage {
     void fillRect(int x, int y, int w, int h, uint32_t colour);
 };
 
-/// The file's bytes: 14-byte file header, 40-byte information header (colours used and important
-/// both 16777216), rows bottom to top as blue, green, red, each padded to four bytes.
-Bytes encodeBmp24(const RgbImage& image);
-WriteResult writeBmp24(const std::filesystem::path& path, const RgbImage& image);
+/// The file's bytes: 14-byte file header, 40-byte information header, rows bottom to top as blue,
+/// green, red, each padded to four bytes. The thumbnails the game reads say 16777216 colours used
+/// and important; other pictures leave both 0, as most readers expect of a 24-bit file.
+Bytes encodeBmp24(const RgbImage& image, uint32_t coloursUsed = 0);
+WriteResult writeBmp24(const std::filesystem::path& path, const RgbImage& image, uint32_t coloursUsed = 0);
 
 } // namespace gr2

@@ -9,6 +9,9 @@
 #include <QPrinter>
 #include <QSettings>
 
+// The resources of a static library are registered by name, outside any namespace.
+static void initResources() { Q_INIT_RESOURCE(gr2edit); }
+
 namespace gr2 {
 
 namespace {
@@ -28,7 +31,7 @@ CWorldEditorApp::~CWorldEditorApp()
 
 bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, bool showWindow)
 {
-    Q_INIT_RESOURCE(gr2edit);
+    initResources();
     if (!loadTreeImages())
         return false;
     m_core = std::make_unique<EditorApp>(rootDirectory, m_prompter);

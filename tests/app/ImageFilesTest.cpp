@@ -11,7 +11,7 @@ TEST(ImageFilesTest, BmpHeaderAndBottomUpPaddedRows)
     RgbImage image(3, 2);
     image.at(0, 0) = 0x112233; // top left
     image.at(2, 1) = 0xAABBCC; // bottom right
-    Bytes bmp = encodeBmp24(image);
+    Bytes bmp = encodeBmp24(image, 16777216);
     const uint32_t rowBytes = 12; // 9 bytes padded to 12
     ASSERT_EQ(bmp.size(), 54u + rowBytes * 2);
     EXPECT_EQ(bmp[0], 'B');

@@ -2,11 +2,26 @@
 
 #include "ConsolePrompter.h"
 #include "DumpCommand.h"
+#include "SampleData.h"
+#include "app/EditorApp.h"
+#include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+
+namespace {
+
+/// Start-up loading of the global data from the root, as the editor does it without a window.
+std::unique_ptr<gr2::EditorApp> startEditor(gr2::Prompter& prompter)
+{
+    auto app = std::make_unique<gr2::EditorApp>(gr2::baseDirectory(), prompter);
+    app->loadGlobalData();
+    return app;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -25,6 +40,15 @@ int main(int argc, char** argv)
     CLI::App* dump = app.add_subcommand("dump", "Print any world-data file as JSON");
     dump->add_option("FILE", dumpFile, "World-data file")->required();
 
+    std::string sampleDir;
+    bool ifMissing = false;
+    CLI::App* sample = app.add_subcommand("sample-data", "Write the bundled sample data set into DIR");
+    sample->add_option("DIR", sampleDir, "Folder to write into (created when missing)")->required();
+    sample->add_flag("--if-missing", ifMissing, "Do nothing when DIR already holds type data");
+
+    CLI::App* saveGameData =
+        app.add_subcommand("save-game-data", "Load the global data from the root and save it back");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -33,12 +57,24 @@ int main(int argc, char** argv)
     }
 
     if (!root.empty())
-        gr2::setBaseDirectory(root);
+        gr2::setBaseDirectory(std::filesystem::absolute(root));
     gr2::ConsolePrompter prompter(std::cerr, yes  ? gr2::ConsolePrompter::Policy::Yes
                                              : no ? gr2::ConsolePrompter::Policy::No
                                                   : gr2::ConsolePrompter::Policy::Cautious);
 
     if (*dump)
         return gr2::runDump(dumpFile, std::cout, prompter) ? 0 : 1;
+    if (*sample) {
+        if (ifMissing && gr2::findFileIgnoringCase(std::filesystem::path(sampleDir) / "Terrain.vwd"))
+            return 0;
+        const auto failed = gr2::writeSampleData(sampleDir);
+        for (const std::string& path : failed)
+            prompter.message("Failed to write \"" + path + "\"", gr2::Prompter::Icon::Exclamation);
+        return failed.empty() ? 0 : 1;
+    }
+    if (*saveGameData) {
+        auto editor = startEditor(prompter);
+        return editor->SaveGameData() ? 0 : 1;
+    }
     return 2;
 }
