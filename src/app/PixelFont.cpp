@@ -1,4 +1,4 @@
-#include "PixelFont.h"
+#include "app/PixelFont.h"
 
 #include <cctype>
 

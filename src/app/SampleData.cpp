@@ -1,6 +1,6 @@
-#include "SampleData.h"
+#include "app/SampleData.h"
 
-#include "PixelFont.h"
+#include "app/PixelFont.h"
 #include "app/BmpFile.h"
 #include "app/IconCells.h"
 #include "app/EditorApp.h"

@@ -2,7 +2,7 @@
 
 #include "ConsolePrompter.h"
 #include "DumpCommand.h"
-#include "SampleData.h"
+#include "app/SampleData.h"
 #include "app/EditorApp.h"
 #include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
