@@ -1,6 +1,8 @@
 #include "DumpCommand.h"
 
 #include "app/Prompter.h"
+#include "typedb/CGlobalVariables.h"
+#include "typedb/TypeFamily.h"
 #include "worlddata/SectionIds.h"
 #include "worlddata/SectionReader.h"
 
@@ -12,7 +14,8 @@ namespace gr2 {
 
 namespace {
 
-using nlohmann::json;
+// Insertion order, so records list their fields in file order.
+using json = nlohmann::ordered_json;
 
 std::string hex(std::span<const uint8_t> bytes)
 {
@@ -49,6 +52,113 @@ json rawRecord(const FlaggedRecord& record)
     return j;
 }
 
+std::string utf8(std::u16string_view text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        uint32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+/// 8-bit text is shown as Latin-1, so any stored byte comes out as valid UTF-8.
+std::string latin1(std::string_view text)
+{
+    std::u16string wide(text.begin(), text.end());
+    for (size_t i = 0; i < text.size(); ++i)
+        wide[i] = char16_t(uint8_t(text[i]));
+    return utf8(wide);
+}
+
+/// One element of a field, shown by its kind.
+json fieldElementJson(std::span<const uint8_t> record, const FieldDef& f, size_t element)
+{
+    size_t at = f.elementOffset(element);
+    if (at + f.width > record.size())
+        return nullptr;
+    const uint8_t* p = record.data() + at;
+    switch (f.kind) {
+    case FieldKind::UInt:
+    case FieldKind::Int:
+    case FieldKind::Flags:
+        return getIntField(record, f, element);
+    case FieldKind::Real:
+    case FieldKind::Real16x16:
+    case FieldKind::PercentReal:
+        return getRealField(record, f, element);
+    case FieldKind::Text:
+        return latin1(getTextField(record, f, element));
+    case FieldKind::Text16:
+        return utf8(getText16Field(record, f));
+    case FieldKind::ArtResource:
+        return json{{"name", latin1(getTextField(record, f, element))},
+                    {"data", hex(std::span<const uint8_t>(p + 64, f.width - 64))}};
+    case FieldKind::Light:
+        if (f.width < 24)
+            break;
+        return json{{"x", fromFixed12(loadI32(p))}, {"y", fromFixed12(loadI32(p + 4))},
+                    {"z", fromFixed12(loadI32(p + 8))}, {"radius", fromFixed12(loadI32(p + 12))},
+                    {"flags", loadU32(p + 16)}, {"red", p[20]}, {"green", p[21]}, {"blue", p[22]}};
+    case FieldKind::Raw:
+        break;
+    }
+    return hex(std::span<const uint8_t>(p, f.width));
+}
+
+/// A record shown through its field table: every field by name, arrays as arrays.
+json namedRecord(const RecordLayout& layout, const FlaggedRecord& record)
+{
+    json fields = json::object();
+    for (const FieldDef& f : layout.fields) {
+        if (f.count == 1) {
+            fields[std::string(f.name)] = fieldElementJson(record.bytes(), f, 0);
+            continue;
+        }
+        json values = json::array();
+        for (size_t e = 0; e < f.count; ++e)
+            values.push_back(fieldElementJson(record.bytes(), f, e));
+        fields[std::string(f.name)] = std::move(values);
+    }
+    json j{{"size", record.size()}, {"fields", std::move(fields)}};
+    if (record.storedSize() != record.size())
+        j["storedSize"] = record.storedSize();
+    return j;
+}
+
+/// A variable record with the variable's name and, for a plain value, the value itself.
+json variableRecord(const FlaggedRecord& record)
+{
+    std::span<const uint8_t> b = record.bytes();
+    if (b.size() < RecordSize::Variable)
+        return rawRecord(record);
+    uint32_t id = loadU32(b.data());
+    json j{{"id", id}, {"name", utf8(CGlobalVariables::name(id))}};
+    if (CGlobalVariables::isOverridable(id))
+        j["value"] = CGlobalVariables::isRealVariable(id) ? json(fromFixed12(loadI32(b.data() + 4)))
+                                                         : json(loadI32(b.data() + 4));
+    j["values"] = json::array({loadU32(b.data() + 4), loadU32(b.data() + 8), loadU32(b.data() + 12)});
+    return j;
+}
+
 /// Collects every section of a file into a JSON array while the reader walks it.
 class DumpSink {
 public:
@@ -61,8 +171,15 @@ public:
                 open(id)["info"] = infoJson(info);
                 return true;
             };
-            e.record = [this](const FlaggedRecord& r) {
-                current()["records"].push_back(rawRecord(r));
+            e.record = [this, id](const FlaggedRecord& r) {
+                json record;
+                if (std::optional<TypeFamily> family = familyOfSection(uint32_t(id)))
+                    record = namedRecord(layoutOf(*family), r);
+                else if (id == SectionId::Variable)
+                    record = variableRecord(r);
+                else
+                    record = rawRecord(r);
+                current()["records"].push_back(std::move(record));
                 return true;
             };
             return e;
