@@ -107,7 +107,10 @@ struct ActionParameters {
     std::array<uint8_t, 4> a{}; ///< word 1, a[0] least significant
     uint32_t b = 0;             ///< word 2
 
-    uint32_t word() const { return uint32_t(a[0]) | uint32_t(a[1]) << 8 | uint32_t(a[2]) << 16 | uint32_t(a[3]) << 24; }
+    uint32_t word() const
+    {
+        return uint32_t(a[0]) | uint32_t(a[1]) << 8 | uint32_t(a[2]) << 16 | uint32_t(a[3]) << 24;
+    }
     void setWord(uint32_t w) { a = {uint8_t(w), uint8_t(w >> 8), uint8_t(w >> 16), uint8_t(w >> 24)}; }
     uint16_t bx() const { return uint16_t(b); }
     uint16_t by() const { return uint16_t(b >> 16); }

@@ -42,7 +42,10 @@ LevelScript::~LevelScript()
         m_doc.setScriptHooks(nullptr);
 }
 
-LevelScript* LevelScript::of(const CWorldEditorDoc& doc) { return dynamic_cast<LevelScript*>(doc.scriptHooks()); }
+LevelScript* LevelScript::of(const CWorldEditorDoc& doc)
+{
+    return dynamic_cast<LevelScript*>(doc.scriptHooks());
+}
 
 // --- the arrays ----------------------------------------------------------------------------------
 
@@ -192,7 +195,8 @@ int16_t LevelScript::LinkTrigger(CTrigger& trigger)
         break;
     default:
         if (CLevelObject* owner = trigger.ownerObject())
-            appendToChain([&] { return owner->firstTrigger(); }, [&](int16_t v) { owner->setFirstTrigger(v); }, id);
+            appendToChain([&] { return owner->firstTrigger(); },
+                          [&](int16_t v) { owner->setFirstTrigger(v); }, id);
         break;
     }
     return id;

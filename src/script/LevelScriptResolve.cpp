@@ -384,7 +384,8 @@ void LevelScript::levelReset()
             a->setCreature(nullptr);
     for (size_t pid = 0; pid < m_forcedTrigger.size(); ++pid) {
         CPlayer* p = m_doc.FindPlayer(uint8_t(pid));
-        if (m_forcedTrigger[pid] != 0 && (!p || !p->forcedFirstPerson() || !FindTrigger(m_forcedTrigger[pid])))
+        const int16_t forced = m_forcedTrigger[pid];
+        if (forced != 0 && (!p || !p->forcedFirstPerson() || !FindTrigger(forced)))
             clearForcedRecord(uint8_t(pid));
     }
 }

@@ -10,10 +10,10 @@ namespace gr2 {
 namespace {
 
 constexpr FieldDef kFields[] = {
-    {"a0", 0, 1, FieldKind::UInt},          {"a1", 1, 1, FieldKind::UInt},   {"a2", 2, 1, FieldKind::UInt},
-    {"a3", 3, 1, FieldKind::UInt},          {"b", 4, 4, FieldKind::UInt},    {"id", 8, 2, FieldKind::Int},
-    {"next", 10, 2, FieldKind::Int},        {"reserved", 12, 2, FieldKind::Raw}, {"kind", 14, 1, FieldKind::UInt},
-    {"reserved2", 15, 1, FieldKind::Raw},
+    {"a0", 0, 1, FieldKind::UInt},        {"a1", 1, 1, FieldKind::UInt},   {"a2", 2, 1, FieldKind::UInt},
+    {"a3", 3, 1, FieldKind::UInt},        {"b", 4, 4, FieldKind::UInt},    {"id", 8, 2, FieldKind::Int},
+    {"next", 10, 2, FieldKind::Int},      {"reserved", 12, 2, FieldKind::Raw},
+    {"kind", 14, 1, FieldKind::UInt},     {"reserved2", 15, 1, FieldKind::Raw},
 };
 
 const RecordLayout kLayout{"Trigger Action", RecordSize::TriggerItem, kFields};
@@ -54,7 +54,8 @@ TriggerActionRecord TriggerActionRecord::read(const FlaggedRecord& record)
         stored.a[i] = uint8_t(field(A0 + i));
     stored.b = uint32_t(field(B));
     out.parameters = keptActionParameters(out.kind, stored, RecordDirection::Read);
-    if (out.kind == uint8_t(ActionKind::SetCreatureObjective) && out.parameters.a[1] == CreatureObjective::Null) {
+    const bool objectiveAction = out.kind == uint8_t(ActionKind::SetCreatureObjective);
+    if (objectiveAction && out.parameters.a[1] == CreatureObjective::Null) {
         out.parameters.a[1] = CreatureObjective::KillPlayer;
         out.parameters.a[0] = kDefaultObjectivePlayer;
     }

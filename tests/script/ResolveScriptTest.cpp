@@ -179,6 +179,21 @@ TEST_F(ResolveScriptTest, WalksOverLoopsFinish)
     EXPECT_TRUE(script().actions().empty());
 }
 
+TEST_F(ResolveScriptTest, DeepNestingNeedsNoRecursion)
+{
+    // Each trigger the only child of the one before: as deep as ids allow.
+    constexpr int kDepth = 32767;
+    for (int id = 1; id <= kDepth; ++id)
+        sb.trigger(int16_t(id), 0, int16_t(id < kDepth ? id + 1 : 0));
+    root() = 1;
+    script().ResolveScript();
+    EXPECT_EQ(script().FindTrigger(kDepth)->parentTrigger(), script().FindTrigger(kDepth - 1));
+    EXPECT_TRUE(script().FindTrigger(kDepth)->isPlaced());
+    EXPECT_TRUE(script().DeleteTrigger(1, true));
+    EXPECT_TRUE(script().triggers().empty());
+    EXPECT_EQ(root(), 0);
+}
+
 TEST_F(ResolveScriptTest, CreateCreatureActionsGetAPreviewThatIsNeverOnTheMap)
 {
     CPlayer& p3 = *doc().FindPlayer(3);

@@ -56,7 +56,8 @@ TEST(TriggerSectionTest, SavedScriptReadsBackWithItsStructure)
     RecordSink recordSink;
     sink.bind(recordSink);
     test::ScriptedPrompter prompter;
-    ASSERT_TRUE(ReadSectionFile(dir / "Triggers.vld", recordSink, prompter)) << testing::PrintToString(prompter.texts());
+    ASSERT_TRUE(ReadSectionFile(dir / "Triggers.vld", recordSink, prompter))
+        << testing::PrintToString(prompter.texts());
     LevelScript& loaded = readBack.script();
     loaded.AttachUnownedActions();
 
