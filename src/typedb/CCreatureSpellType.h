@@ -20,7 +20,10 @@ public:
     std::optional<TypeFamily> linkedFamily() const override { return TypeFamily::Shot; }
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CCreatureSpellType>(*this); }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override
+    {
+        return std::make_unique<CCreatureSpellType>(*this);
+    }
 };
 
 } // namespace gr2

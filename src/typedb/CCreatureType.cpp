@@ -307,7 +307,8 @@ void CCreatureType::applyVidadResourceRule(std::span<uint8_t> record)
     const FieldDef& resources = *kLayout.find("animationResources");
     for (int k = 0; k < int(resources.count); ++k) {
         uint8_t* p = record.data() + resources.elementOffset(size_t(k));
-        bool kept = std::find(kVidadKeptResources.begin(), kVidadKeptResources.end(), k) != kVidadKeptResources.end();
+        bool kept = std::find(kVidadKeptResources.begin(), kVidadKeptResources.end(), k) !=
+                    kVidadKeptResources.end();
         if (kept)
             storeU32(p + 64, loadU32(p + 64) | 1u);
         else

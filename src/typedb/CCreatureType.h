@@ -81,7 +81,10 @@ public:
     static void applyVidadResourceRule(std::span<uint8_t> fileRecord);
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CCreatureType>(*this); }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override
+    {
+        return std::make_unique<CCreatureType>(*this);
+    }
     void prepareFileRecord(std::span<uint8_t> out) const override;
 };
 

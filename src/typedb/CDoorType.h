@@ -17,7 +17,10 @@ public:
     bool isGood() const { return hasFlag(7); }
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CDoorType>(*this); }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override
+    {
+        return std::make_unique<CDoorType>(*this);
+    }
 };
 
 } // namespace gr2

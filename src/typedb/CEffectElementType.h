@@ -13,7 +13,10 @@ public:
     CEffectElementType() : CTypeRecord(kFamily) {}
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CEffectElementType>(*this); }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override
+    {
+        return std::make_unique<CEffectElementType>(*this);
+    }
 };
 
 } // namespace gr2

@@ -105,7 +105,8 @@ std::vector<DefaultAvailabilityEntry>& CGlobalVariables::defaultAvailability(Ava
     return m_availability[availabilityIndex(family)];
 }
 
-const std::vector<DefaultAvailabilityEntry>& CGlobalVariables::defaultAvailability(AvailabilityFamily family) const
+const std::vector<DefaultAvailabilityEntry>&
+CGlobalVariables::defaultAvailability(AvailabilityFamily family) const
 {
     return m_availability[availabilityIndex(family)];
 }
@@ -250,10 +251,11 @@ std::vector<VariableRecord> CGlobalVariables::records() const
     auto written = [](int16_t v) { return v == 0 ? kZeroIncreaseWrittenAs : v; };
     for (uint32_t stat = 0; stat < kExperienceStats; ++stat)
         for (uint32_t col = 0; col < kExperienceLevels; ++col)
-            out.push_back({VariableId::ExperienceIncrease, stat, uint32_t(int32_t(written(m_experience[stat][col]))),
-                           col + kFirstExperienceLevel});
+            out.push_back({VariableId::ExperienceIncrease, stat,
+                           uint32_t(int32_t(written(m_experience[stat][col]))), col + kFirstExperienceLevel});
     for (uint32_t stat = 0; stat < kExperienceStats; ++stat)
-        out.push_back({VariableId::FirstPersonIncrease, stat, uint32_t(int32_t(written(m_firstPerson[stat]))), 0});
+        out.push_back(
+            {VariableId::FirstPersonIncrease, stat, uint32_t(int32_t(written(m_firstPerson[stat]))), 0});
     return out;
 }
 

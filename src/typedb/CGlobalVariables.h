@@ -121,7 +121,10 @@ public:
 
     /// Table 0, 1, 2 for ids 61, 62, 63; each value 0 to 15.
     std::array<uint8_t, kFourBitTableSize>& fourBitTable(size_t table) { return m_fourBit.at(table); }
-    const std::array<uint8_t, kFourBitTableSize>& fourBitTable(size_t table) const { return m_fourBit.at(table); }
+    const std::array<uint8_t, kFourBitTableSize>& fourBitTable(size_t table) const
+    {
+        return m_fourBit.at(table);
+    }
 
     /// Experience-level increase (id 65): stat 0-31, column 0-8 for experience levels 2-10.
     int16_t experienceIncrease(size_t stat, size_t column) const;

@@ -17,7 +17,10 @@ public:
     void setIconIndex(int index) override { setIconInHashName("iconResource", index); }
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CObjectType>(*this); }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override
+    {
+        return std::make_unique<CObjectType>(*this);
+    }
 };
 
 } // namespace gr2

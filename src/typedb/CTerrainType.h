@@ -29,7 +29,10 @@ public:
     void markAsRoomFloor();
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CTerrainType>(*this); }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override
+    {
+        return std::make_unique<CTerrainType>(*this);
+    }
 };
 
 } // namespace gr2

@@ -22,7 +22,10 @@ public:
     bool isGood() const { return hasFlag(15); }
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CTrapType>(*this); }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override
+    {
+        return std::make_unique<CTrapType>(*this);
+    }
 };
 
 } // namespace gr2

@@ -49,6 +49,18 @@ int parseHashIconNumber(std::string_view name)
 
 int parseLeadingNumber(std::string_view name) { return boundedNumber(name, 0); }
 
+std::optional<FieldRef> findFieldAt(const RecordLayout& layout, uint32_t offset)
+{
+    for (const FieldDef& f : layout.fields) {
+        if (offset < f.offset || offset >= f.end() || f.width == 0)
+            continue;
+        if ((offset - f.offset) % f.width != 0)
+            return std::nullopt;
+        return FieldRef{&f, (offset - f.offset) / f.width};
+    }
+    return std::nullopt;
+}
+
 CTypeRecord::CTypeRecord(TypeFamily family) : m_family(family), m_bytes(recordSizeOf(family), 0) {}
 
 std::unique_ptr<CTypeRecord> CTypeRecord::create(TypeFamily family)
@@ -84,7 +96,10 @@ std::unique_ptr<CTypeRecord> CTypeRecord::clone() const { return cloneRecord(); 
 
 // --- field access ------------------------------------------------------------------------------
 
-int64_t CTypeRecord::intValue(const FieldDef& f, size_t element) const { return getIntField(m_bytes, f, element); }
+int64_t CTypeRecord::intValue(const FieldDef& f, size_t element) const
+{
+    return getIntField(m_bytes, f, element);
+}
 
 void CTypeRecord::setIntValue(const FieldDef& f, int64_t value, size_t element)
 {

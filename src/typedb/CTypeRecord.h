@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -104,6 +105,15 @@ private:
     TypeFamily m_family;
     Bytes m_bytes;
 };
+
+/// One element of a field, found by where it starts in the record: the editors and the stats codes
+/// name fields by offset.
+struct FieldRef {
+    const FieldDef* field = nullptr;
+    size_t element = 0;
+};
+/// The field element that starts at `offset`; none when no element starts there.
+std::optional<FieldRef> findFieldAt(const RecordLayout& layout, uint32_t offset);
 
 /// The number after the first "#" of a name (0 when there is none or no digit follows it);
 /// kIconIndexOutOfRange when the number does not fit in 16 bits.

@@ -70,7 +70,8 @@ void fillVariableSink(RecordSink& sink, CTypeDatabase& db, bool withCameraModes)
         std::span<const uint8_t> b = record.bytes();
         if (b.size() < RecordSize::Variable)
             return true; // the reader always hands full records; anything else carries nothing
-        VariableRecord r{loadU32(b.data()), loadU32(b.data() + 4), loadU32(b.data() + 8), loadU32(b.data() + 12)};
+        VariableRecord r{loadU32(b.data()), loadU32(b.data() + 4), loadU32(b.data() + 8),
+                         loadU32(b.data() + 12)};
         db.variables().applyRecord(r, [&db](uint8_t family, uint8_t type) {
             return db.typeValueTypeExists(family, type);
         });

@@ -58,7 +58,8 @@ WriteResult writeFamilyFile(const std::filesystem::path& path, const CTypeDataba
     return writeFileAtomically(path, bytes);
 }
 
-WriteResult writeVariablesFile(const std::filesystem::path& path, const CTypeDatabase& db, const DateStamp& saved)
+WriteResult writeVariablesFile(const std::filesystem::path& path, const CTypeDatabase& db,
+                               const DateStamp& saved)
 {
     Bytes bytes;
     appendVariablesFile(bytes, db, saved);

@@ -24,7 +24,10 @@ public:
     bool empty() const { return m_records.empty(); }
 
     /// None when the index is out of range.
-    CTypeRecord* recordAt(size_t index) { return index < m_records.size() ? m_records[index].get() : nullptr; }
+    CTypeRecord* recordAt(size_t index)
+    {
+        return index < m_records.size() ? m_records[index].get() : nullptr;
+    }
     const CTypeRecord* recordAt(size_t index) const
     {
         return index < m_records.size() ? m_records[index].get() : nullptr;

@@ -74,7 +74,7 @@ TEST(DumpTypeFieldsTest, VariablesFilePrintsVariableNamesAndValues)
     std::string out = dumpOf(dir / "GlobalVariables.vwd", status);
     EXPECT_EQ(status, 0);
     for (const char* expected : {"\"name\": \"Entrance Generation Speed (Seconds)\"", "\"value\": 180",
-                                 "\"name\": \"Default Torch Light Radius (Tiles)\",\n          \"value\": 2.5",
+                                 "Radius (Tiles)\",\n          \"value\": 2.5",
                                  "\"name\": \"<Non-Configurable>\"", "\"name\": \"Camera\""})
         EXPECT_NE(out.find(expected), std::string::npos) << expected;
 }

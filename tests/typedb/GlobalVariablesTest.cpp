@@ -131,7 +131,8 @@ TEST_F(GlobalVariablesTest, FileHoldsTheRecordsInTheirFixedOrder)
     // the 193 plain values
     EXPECT_EQ(records[4].id, 3u);
     EXPECT_EQ(records[4 + 2], (VariableRecord{5, uint32_t(-7), 0, 0}));
-    auto real = std::find_if(records.begin(), records.end(), [](const VariableRecord& r) { return r.id == 220; });
+    auto real =
+        std::find_if(records.begin(), records.end(), [](const VariableRecord& r) { return r.id == 220; });
     ASSERT_NE(real, records.end());
     EXPECT_EQ(real->a, 6144u);
     // sacrifice, 4-bit tables, 288 + 32 increase records
@@ -162,7 +163,8 @@ TEST_F(GlobalVariablesTest, ValuesAndTablesComeBackFromTheFile)
     ASSERT_TRUE(readVariables(back, file));
     const CGlobalVariables& r = back.variables();
     EXPECT_EQ(r.values(), v.values());
-    EXPECT_EQ(r.defaultAvailability(AvailabilityFamily::Creatures), v.defaultAvailability(AvailabilityFamily::Creatures));
+    EXPECT_EQ(r.defaultAvailability(AvailabilityFamily::Creatures),
+              v.defaultAvailability(AvailabilityFamily::Creatures));
     EXPECT_EQ(r.typeValueList(), v.typeValueList());
     EXPECT_EQ(r.fourBitTable(1), v.fourBitTable(1));
     EXPECT_EQ(r.fourBitTable(0), (std::array<uint8_t, 14>{}));

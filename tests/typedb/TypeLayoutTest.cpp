@@ -123,6 +123,21 @@ TEST(TypeLayoutTest, CreatureRecordLeavesExactlyTheReservedBytesUnlisted)
         EXPECT_EQ(listed[i], !reserved.count(i)) << "creature byte " << i;
 }
 
+TEST(TypeLayoutTest, FieldsAreFoundByTheOffsetWhereTheyStart)
+{
+    const RecordLayout& room = CRoomType::fileLayout();
+    std::optional<FieldRef> effect = findFieldAt(room, 902);
+    ASSERT_TRUE(effect);
+    EXPECT_EQ(effect->field->name, "effects");
+    EXPECT_EQ(effect->element, 2u);
+    EXPECT_FALSE(findFieldAt(room, 903));  // inside an element
+    EXPECT_FALSE(findFieldAt(room, 879));  // an unlisted byte
+    EXPECT_FALSE(findFieldAt(room, 5000)); // beyond the record
+    std::optional<FieldRef> anger = findFieldAt(CCreatureType::fileLayout(), 3884);
+    ASSERT_TRUE(anger);
+    EXPECT_EQ(anger->field->name, "angerNoPay");
+}
+
 TEST(TypeLayoutTest, SectionIdsAndFileNamesMatchTheirFamilies)
 {
     EXPECT_EQ(familyOfSection(170), TypeFamily::Creature);
