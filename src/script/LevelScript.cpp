@@ -271,7 +271,12 @@ void LevelScript::AttachUnownedActions()
         auto pred = firstPredecessor.find(a->id());
         if (pred == firstPredecessor.end() || pred->second == a.get() || !pred->second->ownerTrigger())
             continue;
-        LinkAction(*a); // finds the same predecessor's owner and appends when the list lacks it
+        // The predecessor's next already names the action, so the owner's list holds its id and
+        // appending would change nothing; skipping the walk keeps a file full of repeated ids from
+        // making this pass quadratic.
+        CTrigger* owner = pred->second->ownerTrigger();
+        a->setOwnerTrigger(owner);
+        a->setOwnerById(owner->ownerId());
     }
 }
 

@@ -128,6 +128,25 @@ TEST_F(LevelScriptTest, LinkActionFindsTheTriggerWhoseListHoldsIt)
     EXPECT_EQ(lost.ownerTrigger(), nullptr);
 }
 
+TEST_F(LevelScriptTest, AttachingActionsReadFromAFile)
+{
+    CTrigger& t1 = sb.trigger(1, 0, 2);
+    CTrigger& t2 = sb.trigger(2, 0, -1);
+    CAction& first = sb.action(-1, -2);
+    CAction& second = sb.action(-2);
+    CAction& orphan = sb.action(-3);
+    CAction& repeated = sb.action(-2); // an id repeated: its owner is its predecessor's
+    t2.setOwnerById(3);
+    script().AttachUnownedActions();
+    EXPECT_EQ(first.ownerTrigger(), &t2) << "the list that holds it, not the list of t1 above it";
+    EXPECT_EQ(second.ownerTrigger(), &t2);
+    EXPECT_EQ(second.ownerId(), 3);
+    EXPECT_EQ(repeated.ownerTrigger(), &t2);
+    EXPECT_EQ(orphan.ownerTrigger(), nullptr);
+    EXPECT_EQ(t1.child(), 2) << "links are kept as read";
+    EXPECT_EQ(sb.chain(t2.child()), (Ids{-1, -2}));
+}
+
 TEST_F(LevelScriptTest, DeletingTriggersOfAPlayersChainRelinksIt)
 {
     CTrigger& first = addTrigger(&player3(), TriggerOwnerKind::Player, 3);
