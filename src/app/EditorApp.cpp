@@ -103,6 +103,8 @@ bool EditorApp::LoadGlobalVariables(bool withCameraModes)
 bool EditorApp::SaveGameData()
 {
     bool allWritten = true;
+    // The records in memory take the same save-time rules the written bytes get.
+    m_types.applySaveRules();
     const DateStamp saved = DateStamp::now();
     const std::filesystem::path variablesPath = m_root / kVariablesFileName;
     WriteResult result = writeVariablesFile(variablesPath, m_types, saved);

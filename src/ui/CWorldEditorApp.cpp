@@ -20,7 +20,7 @@ constexpr const char* kRecentGroup = "Recent File List";
 
 } // namespace
 
-CWorldEditorApp::CWorldEditorApp() = default;
+CWorldEditorApp::CWorldEditorApp(Prompter* prompter) : m_prompterOverride(prompter) {}
 
 CWorldEditorApp::~CWorldEditorApp()
 {
@@ -34,7 +34,7 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     initResources();
     if (!loadTreeImages())
         return false;
-    m_core = std::make_unique<EditorApp>(rootDirectory, m_prompter);
+    m_core = std::make_unique<EditorApp>(rootDirectory, prompter());
     m_iconSheets.load(rootDirectory);
     m_core->addGlobalDataListener([this](EditorApp::Change) { m_iconSheets.rebuildCells(m_core->types()); });
     m_core->loadGlobalData();
@@ -106,7 +106,7 @@ void CWorldEditorApp::onOpen()
 {
     OpenHandlers handlers;
     // The stats import and level documents join here as they become available.
-    runOpenCommand(m_prompter, m_core->rootDirectory(), handlers);
+    runOpenCommand(prompter(), m_core->rootDirectory(), handlers);
 }
 
 void CWorldEditorApp::onSaveGameData() { m_core->SaveGameData(); }

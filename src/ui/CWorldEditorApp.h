@@ -25,7 +25,9 @@ public:
     static constexpr int kTreeImageIds[22] = {192, 193, 165, 173, 177, 179, 195, 194, 197, 196, 199,
                                               198, 181, 183, 202, 200, 203, 204, 205, 206, 191, 186};
 
-    CWorldEditorApp();
+    /// `prompter` replaces the message boxes and file dialogs (tests script them); by default the
+    /// application shows real ones.
+    explicit CWorldEditorApp(Prompter* prompter = nullptr);
     ~CWorldEditorApp() override;
 
     /// The start-up sequence. `rootDirectory` is the program's folder unless --root named another.
@@ -36,7 +38,7 @@ public:
     const IconSheets& iconSheets() const { return m_iconSheets; }
     const QList<QPixmap>& treeImages() const { return m_treeImages; }
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
-    Prompter& prompter() { return m_prompter; }
+    Prompter& prompter() { return m_prompterOverride ? *m_prompterOverride : m_prompter; }
 
     QStringList recentFiles() const;
     void addRecentFile(const QString& path);
@@ -53,6 +55,7 @@ private:
     void connectCommands();
 
     QtPrompter m_prompter;
+    Prompter* m_prompterOverride = nullptr;
     std::unique_ptr<EditorApp> m_core;
     IconSheets m_iconSheets;
     QList<QPixmap> m_treeImages;

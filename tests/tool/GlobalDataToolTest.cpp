@@ -1,0 +1,38 @@
+// gr2tool's global-data commands run as a separate process.
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace gr2 {
+namespace {
+
+int run(const std::string& args)
+{
+    int status = std::system((std::string(GR2TOOL_PATH) + " " + args + " 2>/dev/null").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(GlobalDataToolTest, SampleDataThenSaveGameDataKeepsEveryFile)
+{
+    test::TempDir dir;
+    ASSERT_EQ(run("sample-data " + dir.path().string()), 0);
+    for (const char* name : {"Terrain.vwd", "Rooms.vwd", "Creatures.vwd", "Doors.vwd", "Traps.vwd", "Objects.vwd",
+                             "VorlanSpells.vwd", "CreatureSpells.vwd", "Shots.vwd", "Effects.vwd",
+                             "EffectElements.vwd", "GlobalVariables.vwd", "Graphics/TerrainIcons.bmp",
+                             "Graphics/CreatureSpellIcons.bmp", "Maps/Thumbnails/MapColours.png",
+                             "ReservedLevelNames.txt"})
+        EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+    const auto size = std::filesystem::file_size(dir / "Creatures.vwd");
+    EXPECT_EQ(run("--root " + dir.path().string() + " save-game-data"), 0);
+    EXPECT_EQ(std::filesystem::file_size(dir / "Creatures.vwd"), size);
+    // --if-missing leaves data that is already there alone.
+    std::filesystem::remove(dir / "Graphics/TerrainIcons.bmp");
+    EXPECT_EQ(run("sample-data --if-missing " + dir.path().string()), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Graphics/TerrainIcons.bmp"));
+}
+
+} // namespace
+} // namespace gr2
