@@ -94,6 +94,9 @@ public:
 
     const BuildArea& buildArea() const { return m_buildArea; }
     void setBuildArea(const BuildArea& a) { m_buildArea = a; }
+    /// Whether the area was drawn with the Define Build Area tool; only such an area is shown.
+    bool buildAreaDefined() const { return m_buildAreaDefined; }
+    void setBuildAreaDefined(bool on) { m_buildAreaDefined = on; }
 
     std::vector<CreaturePoolEntry>& creaturePool() { return m_pool; }
     const std::vector<CreaturePoolEntry>& creaturePool() const { return m_pool; }
@@ -133,6 +136,7 @@ private:
     int16_t m_heartHealth = kDefaultHeartHealth;
     TilePoint m_camera;
     BuildArea m_buildArea;
+    bool m_buildAreaDefined = false;
     std::vector<CreaturePoolEntry> m_pool;
     std::array<std::vector<AvailabilityEntry>, kAvailabilityKinds> m_availability;
     std::vector<PortalEntry> m_portals;
