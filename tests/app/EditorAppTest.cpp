@@ -180,9 +180,11 @@ TEST_F(EditorAppTest, ReadOnlyTypeFileIsReportedOnceAndTheOthersAreWritten)
     EXPECT_FALSE(app.SaveGameData());
     EXPECT_THAT(prompter.texts(), ElementsAre("Failed to open NAME Types Configuration file.\n"));
     EXPECT_EQ(test::readFile(root / "Doors.vwd"), doors);
-    for (auto& e : std::filesystem::directory_iterator(root.path()))
-        if (e.path().extension() == ".vwd" && e.path().filename() != "Doors.vwd")
+    for (auto& e : std::filesystem::directory_iterator(root.path())) {
+        if (e.path().extension() == ".vwd" && e.path().filename() != "Doors.vwd") {
             EXPECT_NE(std::filesystem::last_write_time(e.path()), std::filesystem::file_time_type{}) << e.path();
+        }
+    }
 }
 
 TEST_F(EditorAppTest, UnwritableVariablesFileNamesItsPathAndCause)
