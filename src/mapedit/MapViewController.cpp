@@ -1,0 +1,603 @@
+#include "mapedit/MapViewController.h"
+
+#include "level/CWorldEditorDoc.h"
+#include "level/LevelTypes.h"
+#include "mapedit/FloodFill.h"
+#include "mapedit/MapEdit.h"
+#include "mapedit/RoomBrushes.h"
+#include "mapedit/SelectionCommands.h"
+#include "mapedit/Shapes.h"
+
+#include <algorithm>
+
+namespace gr2 {
+
+int shrinkToFitTileSize(int clientWidth, int clientHeight, uint32_t mapWidth, uint32_t mapHeight)
+{
+    if (mapWidth == 0 || mapHeight == 0)
+        return 1;
+    const int64_t byWidth = std::max(clientWidth, 0) / int64_t(mapWidth);
+    const int64_t byHeight = std::max(clientHeight, 0) / int64_t(mapHeight);
+    return int(std::max<int64_t>(1, std::min(byWidth, byHeight)));
+}
+
+MapViewController::MapViewController(CWorldEditorDoc& doc, EditorState& state)
+    : m_doc(doc), m_state(state), m_player(PlayerId::FirstVorlan)
+{
+    m_doc.addObserver(this);
+}
+
+MapViewController::~MapViewController()
+{
+    m_doc.removeObserver(this);
+}
+
+CPlayer* MapViewController::player() const
+{
+    return m_doc.FindPlayer(m_player);
+}
+
+void MapViewController::setCurrentPlayer(uint8_t playerId)
+{
+    if (playerId == 0 || playerId == m_player)
+        return;
+    const bool wasGood = m_player == PlayerId::Good;
+    m_player = playerId;
+    if (wasGood != (playerId == PlayerId::Good))
+        m_state.drawingPlayerChanged(playerId == PlayerId::Good);
+}
+
+uint8_t MapViewController::ownerFor(uint8_t terrain) const
+{
+    return EditorState::brushOwner(m_doc.types(), terrain, m_player);
+}
+
+// --- input ---------------------------------------------------------------------------------------
+
+bool MapViewController::leftDown(TilePoint tile)
+{
+    m_buttonDown = true;
+    m_pointer = tile;
+    const ToolCode tool = m_state.tool();
+    switch (tool) {
+    case ToolCode::Paint: paintAt(tile); return false;
+    case ToolCode::Line:
+    case ToolCode::Rectangle:
+    case ToolCode::Circle:
+        if (!m_doc.IsInterior(tile))
+            return false;
+        startDrag(tile);
+        return true;
+    case ToolCode::RectangleSelect:
+    case ToolCode::BuildArea:
+    case ToolCode::ActionPoint:
+    case ToolCode::EffectGenerator:
+        if (!m_doc.IsInside(tile) || m_doc.width() < 3 || m_doc.height() < 3)
+            return false;
+        startDrag(clampToInterior(tile, m_doc.width(), m_doc.height()));
+        return true;
+    case ToolCode::FloodFill:
+        if (m_doc.IsInterior(tile)) {
+            MapEdit edit(m_doc);
+            const uint8_t slab = m_state.paintSlab();
+            FloodFill(edit, tile, slab, ownerFor(slab));
+        }
+        return false;
+    case ToolCode::Stamp: {
+        StampResult result;
+        {
+            MapEdit edit(m_doc);
+            result = stampBrush(edit, m_state.brush(), tile);
+        }
+        if (result.placedHeart) {
+            m_state.dropBrush();
+            return true;
+        }
+        return false;
+    }
+    case ToolCode::PlaceCreature:
+    case ToolCode::PlaceDoor:
+    case ToolCode::PlaceTrap:
+    case ToolCode::PlaceObject: placeOrDelete(tile); return false;
+    case ToolCode::CameraStart: {
+        CPlayer* p = player();
+        if (p && p->isVorlan() && m_doc.IsInterior(tile)) {
+            MapEdit edit(m_doc);
+            edit.setCameraStart(*p, tile);
+        }
+        return false;
+    }
+    case ToolCode::MoveCreature:
+    case ToolCode::MoveDoor:
+    case ToolCode::MoveTrap:
+    case ToolCode::MoveObject: return moveThingTo(tile);
+    case ToolCode::Magnify: return false;
+    }
+    return false;
+}
+
+bool MapViewController::mouseMove(TilePoint tile)
+{
+    if (m_pointer && *m_pointer == tile)
+        return false;
+    m_pointer = tile;
+    if (!m_buttonDown)
+        return m_state.brushActive();
+    if (m_dragging) {
+        updateDrag(tile);
+        return true;
+    }
+    const ToolCode tool = m_state.tool();
+    if (tool == ToolCode::Paint)
+        paintAt(tile);
+    else if (isPlacingTool(tool))
+        placeOrDelete(tile);
+    return m_state.brushActive();
+}
+
+bool MapViewController::leftUp(TilePoint tile)
+{
+    m_buttonDown = false;
+    if (!m_dragging)
+        return false;
+    if (!m_pointer || *m_pointer != tile) {
+        m_pointer = tile;
+        updateDrag(tile);
+    }
+    finishDrag();
+    return true;
+}
+
+ContextHit MapViewController::rightDown(TilePoint tile)
+{
+    m_state.toggleFilled();
+    if (m_dragging) {
+        computeShape();
+        return {};
+    }
+    if (m_state.tool() == ToolCode::Stamp) {
+        m_state.dropBrush();
+        return {};
+    }
+
+    ContextHit hit;
+    hit.tile = tile;
+    using Kind = ContextHit::Kind;
+    auto shown = [&](ThingFamily f) { return m_state.shows(f); };
+    if (CCreature* c = shown(ThingFamily::Creature) ? m_doc.CreatureAt(tile) : nullptr) {
+        hit.kind = Kind::Creature, hit.object = c;
+    } else if (CDoor* d = shown(ThingFamily::Door) ? m_doc.DoorAt(tile) : nullptr) {
+        hit.kind = Kind::Door, hit.object = d;
+    } else if (CTrap* t = shown(ThingFamily::Trap) ? m_doc.TrapAt(tile) : nullptr) {
+        hit.kind = Kind::Trap, hit.object = t;
+    } else if (CObjectThing* o = shown(ThingFamily::Object) ? m_doc.ObjectAt(tile) : nullptr) {
+        hit.kind = Kind::Object, hit.object = o;
+    } else {
+        for (const auto& a : m_doc.actionPoints()) {
+            if (a->area().contains(tile)) {
+                hit.kind = Kind::ActionPoint, hit.object = a.get();
+                break;
+            }
+        }
+    }
+    if (hit.kind == Kind::None) {
+        for (const auto& g : m_doc.effectGenerators()) {
+            const TileRect area{g->x(), g->y(), g->x() + std::max<int32_t>(g->width(), 1) - 1,
+                                g->y() + std::max<int32_t>(g->height(), 1) - 1};
+            if (area.contains(tile)) {
+                hit.kind = Kind::EffectGenerator, hit.object = g.get();
+                break;
+            }
+        }
+    }
+    if (hit.kind == Kind::None) {
+        for (size_t i = 0; i < m_doc.PlayerCount(); ++i) {
+            CPlayer* p = m_doc.PlayerAt(i);
+            if (p->hasHeart() && heartFootprint(p->heartPosition()).contains(tile)) {
+                hit.kind = Kind::Heart, hit.player = p;
+                break;
+            }
+        }
+    }
+    if (hit.kind == Kind::None) {
+        if (FoundRoom<PortalEntry> portal = m_doc.FindPortal(tile))
+            hit.kind = Kind::Portal, hit.player = portal.player;
+        else if (FoundRoom<HeroGateEntry> gate = m_doc.FindHeroGate(tile))
+            hit.kind = Kind::HeroGate, hit.player = gate.player;
+    }
+    m_lastHit = hit;
+    return hit;
+}
+
+ScrollRequest MapViewController::key(ViewKey key, bool shift, int clientHeight)
+{
+    const int step = shift ? kFastLineScroll : kLineScroll;
+    const int page = std::max(clientHeight - 2, 1);
+    switch (key) {
+    case ViewKey::Left: return {-step, 0};
+    case ViewKey::Right: return {step, 0};
+    case ViewKey::Up: return {0, -step};
+    case ViewKey::Down: return {0, step};
+    case ViewKey::PageUp: return {0, -page};
+    case ViewKey::PageDown: return {0, page};
+    case ViewKey::Home: return {0, 0, true, false};
+    case ViewKey::End: return {0, 0, false, true};
+    case ViewKey::Space:
+        if (m_state.tool() == ToolCode::Stamp && m_state.brush().roomTerrain == TerrainId::HeroGateSmall)
+            m_state.rotateRoomBrush();
+        return {};
+    }
+    return {};
+}
+
+// --- tools ---------------------------------------------------------------------------------------
+
+void MapViewController::paintAt(TilePoint tile)
+{
+    if (!m_doc.IsInterior(tile))
+        return;
+    const uint8_t slab = m_state.paintSlab();
+    const uint8_t owner = ownerFor(slab);
+    if (m_doc.GetTerrain(tile) == slab && m_doc.GetOwner(tile) == owner)
+        return;
+    MapEdit edit(m_doc);
+    edit.paintTile(tile, slab, owner);
+}
+
+void MapViewController::placeOrDelete(TilePoint tile)
+{
+    if (!m_doc.IsInside(tile))
+        return;
+    MapEdit edit(m_doc);
+    switch (m_state.tool()) {
+    case ToolCode::PlaceCreature: {
+        const uint8_t type = m_state.currentType(ThingFamily::Creature);
+        CCreature* there = m_doc.CreatureAt(tile);
+        if (type == 0) {
+            // A creature that shows a script action belongs to the action, not to the map.
+            if (there && there->sourceAction() == 0)
+                edit.deleteThing(*there, true);
+        } else if (!there && m_doc.CanPlaceCreature(tile)) {
+            edit.createCreature(type, m_player, tile);
+        }
+        break;
+    }
+    case ToolCode::PlaceDoor: {
+        const uint8_t type = m_state.currentType(ThingFamily::Door);
+        CDoor* there = m_doc.DoorAt(tile);
+        if (type == 0) {
+            if (there)
+                edit.deleteThing(*there, true);
+        } else if (!there && m_doc.CanPlaceDoor(tile)) {
+            edit.createDoor(type, m_doc.GetOwner(tile), tile);
+        }
+        break;
+    }
+    case ToolCode::PlaceTrap: {
+        const uint8_t type = m_state.currentType(ThingFamily::Trap);
+        CTrap* there = m_doc.TrapAt(tile);
+        if (type == 0) {
+            if (there)
+                edit.deleteThing(*there, true);
+        } else if (!there && m_doc.CanPlaceDoor(tile)) {
+            edit.createTrap(type, m_doc.GetOwner(tile), tile);
+        }
+        break;
+    }
+    case ToolCode::PlaceObject: {
+        const uint8_t type = m_state.currentType(ThingFamily::Object);
+        CObjectThing* there = m_doc.ObjectAt(tile);
+        if (type == 0) {
+            if (there)
+                edit.deleteThing(*there, true);
+        } else if (!there && m_doc.CanPlaceCreature(tile)) {
+            edit.createObject(type, tile);
+        }
+        break;
+    }
+    default: break;
+    }
+}
+
+bool MapViewController::moveThingTo(TilePoint tile)
+{
+    if (!m_oneOff)
+        return false;
+    CLevelObject& thing = *m_oneOff;
+    bool allowed = false;
+    switch (thing.kind()) {
+    case ObjectKind::Creature: {
+        CCreature* other = m_doc.CreatureAt(tile);
+        allowed = m_doc.CanPlaceCreature(tile) && (!other || other == &thing);
+        break;
+    }
+    case ObjectKind::Object: {
+        CObjectThing* other = m_doc.ObjectAt(tile);
+        allowed = m_doc.CanPlaceCreature(tile) && (!other || other == &thing);
+        break;
+    }
+    case ObjectKind::Door: {
+        CDoor* other = m_doc.DoorAt(tile);
+        allowed = m_doc.CanPlaceDoor(tile) && (!other || other == &thing);
+        break;
+    }
+    case ObjectKind::Trap: {
+        CTrap* other = m_doc.TrapAt(tile);
+        allowed = m_doc.CanPlaceDoor(tile) && (!other || other == &thing);
+        break;
+    }
+    default: break;
+    }
+    if (!allowed)
+        return false;
+    {
+        MapEdit edit(m_doc);
+        edit.moveThing(thing, tile);
+    }
+    endOneOff();
+    return true;
+}
+
+void MapViewController::startDrag(TilePoint anchor)
+{
+    m_dragging = true;
+    m_anchor = anchor;
+    m_dragPointer = anchor;
+    computeShape();
+}
+
+void MapViewController::updateDrag(TilePoint pointer)
+{
+    if (m_state.tool() == ToolCode::Circle) {
+        // The circle may reach past the border (only its interior tiles are painted), but not
+        // past the map, which keeps its radius bounded.
+        const int32_t lastX = std::max<int32_t>(int32_t(m_doc.width()) - 1, 0);
+        const int32_t lastY = std::max<int32_t>(int32_t(m_doc.height()) - 1, 0);
+        m_dragPointer = {std::clamp(pointer.x, 0, lastX), std::clamp(pointer.y, 0, lastY)};
+    } else {
+        m_dragPointer = clampToInterior(pointer, m_doc.width(), m_doc.height());
+    }
+    computeShape();
+}
+
+void MapViewController::computeShape()
+{
+    switch (m_state.tool()) {
+    case ToolCode::Line: m_shape = lineTiles(m_anchor, m_dragPointer); break;
+    case ToolCode::Rectangle: m_shape = rectangleTiles(m_anchor, m_dragPointer, m_state.filled()); break;
+    case ToolCode::Circle: m_shape = circleTiles(m_anchor, m_dragPointer, m_state.filled()); break;
+    default: m_shape = rectangleTiles(m_anchor, m_dragPointer, true); break;
+    }
+}
+
+TileRect MapViewController::dragRect() const
+{
+    return m_dragging ? normalisedRect(m_anchor, m_dragPointer) : TileRect{};
+}
+
+void MapViewController::finishDrag()
+{
+    const TileRect rect = dragRect();
+    const std::vector<TilePoint> shape = std::move(m_shape);
+    m_shape.clear();
+    m_dragging = false;
+
+    switch (m_state.tool()) {
+    case ToolCode::Line:
+    case ToolCode::Rectangle:
+    case ToolCode::Circle: {
+        const uint8_t slab = m_state.paintSlab();
+        const uint8_t owner = ownerFor(slab);
+        MapEdit edit(m_doc);
+        for (TilePoint p : shape)
+            if (m_doc.IsInterior(p))
+                edit.paintTile(p, slab, owner);
+        break;
+    }
+    case ToolCode::RectangleSelect: m_selection = rect; break;
+    case ToolCode::BuildArea:
+        if (CPlayer* p = player(); p && p->isVorlan() && p->isComputer()) {
+            MapEdit edit(m_doc);
+            edit.setBuildArea(*p, {rect.left, rect.top, rect.right, rect.bottom}, true);
+        }
+        break;
+    case ToolCode::ActionPoint: {
+        MapEdit edit(m_doc);
+        if (m_oneOff && m_oneOff->kind() == ObjectKind::ActionPoint) {
+            edit.setActionPointArea(static_cast<CActionPoint&>(*m_oneOff), rect);
+            endOneOff();
+            break;
+        }
+        CActionPoint* point = edit.addActionPoint(rect);
+        if (!point || point->id() >= CActionPoint::kMaxId)
+            m_state.selectTool(ToolCode::Paint);
+        break;
+    }
+    case ToolCode::EffectGenerator: {
+        MapEdit edit(m_doc);
+        const auto w = uint16_t(rect.right - rect.left + 1);
+        const auto h = uint16_t(rect.bottom - rect.top + 1);
+        if (m_oneOff && m_oneOff->kind() == ObjectKind::EffectGenerator) {
+            edit.setEffectGeneratorArea(static_cast<CEffectGenerator&>(*m_oneOff), {rect.left, rect.top}, w, h);
+            endOneOff();
+            break;
+        }
+        if (!edit.addEffectGenerator({rect.left, rect.top}, w, h))
+            m_state.selectTool(ToolCode::Paint);
+        break;
+    }
+    default: break;
+    }
+}
+
+// --- commands ------------------------------------------------------------------------------------
+
+bool MapViewController::canSelectTool(ToolCode tool) const
+{
+    CPlayer* p = player();
+    switch (tool) {
+    case ToolCode::CameraStart: return p && p->isVorlan();
+    case ToolCode::BuildArea: return p && p->isVorlan() && p->isComputer();
+    case ToolCode::Line:
+    case ToolCode::Rectangle:
+    case ToolCode::Circle:
+    case ToolCode::FloodFill: return m_state.shapeToolsEnabled();
+    case ToolCode::Stamp:
+    case ToolCode::MoveCreature:
+    case ToolCode::MoveDoor:
+    case ToolCode::MoveTrap:
+    case ToolCode::MoveObject: return false; // chosen by the palette, Paste and the Move commands
+    default: return true;
+    }
+}
+
+bool MapViewController::selectTool(ToolCode tool)
+{
+    if (!canSelectTool(tool))
+        return false;
+    m_oneOff = nullptr;
+    m_dragging = false;
+    m_shape.clear();
+    m_state.selectTool(tool);
+    return true;
+}
+
+bool MapViewController::beginMove(CLevelObject& thing)
+{
+    ToolCode tool;
+    switch (thing.kind()) {
+    case ObjectKind::Creature: tool = ToolCode::MoveCreature; break;
+    case ObjectKind::Door: tool = ToolCode::MoveDoor; break;
+    case ObjectKind::Trap: tool = ToolCode::MoveTrap; break;
+    case ObjectKind::Object: tool = ToolCode::MoveObject; break;
+    default: return false;
+    }
+    const ToolCode before = m_oneOff ? m_toolBeforeOneOff : m_state.tool();
+    m_state.selectTool(tool);
+    m_toolBeforeOneOff = before == ToolCode::Stamp ? ToolCode::Paint : before;
+    m_oneOff = &thing;
+    return true;
+}
+
+bool MapViewController::beginReposition(CActionPoint& point)
+{
+    const ToolCode before = m_oneOff ? m_toolBeforeOneOff : m_state.tool();
+    m_state.selectTool(ToolCode::ActionPoint);
+    m_toolBeforeOneOff = before == ToolCode::Stamp ? ToolCode::Paint : before;
+    m_oneOff = &point;
+    return true;
+}
+
+bool MapViewController::beginReposition(CEffectGenerator& generator)
+{
+    const ToolCode before = m_oneOff ? m_toolBeforeOneOff : m_state.tool();
+    m_state.selectTool(ToolCode::EffectGenerator);
+    m_toolBeforeOneOff = before == ToolCode::Stamp ? ToolCode::Paint : before;
+    m_oneOff = &generator;
+    return true;
+}
+
+void MapViewController::endOneOff()
+{
+    m_oneOff = nullptr;
+    m_state.selectTool(m_toolBeforeOneOff);
+}
+
+void MapViewController::selectAll()
+{
+    m_selection = TileRect{1, 1, int32_t(m_doc.width()) - 2, int32_t(m_doc.height()) - 2};
+    if (m_selection->empty())
+        m_selection.reset();
+}
+
+bool MapViewController::copy()
+{
+    if (!m_selection)
+        return false;
+    m_state.setClipboard(copyRegion(m_doc, *m_selection));
+    m_selection.reset();
+    return true;
+}
+
+bool MapViewController::cut()
+{
+    if (!m_selection)
+        return false;
+    const TileRect region = *m_selection;
+    m_state.setClipboard(copyRegion(m_doc, region));
+    {
+        MapEdit edit(m_doc);
+        fillRegion(edit, region, m_state.paintSlab(), m_player);
+    }
+    m_selection.reset();
+    return true;
+}
+
+bool MapViewController::paste()
+{
+    m_oneOff = nullptr;
+    return m_state.startPaste();
+}
+
+void MapViewController::clearAll()
+{
+    MapEdit edit(m_doc);
+    gr2::clearAll(edit, m_state.paintSlab(), m_player);
+}
+
+void MapViewController::flipMap(FlipAxis axis)
+{
+    FlipMap(m_doc, axis);
+}
+
+void MapViewController::rotateMap(Turn turn)
+{
+    RotateMap(m_doc, turn);
+}
+
+bool MapViewController::resizeMap(const ResizeRequest& request)
+{
+    return ResizeMap(m_doc, request);
+}
+
+// --- DocumentObserver ----------------------------------------------------------------------------
+
+void MapViewController::forgetView()
+{
+    m_dragging = false;
+    m_buttonDown = false;
+    m_shape.clear();
+    m_selection.reset();
+    m_pointer.reset();
+    m_lastHit = {};
+    if (m_oneOff)
+        endOneOff();
+}
+
+void MapViewController::objectRemoved(CLevelObject& object)
+{
+    if (m_oneOff == &object)
+        endOneOff();
+    if (m_lastHit.object == &object || m_lastHit.player == &object)
+        m_lastHit = {};
+    if (object.kind() == ObjectKind::Player && static_cast<CPlayer&>(object).id() == m_player) {
+        // Painting for a player that no longer exists would hand tiles to nobody.
+        const uint8_t fallback = static_cast<CPlayer&>(object).id() != PlayerId::FirstVorlan &&
+                                         m_doc.FindPlayer(PlayerId::FirstVorlan)
+                                     ? PlayerId::FirstVorlan
+                                     : PlayerId::Neutral;
+        setCurrentPlayer(fallback);
+    }
+}
+
+void MapViewController::mapResized(uint32_t, uint32_t)
+{
+    forgetView();
+}
+
+void MapViewController::levelReset()
+{
+    forgetView();
+}
+
+} // namespace gr2

@@ -1,0 +1,143 @@
+#pragma once
+// The tile-level behaviour of one map view: what a press, a move, a release, a right press and
+// the keys do with each tool, the shape being dragged, the selection, the view's drawing player,
+// and the map commands a view owns. The widget converts pixels to tiles, forwards its input here
+// and paints what this class and the document hold.
+
+#include "level/DocumentObserver.h"
+#include "mapedit/EditorState.h"
+#include "mapedit/MapTransforms.h"
+
+#include <optional>
+#include <vector>
+
+namespace gr2 {
+
+class CActionPoint;
+class CEffectGenerator;
+class CPlayer;
+class CWorldEditorDoc;
+
+enum class ViewKey : uint8_t { Left, Right, Up, Down, PageUp, PageDown, Home, End, Space };
+
+/// How the widget should scroll after a key, in pixels.
+struct ScrollRequest {
+    int dx = 0;
+    int dy = 0;
+    bool toStart = false;
+    bool toEnd = false;
+    bool operator==(const ScrollRequest&) const = default;
+};
+
+/// What a right press hit, for the context menu to open.
+struct ContextHit {
+    enum class Kind : uint8_t {
+        None, Creature, Door, Trap, Object, ActionPoint, EffectGenerator, Heart, Portal, HeroGate
+    };
+    Kind kind = Kind::None;
+    CLevelObject* object = nullptr; ///< the thing, action point or effect generator
+    CPlayer* player = nullptr;      ///< the owner of a heart, portal or hero gate
+    TilePoint tile;                 ///< the tile pressed
+};
+
+/// Tiles per pixel side for Shrink to Fit: the whole map in the client area, never below 1.
+int shrinkToFitTileSize(int clientWidth, int clientHeight, uint32_t mapWidth, uint32_t mapHeight);
+
+class MapViewController : public DocumentObserver {
+public:
+    static constexpr int kLineScroll = 20;
+    static constexpr int kFastLineScroll = 100;
+
+    MapViewController(CWorldEditorDoc& doc, EditorState& state);
+    ~MapViewController() override;
+    MapViewController(const MapViewController&) = delete;
+    MapViewController& operator=(const MapViewController&) = delete;
+
+    CWorldEditorDoc& doc() { return m_doc; }
+    EditorState& state() { return m_state; }
+
+    // --- drawing player -------------------------------------------------------------------------
+    uint8_t currentPlayer() const { return m_player; }
+    /// The player painted tiles and placed things receive; swaps the Good variants of the slab
+    /// and the door and trap types.
+    void setCurrentPlayer(uint8_t playerId);
+
+    // --- input ----------------------------------------------------------------------------------
+    /// Each answers whether what the view draws over the map (shape, brush, selection) changed;
+    /// changes to the level itself reach the view through the document's notifications.
+    bool leftDown(TilePoint tile);
+    bool mouseMove(TilePoint tile);
+    bool leftUp(TilePoint tile);
+    /// Inverts the filled flag (a shape being dragged follows at once); with the brush on the map
+    /// drops it; otherwise answers what lies under the pointer.
+    ContextHit rightDown(TilePoint tile);
+    ScrollRequest key(ViewKey key, bool shift, int clientHeight);
+
+    // --- what the view draws --------------------------------------------------------------------
+    bool dragging() const { return m_dragging; }
+    /// The tiles of the shape being dragged (for the rectangle tools, the whole rectangle).
+    const std::vector<TilePoint>& dragTiles() const { return m_shape; }
+    TileRect dragRect() const;
+    const std::optional<TileRect>& selection() const { return m_selection; }
+    bool isSelected(TilePoint p) const { return m_selection && m_selection->contains(p); }
+    /// The tile under the pointer after the last move; none before the first.
+    const std::optional<TilePoint>& pointerTile() const { return m_pointer; }
+    const ContextHit& lastHit() const { return m_lastHit; }
+
+    // --- commands -------------------------------------------------------------------------------
+    /// The toolbar's enabled state: Edit Starting Camera Position only for a Vorlan, Define Build
+    /// Area only for a computer-controlled Vorlan, the shape tools not while a room brush waits.
+    bool canSelectTool(ToolCode tool) const;
+    bool selectTool(ToolCode tool);
+    /// The Move command of a creature, door, trap or object: the next press moves it there.
+    bool beginMove(CLevelObject& thing);
+    /// The next rectangle drawn with tool 14 (15) repositions this action point (generator).
+    bool beginReposition(CActionPoint& point);
+    bool beginReposition(CEffectGenerator& generator);
+
+    void selectAll();
+    bool copy();
+    bool cut();
+    bool paste();
+    void clearAll();
+    void flipMap(FlipAxis axis);
+    void rotateMap(Turn turn);
+    bool resizeMap(const ResizeRequest& request);
+    bool canTransformBrush() const { return !m_state.brush().empty(); }
+
+    // --- DocumentObserver -----------------------------------------------------------------------
+    void objectRemoved(CLevelObject& object) override;
+    void mapResized(uint32_t width, uint32_t height) override;
+    void levelReset() override;
+    void currentPlayerSuggested(uint8_t playerId) override { setCurrentPlayer(playerId); }
+
+private:
+    uint8_t ownerFor(uint8_t terrain) const;
+    void paintAt(TilePoint tile);
+    void placeOrDelete(TilePoint tile);
+    bool moveThingTo(TilePoint tile);
+    void startDrag(TilePoint anchor);
+    void updateDrag(TilePoint pointer);
+    void finishDrag();
+    void computeShape();
+    void endOneOff();
+    void forgetView();
+    CPlayer* player() const;
+
+    CWorldEditorDoc& m_doc;
+    EditorState& m_state;
+    uint8_t m_player;
+    bool m_buttonDown = false;
+    bool m_dragging = false;
+    TilePoint m_anchor;
+    TilePoint m_dragPointer;
+    std::vector<TilePoint> m_shape;
+    std::optional<TileRect> m_selection;
+    std::optional<TilePoint> m_pointer;
+    ContextHit m_lastHit;
+    // A one-off command (move a thing, reposition a marker) and the tool to return to after it.
+    CLevelObject* m_oneOff = nullptr;
+    ToolCode m_toolBeforeOneOff = ToolCode::Paint;
+};
+
+} // namespace gr2
