@@ -1,0 +1,19 @@
+#include "level/LevelDocument.h"
+
+#include "app/EditorApp.h"
+#include "script/LevelScript.h"
+
+namespace gr2 {
+
+LevelDocument::LevelDocument(EditorApp& app, ThumbnailColours& colours)
+    : m_types(app.types()), m_doc(std::make_unique<CWorldEditorDoc>(m_types)), m_files(app, *m_doc, colours)
+{
+}
+
+LevelScript& LevelDocument::script() const
+{
+    // LevelFiles gives every document its script when it is made, and nothing takes it away.
+    return *LevelScript::of(*m_doc);
+}
+
+} // namespace gr2

@@ -1,0 +1,347 @@
+#include "level/LevelFiles.h"
+
+#include "app/EditorApp.h"
+#include "app/ReservedNames.h"
+#include "level/CWorldEditorDoc.h"
+#include "level/LevelTypes.h"
+#include "level/LevelChecks.h"
+#include "level/LevelRecords.h"
+#include "level/LevelSaveRules.h"
+#include "level/LevelSink.h"
+#include "level/TextConversion.h"
+#include "level/Thumbnail.h"
+#include "script/LevelScript.h"
+#include "script/TriggerSection.h"
+#include "typedb/TypeDatabaseSink.h"
+#include "worlddata/AtomicFile.h"
+#include "worlddata/CaseInsensitivePath.h"
+#include "worlddata/DataStream.h"
+#include "worlddata/SectionReader.h"
+#include "worlddata/SectionWriter.h"
+
+#include <algorithm>
+
+namespace gr2 {
+
+const char* const LevelFiles::kLoadFailedMessage = "Failed to load level!";
+const char* const LevelFiles::kLoadGlobalsQuestion =
+    "This level contains overrides to Global Data.\n\nClick 'OK' to load this Global Data.\n"
+    "Click 'Cancel' to keep current Global Data.";
+const char* const LevelFiles::kSaveGlobalsQuestion =
+    "Include Global Type data with saved level?\n\n(Increases overall level size by 660k approx.)\n";
+const char* const LevelFiles::kReservedOfficialMessage =
+    "This filename is reserved for an Official GR2 Level.\n\nPlease select a different filename.";
+const char* const LevelFiles::kReservedDataFileMessage =
+    "This filename is reserved for a GR2 Data File.\n\nPlease select a different filename.";
+const char* const LevelFiles::kSaveFailedMessage = "Failed to save \"%s\" (cause = %d)\n";
+const char* const LevelFiles::kSaveChangesQuestion = "Save changes to %s?";
+
+namespace {
+
+constexpr const char* kMapsFolderInData = "Data\\Editor\\Maps\\";
+constexpr const char* kGlobalVariablesEntry = "Data\\Editor\\GlobalVariables.vwd";
+
+/// B: the master file's path without its last four characters (its extension).
+std::string basePathOf(const std::string& master)
+{
+    return master.size() >= 4 ? master.substr(0, master.size() - 4) : std::string();
+}
+
+/// The last part of a path of either convention.
+std::string fileNameOf(const std::string& path)
+{
+    const size_t sep = path.find_last_of("\\/");
+    return sep == std::string::npos ? path : path.substr(sep + 1);
+}
+
+} // namespace
+
+LevelFiles::LevelFiles(EditorApp& app, CWorldEditorDoc& doc, ThumbnailColours& colours)
+    : m_app(app), m_doc(doc), m_prompter(app.prompter()), m_colours(colours),
+      m_lastAutosave(std::chrono::steady_clock::now())
+{
+    if (!LevelScript::of(m_doc))
+        m_doc.adoptScript(std::make_unique<LevelScript>(m_doc));
+    m_colours.ensureLoaded(m_app.rootDirectory());
+}
+
+// --- opening -------------------------------------------------------------------------------------
+
+bool LevelFiles::OnOpenDocument(const std::filesystem::path& path)
+{
+    LevelScript* script = LevelScript::of(m_doc);
+    if (!script) {
+        m_doc.adoptScript(std::make_unique<LevelScript>(m_doc));
+        script = LevelScript::of(m_doc);
+    }
+    if (!loadLevel(path.string(), *script)) {
+        m_prompter.message(kLoadFailedMessage, Prompter::Icon::Exclamation);
+        return false;
+    }
+    script->AttachUnownedActions();
+    script->ResolveScript();
+    m_doc.finishOpen();
+    m_lastAutosave = std::chrono::steady_clock::now();
+    return true;
+}
+
+bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
+{
+    m_doc.beginOpen(path);
+    const std::string base = basePathOf(path);
+    if (base.empty() || IsReservedDataFileName(base))
+        return false;
+
+    RecordSink sink;
+    LevelSink levelSink(m_doc, m_prompter);
+    levelSink.bind(sink);
+    TriggerSink triggerSink(script);
+    triggerSink.bind(sink);
+
+    if (!OpenWorldFile(base + ".vwd", sink, m_prompter))
+        return false;
+
+    // A part file that is missing or broken has been reported by the reader; the level goes on
+    // with what the others hold.
+    OpenWorldFile(base + "Triggers.vld", sink, m_prompter);
+    OpenWorldFile(base + "Players.vld", sink, m_prompter);
+    m_doc.clearAlliances();
+    OpenWorldFile(base + "Map.vld", sink, m_prompter);
+    // Nothing of a level can stand without its map.
+    if (m_doc.cellCount() == 0 || m_doc.terrainTiles().size() != m_doc.cellCount())
+        return false;
+    OpenWorldFile(base + "Things.vld", sink, m_prompter);
+
+    const std::string globals = base + "Globals.vld";
+    if (findFileIgnoringCase(resolveDataPath(globals)) &&
+        m_prompter.ask(kLoadGlobalsQuestion, Prompter::Buttons::OkCancel, Prompter::Icon::Question) ==
+            Prompter::Answer::Ok) {
+        m_app.ClearTypeTables();
+        // Only this file may bring type records; the level's other files have no say in the
+        // global data.
+        RecordSink typeSink;
+        fillAllTypeSinks(typeSink, m_app.types());
+        OpenWorldFile(globals, typeSink, m_prompter);
+        m_app.typeTablesChanged();
+    }
+
+    // The level starts from the global values, so a Variables file that is missing or stops early
+    // leaves the variables it does not name at their global values.
+    const LevelTypes& types = m_doc.types();
+    m_doc.loadedVariables().assign(types.globalVariables(), types.overridableVariableIds());
+    OpenWorldFile(base + "Variables.vld", sink, m_prompter);
+    return true;
+}
+
+// --- saving --------------------------------------------------------------------------------------
+
+bool LevelFiles::writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    std::string native = path;
+    std::replace(native.begin(), native.end(), '\\', '/');
+    const WriteResult result = writeFileAtomically(native, bytes);
+    if (!result.ok)
+        m_prompter.message(formatMessage(kSaveFailedMessage, path, result.error), Prompter::Icon::Exclamation);
+    return result.ok;
+}
+
+SaveResult LevelFiles::SaveLevel(bool autosave)
+{
+    const CTypeDatabase& db = m_app.types();
+    const std::string levelName = utf16ToUtf8(m_doc.properties().name);
+    LevelSaveRules::markAvailability(m_doc, db);
+    const std::vector<uint32_t> usedCreatures = LevelSaveRules::usedCreatureTypes(m_doc, db);
+
+    std::string master;
+    if (autosave) {
+        master = (m_app.rootDirectory() / kAutoSaveFileName).string();
+    } else {
+        if (m_app.reservedLevelNames().contains(levelName)) {
+            m_prompter.message(kReservedOfficialMessage, Prompter::Icon::Information);
+            return SaveResult::ReservedName;
+        }
+        if (IsReservedDataFileName(m_doc.path())) {
+            m_prompter.message(kReservedDataFileMessage, Prompter::Icon::Information);
+            return SaveResult::ReservedName;
+        }
+        master = m_doc.path();
+    }
+    const std::string base = basePathOf(master);
+    if (base.empty())
+        return SaveResult::Failed;
+
+    LevelScript* script = LevelScript::of(m_doc);
+    const DateStamp now = DateStamp::now();
+    SectionInfo info;
+    info.created = now;
+    info.saved = now;
+
+    std::vector<Bytes> entries{
+        LevelSaveRules::partFileEntry(kMapsFolderInData + LevelSaveRules::toLatin1(levelName) + "Globals.vld", 0)};
+    bool allWritten = true;
+    auto writePart = [&](const char* suffix, SectionId section, const Bytes& bytes) {
+        const std::string path = base + suffix;
+        entries.push_back(LevelSaveRules::partFileEntry(kMapsFolderInData + fileNameOf(path), uint32_t(section)));
+        if (!writeLevelFile(path, bytes)) {
+            // A file that was not written is not listed.
+            entries.pop_back();
+            allWritten = false;
+        }
+    };
+
+    Bytes players;
+    writeRecordSection(players, SectionId::Player, info, RecordSize::Player, LevelRecords::packPlayers(m_doc));
+    writePart("Players.vld", SectionId::Player, players);
+
+    Bytes map;
+    writeMapSection(map, m_doc.width(), m_doc.height(), LevelRecords::packMapElements(m_doc));
+    writePart("Map.vld", SectionId::Map, map);
+
+    Bytes triggers;
+    if (script) {
+        TriggerSection::write(triggers, *script, now);
+    } else {
+        TriggerSectionInfo none;
+        none.created = now;
+        none.saved = now;
+        writeTriggerSection(triggers, none, {});
+    }
+    writePart("Triggers.vld", SectionId::Trigger, triggers);
+
+    entries.push_back(LevelSaveRules::partFileEntry(kGlobalVariablesEntry, uint32_t(SectionId::Variable)));
+
+    Bytes variables;
+    writeRecordSection(variables, SectionId::Variable, info, RecordSize::Variable,
+                       LevelSaveRules::variableRecords(m_doc, db));
+    writePart("Variables.vld", SectionId::Variable, variables);
+
+    Bytes things;
+    writeThingSection(things, info, LevelRecords::collectThingItems(m_doc));
+    writePart("Things.vld", SectionId::Thing, things);
+
+    Bytes level;
+    const SectionInfo levelInfo = SectionInfo::forLevel(0, 0, kLevelFormatVersion, now, now);
+    writeLevelSection(level, levelInfo, LevelRecords::packLevelDescription(m_doc), entries, usedCreatures);
+    allWritten = writeLevelFile(master, level) && allWritten;
+
+    // The backup runs from a timer: it never stops the designer with a question, and the copy of
+    // the global data belongs to the level's own saves.
+    if (!autosave && m_prompter.ask(kSaveGlobalsQuestion, Prompter::Buttons::YesNo, Prompter::Icon::Exclamation) ==
+                         Prompter::Answer::Yes) {
+        Bytes globals;
+        m_app.WriteAllTypeSections(globals, now);
+        allWritten = writeLevelFile(base + "Globals.vld", globals) && allWritten;
+    }
+
+    // A level some of whose files were not written stays modified, so closing it still asks.
+    if (!autosave && allWritten)
+        m_doc.SetModifiedFlag(false);
+    return allWritten ? SaveResult::Saved : SaveResult::Failed;
+}
+
+bool LevelFiles::saveNamed()
+{
+    if (!CheckLevel(m_doc, m_prompter))
+        return false;
+    switch (SaveLevel(false)) {
+    case SaveResult::Saved:
+        WriteThumbnail();
+        return true;
+    case SaveResult::ReservedName:
+        return runSaveAsDialog();
+    case SaveResult::Failed:
+        break;
+    }
+    return false;
+}
+
+bool LevelFiles::Save()
+{
+    if (!m_doc.isNamed())
+        return SaveAs();
+    return saveNamed();
+}
+
+bool LevelFiles::SaveAs()
+{
+    if (!CheckLevel(m_doc, m_prompter))
+        return false;
+    return runSaveAsDialog();
+}
+
+bool LevelFiles::runSaveAsDialog()
+{
+    // A loop rather than Save calling Save As calling Save: a reserved name asks again, and the
+    // user leaves by cancelling the dialog.
+    for (;;) {
+        std::optional<std::filesystem::path> chosen = m_prompter.chooseSavePath(saveAsDialog(m_app.rootDirectory()));
+        if (!chosen || chosen->empty())
+            return false;
+        if (!chosen->has_extension())
+            chosen->replace_extension(EditorApp::kWorldFileExtension);
+        const std::string path = chosen->string();
+        m_doc.SetTitle(path);
+        m_doc.setPath(path);
+        m_doc.setNamed(true);
+        if (!CheckLevel(m_doc, m_prompter))
+            return false;
+        switch (SaveLevel(false)) {
+        case SaveResult::Saved:
+            WriteThumbnail();
+            return true;
+        case SaveResult::ReservedName:
+            continue;
+        case SaveResult::Failed:
+            return false;
+        }
+    }
+}
+
+bool LevelFiles::SaveModified()
+{
+    if (!m_doc.isModified())
+        return true;
+    switch (m_prompter.ask(formatMessage(kSaveChangesQuestion, m_doc.title()), Prompter::Buttons::YesNoCancel,
+                           Prompter::Icon::Exclamation)) {
+    case Prompter::Answer::No:
+        return true;
+    case Prompter::Answer::Yes:
+    case Prompter::Answer::Ok:
+        return Save();
+    case Prompter::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool LevelFiles::AutoSave()
+{
+    m_lastAutosave = std::chrono::steady_clock::now();
+    return SaveLevel(true) == SaveResult::Saved;
+}
+
+bool LevelFiles::autosaveIfDue(std::chrono::steady_clock::time_point now)
+{
+    if (now - m_lastAutosave < kAutosaveInterval)
+        return false;
+    const bool saved = SaveLevel(true) == SaveResult::Saved;
+    m_lastAutosave = now;
+    return saved;
+}
+
+std::optional<std::filesystem::path> LevelFiles::WriteThumbnail()
+{
+    return Thumbnail::write(m_doc, m_colours, m_app.rootDirectory());
+}
+
+FileDialogSpec LevelFiles::saveAsDialog(const std::filesystem::path& rootDirectory)
+{
+    FileDialogSpec spec;
+    spec.title = "Save Map As...";
+    spec.filters = {"GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)", "All files (*.*)"};
+    spec.defaultExtension = ".vwd";
+    spec.initialPath = rootDirectory / "Maps";
+    return spec;
+}
+
+} // namespace gr2

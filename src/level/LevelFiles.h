@@ -1,0 +1,96 @@
+#pragma once
+// The file side of one level document: opening a level from its master file and part files,
+// SaveLevel and the Save, Save As and close flows around it, the automatic backup and the
+// thumbnail. Every message, question and file dialog goes through the application's Prompter, so
+// the window layer only wires these flows to its menus and timers.
+
+#include "app/Prompter.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace gr2 {
+
+class CWorldEditorDoc;
+class EditorApp;
+class LevelScript;
+class ThumbnailColours;
+
+enum class SaveResult {
+    Saved,
+    /// At least one file could not be written; each was reported, the others were written.
+    Failed,
+    /// The name is reserved; nothing was written and the user was told.
+    ReservedName,
+};
+
+class LevelFiles {
+public:
+    static constexpr const char* kAutoSaveFileName = "AutoSave.vwd";
+    static constexpr std::chrono::milliseconds kAutosaveInterval{600000};
+
+    static const char* const kLoadFailedMessage;
+    static const char* const kLoadGlobalsQuestion;
+    static const char* const kSaveGlobalsQuestion;
+    static const char* const kReservedOfficialMessage;
+    static const char* const kReservedDataFileMessage;
+    static const char* const kSaveFailedMessage;
+    static const char* const kSaveChangesQuestion;
+
+    /// Gives the document its script model when it has none and, the first time a level is made in
+    /// this run, reads the thumbnail colour table (again, if it could not be read before).
+    LevelFiles(EditorApp& app, CWorldEditorDoc& doc, ThumbnailColours& colours);
+    LevelFiles(const LevelFiles&) = delete;
+    LevelFiles& operator=(const LevelFiles&) = delete;
+
+    CWorldEditorDoc& document() const { return m_doc; }
+
+    /// Opens the level at `path`: the master file, then the Triggers, Players, Map and Things
+    /// files, the level's own global data when the user takes it, and the Variables file; then
+    /// the script's actions are attached and resolved, hearts found, the border drawn and the
+    /// level marked unmodified and named. A failure shows "Failed to load level!".
+    bool OnOpenDocument(const std::filesystem::path& path);
+
+    /// Writes the level: its part files, the master file and, after asking, its copy of the global
+    /// data. An autosave writes "AutoSave.vwd" and its part files in the root folder, asks nothing
+    /// and leaves the document's path, name and modified flag alone. A normal save clears the
+    /// modified flag only when every file was written.
+    SaveResult SaveLevel(bool autosave);
+
+    /// The Save command: Save As for a level never named; else the checks, the save and the
+    /// thumbnail. A reserved name offers Save As. Answers whether the level was saved.
+    bool Save();
+    /// Save As: the checks, then the file dialog; the chosen path names the level and Save runs.
+    bool SaveAs();
+    /// Asked before the level closes: true when it may close (not modified, No, or saved).
+    bool SaveModified();
+
+    /// The backup save the views' timers ask for.
+    bool AutoSave();
+    /// Saves the backup when the interval has passed since the last one (or since the document was
+    /// made): however many views time it, a document is backed up once per interval.
+    bool autosaveIfDue(std::chrono::steady_clock::time_point now);
+
+    /// Writes the thumbnail where the Save command puts it; the file written, if any.
+    std::optional<std::filesystem::path> WriteThumbnail();
+
+    /// The Save As dialog: title, filters, default extension, the root's Maps folder.
+    static FileDialogSpec saveAsDialog(const std::filesystem::path& rootDirectory);
+
+private:
+    bool loadLevel(const std::string& path, LevelScript& script);
+    /// The dialog and the Save command after it, again while the chosen name is reserved.
+    bool runSaveAsDialog();
+    bool saveNamed();
+    bool writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+    EditorApp& m_app;
+    CWorldEditorDoc& m_doc;
+    Prompter& m_prompter;
+    ThumbnailColours& m_colours;
+    std::chrono::steady_clock::time_point m_lastAutosave;
+};
+
+} // namespace gr2
