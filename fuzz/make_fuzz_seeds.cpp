@@ -5,9 +5,11 @@
 #include "worlddata/AtomicFile.h"
 #include "worlddata/SectionWriter.h"
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 using namespace gr2;
 
@@ -19,6 +21,64 @@ Bytes pattern(uint32_t size, uint8_t seed)
     for (uint32_t i = 0; i < size; ++i)
         b[i] = uint8_t(seed * 31 + i);
     return b;
+}
+
+
+/// Stats texts: every section with every code its table might hold, world variables, experience
+/// lines, the cell kinds, and the line-end variants the import accepts.
+void writeStatsSeeds(const std::filesystem::path& dir)
+{
+    std::filesystem::create_directories(dir / "stats_import");
+    auto save = [&](const std::string& name, const std::string& text) {
+        writeFileAtomically(dir / "stats_import" / name, Bytes(text.begin(), text.end()));
+    };
+    const char* const cellKinds[] = {"12", "-5", "2.5", "TRUE", "FALSE", "#N/A", "-", "300", "Fighter", "Pressure"};
+    auto section = [&](const std::string& name, int codes, const std::vector<std::string>& ids) {
+        std::string text = "[START: " + name + "]\r\n\t";
+        for (int c = 1; c <= codes; ++c)
+            text += "\t" + std::to_string(c);
+        text += "\r\nID\tName\r\n";
+        for (const std::string& id : ids) {
+            text += id + "\tType " + id;
+            for (int c = 1; c <= codes; ++c)
+                text += std::string("\t") + cellKinds[(c + id.size()) % std::size(cellKinds)];
+            text += "\r\n";
+        }
+        return text + "[END: " + name + "]\r\n";
+    };
+    std::string all;
+    const struct {
+        const char* name;
+        int codes;
+    } sections[] = {{"TERRAIN", 19},         {"ROOMS", 24},        {"CREATURES", 100},
+                    {"DOORS", 6},            {"TRAPS", 26},        {"OBJECTS", 11},
+                    {"CREATURE SPELLS", 4},  {"VORLAN SPELLS", 11}, {"CAMERA MODES", 3}};
+    for (const auto& s : sections) {
+        std::vector<std::string> ids = {"1", "2", "10", "99"};
+        if (std::string(s.name) == "CREATURES")
+            ids.insert(ids.end(), {"-3", "-11", "-1"});
+        const std::string text = section(s.name, s.codes, ids);
+        std::string file = s.name;
+        for (char& c : file)
+            c = c == ' ' ? '-' : char(std::tolower(static_cast<unsigned char>(c)));
+        save(file + ".txt", text);
+        all += text;
+    }
+    std::string variables = "[START: WORLD VARIABLES]\r\nRow\tName\tValue\r\n";
+    for (int row = 0; row <= 206; row += 7)
+        variables += std::to_string(row) + "\tRow\t" + cellKinds[row % std::size(cellKinds)] + "\r\n";
+    variables += "[END: WORLD VARIABLES]\r\n";
+    save("world-variables.txt", variables);
+    all += variables;
+    save("all-sections.txt", all);
+
+    std::string lf;
+    for (char c : all)
+        if (c != '\r')
+            lf += c;
+    save("all-sections-lf.txt", lf);
+    save("missing-end.txt", all.substr(0, all.find("[END:")));
+    save("unknown-section.txt", "[START: SOMETHING ELSE]\r\n\t\t1\r\n" + all);
 }
 
 } // namespace
@@ -92,5 +152,6 @@ int main(int argc, char** argv)
         colours.at(i, 0) = uint32_t(i) * 0x030507u;
     writePng(dir / "png_colours" / "MapColours.png", colours);
     writePng(dir / "png_colours" / "square.png", RgbImage(8, 8, 0x336699));
+    writeStatsSeeds(dir);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "DumpCommand.h"
 #include "app/SampleData.h"
 #include "app/EditorApp.h"
+#include "stats/StatsImport.h"
 #include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
 
@@ -49,6 +50,11 @@ int main(int argc, char** argv)
     CLI::App* saveGameData =
         app.add_subcommand("save-game-data", "Load the global data from the root and save it back");
 
+    std::string statsFile;
+    CLI::App* importStats = app.add_subcommand(
+        "import-stats", "Import a stats text (tab-separated spreadsheet export) and save the game data");
+    importStats->add_option("FILE", statsFile, "Stats text file (.txt)")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -74,6 +80,16 @@ int main(int argc, char** argv)
     }
     if (*saveGameData) {
         auto editor = startEditor(prompter);
+        return editor->SaveGameData() ? 0 : 1;
+    }
+    if (*importStats) {
+        auto editor = startEditor(prompter);
+        const auto result = gr2::importStatsFile(*editor, statsFile);
+        if (result == gr2::StatsImport::Result::NoStatsData)
+            prompter.message("No stats data (no tab-separated cells) in \"" + statsFile + "\"",
+                             gr2::Prompter::Icon::Exclamation);
+        if (result != gr2::StatsImport::Result::Imported)
+            return 1;
         return editor->SaveGameData() ? 0 : 1;
     }
     return 2;
