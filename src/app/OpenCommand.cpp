@@ -7,12 +7,12 @@ const char* const kStatsImportWarning =
 
 FileDialogSpec openCommandDialog(const std::filesystem::path& rootDirectory)
 {
-    FileDialogSpec spec;
-    spec.title = "Open GR2 Map file(s)";
-    spec.filters = {"GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)", "All files (*.*)"};
-    spec.initialPath = rootDirectory / "Maps";
-    spec.multiSelect = true;
-    return spec;
+    FileDialogSpec dialog;
+    dialog.title = "Open GR2 Map file(s)";
+    dialog.filters = {"GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)", "All files (*.*)"};
+    dialog.initialPath = rootDirectory / "Maps";
+    dialog.multiSelect = true;
+    return dialog;
 }
 
 void runOpenCommand(Prompter& prompter, const std::filesystem::path& rootDirectory, const OpenHandlers& handlers)

@@ -28,8 +28,8 @@ public:
     virtual ~Prompter() = default;
     virtual void message(const std::string& text, Icon icon) = 0;
     virtual Answer ask(const std::string& text, Buttons buttons, Icon icon) = 0;
-    virtual std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec& spec) = 0;
-    virtual std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec& dialog) = 0;
+    virtual std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec& dialog) = 0;
 };
 
 /// The answer that leaves the user's data as it is: Cancel where there is one, otherwise No or OK.

@@ -310,31 +310,31 @@ void buildTypesAndIcons(CTypeDatabase& db, SampleSheets* icons)
             creature.setIconIndex(s->add(c.eliteOf ? shade(colour, -30) : colour, c.label, c.id));
     }
 
-    auto addThingTypes = [&](auto& table, const std::vector<ThingTypeSpec>& specs, TypeFamily family,
+    auto addThingTypes = [&](auto& table, const std::vector<ThingTypeSpec>& items, TypeFamily family,
                              uint32_t colour, const char* resourceName) {
-        for (const ThingTypeSpec& spec : specs) {
-            auto& record = addRecord(table, spec.id, spec.name);
-            record.setFlags(bits(spec.flags));
-            if (spec.crateObject)
-                record.setIntValue("crateObject", spec.crateObject);
+        for (const ThingTypeSpec& item : items) {
+            auto& record = addRecord(table, item.id, item.name);
+            record.setFlags(bits(item.flags));
+            if (item.crateObject)
+                record.setIntValue("crateObject", item.crateObject);
             record.setTextValue("iconResource", resourceName);
             if (SheetBuilder* s = sheet(family))
-                record.setIconIndex(s->add(shade(colour, (spec.id % 4) * 20), spec.label, spec.id));
+                record.setIconIndex(s->add(shade(colour, (item.id % 4) * 20), item.label, item.id));
         }
     };
     addThingTypes(db.doors(), kDoors, TypeFamily::Door, 0x705030, "DoorIcon");
     addThingTypes(db.traps(), kTraps, TypeFamily::Trap, 0x604070, "TrapIcon");
     addThingTypes(db.objects(), kObjects, TypeFamily::Object, 0x307050, "ObjectIcon");
 
-    auto addNamed = [&](auto& table, const std::vector<NamedSpec>& specs, std::optional<TypeFamily> family,
+    auto addNamed = [&](auto& table, const std::vector<NamedSpec>& items, std::optional<TypeFamily> family,
                         uint32_t colour, const char* resourceName) {
-        for (const NamedSpec& spec : specs) {
-            auto& record = addRecord(table, spec.id, spec.name);
+        for (const NamedSpec& item : items) {
+            auto& record = addRecord(table, item.id, item.name);
             if (!family)
                 continue;
             record.setTextValue("iconResource", resourceName);
             if (SheetBuilder* s = sheet(*family))
-                record.setIconIndex(s->add(shade(colour, (spec.id % 3) * 25), spec.label, spec.id));
+                record.setIconIndex(s->add(shade(colour, (item.id % 3) * 25), item.label, item.id));
         }
     };
     addNamed(db.vorlanSpells(), kVorlanSpells, TypeFamily::VorlanSpell, 0x303080, "SpellIcon");

@@ -50,33 +50,33 @@ Prompter::Answer QtPrompter::ask(const std::string& text, Buttons buttons, Icon 
     }
 }
 
-QString QtPrompter::filterText(const FileDialogSpec& spec)
+QString QtPrompter::filterText(const FileDialogSpec& request)
 {
     QStringList parts;
-    for (const std::string& f : spec.filters)
+    for (const std::string& f : request.filters)
         parts << QString::fromStdString(f);
     return parts.join(QStringLiteral(";;"));
 }
 
-std::optional<std::filesystem::path> QtPrompter::chooseSavePath(const FileDialogSpec& spec)
+std::optional<std::filesystem::path> QtPrompter::chooseSavePath(const FileDialogSpec& request)
 {
-    QFileDialog dialog(m_owner, QString::fromStdString(spec.title), QString::fromStdString(spec.initialPath.string()),
-                       filterText(spec));
+    QFileDialog dialog(m_owner, QString::fromStdString(request.title), QString::fromStdString(request.initialPath.string()),
+                       filterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!spec.defaultExtension.empty())
-        dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExtension));
+    if (!request.defaultExtension.empty())
+        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().first().toStdString());
 }
 
-std::vector<std::filesystem::path> QtPrompter::chooseOpenPaths(const FileDialogSpec& spec)
+std::vector<std::filesystem::path> QtPrompter::chooseOpenPaths(const FileDialogSpec& request)
 {
-    QFileDialog dialog(m_owner, QString::fromStdString(spec.title), QString::fromStdString(spec.initialPath.string()),
-                       filterText(spec));
+    QFileDialog dialog(m_owner, QString::fromStdString(request.title), QString::fromStdString(request.initialPath.string()),
+                       filterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     std::vector<std::filesystem::path> paths;
     if (dialog.exec() == QDialog::Accepted)
         for (const QString& f : dialog.selectedFiles())

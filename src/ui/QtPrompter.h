@@ -15,11 +15,11 @@ public:
 
     void message(const std::string& text, Icon icon) override;
     Answer ask(const std::string& text, Buttons buttons, Icon icon) override;
-    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec& spec) override;
-    std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec& request) override;
+    std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec& request) override;
 
     /// "Name (*.ext)" entries joined the way Qt's file dialogs take them.
-    static QString filterText(const FileDialogSpec& spec);
+    static QString filterText(const FileDialogSpec& request);
 
 private:
     QPointer<QWidget> m_owner;

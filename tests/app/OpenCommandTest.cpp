@@ -20,12 +20,12 @@ struct Recorder {
 
 TEST(OpenCommandTest, DialogAsksForLevelsAndStatsInTheMapsFolder)
 {
-    FileDialogSpec spec = openCommandDialog("/data");
-    EXPECT_EQ(spec.title, "Open GR2 Map file(s)");
-    EXPECT_THAT(spec.filters, ::testing::ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
+    FileDialogSpec dialog = openCommandDialog("/data");
+    EXPECT_EQ(dialog.title, "Open GR2 Map file(s)");
+    EXPECT_THAT(dialog.filters, ::testing::ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
                                                      "All files (*.*)"));
-    EXPECT_EQ(spec.initialPath, std::filesystem::path("/data/Maps"));
-    EXPECT_TRUE(spec.multiSelect);
+    EXPECT_EQ(dialog.initialPath, std::filesystem::path("/data/Maps"));
+    EXPECT_TRUE(dialog.multiSelect);
 }
 
 TEST(OpenCommandTest, StatsFilesNeedTheirWarningAnsweredYes)

@@ -21,9 +21,9 @@ Prompter::Answer ScriptedPrompter::ask(const std::string& text, Buttons buttons,
     return a;
 }
 
-std::optional<std::filesystem::path> ScriptedPrompter::chooseSavePath(const FileDialogSpec& spec)
+std::optional<std::filesystem::path> ScriptedPrompter::chooseSavePath(const FileDialogSpec& dialog)
 {
-    m_dialogs.push_back(spec);
+    m_dialogs.push_back(dialog);
     if (m_savePaths.empty())
         return std::nullopt;
     auto p = m_savePaths.front();
@@ -31,9 +31,9 @@ std::optional<std::filesystem::path> ScriptedPrompter::chooseSavePath(const File
     return p;
 }
 
-std::vector<std::filesystem::path> ScriptedPrompter::chooseOpenPaths(const FileDialogSpec& spec)
+std::vector<std::filesystem::path> ScriptedPrompter::chooseOpenPaths(const FileDialogSpec& dialog)
 {
-    m_dialogs.push_back(spec);
+    m_dialogs.push_back(dialog);
     if (m_openPaths.empty())
         return {};
     auto p = m_openPaths.front();

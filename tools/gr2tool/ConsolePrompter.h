@@ -16,8 +16,8 @@ public:
 
     void message(const std::string& text, Icon icon) override;
     Answer ask(const std::string& text, Buttons buttons, Icon icon) override;
-    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec& spec) override;
-    std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec& spec) override;
+    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec& dialog) override;
+    std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec& dialog) override;
 
 private:
     std::ostream& m_out;
