@@ -41,10 +41,8 @@ void MapViewController::setCurrentPlayer(uint8_t playerId)
 {
     if (playerId == 0 || playerId == m_player)
         return;
-    const bool wasGood = m_player == PlayerId::Good;
     m_player = playerId;
-    if (wasGood != (playerId == PlayerId::Good))
-        m_state.drawingPlayerChanged(playerId == PlayerId::Good);
+    m_state.drawingPlayerChanged(playerId == PlayerId::Good);
 }
 
 uint8_t MapViewController::ownerFor(uint8_t terrain) const
@@ -558,6 +556,16 @@ void MapViewController::rotateMap(Turn turn)
 bool MapViewController::resizeMap(const ResizeRequest& request)
 {
     return ResizeMap(m_doc, request);
+}
+
+bool MapViewController::undo()
+{
+    return m_doc.undoJournal().undo();
+}
+
+bool MapViewController::redo()
+{
+    return m_doc.undoJournal().redo();
 }
 
 // --- DocumentObserver ----------------------------------------------------------------------------

@@ -104,6 +104,9 @@ public:
     void rotateMap(Turn turn);
     bool resizeMap(const ResizeRequest& request);
     bool canTransformBrush() const { return !m_state.brush().empty(); }
+    /// The level keeps no undo history yet: both leave it as it is and answer false.
+    bool undo();
+    bool redo();
 
     // --- DocumentObserver -----------------------------------------------------------------------
     void objectRemoved(CLevelObject& object) override;

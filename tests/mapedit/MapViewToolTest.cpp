@@ -384,7 +384,8 @@ TEST(MapViewToolTest, KeysScrollAndUndoChangesNothing)
     EXPECT_EQ(f.view.key(ViewKey::End, false, 300), (ScrollRequest{0, 0, false, true}));
 
     f.click({3, 3});
-    EXPECT_FALSE(f.doc().undoJournal().undo());
+    EXPECT_FALSE(f.view.undo());
+    EXPECT_FALSE(f.view.redo());
     EXPECT_EQ(f.doc().GetTerrain({3, 3}), Claimed);
 }
 
