@@ -1,40 +1,127 @@
 #include "ui/CMainFrame.h"
 
+#include "app/StatusTexts.h"
+#include "app/ZoomTable.h"
+#include "ui/CChildFrame.h"
+#include "ui/CDockControlBar.h"
+#include "ui/CPanelBar.h"
+#include "ui/CWorldEditorView.h"
+#include "ui/ToolbarIcons.h"
+
 #include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
 
 namespace gr2 {
 
 namespace {
 
 constexpr int kRecentFileCount = 6;
+constexpr int kZoomBoxWidth = 60;
+constexpr const char* kAppTitle = "GR2 World Editor";
+
+QString statusPrompt(const EditorCommandInfo& info)
+{
+    return QString::fromLatin1(info.prompt).section(QLatin1Char('\n'), 0, 0);
+}
+
+QString tooltip(const EditorCommandInfo& info)
+{
+    return QString::fromLatin1(info.prompt).section(QLatin1Char('\n'), 1, 1);
+}
 
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+CMainFrame::CMainFrame(const CTypeDatabase* types, QWidget* parent) : QMainWindow(parent), m_types(types)
 {
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(QString::fromLatin1(kAppTitle));
     m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setViewMode(QMdiArea::SubWindowView);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
+    // The bars' own menu is the "&ToolBars" pop-up, shown on any right press over a bar.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(true);
+    setDockNestingEnabled(true);
+
+    createActions();
     createMenus();
+    createToolBars();
+    createDockBars();
+    createStatusBar();
+
+    if (m_types)
+        showDrawItem(TypeKind::Terrain, firstTerrainId(*m_types));
+    showTile(0, 0, nullptr);
+    showPosition(-1, -1);
+    showMapSize(0, 0);
+    for (int bar = 0; bar < BarCount; ++bar)
+        applyBarVisibility(Bar(bar));
+
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        updateTitle();
+        updateCommandUI();
+    });
+    // Command states follow the views the way an idle-time update does: often enough that a
+    // button never shows a stale state for long, cheap because it only reads flags.
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, this, &CMainFrame::updateCommandUI);
+    idle->start(250);
+    updateCommandUI();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The level windows go first, while the frame they report to is still whole.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
+        delete sub;
+}
+
+void CMainFrame::createActions()
+{
+    for (size_t i = 0; i < size_t(EditorCommand::Count); ++i) {
+        const auto command = EditorCommand(i);
+        const EditorCommandInfo& info = commandInfo(command);
+        auto* action = new QAction(tr(info.text), this);
+        if (!info.shortcut.isEmpty())
+            action->setShortcut(info.shortcut);
+        action->setStatusTip(statusPrompt(info));
+        action->setToolTip(tooltip(info));
+        action->setCheckable(info.checkable);
+        action->setIcon(toolbarIcon(command));
+        action->setIconVisibleInMenu(false);
+        connect(action, &QAction::triggered, this, [this, command] { route(command); });
+        m_actions[i] = action;
+    }
 }
 
 void CMainFrame::createMenus()
 {
+    using C = EditorCommand;
     m_fileMenu = menuBar()->addMenu(tr("&File"));
-    QAction* open = m_fileMenu->addAction(tr("&Open...\tCtrl+O"));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    open->setStatusTip(tr("Open an existing level or import configuration data"));
-    connect(open, &QAction::triggered, this, &CMainFrame::openRequested);
+    m_fileMenu->addActions({action(C::New), action(C::Open), action(C::Close)});
     m_fileMenu->addSeparator();
-    QAction* saveGameData = m_fileMenu->addAction(tr("Save Game Data"));
-    saveGameData->setStatusTip(tr("Write the global type data and variables beside the program"));
-    connect(saveGameData, &QAction::triggered, this, &CMainFrame::saveGameDataRequested);
+    m_fileMenu->addActions({action(C::Save), action(C::SaveAs)});
     m_fileMenu->addSeparator();
-    QAction* printSetup = m_fileMenu->addAction(tr("P&rint Setup..."));
-    connect(printSetup, &QAction::triggered, this, &CMainFrame::printSetupRequested);
+    m_fileMenu->addAction(action(C::SaveGameData));
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({action(C::Print), action(C::PrintSetup)});
     m_recentSeparator = m_fileMenu->addSeparator();
     for (int i = 0; i < kRecentFileCount; ++i) {
         QAction* recent = m_fileMenu->addAction(QString());
@@ -44,18 +131,325 @@ void CMainFrame::createMenus()
         m_recentActions << recent;
     }
     m_fileMenu->addSeparator();
-    QAction* exit = m_fileMenu->addAction(tr("E&xit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    m_fileMenu->addAction(action(C::Exit));
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addActions({action(C::Undo), action(C::Redo)});
+    edit->addSeparator();
+    edit->addActions({action(C::Cut), action(C::Copy), action(C::Paste)});
+    edit->addSeparator();
+    edit->addActions({action(C::SelectAll), action(C::ClearAll)});
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addActions({action(C::ToggleToolBar), action(C::ToggleStatusBar), action(C::ToggleDrawingToolBar),
+                      action(C::ToggleSelectionBar), action(C::ToggleScriptTree)});
+    view->addSeparator();
+    view->addActions({action(C::Grid), action(C::ShrinkToFit), action(C::ShowWaypointPaths)});
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->addActions({action(C::RectangleSelect), action(C::Paint), action(C::Magnify), action(C::DrawLine),
+                       action(C::DrawRectangle), action(C::DrawCircle), action(C::FloodFill)});
+    tools->addSeparator();
+    tools->addActions({action(C::CreateActionPoint), action(C::CreateEffectGenerator)});
+    tools->addSeparator();
+    tools->addActions({action(C::EditCameraStart), action(C::DefineBuildArea)});
+
+    QMenu* map = menuBar()->addMenu(tr("&Map"));
+    map->addActions({action(C::FlipX), action(C::FlipY)});
+    map->addSeparator();
+    map->addActions({action(C::BrushFlipX), action(C::BrushFlipY)});
 
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
-    QAction* reset = configuration->addAction(tr("Reset To GR2 Defaults"));
-    connect(reset, &QAction::triggered, this, &CMainFrame::resetToDefaultsRequested);
+    configuration->addAction(action(C::ResetToDefaults));
+
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    window->addActions({action(C::SplitWindow), action(C::Cascade), action(C::Tile)});
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* about = help->addAction(tr("&About GR2 Editor..."));
-    connect(about, &QAction::triggered, this, &CMainFrame::aboutRequested);
+    help->addAction(action(C::About));
+
+    m_toolBarsMenu = new QMenu(tr("&ToolBars"), this);
+    m_toolBarsMenu->addActions({action(C::ToggleToolBar), action(C::ToggleStatusBar)});
+    m_toolBarsMenu->addSeparator();
+    m_toolBarsMenu->addActions(
+        {action(C::ToggleDrawingToolBar), action(C::ToggleSelectionBar), action(C::ToggleScriptTree)});
     setRecentFiles({});
 }
+
+void CMainFrame::createToolBars()
+{
+    using C = EditorCommand;
+    m_standardBar = new QToolBar(tr("Standard"), this);
+    m_standardBar->setObjectName(QStringLiteral("Standard"));
+    m_standardBar->addActions({action(C::New), action(C::Open), action(C::Save)});
+    m_standardBar->addSeparator();
+    m_standardBar->addActions({action(C::Cut), action(C::Copy), action(C::Paste)});
+    m_standardBar->addSeparator();
+    m_standardBar->addActions({action(C::Print), action(C::About)});
+
+    m_editingBar = new QToolBar(tr("Editing Tools"), this);
+    m_editingBar->setObjectName(QStringLiteral("Editing Tools"));
+    m_editingBar->addAction(action(C::RectangleSelect));
+    m_editingBar->addSeparator();
+    m_zoomBox = new QComboBox(m_editingBar);
+    m_zoomBox->setFixedWidth(kZoomBoxWidth);
+    m_zoomBox->setToolTip(tr("Zoom"));
+    m_zoomBox->setStatusTip(tr("Change the size of the map tiles"));
+    for (int i = 0; i < ZoomTable::count(); ++i)
+        m_zoomBox->addItem(QString::fromStdString(ZoomTable::label(i)), ZoomTable::tileSize(i));
+    m_zoomBox->setCurrentIndex(ZoomTable::kDefaultIndex);
+    m_zoomBox->setMaxVisibleItems(ZoomTable::count());
+    connect(m_zoomBox, &QComboBox::activated, this,
+            [this](int index) { emit zoomChosen(ZoomTable::tileSize(index)); });
+    m_editingBar->addWidget(m_zoomBox);
+    m_editingBar->addSeparator();
+    m_editingBar->addActions({action(C::Paint), action(C::DrawLine), action(C::DrawRectangle), action(C::DrawCircle)});
+    m_editingBar->addSeparator();
+    m_editingBar->addAction(action(C::FloodFill));
+    m_editingBar->addSeparator();
+    m_editingBar->addActions({action(C::CreateActionPoint), action(C::CreateEffectGenerator)});
+    m_editingBar->addSeparator();
+    m_editingBar->addActions({action(C::EditCameraStart), action(C::DefineBuildArea)});
+
+    for (QToolBar* bar : {m_standardBar, m_editingBar}) {
+        bar->setAllowedAreas(Qt::AllToolBarAreas);
+        bar->setFloatable(true);
+        bar->setIconSize(QSize(24, 24));
+        bar->installEventFilter(this);
+    }
+    // Both in the top row, the drawing bar right of the main bar.
+    addToolBar(Qt::TopToolBarArea, m_standardBar);
+    addToolBar(Qt::TopToolBarArea, m_editingBar);
+}
+
+void CMainFrame::createDockBars()
+{
+    m_panelBar = new CPanelBar(this);
+    m_browserBar = new CBrowserBar(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_browserBar);
+    addDockWidget(Qt::BottomDockWidgetArea, m_panelBar);
+    resizeDocks({m_browserBar}, {m_browserBar->sizeHint().width()}, Qt::Horizontal);
+    resizeDocks({m_panelBar}, {m_panelBar->sizeHint().height()}, Qt::Vertical);
+    connect(m_panelBar, &CDockControlBar::hiddenByUser, this, [this] {
+        m_barVisible[SelectionBar] = false;
+        updateCommandUI();
+    });
+    connect(m_browserBar, &CDockControlBar::hiddenByUser, this, [this] {
+        m_barVisible[ScriptTree] = false;
+        updateCommandUI();
+    });
+    for (QWidget* bar : {static_cast<QWidget*>(m_panelBar), static_cast<QWidget*>(m_browserBar)})
+        bar->installEventFilter(this);
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->installEventFilter(this);
+    // Pane 0 is the status bar's own message area, which stretches and shows command prompts.
+    for (int pane = 1; pane < StatusPane::Count; ++pane) {
+        auto* label = new QLabel(bar);
+        label->setMinimumWidth(kStatusPaneWidths[pane]);
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->installEventFilter(this);
+        bar->addPermanentWidget(label);
+        m_panes[size_t(pane)] = label;
+    }
+}
+
+QString CMainFrame::paneText(int pane) const
+{
+    if (pane == StatusPane::Prompt)
+        return statusBar()->currentMessage();
+    if (pane < 1 || pane >= StatusPane::Count)
+        return {};
+    return m_panes[size_t(pane)]->text();
+}
+
+void CMainFrame::showDrawItem(TypeKind kind, uint8_t typeId)
+{
+    m_panes[StatusPane::DrawItem]->setText(
+        m_types ? QString::fromStdString(drawItemText(*m_types, kind, typeId)) : QString());
+}
+
+void CMainFrame::showTile(uint8_t terrainId, uint8_t playerId, const CWorldEditorDoc* level)
+{
+    m_panes[StatusPane::Tile]->setText(
+        m_types ? QString::fromStdString(tileText(*m_types, level, terrainId, playerId)) : QString());
+}
+
+void CMainFrame::showPosition(int32_t x, int32_t y)
+{
+    m_panes[StatusPane::Position]->setText(QString::fromStdString(positionText(x, y)));
+}
+
+void CMainFrame::showMapSize(uint32_t width, uint32_t height)
+{
+    m_panes[StatusPane::MapSize]->setText(QString::fromStdString(mapSizeText(width, height)));
+}
+
+void CMainFrame::selectZoom(int tileSize) { m_zoomBox->setCurrentIndex(ZoomTable::indexOfTileSize(tileSize)); }
+
+CChildFrame* CMainFrame::activeChildFrame() const
+{
+    QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
+    if (!sub && !m_mdiArea->subWindowList().isEmpty())
+        sub = m_mdiArea->currentSubWindow();
+    return sub ? qobject_cast<CChildFrame*>(sub->widget()) : nullptr;
+}
+
+CWorldEditorView* CMainFrame::activeView() const
+{
+    CChildFrame* child = activeChildFrame();
+    return child ? child->activeView() : nullptr;
+}
+
+void CMainFrame::updateTitle()
+{
+    QString title = QString::fromLatin1(kAppTitle);
+    if (CChildFrame* child = activeChildFrame()) {
+        title += QStringLiteral(" - ") + child->documentTitle();
+        if (child->isDocumentModified())
+            title += QLatin1Char('*');
+    }
+    setWindowTitle(title);
+}
+
+// --- commands -----------------------------------------------------------------------------------
+
+void CMainFrame::route(EditorCommand command)
+{
+    if (CWorldEditorView* view = activeView())
+        if (view->onCommand(command)) {
+            updateCommandUI();
+            return;
+        }
+    if (onCommand(command)) {
+        updateCommandUI();
+        return;
+    }
+    if (m_appTarget)
+        m_appTarget->onCommand(command);
+    updateCommandUI();
+}
+
+void CMainFrame::updateCommandUI()
+{
+    CWorldEditorView* view = activeView();
+    for (size_t i = 0; i < m_actions.size(); ++i) {
+        const auto command = EditorCommand(i);
+        std::optional<CommandState> state;
+        if (view)
+            state = view->commandState(command);
+        if (!state)
+            state = commandState(command);
+        if (!state && m_appTarget)
+            state = m_appTarget->commandState(command);
+        QAction* a = m_actions[i];
+        // A command nobody handles now is greyed, as menus and buttons without a handler are.
+        a->setEnabled(state && state->enabled);
+        if (a->isCheckable())
+            a->setChecked(state && state->checked);
+        const QString text = state && !state->text.isEmpty() ? state->text : tr(commandInfo(command).text);
+        if (a->text() != text)
+            a->setText(text);
+    }
+    m_zoomBox->setEnabled(view != nullptr);
+}
+
+bool CMainFrame::onCommand(EditorCommand command)
+{
+    using C = EditorCommand;
+    switch (command) {
+    case C::ToggleToolBar: toggleBar(MainToolBar); return true;
+    case C::ToggleStatusBar: toggleBar(StatusBar); return true;
+    case C::ToggleDrawingToolBar: toggleBar(DrawingToolBar); return true;
+    case C::ToggleSelectionBar: toggleBar(SelectionBar); return true;
+    case C::ToggleScriptTree: toggleBar(ScriptTree); return true;
+    case C::Open: emit openRequested(); return true;
+    case C::New: emit newRequested(); return true;
+    case C::SaveGameData: emit saveGameDataRequested(); return true;
+    case C::PrintSetup: emit printSetupRequested(); return true;
+    case C::ResetToDefaults: emit resetToDefaultsRequested(); return true;
+    case C::About: emit aboutRequested(); return true;
+    case C::Exit: close(); return true;
+    case C::Cascade: m_mdiArea->cascadeSubWindows(); return true;
+    case C::Tile: m_mdiArea->tileSubWindows(); return true;
+    default: return false;
+    }
+}
+
+std::optional<CommandState> CMainFrame::commandState(EditorCommand command) const
+{
+    using C = EditorCommand;
+    switch (command) {
+    case C::ToggleToolBar: return CommandState{true, m_barVisible[MainToolBar], {}};
+    case C::ToggleStatusBar: return CommandState{true, m_barVisible[StatusBar], {}};
+    case C::ToggleDrawingToolBar: return CommandState{true, m_barVisible[DrawingToolBar], {}};
+    case C::ToggleSelectionBar: return CommandState{true, m_barVisible[SelectionBar], {}};
+    case C::ToggleScriptTree: return CommandState{true, m_barVisible[ScriptTree], {}};
+    case C::Open:
+    case C::New:
+    case C::SaveGameData:
+    case C::PrintSetup:
+    case C::ResetToDefaults:
+    case C::About:
+    case C::Exit: return CommandState{};
+    case C::Cascade:
+    case C::Tile: return CommandState{!m_mdiArea->subWindowList().isEmpty(), false, {}};
+    default: return std::nullopt;
+    }
+}
+
+// --- bars ---------------------------------------------------------------------------------------
+
+QWidget* CMainFrame::barWidget(Bar bar) const
+{
+    switch (bar) {
+    case MainToolBar: return m_standardBar;
+    case DrawingToolBar: return m_editingBar;
+    case SelectionBar: return m_panelBar;
+    case ScriptTree: return m_browserBar;
+    case StatusBar: return const_cast<CMainFrame*>(this)->statusBar();
+    default: return nullptr;
+    }
+}
+
+void CMainFrame::toggleBar(Bar bar)
+{
+    m_barVisible[bar] = !m_barVisible[bar];
+    applyBarVisibility(bar);
+}
+
+void CMainFrame::applyBarVisibility(Bar bar)
+{
+    if (QWidget* w = barWidget(bar))
+        w->setVisible(m_barVisible[bar]);
+}
+
+QMenu* CMainFrame::createPopupMenu()
+{
+    updateCommandUI();
+    // The caller owns what it gets; a copy of the shared pop-up keeps the frame's one intact.
+    auto* menu = new QMenu(m_toolBarsMenu->title(), this);
+    menu->addActions(m_toolBarsMenu->actions());
+    return menu;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            updateCommandUI();
+            m_toolBarsMenu->popup(mouse->globalPosition().toPoint());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- files --------------------------------------------------------------------------------------
 
 void CMainFrame::setRecentFiles(const QStringList& paths)
 {
@@ -70,6 +464,96 @@ void CMainFrame::setRecentFiles(const QStringList& paths)
         }
     }
     m_recentSeparator->setVisible(!paths.isEmpty());
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        for (const QUrl& url : event->mimeData()->urls())
+            if (url.isLocalFile()) {
+                event->acceptProposedAction();
+                return;
+            }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    emit filesDropped(paths);
+}
+
+// --- placement ----------------------------------------------------------------------------------
+
+void CMainFrame::showWithPlacement(bool show)
+{
+    QSettings settings;
+    settings.beginGroup(QString::fromLatin1(kPlacementGroup));
+    const QString text = settings.value(QString::fromLatin1(kPlacementKey)).toString();
+    std::optional<WindowPlacement> placement;
+    if (!text.isEmpty())
+        placement = parseWindowPlacement(text.toStdString());
+    if (!placement) {
+        if (show)
+            showMaximized();
+        return;
+    }
+    const QRect normal(placement->left, placement->top, std::max(1, placement->right - placement->left),
+                       std::max(1, placement->bottom - placement->top));
+    setGeometry(normal);
+    if (!show)
+        return;
+    // A window stored minimized opens as it would be restored, never hidden in the task bar.
+    const bool maximized = placement->showState == WindowPlacement::kShowMaximized ||
+                           (placement->showState == WindowPlacement::kShowMinimized &&
+                            (placement->flags & WindowPlacement::kRestoreToMaximized));
+    if (maximized)
+        showMaximized();
+    else
+        showNormal();
+}
+
+WindowPlacement CMainFrame::currentPlacement() const
+{
+    WindowPlacement p;
+    const bool maximized = isMaximized();
+    p.flags = maximized ? WindowPlacement::kRestoreToMaximized : 0;
+    p.showState = maximized ? WindowPlacement::kShowMaximized
+                            : isMinimized() ? WindowPlacement::kShowMinimized : WindowPlacement::kShowNormal;
+    QRect normal = normalGeometry();
+    if (!normal.isValid())
+        normal = geometry();
+    p.left = normal.left();
+    p.top = normal.top();
+    p.right = normal.left() + normal.width();
+    p.bottom = normal.top() + normal.height();
+    return p;
+}
+
+void CMainFrame::storePlacement()
+{
+    QSettings settings;
+    settings.beginGroup(QString::fromLatin1(kPlacementGroup));
+    settings.setValue(QString::fromLatin1(kPlacementKey), QString::fromStdString(formatWindowPlacement(currentPlacement())));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // The placement is taken before the level windows close, while the frame still looks the way
+    // the user left it.
+    storePlacement();
+    m_mdiArea->closeAllSubWindows();
+    if (!m_mdiArea->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 } // namespace gr2

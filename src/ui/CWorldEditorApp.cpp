@@ -1,9 +1,15 @@
 #include "ui/CWorldEditorApp.h"
 
 #include "app/OpenCommand.h"
+#include "stats/StatsImport.h"
+#include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
+#include "ui/CPanelBar.h"
+#include "ui/CWorldEditorView.h"
 
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -39,13 +45,19 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     m_core->addGlobalDataListener([this](EditorApp::Change) { m_iconSheets.rebuildCells(m_core->types()); });
     m_core->loadGlobalData();
 
-    m_mainFrame = std::make_unique<CMainFrame>();
-    m_mainFrame->setWindowTitle(QStringLiteral("GR2 World Editor"));
+    m_levelTypes = std::make_unique<TypeDatabaseLevelTypes>(m_core->types());
+    m_editorState.setGoodPairs(GoodPairs::fromTypes(m_core->types()));
+    m_mainFrame = std::make_unique<CMainFrame>(&m_core->types());
+    m_mainFrame->selectionBar()->setContext({&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()},
+                                            [this]() -> uint8_t {
+                                                CWorldEditorView* view = m_mainFrame->activeView();
+                                                return view && view->currentPlayer() ? view->currentPlayer()->id() : 0;
+                                            });
     m_prompter.setOwner(m_mainFrame.get());
     connectCommands();
     m_mainFrame->setRecentFiles(recentFiles());
     if (showWindow)
-        m_mainFrame->showMaximized();
+        m_mainFrame->showWithPlacement();
     return true;
 }
 
@@ -63,6 +75,17 @@ bool CWorldEditorApp::loadTreeImages()
 
 void CWorldEditorApp::connectCommands()
 {
+    connect(m_mainFrame.get(), &CMainFrame::newRequested, this, &CWorldEditorApp::onNew);
+    connect(m_mainFrame.get(), &CMainFrame::zoomChosen, this, [this](int tileSize) {
+        if (CWorldEditorView* view = m_mainFrame->activeView())
+            view->setTileSize(tileSize);
+    });
+    connect(m_mainFrame->selectionBar(), &CPanelBar::redrawViews, this, [this] {
+        for (QMdiSubWindow* sub : m_mainFrame->mdiArea()->subWindowList())
+            if (auto* child = qobject_cast<CChildFrame*>(sub->widget()))
+                for (CWorldEditorView* view : child->views())
+                    view->viewport()->update();
+    });
     connect(m_mainFrame.get(), &CMainFrame::openRequested, this, &CWorldEditorApp::onOpen);
     connect(m_mainFrame.get(), &CMainFrame::saveGameDataRequested, this, &CWorldEditorApp::onSaveGameData);
     connect(m_mainFrame.get(), &CMainFrame::resetToDefaultsRequested, this, &CWorldEditorApp::onResetToDefaults);
@@ -102,10 +125,36 @@ void CWorldEditorApp::addRecentFile(const QString& path)
         m_mainFrame->setRecentFiles(files);
 }
 
+CChildFrame* CWorldEditorApp::newLevel(const NewLevelSettings& settings)
+{
+    auto doc = std::make_unique<CWorldEditorDoc>(*m_levelTypes);
+    doc->NewLevel(settings);
+    auto* child = new CChildFrame(std::move(doc), {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()});
+    connect(child, &CChildFrame::titleOrModifiedChanged, m_mainFrame.get(), &CMainFrame::updateTitle);
+    QMdiSubWindow* sub = m_mainFrame->mdiArea()->addSubWindow(child);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->showMaximized();
+    if (CWorldEditorView* view = child->activeView()) {
+        view->setFocus();
+        m_mainFrame->showMapSize(settings.width, settings.height);
+        m_mainFrame->selectZoom(view->tileSize());
+    }
+    m_mainFrame->updateTitle();
+    return child;
+}
+
+void CWorldEditorApp::onNew()
+{
+    NewLevelSettings settings;
+    settings.name = "GR2Level" + std::to_string(++m_newLevelCounter);
+    newLevel(settings);
+}
+
 void CWorldEditorApp::onOpen()
 {
     OpenHandlers handlers;
-    // The stats import and level documents join here as they become available.
+    handlers.importStats = [this](const std::filesystem::path& path) { importStatsFile(core(), path); };
+    // Level documents join here as they become available.
     runOpenCommand(prompter(), m_core->rootDirectory(), handlers);
 }
 

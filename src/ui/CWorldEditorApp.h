@@ -4,6 +4,9 @@
 // global data for the whole run.
 
 #include "app/EditorApp.h"
+#include "level/CWorldEditorDoc.h"
+#include "level/TypeDatabaseLevelTypes.h"
+#include "mapedit/EditorState.h"
 #include "ui/IconSheets.h"
 #include "ui/QtPrompter.h"
 
@@ -15,6 +18,7 @@
 
 namespace gr2 {
 
+class CChildFrame;
 class CMainFrame;
 
 class CWorldEditorApp : public QObject {
@@ -40,10 +44,15 @@ public:
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     Prompter& prompter() { return m_prompterOverride ? *m_prompterOverride : m_prompter; }
 
+    EditorState& editorState() { return m_editorState; }
+    /// Opens a new level window for the settings (what New does after its dialog).
+    CChildFrame* newLevel(const NewLevelSettings& settings);
+
     QStringList recentFiles() const;
     void addRecentFile(const QString& path);
 
 public slots:
+    void onNew();
     void onOpen();
     void onSaveGameData();
     void onResetToDefaults();
@@ -59,6 +68,9 @@ private:
     std::unique_ptr<EditorApp> m_core;
     IconSheets m_iconSheets;
     QList<QPixmap> m_treeImages;
+    std::unique_ptr<TypeDatabaseLevelTypes> m_levelTypes;
+    EditorState m_editorState;
+    unsigned m_newLevelCounter = 0;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };
 

@@ -1,0 +1,88 @@
+#include "ui/CChildFrame.h"
+
+#include "level/CWorldEditorDoc.h"
+#include "ui/CWorldEditorView.h"
+
+#include <QCloseEvent>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace gr2 {
+
+CChildFrame::CChildFrame(std::unique_ptr<CWorldEditorDoc> doc, const ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_doc(std::move(doc)), m_context(context)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_rows = new QSplitter(Qt::Vertical, this);
+    m_rows->setChildrenCollapsible(false);
+    layout->addWidget(m_rows);
+    auto* row = new QSplitter(Qt::Horizontal, m_rows);
+    row->setChildrenCollapsible(false);
+    m_activeView = addView(row);
+    setWindowTitle(documentTitle());
+}
+
+CChildFrame::~CChildFrame()
+{
+    // Views observe the document; they go before it.
+    delete m_rows;
+    m_views.clear();
+}
+
+CWorldEditorView* CChildFrame::addView(QSplitter* into)
+{
+    auto* view = new CWorldEditorView(*m_doc, m_context, into);
+    m_views << view;
+    connect(view, &CWorldEditorView::activated, this, [this](CWorldEditorView* v) { m_activeView = v; });
+    connect(view, &CWorldEditorView::documentStateChanged, this, [this] {
+        setWindowTitle(documentTitle() + (isDocumentModified() ? QStringLiteral("*") : QString()));
+        emit titleOrModifiedChanged();
+    });
+    connect(view, &QObject::destroyed, this, [this, view] {
+        m_views.removeAll(view);
+        if (m_activeView == view)
+            m_activeView = m_views.isEmpty() ? nullptr : m_views.first();
+    });
+    return view;
+}
+
+QString CChildFrame::documentTitle() const { return QString::fromStdString(m_doc->title()); }
+
+bool CChildFrame::isDocumentModified() const { return m_doc->isModified(); }
+
+CWorldEditorView* CChildFrame::activeView() const { return m_activeView; }
+
+void CChildFrame::toggleSplit()
+{
+    if (m_views.size() > 1) {
+        // Back to one view: keep the first row's first view.
+        CWorldEditorView* keep = m_views.first();
+        for (CWorldEditorView* v : m_views)
+            if (v != keep)
+                v->deleteLater();
+        for (int i = m_rows->count() - 1; i > 0; --i)
+            m_rows->widget(i)->deleteLater();
+        m_activeView = keep;
+        return;
+    }
+    auto* first = qobject_cast<QSplitter*>(m_rows->widget(0));
+    addView(first);
+    auto* second = new QSplitter(Qt::Horizontal, m_rows);
+    second->setChildrenCollapsible(false);
+    addView(second);
+    addView(second);
+    for (CWorldEditorView* v : m_views)
+        v->setTileSize(m_activeView ? m_activeView->tileSize() : 32);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_closeQuestion && !m_closeQuestion(*this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace gr2

@@ -1,0 +1,67 @@
+#include "ui/EditorCommand.h"
+
+#include <array>
+
+namespace gr2 {
+
+namespace {
+
+using K = QKeySequence;
+
+const std::array<EditorCommandInfo, size_t(EditorCommand::Count)>& table()
+{
+    static const std::array<EditorCommandInfo, size_t(EditorCommand::Count)> infos = {{
+        {"&New", K(Qt::CTRL | Qt::Key_N), "Create a new level\nNew"},
+        {"&Open...", K(Qt::CTRL | Qt::Key_O), "Open an existing level or import configuration data\nOpen"},
+        {"&Close", K(), "Close the active level\nClose"},
+        {"&Save", K(Qt::CTRL | Qt::Key_S), "Save the active level\nSave"},
+        {"Save &As...", K(), "Save the active level with a new name\nSave As"},
+        {"Save Game Data", K(), "Write the global type data and variables beside the program\nSave Game Data"},
+        {"&Print...", K(Qt::CTRL | Qt::Key_P), "Print the active map\nPrint"},
+        {"P&rint Setup...", K(), "Change the printer and printing options\nPrint Setup"},
+        {"E&xit", K(), "Quit the editor; prompts to save levels\nExit"},
+        {"Reset To GR2 Defaults", K(), "Reload the global data from the program's folder\nReset To GR2 Defaults"},
+        {"&About GR2 Editor...", K(), "Display program information and version\nAbout"},
+        {"&Undo", K(Qt::CTRL | Qt::Key_Z), "Undo the last action\nUndo"},
+        {"&Redo", K(Qt::CTRL | Qt::Key_Y), "Redo the previously undone action\nRedo"},
+        {"Cu&t", K(Qt::CTRL | Qt::Key_X), "Cut the selection and put it on the Clipboard\nCut"},
+        {"&Copy", K(Qt::CTRL | Qt::Key_C), "Copy the selection and put it on the Clipboard\nCopy"},
+        {"&Paste", K(Qt::CTRL | Qt::Key_V), "Insert Clipboard contents\nPaste"},
+        {"Select &All", K(Qt::CTRL | Qt::Key_A), "Select the whole map interior\nSelect All"},
+        {"C&lear All", K(), "Fill the whole map with the current slab\nClear All"},
+        {"&Tool Bar", K(), "Show or hide the main Tool Bar\nToggle Tool Bar", true},
+        {"&Status Bar", K(), "Show or hide the Status Bar\nToggle Status Bar", true},
+        {"&Drawing Tool Bar", K(), "Show or hide the Drawing Tool Bar\nToggle Drawing Tool Bar", true},
+        {"S&election Bar", K(), "Show or hide the Selection Bar\nToggle Selection Bar", true},
+        {"S&cript Tree", K(), "Show or hide the Script Tree\nToggle Script Tree", true},
+        {"&Grid", K(Qt::CTRL | Qt::Key_G), "Show or hide the tile grid\nGrid", true},
+        {"Shrin&k to Fit", K(), "Scale the whole map into the window\nShrink to Fit", true},
+        {"Hide All Waypoint Paths", K(), "Show or hide the paths between action points\nWaypoint Paths"},
+        {"Rectangle &Select", K(), "Select a rectangle of tiles\nRectangle Select", true},
+        {"&Paint", K(), "Paint tiles with the current slab\nPaint", true},
+        {"&Magnify", K(), "Magnify\nMagnify", true},
+        {"Draw &Line", K(), "Draw a line of the current slab\nDraw Line", true},
+        {"Draw &Rectangle", K(), "Draw Filled Rectangle (right click toggles filled)\nDraw Rectangle", true},
+        {"Draw &Circle", K(), "Draw Filled Circle (right click toggles filled)\nDraw Circle", true},
+        {"&Flood Fill", K(), "Fill a connected area with the current slab\nFlood Fill", true},
+        {"Create New &Action Point", K(), "Drag out a new action point\nCreate New Action Point", true},
+        {"Create New &Effect Generator", K(), "Drag out a new effect generator\nCreate New Effect Generator", true},
+        {"Edit Starting &Camera Position", K(), "Set the current player's starting camera position\n"
+                                                  "Edit Starting Camera Position", true},
+        {"Define &Build Area", K(), "Drag out the computer player's build area\nDefine Build Area", true},
+        {"Flip In &X Axis", K(Qt::CTRL | Qt::Key_I), "Mirror the map top to bottom\nFlip In X Axis"},
+        {"Flip In &Y Axis", K(Qt::CTRL | Qt::Key_M), "Mirror the map left to right\nFlip In Y Axis"},
+        {"Brush Flip In X Axis", K(), "Mirror the brush top to bottom\nBrush Flip In X Axis"},
+        {"Brush Flip In Y Axis", K(), "Mirror the brush left to right\nBrush Flip In Y Axis"},
+        {"S&plit", K(), "Split the active window into panes\nSplit"},
+        {"&Cascade", K(), "Arrange windows so they overlap\nCascade Windows"},
+        {"&Tile", K(), "Arrange windows as non-overlapping tiles\nTile Windows"},
+    }};
+    return infos;
+}
+
+} // namespace
+
+const EditorCommandInfo& commandInfo(EditorCommand command) { return table()[size_t(command)]; }
+
+} // namespace gr2

@@ -1,0 +1,98 @@
+#pragma once
+// Every menu, toolbar and accelerator command of the editor, with the text, shortcut and status
+// prompt its action shows. The main frame creates one QAction per command and routes a triggered
+// command to whoever handles it: the active map view first, then the frame, then the application.
+
+#include <QKeySequence>
+#include <QString>
+
+#include <optional>
+
+namespace gr2 {
+
+enum class EditorCommand {
+    // application and document
+    New,
+    Open,
+    Close,
+    Save,
+    SaveAs,
+    SaveGameData,
+    Print,
+    PrintSetup,
+    Exit,
+    ResetToDefaults,
+    About,
+    // edit
+    Undo,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    SelectAll,
+    ClearAll,
+    // frame: bars
+    ToggleToolBar,
+    ToggleStatusBar,
+    ToggleDrawingToolBar,
+    ToggleSelectionBar,
+    ToggleScriptTree,
+    // view display
+    Grid,
+    ShrinkToFit,
+    ShowWaypointPaths,
+    // tools
+    RectangleSelect,
+    Paint,
+    Magnify,
+    DrawLine,
+    DrawRectangle,
+    DrawCircle,
+    FloodFill,
+    CreateActionPoint,
+    CreateEffectGenerator,
+    EditCameraStart,
+    DefineBuildArea,
+    // map and brush
+    FlipX,
+    FlipY,
+    BrushFlipX,
+    BrushFlipY,
+    // windows
+    SplitWindow,
+    Cascade,
+    Tile,
+    Count
+};
+
+struct EditorCommandInfo {
+    const char* text;      ///< menu text with its mnemonic
+    QKeySequence shortcut; ///< empty when there is none
+    const char* prompt;    ///< "status prompt\ntooltip"
+    bool checkable = false;
+};
+
+const EditorCommandInfo& commandInfo(EditorCommand command);
+
+} // namespace gr2
+
+namespace gr2 {
+
+/// What a command shows: enabled, checked, and a menu text when it changes with the state.
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+    QString text; ///< empty: the command's own text
+};
+
+/// Something a command can be routed to (the active map view, the frame, the application).
+class CommandTarget {
+public:
+    virtual ~CommandTarget() = default;
+    /// Carries the command out; false when this target does not handle it.
+    virtual bool onCommand(EditorCommand command) = 0;
+    /// The command's state, or nothing when this target does not handle it.
+    virtual std::optional<CommandState> commandState(EditorCommand command) const = 0;
+};
+
+} // namespace gr2

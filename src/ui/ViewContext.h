@@ -1,0 +1,19 @@
+#pragma once
+// What every map view and the palette reach of the application: the type tables, the icon sheets,
+// the editing state all views share, and the main frame whose panes they fill.
+
+namespace gr2 {
+
+class CMainFrame;
+class CTypeDatabase;
+class EditorState;
+class IconSheets;
+
+struct ViewContext {
+    const CTypeDatabase* types = nullptr;
+    const IconSheets* icons = nullptr;
+    EditorState* state = nullptr;
+    CMainFrame* frame = nullptr;
+};
+
+} // namespace gr2
