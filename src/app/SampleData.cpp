@@ -6,6 +6,7 @@
 #include "app/EditorApp.h"
 #include "app/PngFile.h"
 #include "app/ReservedNames.h"
+#include "level/SampleLevel.h"
 #include "typedb/CTypeDatabase.h"
 #include "typedb/TypeDatabaseWriter.h"
 #include "worlddata/AtomicFile.h"
@@ -414,6 +415,10 @@ std::vector<std::string> writeSampleData(const std::filesystem::path& dir)
     const auto reserved = dir / ReservedLevelNames::kFileName;
     if (!writeFileAtomically(reserved, Bytes(names.begin(), names.end())).ok)
         failed.push_back(reserved.string());
+
+    // A level to open, saved by the editor's own code over the data just written.
+    if (!writeSampleLevel(dir))
+        failed.push_back((dir / "Maps" / (std::string(kSampleLevelName) + ".vwd")).string());
     return failed;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The bundled sample data set, made entirely by our own code: the eleven global type files with a
 // type for every id the editor gives a fixed role, "GlobalVariables.vwd", the icon sheets, the
-// thumbnail colour table and the reserved level names.
+// thumbnail colour table, the reserved level names and a sample level under "Maps/".
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,8 @@
 #include "level/SampleLevel.h"
 
+#include "app/EditorApp.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/LevelDocument.h"
 #include "script/LevelScript.h"
 
 namespace gr2 {
@@ -11,6 +13,15 @@ namespace {
 constexpr uint8_t kEarth = 2, kPath = 3, kWater = 4, kLava = 5, kGoldSeam = 6, kClaimed = 8, kClaimedWall = 9;
 constexpr uint8_t kDigger = 1, kBrute = 2, kSorcerer = 3, kKnight = 6, kArcher = 7;
 constexpr uint8_t kWoodenDoor = 1, kSpikeTrap = 1, kGoldPile = 1, kSpellBook = 3;
+
+/// Answers every question with No; a failed save is told by its result.
+class QuietPrompter : public Prompter {
+public:
+    void message(const std::string&, Icon) override {}
+    Answer ask(const std::string&, Buttons buttons, Icon) override { return cautiousAnswer(buttons); }
+    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override { return std::nullopt; }
+    std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec&) override { return {}; }
+};
 
 void paint(CWorldEditorDoc& doc, const TileRect& block, uint8_t terrain, uint8_t owner)
 {
@@ -122,6 +133,20 @@ void buildSampleLevel(CWorldEditorDoc& doc, const std::string& title)
     }
     doc.AddAlliance(PlayerId::FirstVorlan, 4);
     doc.SetModifiedFlag(true);
+}
+
+bool writeSampleLevel(const std::filesystem::path& rootDirectory)
+{
+    QuietPrompter prompter;
+    EditorApp app(rootDirectory, prompter);
+    app.loadGlobalData();
+    ThumbnailColours colours;
+    LevelDocument level(app, colours);
+    const std::string path = (rootDirectory / "Maps" / (std::string(kSampleLevelName) + ".vwd")).string();
+    buildSampleLevel(level.doc(), path);
+    level.doc().setPath(path);
+    level.doc().setNamed(true);
+    return level.files().SaveLevel(false) == SaveResult::Saved && level.files().WriteThumbnail();
 }
 
 } // namespace gr2

@@ -18,7 +18,7 @@ class LevelFileFixture : public ::testing::Test {
 protected:
     LevelFileFixture()
     {
-        writeSampleData(root.path());
+        std::filesystem::copy(sampleData(), root.path(), std::filesystem::copy_options::recursive);
         app.loadGlobalData();
         prompter.clear();
     }
@@ -50,6 +50,15 @@ protected:
         if (!level->files().OnOpenDocument(path))
             return nullptr;
         return level;
+    }
+
+    /// The sample data set, written once per run and copied into each test's root.
+    static const std::filesystem::path& sampleData()
+    {
+        static TempDir dir;
+        static const bool written = writeSampleData(dir.path()).empty();
+        EXPECT_TRUE(written);
+        return dir.path();
     }
 
     TempDir root;

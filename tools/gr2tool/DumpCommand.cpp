@@ -1,6 +1,11 @@
 #include "DumpCommand.h"
 
 #include "app/Prompter.h"
+#include "level/LevelDescriptionRecord.h"
+#include "level/PlayerRecord.h"
+#include "level/ThingRecords.h"
+#include "script/TriggerActionRecord.h"
+#include "script/TriggerWhenRecord.h"
 #include "typedb/CGlobalVariables.h"
 #include "typedb/TypeFamily.h"
 #include "worlddata/SectionIds.h"
@@ -108,7 +113,8 @@ json fieldElementJson(std::span<const uint8_t> record, const FieldDef& f, size_t
     case FieldKind::Text:
         return latin1(getTextField(record, f, element));
     case FieldKind::Text16:
-        return utf8(getText16Field(record, f));
+        // Each element of a text array is a field of its own width.
+        return utf8(getText16Field(record, FieldDef{f.name, uint32_t(at), f.width, FieldKind::Text16, 1}));
     case FieldKind::ArtResource:
         return json{{"name", latin1(getTextField(record, f, element))},
                     {"data", hex(std::span<const uint8_t>(p + 64, f.width - 64))}};
@@ -144,6 +150,45 @@ json namedRecord(const RecordLayout& layout, const FlaggedRecord& record)
     return j;
 }
 
+/// The meaning of a variable record's three values for the ids that are not plain variables: the
+/// level's own records (creature pools, availability, alliances, creature stats, rating and time)
+/// and the global file's default availability, which shares id 2.
+json levelVariableFields(uint32_t id, uint32_t a, uint32_t b, uint32_t c)
+{
+    switch (id) {
+    case 1:
+        return json{{"creatureType", a}, {"count", int32_t(b)}, {"player", c}};
+    case 2:
+        return json{{"player", a >> 16}, {"list", a & 0xFFFF}, {"type", b}, {"state", c}};
+    case 66:
+        return json{{"firstPlayer", a}, {"secondPlayer", b}};
+    case 74:
+        return json{{"goldPerTick", int32_t(a)}};
+    case 77:
+        return json{{"creatureType", a}, {"level", b}, {"value", int32_t(c)}};
+    case 241:
+        return json{{"rating", fromFixed12(int32_t(a))}};
+    case 242:
+        return json{{"averageTime", int32_t(a)}};
+    default:
+        return nullptr;
+    }
+}
+
+const char* levelVariableName(uint32_t id)
+{
+    switch (id) {
+    case 1: return "Creature Pool";
+    case 2: return "Availability";
+    case 66: return "Alliance";
+    case 74: return "Gold Per Tick";
+    case 77: return "Creature Stat Override";
+    case 241: return "Level Rating";
+    case 242: return "Average Time";
+    default: return "";
+    }
+}
+
 /// A variable record with the variable's name and, for a plain value, the value itself.
 json variableRecord(const FlaggedRecord& record)
 {
@@ -151,10 +196,17 @@ json variableRecord(const FlaggedRecord& record)
     if (b.size() < RecordSize::Variable)
         return rawRecord(record);
     uint32_t id = loadU32(b.data());
-    json j{{"id", id}, {"name", utf8(CGlobalVariables::name(id))}};
+    // Ids the global table has no name for are the records a level's Variables file keeps.
+    std::string name = utf8(CGlobalVariables::name(id));
+    if ((name.empty() || name == "<Non-Configurable>") && *levelVariableName(id))
+        name = levelVariableName(id);
+    json j{{"id", id}, {"name", name}};
     if (CGlobalVariables::isOverridable(id))
         j["value"] = CGlobalVariables::isRealVariable(id) ? json(fromFixed12(loadI32(b.data() + 4)))
                                                          : json(loadI32(b.data() + 4));
+    json fields = levelVariableFields(id, loadU32(b.data() + 4), loadU32(b.data() + 8), loadU32(b.data() + 12));
+    if (!fields.is_null())
+        j["fields"] = std::move(fields);
     j["values"] = json::array({loadU32(b.data() + 4), loadU32(b.data() + 8), loadU32(b.data() + 12)});
     return j;
 }
@@ -175,6 +227,8 @@ public:
                 json record;
                 if (std::optional<TypeFamily> family = familyOfSection(uint32_t(id)))
                     record = namedRecord(layoutOf(*family), r);
+                else if (id == SectionId::Player)
+                    record = namedRecord(PlayerRecord::layout(), r);
                 else if (id == SectionId::Variable)
                     record = variableRecord(r);
                 else
@@ -207,7 +261,9 @@ public:
         };
         s.map.element = [this](uint32_t, uint32_t, const FlaggedRecord& r) {
             auto b = r.bytes();
-            current()["elements"].push_back(json::array({b[0], b[1], b[2], b[3]}));
+            if (b.size() < RecordSize::MapElement)
+                return true;
+            current()["elements"].push_back(json{{"terrain", b[0]}, {"owner", b[1]}, {"bridgeBase", b[2]}});
             return true;
         };
 
@@ -219,7 +275,8 @@ public:
         };
         auto thingEntry = [this](ThingKind kind) {
             return [this, kind](const FlaggedRecord& r) {
-                json item = rawRecord(r);
+                const RecordLayout* layout = ThingRecords::layout(kind);
+                json item = layout ? namedRecord(*layout, r) : rawRecord(r);
                 item["kind"] = uint32_t(kind);
                 item["name"] = thingKindName(uint32_t(kind));
                 current()["items"].push_back(std::move(item));
@@ -253,17 +310,17 @@ public:
             t["items"] = json::array();
             return true;
         };
-        auto triggerItem = [this](const char* name, uint32_t id) {
-            return [this, name, id](const FlaggedRecord& r) {
-                json item = rawRecord(r);
+        auto triggerItem = [this](const char* name, uint32_t id, const RecordLayout& layout) {
+            return [this, name, id, &layout](const FlaggedRecord& r) {
+                json item = namedRecord(layout, r);
                 item["kind"] = id;
                 item["name"] = name;
                 current()["items"].push_back(std::move(item));
                 return true;
             };
         };
-        s.trigger.when = triggerItem("Trigger When", kTriggerWhenItem);
-        s.trigger.action = triggerItem("Trigger Action", kTriggerActionItem);
+        s.trigger.when = triggerItem("Trigger When", kTriggerWhenItem, TriggerWhenRecord::layout());
+        s.trigger.action = triggerItem("Trigger Action", kTriggerActionItem, TriggerActionRecord::layout());
 
         s.level.header = [this](const SectionInfo& info) {
             json& l = open(SectionId::Level);
@@ -277,7 +334,7 @@ public:
             return true;
         };
         s.level.description = [this](const FlaggedRecord& r) {
-            current()["description"] = rawRecord(r);
+            current()["description"] = namedRecord(LevelDescriptionRecord::layout(), r);
             return true;
         };
         s.level.resource = [this](const FlaggedRecord& r) {

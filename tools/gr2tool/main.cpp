@@ -2,6 +2,7 @@
 
 #include "ConsolePrompter.h"
 #include "DumpCommand.h"
+#include "LevelCommands.h"
 #include "app/SampleData.h"
 #include "app/EditorApp.h"
 #include "stats/StatsImport.h"
@@ -55,6 +56,9 @@ int main(int argc, char** argv)
         "import-stats", "Import a stats text (tab-separated spreadsheet export) and save the game data");
     importStats->add_option("FILE", statsFile, "Stats text file (.txt)")->required();
 
+    gr2::LevelCommands levelCommands;
+    levelCommands.define(app);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -68,6 +72,8 @@ int main(int argc, char** argv)
                                              : no ? gr2::ConsolePrompter::Policy::No
                                                   : gr2::ConsolePrompter::Policy::Cautious);
 
+    if (levelCommands.selected())
+        return levelCommands.run(prompter);
     if (*dump)
         return gr2::runDump(dumpFile, std::cout, prompter) ? 0 : 1;
     if (*sample) {

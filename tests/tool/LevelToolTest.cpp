@@ -1,0 +1,198 @@
+// gr2tool's level commands run as a separate process over the sample data: new, resave, check,
+// thumbnail, info, and the level records of dump.
+
+#include "support/TempDir.h"
+#include "worlddata/ByteOrder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace gr2 {
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string text(const std::filesystem::path& p)
+{
+    Bytes b = test::readFile(p);
+    return std::string(b.begin(), b.end());
+}
+
+class LevelToolTest : public ::testing::Test {
+protected:
+    LevelToolTest() { EXPECT_EQ(run("sample-data " + quoted(root.path())).status, 0); }
+
+    static std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+    /// Runs the tool with the sample data as its root.
+    RunResult tool(const std::string& args) { return run("--root " + quoted(root.path()) + " " + args); }
+
+    RunResult run(const std::string& args)
+    {
+        const std::filesystem::path errFile = scratch / "err.txt";
+        std::string command = std::string(GR2TOOL_PATH) + " " + args + " 2>" + quoted(errFile);
+        RunResult result;
+        std::FILE* pipe = popen(command.c_str(), "r");
+        if (!pipe)
+            return result;
+        std::array<char, 4096> buffer;
+        size_t n;
+        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+            result.out.append(buffer.data(), n);
+        int status = pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.err = text(errFile);
+        return result;
+    }
+
+    std::filesystem::path sample() const { return root / "Maps" / "FirstSteps.vwd"; }
+
+    test::TempDir root;
+    test::TempDir scratch;
+};
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST_F(LevelToolTest, NewWritesALevelAsTheSaveCommandDoes)
+{
+    const auto out = root / "Maps" / "Fresh.vwd";
+    RunResult r = tool("new " + quoted(out) + " --width 30 --height 20");
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* part : {"Fresh.vwd", "FreshPlayers.vld", "FreshMap.vld", "FreshTriggers.vld", "FreshVariables.vld",
+                             "FreshThings.vld", "Thumbnails/Fresh144.bmp"})
+        EXPECT_TRUE(std::filesystem::exists(root / "Maps" / part)) << part;
+    EXPECT_FALSE(std::filesystem::exists(root / "Maps" / "FreshGlobals.vld"));
+
+    r = tool("info " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* expected : {"\"name\": \"Fresh\"", "\"width\": 30", "\"height\": 20", "\"version\": 3.0",
+                                 "\"name\": \"Vorlan 1\"", "\"triggers\": 0"})
+        EXPECT_TRUE(contains(r.out, expected)) << expected << "\n" << r.out;
+
+    // A new level has no heart yet: the check says so.
+    r = tool("check " + quoted(out));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Vorlan 1 must have a Dungeon Heart!\n");
+
+    // Named, with an ownable base terrain and its owner.
+    r = tool("new " + quoted(root / "Maps" / "Owned.vwd") + " --name \"My Level\" --terrain 8 --owner 3");
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = tool("dump " + quoted(root / "Maps" / "OwnedMap.vld"));
+    EXPECT_TRUE(contains(r.out, "\"terrain\": 8,\n") && contains(r.out, "\"owner\": 3,\n")) << r.out.substr(0, 600);
+    r = tool("info " + quoted(root / "Maps" / "Owned.vwd"));
+    EXPECT_TRUE(contains(r.out, "\"name\": \"My Level\"")) << r.out;
+}
+
+TEST_F(LevelToolTest, NewRefusesBadSizesAndReservedNames)
+{
+    EXPECT_EQ(tool("new " + quoted(root / "Small.vwd") + " --width 5").status, 2);
+    EXPECT_EQ(tool("new " + quoted(root / "Small.vwd") + " --terrain 99").status, 1);
+    RunResult r = tool("new " + quoted(root / "Maps" / "the sunken hall.vwd"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "This filename is reserved for an Official GR2 Level.")) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(root / "Maps" / "the sunken hall.vwd"));
+    EXPECT_FALSE(std::filesystem::exists(root / "Small.vwd"));
+}
+
+TEST_F(LevelToolTest, ResaveOpensAndSavesAsSaveAsDoes)
+{
+    std::filesystem::create_directories(root / "Out");
+    const auto out = root / "Out" / "Copy.vwd";
+    RunResult r = tool("resave " + quoted(sample()) + " " + quoted(out));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(out));
+    EXPECT_TRUE(std::filesystem::exists(root / "Out" / "Thumbnails" / "Copy144.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(root / "Out" / "CopyGlobals.vld"));
+    // The parts are the sample's, apart from the times of saving.
+    const Bytes a = test::readFile(root / "Maps" / "FirstStepsMap.vld");
+    EXPECT_EQ(test::readFile(root / "Out" / "CopyMap.vld"), a);
+
+    r = tool("resave " + quoted(sample()) + " " + quoted(root / "Out" / "WithGlobals.vwd") + " --globals");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(root / "Out" / "WithGlobalsGlobals.vld"));
+
+    // The level's own global data is taken on opening only when asked to.
+    r = tool("--yes resave " + quoted(root / "Out" / "WithGlobals.vwd") + " " + quoted(root / "Out" / "Again.vwd"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(contains(r.err, "This level contains overrides to Global Data.")) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(root / "Out" / "AgainGlobals.vld"));
+}
+
+TEST_F(LevelToolTest, ResaveOfALevelThatFailsItsChecksWritesNothing)
+{
+    ASSERT_EQ(tool("new " + quoted(root / "Maps" / "Bare.vwd")).status, 0);
+    RunResult r = tool("resave " + quoted(root / "Maps" / "Bare.vwd") + " " + quoted(root / "Copy.vwd"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "Vorlan 1 must have a Dungeon Heart!")) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(root / "Copy.vwd"));
+
+    r = tool("resave " + quoted(root / "Missing.vwd") + " " + quoted(root / "Copy.vwd"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(contains(r.err, "Failed to load level!")) << r.err;
+}
+
+TEST_F(LevelToolTest, CheckThumbnailAndInfoOfTheSampleLevel)
+{
+    RunResult r = tool("check " + quoted(sample()));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "OK\n");
+
+    const auto thumbnail = root / "Maps" / "Thumbnails" / "FirstSteps144.bmp";
+    std::filesystem::remove(thumbnail);
+    r = tool("thumbnail " + quoted(sample()));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, thumbnail.string() + "\n");
+    EXPECT_EQ(test::readFile(thumbnail).size(), 54u + 144u * 432u);
+
+    r = tool("info " + quoted(sample()));
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* expected :
+         {"\"name\": \"FirstSteps\"", "\"width\": 32", "\"height\": 24", "\"computer\": true", "\"gold\": 5000",
+          "\"heart\": [\n        25,\n        17\n      ]", "\"alliances\": [\n    [\n      3,\n      4\n    ]",
+          "\"creatures\": 5", "\"portals\": 1", "\"heroGates\": 1", "\"heroParties\": 1", "\"triggers\": 1",
+          "\"actions\": 1"})
+        EXPECT_TRUE(contains(r.out, expected)) << expected << "\n" << r.out;
+
+    EXPECT_EQ(tool("info " + quoted(root / "Nothing.vwd")).status, 1);
+    EXPECT_EQ(tool("check").status, 2);
+}
+
+TEST_F(LevelToolTest, DumpNamesTheFieldsOfLevelRecords)
+{
+    struct Case {
+        const char* file;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"FirstSteps.vwd", {"\"version\": 3.0", "\"name\": \"FirstSteps\"", "\"ticksPerSecond\": 4",
+                            "\"textMessages\": [", "\"path\": \"Data\\\\Editor\\\\Maps\\\\FirstStepsPlayers.vld\""}},
+        {"FirstStepsPlayers.vld", {"\"startingGold\": 5000", "\"name\": \"Vorlan 2\"", "\"computer\": 1"}},
+        {"FirstStepsMap.vld", {"\"terrain\": 30", "\"owner\": 2", "\"bridgeBase\": 1"}},
+        {"FirstStepsThings.vld", {"\"name\": \"Creature Good\"", "\"name\": \"Room\"", "\"name\": \"Hero Party\"",
+                                  "\"x\": 19"}},
+        {"FirstStepsTriggers.vld", {"\"name\": \"Trigger When\"", "\"name\": \"Trigger Action\"", "\"kind\": 34",
+                                    "\"kind\": 4"}},
+        {"FirstStepsVariables.vld", {"\"name\": \"Alliance\"", "\"firstPlayer\": 3", "\"secondPlayer\": 4",
+                                     "\"name\": \"Level Rating\"", "\"rating\": 1.0", "\"name\": \"Availability\"",
+                                     "\"name\": \"Max Gold Per Dungeon Heart Tile\""}},
+    };
+    for (const Case& c : cases) {
+        RunResult r = tool("dump " + quoted(root / "Maps" / c.file));
+        EXPECT_EQ(r.status, 0) << c.file << r.err;
+        for (const std::string& expected : c.expected)
+            EXPECT_TRUE(contains(r.out, expected)) << c.file << ": " << expected;
+        if (std::string(c.file) != "FirstStepsVariables.vld") {
+            EXPECT_FALSE(contains(r.out, "\"bytes\"")) << c.file << " has a record without names";
+        }
+    }
+}
+
+} // namespace
+} // namespace gr2

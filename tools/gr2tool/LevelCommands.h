@@ -1,0 +1,48 @@
+#pragma once
+// The level commands of gr2tool: new, resave, check, thumbnail and info. Each loads the global data
+// from the root first, as the editor does at start-up, and works on levels the way the editor's own
+// New, Open, Save and Save As do.
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <string>
+
+namespace gr2 {
+
+class Prompter;
+
+class LevelCommands {
+public:
+    /// Adds the subcommands to the command line.
+    void define(CLI::App& app);
+    /// Whether one of them was chosen.
+    bool selected() const;
+    /// Runs the chosen command; the exit code (0 done, 1 failed). Messages go to the prompter,
+    /// results to standard output.
+    int run(Prompter& prompter);
+
+private:
+    int runNew(Prompter& prompter);
+    int runResave(Prompter& prompter);
+    int runCheck(Prompter& prompter);
+    int runThumbnail(Prompter& prompter);
+    int runInfo(Prompter& prompter);
+
+    CLI::App* m_new = nullptr;
+    CLI::App* m_resave = nullptr;
+    CLI::App* m_check = nullptr;
+    CLI::App* m_thumbnail = nullptr;
+    CLI::App* m_info = nullptr;
+
+    std::string m_level;
+    std::string m_output;
+    std::string m_name;
+    unsigned m_width = 25;
+    unsigned m_height = 25;
+    int m_terrain = -1;
+    int m_owner = -1;
+    bool m_globals = false;
+};
+
+} // namespace gr2
