@@ -42,8 +42,9 @@ std::optional<std::string> heartCheck(const CWorldEditorDoc& doc)
 std::optional<std::string> goldCheck(const CWorldEditorDoc& doc)
 {
     const double perHeart = doc.GetVariable(kHeartGoldVariable);
-    const int64_t heartPart =
-        std::isfinite(perHeart) ? int64_t(std::clamp(std::trunc(perHeart), -1e12, 1e12)) * kGoldPerHeartUnit : 0;
+    const int64_t heartPart = std::isfinite(perHeart)
+                                  ? int64_t(std::clamp(std::trunc(perHeart), -1e12, 1e12)) * kGoldPerHeartUnit
+                                  : 0;
     for (size_t i = 0; i < doc.PlayerCount(); ++i) {
         const CPlayer& p = *doc.PlayerAt(i);
         if (!p.isVorlan())

@@ -141,7 +141,8 @@ bool LevelFiles::writeLevelFile(const std::string& path, const std::vector<uint8
     std::replace(native.begin(), native.end(), '\\', '/');
     const WriteResult result = writeFileAtomically(native, bytes);
     if (!result.ok)
-        m_prompter.message(formatMessage(kSaveFailedMessage, path, result.error), Prompter::Icon::Exclamation);
+        m_prompter.message(formatMessage(kSaveFailedMessage, path, result.error),
+                           Prompter::Icon::Exclamation);
     return result.ok;
 }
 
@@ -176,12 +177,13 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
     info.created = now;
     info.saved = now;
 
-    std::vector<Bytes> entries{
-        LevelSaveRules::partFileEntry(kMapsFolderInData + LevelSaveRules::toLatin1(levelName) + "Globals.vld", 0)};
+    std::vector<Bytes> entries{LevelSaveRules::partFileEntry(
+        kMapsFolderInData + LevelSaveRules::toLatin1(levelName) + "Globals.vld", 0)};
     bool allWritten = true;
     auto writePart = [&](const char* suffix, SectionId section, const Bytes& bytes) {
         const std::string path = base + suffix;
-        entries.push_back(LevelSaveRules::partFileEntry(kMapsFolderInData + fileNameOf(path), uint32_t(section)));
+        entries.push_back(
+            LevelSaveRules::partFileEntry(kMapsFolderInData + fileNameOf(path), uint32_t(section)));
         if (!writeLevelFile(path, bytes)) {
             // A file that was not written is not listed.
             entries.pop_back();
@@ -190,7 +192,8 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
     };
 
     Bytes players;
-    writeRecordSection(players, SectionId::Player, info, RecordSize::Player, LevelRecords::packPlayers(m_doc));
+    writeRecordSection(players, SectionId::Player, info, RecordSize::Player,
+                       LevelRecords::packPlayers(m_doc));
     writePart("Players.vld", SectionId::Player, players);
 
     Bytes map;
@@ -226,8 +229,8 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
 
     // The backup runs from a timer: it never stops the designer with a question, and the copy of
     // the global data belongs to the level's own saves.
-    if (!autosave && m_prompter.ask(kSaveGlobalsQuestion, Prompter::Buttons::YesNo, Prompter::Icon::Exclamation) ==
-                         Prompter::Answer::Yes) {
+    if (!autosave && m_prompter.ask(kSaveGlobalsQuestion, Prompter::Buttons::YesNo,
+                                    Prompter::Icon::Exclamation) == Prompter::Answer::Yes) {
         Bytes globals;
         m_app.WriteAllTypeSections(globals, now);
         allWritten = writeLevelFile(base + "Globals.vld", globals) && allWritten;
@@ -274,7 +277,8 @@ bool LevelFiles::runSaveAsDialog()
     // A loop rather than Save calling Save As calling Save: a reserved name asks again, and the
     // user leaves by cancelling the dialog.
     for (;;) {
-        std::optional<std::filesystem::path> chosen = m_prompter.chooseSavePath(saveAsDialog(m_app.rootDirectory()));
+        std::optional<std::filesystem::path> chosen =
+            m_prompter.chooseSavePath(saveAsDialog(m_app.rootDirectory()));
         if (!chosen || chosen->empty())
             return false;
         if (!chosen->has_extension())

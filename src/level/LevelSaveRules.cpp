@@ -267,8 +267,9 @@ std::vector<Bytes> variableRecords(const CWorldEditorDoc& doc, const CTypeDataba
                         break;
                     }
                 if (e.state != global)
-                    out.push_back(variableRecord(kVariableAvailability, int32_t(uint32_t(p.id()) << 16 | uint32_t(kind)),
-                                                 e.type, int32_t(e.state)));
+                    out.push_back(variableRecord(kVariableAvailability,
+                                                 int32_t(uint32_t(p.id()) << 16 | uint32_t(kind)), e.type,
+                                                 int32_t(e.state)));
             }
         }
     }

@@ -96,7 +96,8 @@ RgbImage drawMap(const CWorldEditorDoc& doc, const ThumbnailColours& colours)
 RgbImage scale(const RgbImage& source)
 {
     RgbImage out(kSize, kSize);
-    if (source.width <= 0 || source.height <= 0 || source.pixels.size() < size_t(source.width) * source.height)
+    if (source.width <= 0 || source.height <= 0 ||
+        source.pixels.size() < size_t(source.width) * source.height)
         return out;
     const int64_t w = source.width;
     const int64_t h = source.height;

@@ -73,7 +73,8 @@ TEST(LevelChecksTest, LaterInvalidActionPointWins)
     script.action(-3, -4, uint8_t(ActionKind::DisplayInformation)).parameters().b = 9;
     script.action(-4, 0, uint8_t(ActionKind::DisplayInformation)).parameters().b = 0; // none asked for
     script.action(-5, 0, uint8_t(ActionKind::ZoomToActionPoint)).parameters().b = 33; // not checked
-    EXPECT_EQ(firstFailedLevelCheck(checked.doc()), "Action -3 [ Display Information ] - Invalid Action Point ID");
+    EXPECT_EQ(firstFailedLevelCheck(checked.doc()),
+              "Action -3 [ Display Information ] - Invalid Action Point ID");
 }
 
 } // namespace

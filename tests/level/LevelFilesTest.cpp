@@ -32,7 +32,8 @@ Bytes withoutTimes(const std::filesystem::path& path)
     if (section == uint32_t(SectionId::Map))
         return b;
     const size_t stamps = section == uint32_t(SectionId::Trigger) ? 32 : 28;
-    std::fill(b.begin() + std::ptrdiff_t(stamps), b.begin() + std::ptrdiff_t(stamps + 2 * DateStamp::kSize), 0);
+    std::fill(b.begin() + std::ptrdiff_t(stamps), b.begin() + std::ptrdiff_t(stamps + 2 * DateStamp::kSize),
+              0);
     return b;
 }
 
@@ -101,8 +102,8 @@ TEST_F(LevelFilesTest, SaveWritesTheFilesInOrderWithTheirEntriesAndTimes)
         return 0;
     });
     ASSERT_TRUE(save(*level));
-    EXPECT_THAT(written, ElementsAre("MinePlayers.vld", "MineMap.vld", "MineTriggers.vld", "MineVariables.vld",
-                                     "MineThings.vld", "Mine.vwd"));
+    EXPECT_THAT(written, ElementsAre("MinePlayers.vld", "MineMap.vld", "MineTriggers.vld",
+                                     "MineVariables.vld", "MineThings.vld", "Mine.vwd"));
     EXPECT_THAT(partEntries(root / "Maps" / "Mine.vwd"),
                 ElementsAre(std::pair<std::string, uint32_t>{"Data\\Editor\\Maps\\MineGlobals.vld", 0},
                             std::pair<std::string, uint32_t>{"Data\\Editor\\Maps\\MinePlayers.vld", 180},
@@ -242,13 +243,15 @@ TEST_F(LevelFilesTest, FailedPartFileKeepsTheOldFileReportsAndLeavesTheLevelModi
 
     level->doc().SetTerrain({10, 10}, 3);
     level->doc().SetModifiedFlag(true);
-    setWriteFaultHook([](const std::filesystem::path& p) { return p.filename() == "KeepMap.vld" ? ENOSPC : 0; });
+    setWriteFaultHook(
+        [](const std::filesystem::path& p) { return p.filename() == "KeepMap.vld" ? ENOSPC : 0; });
     prompter.clear();
     prompter.queueAnswer(Prompter::Answer::No);
     EXPECT_FALSE(level->files().Save());
 
     const std::string mapPath = (root / "Levels" / "KeepMap.vld").string();
-    EXPECT_EQ(prompter.entries()[0].text, "Failed to save \"" + mapPath + "\" (cause = " + std::to_string(ENOSPC) + ")\n");
+    EXPECT_EQ(prompter.entries()[0].text,
+              "Failed to save \"" + mapPath + "\" (cause = " + std::to_string(ENOSPC) + ")\n");
     EXPECT_EQ(prompter.entries()[0].icon, Prompter::Icon::Exclamation);
     EXPECT_EQ(readFile(root / "Levels" / "KeepMap.vld"), oldMap);
     EXPECT_TRUE(level->doc().isModified());
@@ -300,8 +303,8 @@ TEST_F(LevelFilesTest, SaveAsAsksForTheNameAndNamesTheLevel)
     ASSERT_EQ(prompter.dialogs().size(), 1u);
     const FileDialogSpec& spec = prompter.dialogs()[0];
     EXPECT_EQ(spec.title, "Save Map As...");
-    EXPECT_THAT(spec.filters,
-                ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)", "All files (*.*)"));
+    EXPECT_THAT(spec.filters, ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
+                                          "All files (*.*)"));
     EXPECT_EQ(spec.defaultExtension, ".vwd");
     EXPECT_EQ(spec.initialPath, root / "Maps");
 
@@ -344,7 +347,8 @@ TEST_F(LevelFilesTest, OpenFailuresAndPartFilesThatDoNotStopTheLoad)
     prompter.clear();
     auto opened = open(root / "L.vwd");
     ASSERT_TRUE(opened);
-    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to open Binary File '" + (root / "LThings.vld").string() + "'"));
+    EXPECT_THAT(prompter.texts(),
+                ElementsAre("Unable to open Binary File '" + (root / "LThings.vld").string() + "'"));
     EXPECT_TRUE(opened->doc().creatures().empty());
 
     // Without a Variables file the level keeps the global values, and saves them.
@@ -363,8 +367,9 @@ TEST_F(LevelFilesTest, OpenFailuresAndPartFilesThatDoNotStopTheLoad)
     // Neither is there without the master file; the reader's message comes first.
     prompter.clear();
     EXPECT_FALSE(open(root / "Missing.vwd"));
-    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to open Binary File '" + (root / "Missing.vwd").string() + "'",
-                                              "Failed to load level!"));
+    EXPECT_THAT(prompter.texts(),
+                ElementsAre("Unable to open Binary File '" + (root / "Missing.vwd").string() + "'",
+                            "Failed to load level!"));
 
     // A reserved data-file name is not opened at all.
     prompter.clear();

@@ -30,7 +30,10 @@ protected:
         made->parameters().a = a;
         return *script.addLoadedAction(std::move(made));
     }
-    uint32_t state(uint8_t id, AvailabilityKind kind, uint8_t type) { return player(id).availabilityState(kind, type); }
+    uint32_t state(uint8_t id, AvailabilityKind kind, uint8_t type)
+    {
+        return player(id).availabilityState(kind, type);
+    }
 
     std::unique_ptr<LevelDocument> level;
 };

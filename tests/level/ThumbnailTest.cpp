@@ -19,7 +19,8 @@ TEST(ThumbnailTest, ColourSlotOfEachTerrain)
     for (uint8_t owner = 1; owner <= 6; ++owner)
         EXPECT_EQ(Thumbnail::colourSlot(8, owner), 26u + owner);
     EXPECT_EQ(Thumbnail::colourSlot(8, 0), 26u);
-    const std::pair<uint8_t, size_t> fixed[] = {{1, 3}, {2, 4}, {3, 2}, {4, 9}, {5, 11}, {6, 7}, {7, 5}, {30, 1}};
+    const std::pair<uint8_t, size_t> fixed[] = {{1, 3},  {2, 4}, {3, 2}, {4, 9},
+                                                {5, 11}, {6, 7}, {7, 5}, {30, 1}};
     for (auto [terrain, slot] : fixed)
         EXPECT_EQ(Thumbnail::colourSlot(terrain, 5), slot) << int(terrain);
     EXPECT_EQ(Thumbnail::colourSlot(9, 3), 20u);
@@ -59,7 +60,8 @@ TEST(ThumbnailTest, BrokenColourImageLeavesBlackAndIsTriedAgain)
 {
     test::TempDir root;
     std::filesystem::create_directories(root / "Maps" / "Thumbnails");
-    const Bytes garbage{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 1, 2, 3};
+    const Bytes garbage{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0,
+                        0,    13,  'I', 'H', 'D',  'R',  1,    2,    3};
     test::writeFile(ThumbnailColours::imagePath(root.path()), garbage);
     ThumbnailColours colours;
     EXPECT_FALSE(colours.ensureLoaded(root.path()));
@@ -81,7 +83,8 @@ TEST(ThumbnailTest, BilinearScaling)
     RgbImage scaled = Thumbnail::scale(one);
     ASSERT_EQ(scaled.width, 144);
     ASSERT_EQ(scaled.height, 144);
-    EXPECT_TRUE(std::all_of(scaled.pixels.begin(), scaled.pixels.end(), [](uint32_t p) { return p == 0x123456; }));
+    EXPECT_TRUE(
+        std::all_of(scaled.pixels.begin(), scaled.pixels.end(), [](uint32_t p) { return p == 0x123456; }));
 
     // Two pixels side by side, one row: the neighbour below is clamped to the same row.
     RgbImage pair(2, 1, 0);
@@ -107,8 +110,10 @@ TEST(ThumbnailTest, BilinearScaling)
 
 TEST(ThumbnailTest, FolderAndFileNameFromTheTitle)
 {
-    EXPECT_EQ(Thumbnail::folderFor("/data/Levels/Test.vwd", "/root"), std::filesystem::path("/data/Levels/Thumbnails"));
-    EXPECT_EQ(Thumbnail::folderFor("C:\\Levels\\Test.vwd", "/root"), std::filesystem::path("C:/Levels/Thumbnails"));
+    EXPECT_EQ(Thumbnail::folderFor("/data/Levels/Test.vwd", "/root"),
+              std::filesystem::path("/data/Levels/Thumbnails"));
+    EXPECT_EQ(Thumbnail::folderFor("C:\\Levels\\Test.vwd", "/root"),
+              std::filesystem::path("C:/Levels/Thumbnails"));
     EXPECT_EQ(Thumbnail::folderFor("GR2Level1", "/root"), std::filesystem::path("/root/Maps/Thumbnails"));
     EXPECT_EQ(Thumbnail::fileNameFor("C:\\Levels\\Test.vwd"), "Test144.bmp");
     EXPECT_EQ(Thumbnail::fileNameFor("/x/Abc.vwd"), "Abc144.bmp");

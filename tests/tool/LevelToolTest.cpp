@@ -58,15 +58,18 @@ protected:
     test::TempDir scratch;
 };
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 TEST_F(LevelToolTest, NewWritesALevelAsTheSaveCommandDoes)
 {
     const auto out = root / "Maps" / "Fresh.vwd";
     RunResult r = tool("new " + quoted(out) + " --width 30 --height 20");
     EXPECT_EQ(r.status, 0) << r.err;
-    for (const char* part : {"Fresh.vwd", "FreshPlayers.vld", "FreshMap.vld", "FreshTriggers.vld", "FreshVariables.vld",
-                             "FreshThings.vld", "Thumbnails/Fresh144.bmp"})
+    for (const char* part : {"Fresh.vwd", "FreshPlayers.vld", "FreshMap.vld", "FreshTriggers.vld",
+                             "FreshVariables.vld", "FreshThings.vld", "Thumbnails/Fresh144.bmp"})
         EXPECT_TRUE(std::filesystem::exists(root / "Maps" / part)) << part;
     EXPECT_FALSE(std::filesystem::exists(root / "Maps" / "FreshGlobals.vld"));
 
@@ -85,7 +88,8 @@ TEST_F(LevelToolTest, NewWritesALevelAsTheSaveCommandDoes)
     r = tool("new " + quoted(root / "Maps" / "Owned.vwd") + " --name \"My Level\" --terrain 8 --owner 3");
     EXPECT_EQ(r.status, 0) << r.err;
     r = tool("dump " + quoted(root / "Maps" / "OwnedMap.vld"));
-    EXPECT_TRUE(contains(r.out, "\"terrain\": 8,\n") && contains(r.out, "\"owner\": 3,\n")) << r.out.substr(0, 600);
+    EXPECT_TRUE(contains(r.out, "\"terrain\": 8,\n") && contains(r.out, "\"owner\": 3,\n"))
+        << r.out.substr(0, 600);
     r = tool("info " + quoted(root / "Maps" / "Owned.vwd"));
     EXPECT_TRUE(contains(r.out, "\"name\": \"My Level\"")) << r.out;
 }
@@ -94,6 +98,9 @@ TEST_F(LevelToolTest, NewRefusesBadSizesAndReservedNames)
 {
     EXPECT_EQ(tool("new " + quoted(root / "Small.vwd") + " --width 5").status, 2);
     EXPECT_EQ(tool("new " + quoted(root / "Small.vwd") + " --terrain 99").status, 1);
+    RunResult room = tool("new " + quoted(root / "Small.vwd") + " --terrain 10"); // a room floor
+    EXPECT_EQ(room.status, 1);
+    EXPECT_EQ(room.err, "Terrain type 10 is not offered as a base terrain\n");
     RunResult r = tool("new " + quoted(root / "Maps" / "the sunken hall.vwd"));
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(contains(r.err, "This filename is reserved for an Official GR2 Level.")) << r.err;
@@ -119,7 +126,8 @@ TEST_F(LevelToolTest, ResaveOpensAndSavesAsSaveAsDoes)
     EXPECT_TRUE(std::filesystem::exists(root / "Out" / "WithGlobalsGlobals.vld"));
 
     // The level's own global data is taken on opening only when asked to.
-    r = tool("--yes resave " + quoted(root / "Out" / "WithGlobals.vwd") + " " + quoted(root / "Out" / "Again.vwd"));
+    r = tool("--yes resave " + quoted(root / "Out" / "WithGlobals.vwd") + " " +
+             quoted(root / "Out" / "Again.vwd"));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(contains(r.err, "This level contains overrides to Global Data.")) << r.err;
     EXPECT_FALSE(std::filesystem::exists(root / "Out" / "AgainGlobals.vld"));
@@ -154,10 +162,10 @@ TEST_F(LevelToolTest, CheckThumbnailAndInfoOfTheSampleLevel)
     r = tool("info " + quoted(sample()));
     EXPECT_EQ(r.status, 0) << r.err;
     for (const char* expected :
-         {"\"name\": \"FirstSteps\"", "\"width\": 32", "\"height\": 24", "\"computer\": true", "\"gold\": 5000",
-          "\"heart\": [\n        25,\n        17\n      ]", "\"alliances\": [\n    [\n      3,\n      4\n    ]",
-          "\"creatures\": 5", "\"portals\": 1", "\"heroGates\": 1", "\"heroParties\": 1", "\"triggers\": 1",
-          "\"actions\": 1"})
+         {"\"name\": \"FirstSteps\"", "\"width\": 32", "\"height\": 24", "\"computer\": true",
+          "\"gold\": 5000", "\"heart\": [\n        25,\n        17\n      ]",
+          "\"alliances\": [\n    [\n      3,\n      4\n    ]", "\"creatures\": 5", "\"portals\": 1",
+          "\"heroGates\": 1", "\"heroParties\": 1", "\"triggers\": 1", "\"actions\": 1"})
         EXPECT_TRUE(contains(r.out, expected)) << expected << "\n" << r.out;
 
     EXPECT_EQ(tool("info " + quoted(root / "Nothing.vwd")).status, 1);
@@ -171,17 +179,18 @@ TEST_F(LevelToolTest, DumpNamesTheFieldsOfLevelRecords)
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {"FirstSteps.vwd", {"\"version\": 3.0", "\"name\": \"FirstSteps\"", "\"ticksPerSecond\": 4",
-                            "\"textMessages\": [", "\"path\": \"Data\\\\Editor\\\\Maps\\\\FirstStepsPlayers.vld\""}},
+        {"FirstSteps.vwd",
+         {"\"version\": 3.0", "\"name\": \"FirstSteps\"", "\"ticksPerSecond\": 4", "\"textMessages\": [",
+          "\"path\": \"Data\\\\Editor\\\\Maps\\\\FirstStepsPlayers.vld\""}},
         {"FirstStepsPlayers.vld", {"\"startingGold\": 5000", "\"name\": \"Vorlan 2\"", "\"computer\": 1"}},
         {"FirstStepsMap.vld", {"\"terrain\": 30", "\"owner\": 2", "\"bridgeBase\": 1"}},
-        {"FirstStepsThings.vld", {"\"name\": \"Creature Good\"", "\"name\": \"Room\"", "\"name\": \"Hero Party\"",
-                                  "\"x\": 19"}},
-        {"FirstStepsTriggers.vld", {"\"name\": \"Trigger When\"", "\"name\": \"Trigger Action\"", "\"kind\": 34",
-                                    "\"kind\": 4"}},
-        {"FirstStepsVariables.vld", {"\"name\": \"Alliance\"", "\"firstPlayer\": 3", "\"secondPlayer\": 4",
-                                     "\"name\": \"Level Rating\"", "\"rating\": 1.0", "\"name\": \"Availability\"",
-                                     "\"name\": \"Max Gold Per Dungeon Heart Tile\""}},
+        {"FirstStepsThings.vld",
+         {"\"name\": \"Creature Good\"", "\"name\": \"Room\"", "\"name\": \"Hero Party\"", "\"x\": 19"}},
+        {"FirstStepsTriggers.vld",
+         {"\"name\": \"Trigger When\"", "\"name\": \"Trigger Action\"", "\"kind\": 34", "\"kind\": 4"}},
+        {"FirstStepsVariables.vld",
+         {"\"name\": \"Alliance\"", "\"firstPlayer\": 3", "\"secondPlayer\": 4", "\"name\": \"Level Rating\"",
+          "\"rating\": 1.0", "\"name\": \"Availability\"", "\"name\": \"Max Gold Per Dungeon Heart Tile\""}},
     };
     for (const Case& c : cases) {
         RunResult r = tool("dump " + quoted(root / "Maps" / c.file));

@@ -204,7 +204,8 @@ json variableRecord(const FlaggedRecord& record)
     if (CGlobalVariables::isOverridable(id))
         j["value"] = CGlobalVariables::isRealVariable(id) ? json(fromFixed12(loadI32(b.data() + 4)))
                                                          : json(loadI32(b.data() + 4));
-    json fields = levelVariableFields(id, loadU32(b.data() + 4), loadU32(b.data() + 8), loadU32(b.data() + 12));
+    json fields =
+        levelVariableFields(id, loadU32(b.data() + 4), loadU32(b.data() + 8), loadU32(b.data() + 12));
     if (!fields.is_null())
         j["fields"] = std::move(fields);
     j["values"] = json::array({loadU32(b.data() + 4), loadU32(b.data() + 8), loadU32(b.data() + 12)});

@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <iostream>
 
 namespace gr2 {
@@ -70,9 +71,9 @@ struct ToolSession {
     EditorApp app;
 };
 
-/// What the New dialog offers first: the second base terrain of its list (terrain types in table
-/// order, without room floors and the ids 27, 30 and 38).
-uint8_t defaultBaseTerrain(const CTypeDatabase& db)
+/// The base terrains the New dialog offers: terrain types in table order, without room floors and
+/// the ids 27, 30 and 38.
+std::vector<uint8_t> offeredBaseTerrains(const CTypeDatabase& db)
 {
     std::vector<uint8_t> offered;
     for (const CTerrainType& t : db.terrains()) {
@@ -81,9 +82,7 @@ uint8_t defaultBaseTerrain(const CTypeDatabase& db)
             continue;
         offered.push_back(uint8_t(id));
     }
-    if (offered.empty())
-        return 1;
-    return offered.size() > 1 ? offered[1] : offered[0];
+    return offered;
 }
 
 json point(TilePoint p)
@@ -181,8 +180,8 @@ void LevelCommands::define(CLI::App& app)
 
 bool LevelCommands::selected() const
 {
-    return (m_new && *m_new) || (m_resave && *m_resave) || (m_check && *m_check) || (m_thumbnail && *m_thumbnail) ||
-           (m_info && *m_info);
+    return (m_new && *m_new) || (m_resave && *m_resave) || (m_check && *m_check) ||
+           (m_thumbnail && *m_thumbnail) || (m_info && *m_info);
 }
 
 int LevelCommands::run(Prompter& prompter)
@@ -210,10 +209,15 @@ int LevelCommands::runNew(Prompter& console)
     settings.name = CWorldEditorDoc::levelNameFromTitle(path);
     settings.width = m_width;
     settings.height = m_height;
-    settings.baseTerrain = m_terrain > 0 ? uint8_t(m_terrain) : defaultBaseTerrain(db);
+    // Without a choice, the dialog's: the second terrain it offers.
+    const std::vector<uint8_t> offered = offeredBaseTerrains(db);
+    if (m_terrain > 0)
+        settings.baseTerrain = uint8_t(m_terrain);
+    else if (!offered.empty())
+        settings.baseTerrain = offered[std::min<size_t>(1, offered.size() - 1)];
     const CTerrainType* terrain = db.terrains().findById(settings.baseTerrain);
-    if (!terrain) {
-        console.message("No terrain type " + std::to_string(settings.baseTerrain) + " in the global data",
+    if (!terrain || std::find(offered.begin(), offered.end(), settings.baseTerrain) == offered.end()) {
+        console.message("Terrain type " + std::to_string(settings.baseTerrain) + " is not offered as a base terrain",
                         Prompter::Icon::Exclamation);
         return 1;
     }
