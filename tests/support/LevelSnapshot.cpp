@@ -1,5 +1,7 @@
 #include "support/LevelSnapshot.h"
 
+#include <gtest/gtest.h>
+
 namespace gr2::test {
 
 namespace {
@@ -41,6 +43,33 @@ LevelSnapshot snapshotOf(const CWorldEditorDoc& doc)
         s.players.push_back(places);
     }
     return s;
+}
+
+void expectSameLevel(const LevelSnapshot& actual, const LevelSnapshot& expected, bool withBuildAreas)
+{
+    EXPECT_EQ(actual.width, expected.width);
+    EXPECT_EQ(actual.height, expected.height);
+    EXPECT_TRUE(actual.terrain == expected.terrain) << "terrain differs:\n" << actual << "expected\n" << expected;
+    EXPECT_TRUE(actual.owner == expected.owner) << "owners differ";
+    EXPECT_EQ(actual.creatures, expected.creatures);
+    EXPECT_EQ(actual.doors, expected.doors);
+    EXPECT_EQ(actual.traps, expected.traps);
+    EXPECT_EQ(actual.objects, expected.objects);
+    EXPECT_EQ(actual.actionPoints, expected.actionPoints);
+    EXPECT_EQ(actual.generators, expected.generators);
+    ASSERT_EQ(actual.players.size(), expected.players.size());
+    for (size_t i = 0; i < actual.players.size(); ++i) {
+        const PlayerPlaces& a = actual.players[i];
+        const PlayerPlaces& e = expected.players[i];
+        EXPECT_EQ(a.id, e.id);
+        if (withBuildAreas)
+            EXPECT_TRUE(a.buildArea == e.buildArea) << "build area of player " << int(a.id);
+        EXPECT_EQ(a.camera, e.camera) << "player " << int(a.id);
+        EXPECT_EQ(a.heart, e.heart) << "player " << int(a.id);
+        EXPECT_EQ(a.portals, e.portals) << "player " << int(a.id);
+        EXPECT_EQ(a.gateReferences, e.gateReferences) << "player " << int(a.id);
+        EXPECT_EQ(a.gateDirections, e.gateDirections) << "player " << int(a.id);
+    }
 }
 
 std::ostream& operator<<(std::ostream& os, const LevelSnapshot& s)

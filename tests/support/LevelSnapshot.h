@@ -35,6 +35,10 @@ struct LevelSnapshot {
 
 LevelSnapshot snapshotOf(const CWorldEditorDoc& doc);
 
+/// Compares field by field, so a failure names what differs. Build areas are not stored in level
+/// files, so a comparison of saved levels leaves them out.
+void expectSameLevel(const LevelSnapshot& actual, const LevelSnapshot& expected, bool withBuildAreas = true);
+
 /// Shows the tiles as rows of "terrain/owner" for failure messages.
 std::ostream& operator<<(std::ostream& os, const LevelSnapshot& s);
 
