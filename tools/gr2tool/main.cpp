@@ -3,6 +3,7 @@
 #include "ConsolePrompter.h"
 #include "DumpCommand.h"
 #include "LevelCommands.h"
+#include "MapCommands.h"
 #include "app/SampleData.h"
 #include "app/EditorApp.h"
 #include "stats/StatsImport.h"
@@ -58,6 +59,8 @@ int main(int argc, char** argv)
 
     gr2::LevelCommands levelCommands;
     levelCommands.define(app);
+    gr2::MapCommands mapCommands;
+    mapCommands.define(app);
 
     try {
         app.parse(argc, argv);
@@ -74,6 +77,8 @@ int main(int argc, char** argv)
 
     if (levelCommands.selected())
         return levelCommands.run(prompter);
+    if (mapCommands.selected())
+        return mapCommands.run(prompter);
     if (*dump)
         return gr2::runDump(dumpFile, std::cout, prompter) ? 0 : 1;
     if (*sample) {
