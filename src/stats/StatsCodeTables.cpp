@@ -299,7 +299,7 @@ constexpr StatsCode kCreatureCodes[] = {
 };
 
 // Longer names that contain shorter ones would have to come first; none of these do.
-constexpr StatsSectionInfo kSections[] = {
+const StatsSectionInfo kSections[] = {
     {StatsSection::WorldVariables, "WORLD VARIABLES", std::nullopt, kInvalidWorldVariableMessage, {}},
     {StatsSection::Terrain, "TERRAIN", TypeFamily::Terrain, "Invalid Field - Terrain [ Type ID %d [ %s ] ]",
      kTerrainCodes},

@@ -426,6 +426,21 @@ TEST_F(StatsImportTest, TrueFalseDashAndNumbersInFlagAndValueColumns)
     EXPECT_EQ(trap.intValue("health"), -5);
 }
 
+TEST_F(StatsImportTest, EvilAndGoodExcludeEachOther)
+{
+    CCreatureType& imp = *db.creatures().findById(1);
+    CCreatureType& knight = *db.creatures().findById(2);
+    imp.setFlags1(bits({CreatureFlag1::IsGood}));
+    knight.setFlags1(bits({CreatureFlag1::IsEvil}));
+    ASSERT_EQ(run(section("CREATURES", {59, 60}, {{"1", "Imp", "TRUE", "-"}, {"2", "Knight", "-", "TRUE"}})),
+              Result::Imported);
+    EXPECT_EQ(imp.flags1(), bits({CreatureFlag1::IsEvil}));
+    EXPECT_EQ(knight.flags1(), bits({CreatureFlag1::IsGood}));
+    // Clearing one leaves the other alone.
+    ASSERT_EQ(run(section("CREATURES", {59}, {{"2", "Knight", "FALSE"}})), Result::Imported);
+    EXPECT_EQ(knight.flags1(), bits({CreatureFlag1::IsGood}));
+}
+
 TEST_F(StatsImportTest, WordColumns)
 {
     CTrapType& trap = *db.traps().findById(1);
