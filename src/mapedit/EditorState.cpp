@@ -4,7 +4,8 @@
 #include "level/LevelTypes.h"
 #include "mapedit/RoomBrushes.h"
 
-namespace gr2 {
+namespace gr2
+{
 
 void EditorState::selectTool(ToolCode tool)
 {
@@ -53,7 +54,8 @@ void EditorState::flipBrushX()
 {
     if (!m_brush.isRoom()) {
         m_brush.flipX();
-    } else if (m_brush.roomTerrain == TerrainId::HeroGateSmall && (m_gateDirection == 2 || m_gateDirection == 6)) {
+    } else if (m_brush.roomTerrain == TerrainId::HeroGateSmall &&
+               (m_gateDirection == 2 || m_gateDirection == 6)) {
         m_gateDirection = uint8_t(8 - m_gateDirection);
         m_brush = roomBrush(TerrainId::HeroGateSmall, m_gateDirection, m_brush.cells.front().owner);
     }
@@ -63,7 +65,8 @@ void EditorState::flipBrushY()
 {
     if (!m_brush.isRoom()) {
         m_brush.flipY();
-    } else if (m_brush.roomTerrain == TerrainId::HeroGateSmall && (m_gateDirection == 0 || m_gateDirection == 4)) {
+    } else if (m_brush.roomTerrain == TerrainId::HeroGateSmall &&
+               (m_gateDirection == 0 || m_gateDirection == 4)) {
         m_gateDirection = uint8_t(4 - m_gateDirection);
         m_brush = roomBrush(TerrainId::HeroGateSmall, m_gateDirection, m_brush.cells.front().owner);
     }

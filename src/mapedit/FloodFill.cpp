@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 size_t FloodFill(MapEdit& edit, TilePoint seed, uint8_t terrain, uint8_t owner)
 {

@@ -6,7 +6,8 @@
 
 #include <cstdint>
 
-namespace gr2 {
+namespace gr2
+{
 
 class MapEdit;
 

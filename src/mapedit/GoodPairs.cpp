@@ -2,12 +2,14 @@
 
 #include "typedb/CTypeDatabase.h"
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
-template <class T> void findPairs(const TypeTable<T>& table, std::initializer_list<int> crates,
-                                  std::vector<GoodPair>& out)
+template <class T>
+void findPairs(const TypeTable<T>& table, std::initializer_list<int> crates, std::vector<GoodPair>& out)
 {
     for (int crate : crates) {
         const T* evil = nullptr;

@@ -2,7 +2,8 @@
 
 #include "level/LevelTypes.h"
 
-namespace gr2 {
+namespace gr2
+{
 
 MapEdit::~MapEdit()
 {
@@ -31,7 +32,8 @@ bool MapEdit::paintTile(TilePoint p, uint8_t terrain, uint8_t owner)
     return true;
 }
 
-void MapEdit::replaceMap(uint32_t width, uint32_t height, std::vector<uint8_t> terrain, std::vector<uint8_t> owner)
+void MapEdit::replaceMap(uint32_t width, uint32_t height, std::vector<uint8_t> terrain,
+                         std::vector<uint8_t> owner)
 {
     const size_t cells = size_t(width) * height;
     if (terrain.size() != cells || owner.size() != cells)
@@ -75,11 +77,20 @@ CObjectThing* MapEdit::createObject(uint8_t type, TilePoint p)
 void MapEdit::deleteThing(CLevelObject& thing, bool withTriggers)
 {
     switch (thing.kind()) {
-    case ObjectKind::Creature: m_doc.DeleteCreature(static_cast<CCreature*>(&thing), withTriggers); break;
-    case ObjectKind::Door: m_doc.DeleteDoor(static_cast<CDoor*>(&thing), withTriggers); break;
-    case ObjectKind::Trap: m_doc.DeleteTrap(static_cast<CTrap*>(&thing), withTriggers); break;
-    case ObjectKind::Object: m_doc.DeleteObjectThing(static_cast<CObjectThing*>(&thing), withTriggers); break;
-    default: break;
+    case ObjectKind::Creature:
+        m_doc.DeleteCreature(static_cast<CCreature*>(&thing), withTriggers);
+        break;
+    case ObjectKind::Door:
+        m_doc.DeleteDoor(static_cast<CDoor*>(&thing), withTriggers);
+        break;
+    case ObjectKind::Trap:
+        m_doc.DeleteTrap(static_cast<CTrap*>(&thing), withTriggers);
+        break;
+    case ObjectKind::Object:
+        m_doc.DeleteObjectThing(static_cast<CObjectThing*>(&thing), withTriggers);
+        break;
+    default:
+        break;
     }
 }
 

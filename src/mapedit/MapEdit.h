@@ -9,9 +9,11 @@
 #include <cstdint>
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
-class MapEdit {
+class MapEdit
+{
 public:
     explicit MapEdit(CWorldEditorDoc& doc) : m_doc(doc) {}
     ~MapEdit();
@@ -30,7 +32,8 @@ public:
     bool paintTile(TilePoint p, uint8_t terrain, uint8_t owner);
     /// Replaces the whole map (flips, resize, rotation) with arrays of width × height tiles; the
     /// border is redrawn. Objects are moved separately, before or after.
-    void replaceMap(uint32_t width, uint32_t height, std::vector<uint8_t> terrain, std::vector<uint8_t> owner);
+    void replaceMap(uint32_t width, uint32_t height, std::vector<uint8_t> terrain,
+                    std::vector<uint8_t> owner);
 
     // --- things ---------------------------------------------------------------------------------
     CCreature* createCreature(uint8_t type, uint8_t owner, TilePoint p);
@@ -48,7 +51,8 @@ public:
     void deleteActionPoint(CActionPoint& point);
     /// A generator covering `width` × `height` tiles from `topLeft` (kept inside the map).
     CEffectGenerator* addEffectGenerator(TilePoint topLeft, uint16_t width, uint16_t height);
-    void setEffectGeneratorArea(CEffectGenerator& generator, TilePoint topLeft, uint16_t width, uint16_t height);
+    void setEffectGeneratorArea(CEffectGenerator& generator, TilePoint topLeft, uint16_t width,
+                                uint16_t height);
     void setCameraStart(CPlayer& player, TilePoint p);
     void setBuildArea(CPlayer& player, const BuildArea& area, bool defined);
 

@@ -6,16 +6,22 @@
 
 #include <algorithm>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 /// A mirror or turn of the whole map: where each old tile goes.
-class MapMotion {
+class MapMotion
+{
 public:
     enum class Kind { FlipRows, FlipColumns, Right, Left, Half };
 
-    MapMotion(Kind kind, uint32_t width, uint32_t height) : m_kind(kind), m_w(int32_t(width)), m_h(int32_t(height)) {}
+    MapMotion(Kind kind, uint32_t width, uint32_t height)
+        : m_kind(kind), m_w(int32_t(width)), m_h(int32_t(height))
+    {
+    }
 
     bool quarter() const { return m_kind == Kind::Right || m_kind == Kind::Left; }
     uint32_t newWidth() const { return uint32_t(quarter() ? m_h : m_w); }
@@ -24,11 +30,16 @@ public:
     TilePoint point(TilePoint p) const
     {
         switch (m_kind) {
-        case Kind::FlipRows: return {p.x, m_h - 1 - p.y};
-        case Kind::FlipColumns: return {m_w - 1 - p.x, p.y};
-        case Kind::Right: return {m_h - 1 - p.y, p.x};
-        case Kind::Left: return {p.y, m_w - 1 - p.x};
-        case Kind::Half: return {m_w - 1 - p.x, m_h - 1 - p.y};
+        case Kind::FlipRows:
+            return {p.x, m_h - 1 - p.y};
+        case Kind::FlipColumns:
+            return {m_w - 1 - p.x, p.y};
+        case Kind::Right:
+            return {m_h - 1 - p.y, p.x};
+        case Kind::Left:
+            return {p.y, m_w - 1 - p.x};
+        case Kind::Half:
+            return {m_w - 1 - p.x, m_h - 1 - p.y};
         }
         return p;
     }
@@ -44,11 +55,16 @@ public:
         if (d % 2 != 0 || d > 6)
             return d;
         switch (m_kind) {
-        case Kind::FlipRows: return uint8_t((12 - d) % 8);
-        case Kind::FlipColumns: return uint8_t((8 - d) % 8);
-        case Kind::Right: return uint8_t((d + 2) % 8);
-        case Kind::Left: return uint8_t((d + 6) % 8);
-        case Kind::Half: return uint8_t((d + 4) % 8);
+        case Kind::FlipRows:
+            return uint8_t((12 - d) % 8);
+        case Kind::FlipColumns:
+            return uint8_t((8 - d) % 8);
+        case Kind::Right:
+            return uint8_t((d + 2) % 8);
+        case Kind::Left:
+            return uint8_t((d + 6) % 8);
+        case Kind::Half:
+            return uint8_t((d + 4) % 8);
         }
         return d;
     }
@@ -66,8 +82,14 @@ TileRect generatorRect(const CEffectGenerator& g)
     return {g.x(), g.y(), g.x() + w - 1, g.y() + h - 1};
 }
 
-TileRect toRect(const BuildArea& a) { return {a.left, a.top, a.right, a.bottom}; }
-BuildArea toArea(const TileRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+TileRect toRect(const BuildArea& a)
+{
+    return {a.left, a.top, a.right, a.bottom};
+}
+BuildArea toArea(const TileRect& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 /// The reference tile that gives a gate of the terrain and direction exactly the footprint.
 TilePoint gateReferenceFor(uint8_t terrain, uint8_t direction, const TileRect& footprint, TilePoint fallback)
@@ -79,7 +101,8 @@ TilePoint gateReferenceFor(uint8_t terrain, uint8_t direction, const TileRect& f
     return {footprint.left - shape.left, footprint.top - shape.top};
 }
 
-template <class T> void moveAll(MapEdit& edit, const std::vector<std::unique_ptr<T>>& list, const MapMotion& m)
+template <class T>
+void moveAll(MapEdit& edit, const std::vector<std::unique_ptr<T>>& list, const MapMotion& m)
 {
     for (const auto& t : list)
         edit.moveThing(*t, m.point(t->position()));
@@ -128,8 +151,8 @@ void applyMotion(CWorldEditorDoc& doc, const MapMotion& m)
             edit.movePortal(portal, m.point(portal.centre));
         for (HeroGateEntry& gate : player.heroGates()) {
             const uint8_t direction = m.direction(gate.direction);
-            const TilePoint reference =
-                gateReferenceFor(gate.terrain, direction, m.rect(heroGateFootprint(gate)), m.point(gate.reference));
+            const TilePoint reference = gateReferenceFor(
+                gate.terrain, direction, m.rect(heroGateFootprint(gate)), m.point(gate.reference));
             edit.moveHeroGate(gate, reference, direction);
         }
     }
@@ -158,7 +181,8 @@ void RotateMap(CWorldEditorDoc& doc, Turn turn)
 
 // --- resize --------------------------------------------------------------------------------------
 
-namespace {
+namespace
+{
 
 struct AxisCopy {
     int32_t source = 0; ///< first old column (row) kept
@@ -175,16 +199,24 @@ AxisCopy axisCopy(uint32_t oldSide, uint32_t newSide, uint8_t anchor)
     return {0, offset(newSide - oldSide), int32_t(oldSide)};
 }
 
-TilePoint shifted(TilePoint p, TilePoint d) { return {p.x + d.x, p.y + d.y}; }
-TileRect shifted(const TileRect& r, TilePoint d) { return {r.left + d.x, r.top + d.y, r.right + d.x, r.bottom + d.y}; }
+TilePoint shifted(TilePoint p, TilePoint d)
+{
+    return {p.x + d.x, p.y + d.y};
+}
+TileRect shifted(const TileRect& r, TilePoint d)
+{
+    return {r.left + d.x, r.top + d.y, r.right + d.x, r.bottom + d.y};
+}
 
 bool within(const TileRect& inner, const TileRect& outer)
 {
-    return !inner.empty() && outer.contains({inner.left, inner.top}) && outer.contains({inner.right, inner.bottom});
+    return !inner.empty() && outer.contains({inner.left, inner.top}) &&
+           outer.contains({inner.right, inner.bottom});
 }
 
-template <class T> void moveOrDelete(MapEdit& edit, const std::vector<std::unique_ptr<T>>& list, TilePoint delta,
-                                     const TileRect& interior)
+template <class T>
+void moveOrDelete(MapEdit& edit, const std::vector<std::unique_ptr<T>>& list, TilePoint delta,
+                  const TileRect& interior)
 {
     for (size_t i = list.size(); i-- > 0;) {
         if (i >= list.size())

@@ -7,7 +7,8 @@
 
 #include <cstdint>
 
-namespace gr2 {
+namespace gr2
+{
 
 class CWorldEditorDoc;
 
@@ -23,7 +24,7 @@ void RotateMap(CWorldEditorDoc& doc, Turn turn);
 struct ResizeRequest {
     uint32_t width = 0;
     uint32_t height = 0;
-    uint8_t terrain = 1;   ///< fills the new tiles and replaces the old border
+    uint8_t terrain = 1; ///< fills the new tiles and replaces the old border
     uint8_t owner = 2;
     uint8_t anchorColumn = 0; ///< 0 left, 1 centre, 2 right
     uint8_t anchorRow = 0;    ///< 0 top, 1 centre, 2 bottom

@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-namespace gr2 {
+namespace gr2
+{
 
 int shrinkToFitTileSize(int clientWidth, int clientHeight, uint32_t mapWidth, uint32_t mapHeight)
 {
@@ -58,7 +59,9 @@ bool MapViewController::leftDown(TilePoint tile)
     m_pointer = tile;
     const ToolCode tool = m_state.tool();
     switch (tool) {
-    case ToolCode::Paint: paintAt(tile); return false;
+    case ToolCode::Paint:
+        paintAt(tile);
+        return false;
     case ToolCode::Line:
     case ToolCode::Rectangle:
     case ToolCode::Circle:
@@ -96,7 +99,9 @@ bool MapViewController::leftDown(TilePoint tile)
     case ToolCode::PlaceCreature:
     case ToolCode::PlaceDoor:
     case ToolCode::PlaceTrap:
-    case ToolCode::PlaceObject: placeOrDelete(tile); return false;
+    case ToolCode::PlaceObject:
+        placeOrDelete(tile);
+        return false;
     case ToolCode::CameraStart: {
         CPlayer* p = player();
         if (p && p->isVorlan() && m_doc.IsInterior(tile)) {
@@ -108,8 +113,10 @@ bool MapViewController::leftDown(TilePoint tile)
     case ToolCode::MoveCreature:
     case ToolCode::MoveDoor:
     case ToolCode::MoveTrap:
-    case ToolCode::MoveObject: return moveThingTo(tile);
-    case ToolCode::Magnify: return false;
+    case ToolCode::MoveObject:
+        return moveThingTo(tile);
+    case ToolCode::Magnify:
+        return false;
     }
     return false;
 }
@@ -212,14 +219,22 @@ ScrollRequest MapViewController::key(ViewKey key, bool shift, int clientHeight)
     const int step = shift ? kFastLineScroll : kLineScroll;
     const int page = std::max(clientHeight - 2, 1);
     switch (key) {
-    case ViewKey::Left: return {-step, 0};
-    case ViewKey::Right: return {step, 0};
-    case ViewKey::Up: return {0, -step};
-    case ViewKey::Down: return {0, step};
-    case ViewKey::PageUp: return {0, -page};
-    case ViewKey::PageDown: return {0, page};
-    case ViewKey::Home: return {0, 0, true, false};
-    case ViewKey::End: return {0, 0, false, true};
+    case ViewKey::Left:
+        return {-step, 0};
+    case ViewKey::Right:
+        return {step, 0};
+    case ViewKey::Up:
+        return {0, -step};
+    case ViewKey::Down:
+        return {0, step};
+    case ViewKey::PageUp:
+        return {0, -page};
+    case ViewKey::PageDown:
+        return {0, page};
+    case ViewKey::Home:
+        return {0, 0, true, false};
+    case ViewKey::End:
+        return {0, 0, false, true};
     case ViewKey::Space:
         if (m_state.tool() == ToolCode::Stamp && m_state.brush().roomTerrain == TerrainId::HeroGateSmall)
             m_state.rotateRoomBrush();
@@ -293,7 +308,8 @@ void MapViewController::placeOrDelete(TilePoint tile)
         }
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -324,7 +340,8 @@ bool MapViewController::moveThingTo(TilePoint tile)
         allowed = m_doc.CanPlaceDoor(tile) && (!other || other == &thing);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     if (!allowed)
         return false;
@@ -361,10 +378,18 @@ void MapViewController::updateDrag(TilePoint pointer)
 void MapViewController::computeShape()
 {
     switch (m_state.tool()) {
-    case ToolCode::Line: m_shape = lineTiles(m_anchor, m_dragPointer); break;
-    case ToolCode::Rectangle: m_shape = rectangleTiles(m_anchor, m_dragPointer, m_state.filled()); break;
-    case ToolCode::Circle: m_shape = circleTiles(m_anchor, m_dragPointer, m_state.filled()); break;
-    default: m_shape = rectangleTiles(m_anchor, m_dragPointer, true); break;
+    case ToolCode::Line:
+        m_shape = lineTiles(m_anchor, m_dragPointer);
+        break;
+    case ToolCode::Rectangle:
+        m_shape = rectangleTiles(m_anchor, m_dragPointer, m_state.filled());
+        break;
+    case ToolCode::Circle:
+        m_shape = circleTiles(m_anchor, m_dragPointer, m_state.filled());
+        break;
+    default:
+        m_shape = rectangleTiles(m_anchor, m_dragPointer, true);
+        break;
     }
 }
 
@@ -392,7 +417,9 @@ void MapViewController::finishDrag()
                 edit.paintTile(p, slab, owner);
         break;
     }
-    case ToolCode::RectangleSelect: m_selection = rect; break;
+    case ToolCode::RectangleSelect:
+        m_selection = rect;
+        break;
     case ToolCode::BuildArea:
         if (CPlayer* p = player(); p && p->isVorlan() && p->isComputer()) {
             MapEdit edit(m_doc);
@@ -416,7 +443,8 @@ void MapViewController::finishDrag()
         const auto w = uint16_t(rect.right - rect.left + 1);
         const auto h = uint16_t(rect.bottom - rect.top + 1);
         if (m_oneOff && m_oneOff->kind() == ObjectKind::EffectGenerator) {
-            edit.setEffectGeneratorArea(static_cast<CEffectGenerator&>(*m_oneOff), {rect.left, rect.top}, w, h);
+            edit.setEffectGeneratorArea(static_cast<CEffectGenerator&>(*m_oneOff), {rect.left, rect.top}, w,
+                                        h);
             endOneOff();
             break;
         }
@@ -424,7 +452,8 @@ void MapViewController::finishDrag()
             m_state.selectTool(ToolCode::Paint);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -434,18 +463,23 @@ bool MapViewController::canSelectTool(ToolCode tool) const
 {
     CPlayer* p = player();
     switch (tool) {
-    case ToolCode::CameraStart: return p && p->isVorlan();
-    case ToolCode::BuildArea: return p && p->isVorlan() && p->isComputer();
+    case ToolCode::CameraStart:
+        return p && p->isVorlan();
+    case ToolCode::BuildArea:
+        return p && p->isVorlan() && p->isComputer();
     case ToolCode::Line:
     case ToolCode::Rectangle:
     case ToolCode::Circle:
-    case ToolCode::FloodFill: return m_state.shapeToolsEnabled();
+    case ToolCode::FloodFill:
+        return m_state.shapeToolsEnabled();
     case ToolCode::Stamp:
     case ToolCode::MoveCreature:
     case ToolCode::MoveDoor:
     case ToolCode::MoveTrap:
-    case ToolCode::MoveObject: return false; // chosen by the palette, Paste and the Move commands
-    default: return true;
+    case ToolCode::MoveObject:
+        return false; // chosen by the palette, Paste and the Move commands
+    default:
+        return true;
     }
 }
 
@@ -464,11 +498,20 @@ bool MapViewController::beginMove(CLevelObject& thing)
 {
     ToolCode tool;
     switch (thing.kind()) {
-    case ObjectKind::Creature: tool = ToolCode::MoveCreature; break;
-    case ObjectKind::Door: tool = ToolCode::MoveDoor; break;
-    case ObjectKind::Trap: tool = ToolCode::MoveTrap; break;
-    case ObjectKind::Object: tool = ToolCode::MoveObject; break;
-    default: return false;
+    case ObjectKind::Creature:
+        tool = ToolCode::MoveCreature;
+        break;
+    case ObjectKind::Door:
+        tool = ToolCode::MoveDoor;
+        break;
+    case ObjectKind::Trap:
+        tool = ToolCode::MoveTrap;
+        break;
+    case ObjectKind::Object:
+        tool = ToolCode::MoveObject;
+        break;
+    default:
+        return false;
     }
     const ToolCode before = m_oneOff ? m_toolBeforeOneOff : m_state.tool();
     m_state.selectTool(tool);

@@ -11,7 +11,8 @@
 #include <optional>
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 class CActionPoint;
 class CEffectGenerator;
@@ -32,7 +33,16 @@ struct ScrollRequest {
 /// What a right press hit, for the context menu to open.
 struct ContextHit {
     enum class Kind : uint8_t {
-        None, Creature, Door, Trap, Object, ActionPoint, EffectGenerator, Heart, Portal, HeroGate
+        None,
+        Creature,
+        Door,
+        Trap,
+        Object,
+        ActionPoint,
+        EffectGenerator,
+        Heart,
+        Portal,
+        HeroGate
     };
     Kind kind = Kind::None;
     CLevelObject* object = nullptr; ///< the thing, action point or effect generator
@@ -43,7 +53,8 @@ struct ContextHit {
 /// Tiles per pixel side for Shrink to Fit: the whole map in the client area, never below 1.
 int shrinkToFitTileSize(int clientWidth, int clientHeight, uint32_t mapWidth, uint32_t mapHeight);
 
-class MapViewController : public DocumentObserver {
+class MapViewController : public DocumentObserver
+{
 public:
     static constexpr int kLineScroll = 20;
     static constexpr int kFastLineScroll = 100;

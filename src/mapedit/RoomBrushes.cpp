@@ -3,14 +3,17 @@
 #include "level/LevelIds.h"
 #include "mapedit/MapEdit.h"
 
-namespace gr2 {
+namespace gr2
+{
 
 bool isSpecialRoomTerrain(uint8_t terrain)
 {
-    return TerrainId::isPortal(terrain) || terrain == TerrainId::DungeonHeart || TerrainId::isHeroGate(terrain);
+    return TerrainId::isPortal(terrain) || terrain == TerrainId::DungeonHeart ||
+           TerrainId::isHeroGate(terrain);
 }
 
-namespace {
+namespace
+{
 
 TileBrush block(uint8_t terrain, int32_t width, int32_t height, uint8_t owner)
 {
@@ -28,7 +31,8 @@ TileBrush largeGate()
 {
     TileBrush b = block(TerrainId::HeroGateLarge, 5, 7, PlayerId::Good);
     for (BrushCell& c : b.cells) {
-        const bool frame = c.offset.x == 0 || c.offset.x == 4 || c.offset.y == 0 || (c.offset.y == 6 && c.offset.x != 2);
+        const bool frame =
+            c.offset.x == 0 || c.offset.x == 4 || c.offset.y == 0 || (c.offset.y == 6 && c.offset.x != 2);
         if (frame) {
             c.terrain = 1;
             c.owner = PlayerId::Neutral;
@@ -37,7 +41,10 @@ TileBrush largeGate()
     return b;
 }
 
-bool alongX(uint8_t direction) { return direction == 0 || direction == 4; }
+bool alongX(uint8_t direction)
+{
+    return direction == 0 || direction == 4;
+}
 
 } // namespace
 
@@ -46,22 +53,35 @@ TileBrush roomBrush(uint8_t terrain, uint8_t direction, uint8_t owner)
     TileBrush b;
     switch (terrain) {
     case TerrainId::Portal:
-    case TerrainId::PortalAlt: b = block(terrain, 3, 3, owner); break;
-    case TerrainId::DungeonHeart: b = block(terrain, 5, 5, owner); break;
-    case TerrainId::HeroGate: b = block(terrain, 2, 2, owner); break;
+    case TerrainId::PortalAlt:
+        b = block(terrain, 3, 3, owner);
+        break;
+    case TerrainId::DungeonHeart:
+        b = block(terrain, 5, 5, owner);
+        break;
+    case TerrainId::HeroGate:
+        b = block(terrain, 2, 2, owner);
+        break;
     case TerrainId::HeroGateSmall:
         b = alongX(direction) ? block(terrain, 3, 1, owner) : block(terrain, 1, 3, owner);
         b.direction = direction;
         break;
-    case TerrainId::HeroGateLarge: b = largeGate(); break;
-    default: break;
+    case TerrainId::HeroGateLarge:
+        b = largeGate();
+        break;
+    default:
+        break;
     }
     return b;
 }
 
-namespace {
+namespace
+{
 
-TilePoint at(TilePoint t, TilePoint offset) { return {t.x + offset.x, t.y + offset.y}; }
+TilePoint at(TilePoint t, TilePoint offset)
+{
+    return {t.x + offset.x, t.y + offset.y};
+}
 
 /// Paints every cell on an interior tile. Painting over part of an old special room dismantles
 /// the whole of it into claimed floor, which may undo cells laid just before; a second pass lays

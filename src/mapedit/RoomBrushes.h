@@ -7,7 +7,8 @@
 
 #include <cstdint>
 
-namespace gr2 {
+namespace gr2
+{
 
 class MapEdit;
 
@@ -22,10 +23,13 @@ bool isSpecialRoomTerrain(uint8_t terrain);
 TileBrush roomBrush(uint8_t terrain, uint8_t direction, uint8_t owner);
 
 /// The next direction of a terrain-37 gate: 0, 2, 4, 6, 0.
-inline uint8_t nextGateDirection(uint8_t direction) { return uint8_t((direction / 2 * 2 + 2) % 8); }
+inline uint8_t nextGateDirection(uint8_t direction)
+{
+    return uint8_t((direction / 2 * 2 + 2) % 8);
+}
 
 struct StampResult {
-    bool stamped = false;    ///< at least one tile was painted
+    bool stamped = false;     ///< at least one tile was painted
     bool placedHeart = false; ///< a Dungeon Heart was registered (the tool then returns to paint)
 };
 

@@ -7,7 +7,8 @@
 
 #include <cstdint>
 
-namespace gr2 {
+namespace gr2
+{
 
 class CWorldEditorDoc;
 class MapEdit;

@@ -2,7 +2,8 @@
 
 #include <utility>
 
-namespace gr2 {
+namespace gr2
+{
 
 void TileBrush::flipX()
 {
@@ -16,7 +17,8 @@ void TileBrush::flipY()
         c.offset.y = 2 * origin.y + height - c.offset.y - 1;
 }
 
-namespace {
+namespace
+{
 
 void exchangeAxes(TileBrush& b)
 {
@@ -44,8 +46,12 @@ void TileBrush::rotateStepB()
 void TileBrush::rotate(Turn turn)
 {
     switch (turn) {
-    case Turn::Right: rotateStepA(); break;
-    case Turn::Left: rotateStepB(); break;
+    case Turn::Right:
+        rotateStepA();
+        break;
+    case Turn::Left:
+        rotateStepB();
+        break;
     case Turn::Half:
         rotateStepB();
         rotateStepB();

@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 struct BrushCell {
     TilePoint offset;
@@ -20,11 +21,12 @@ struct BrushCell {
 /// A quarter turn as seen on screen (y downwards), or a half turn.
 enum class Turn : uint8_t { Left, Right, Half };
 
-class TileBrush {
+class TileBrush
+{
 public:
     std::vector<BrushCell> cells;
-    TilePoint origin;   ///< the offset of the brush's top-left cell position
-    int32_t width = 0;  ///< extent in cells
+    TilePoint origin;  ///< the offset of the brush's top-left cell position
+    int32_t width = 0; ///< extent in cells
     int32_t height = 0;
     /// For a special room brush, the room terrain (12, 14, 33, 34, 37 or 40); 0 for a plain brush
     /// (a pasted clipboard).

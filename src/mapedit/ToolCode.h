@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-namespace gr2 {
+namespace gr2
+{
 
 enum class ToolCode : uint8_t {
     RectangleSelect = 1,
@@ -45,12 +46,20 @@ inline bool isDragTool(ToolCode t)
     case ToolCode::Circle:
     case ToolCode::BuildArea:
     case ToolCode::ActionPoint:
-    case ToolCode::EffectGenerator: return true;
-    default: return false;
+    case ToolCode::EffectGenerator:
+        return true;
+    default:
+        return false;
     }
 }
 
-inline bool isPlacingTool(ToolCode t) { return t >= ToolCode::PlaceCreature && t <= ToolCode::PlaceObject; }
-inline bool isMovingTool(ToolCode t) { return t >= ToolCode::MoveCreature && t <= ToolCode::MoveObject; }
+inline bool isPlacingTool(ToolCode t)
+{
+    return t >= ToolCode::PlaceCreature && t <= ToolCode::PlaceObject;
+}
+inline bool isMovingTool(ToolCode t)
+{
+    return t >= ToolCode::MoveCreature && t <= ToolCode::MoveObject;
+}
 
 } // namespace gr2

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 using test::LevelBuilder;
 using test::TestTerrain::Claimed;
@@ -16,7 +18,8 @@ using test::TestTerrain::Path;
 using test::TestTerrain::Rock;
 
 /// The tiles painted, in order, each once.
-class PaintOrder : public DocumentObserver {
+class PaintOrder : public DocumentObserver
+{
 public:
     void tilesChanged(const TileRect& r) override
     {
@@ -79,8 +82,8 @@ TEST(FloodFillTest, VisitsAboveRightBelowLeftDepthFirst)
     PaintOrder order;
     b.doc().addObserver(&order);
     fill(b.doc(), {2, 2}, Claimed, 3);
-    const std::vector<TilePoint> expected = {{2, 2}, {2, 1}, {3, 1}, {3, 2}, {3, 3}, {2, 3},
-                                             {1, 3}, {1, 2}, {1, 1}};
+    const std::vector<TilePoint> expected = {{2, 2}, {2, 1}, {3, 1}, {3, 2}, {3, 3},
+                                             {2, 3}, {1, 3}, {1, 2}, {1, 1}};
     EXPECT_EQ(order.tiles, expected);
     b.doc().removeObserver(&order);
 }

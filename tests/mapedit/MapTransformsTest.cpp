@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 using test::LevelBuilder;
 using test::snapshotOf;
@@ -146,8 +148,8 @@ TEST(MapFlipTest, FlipInYMirrorsGateFootprintAndDirection)
     EXPECT_EQ(small.direction, 6);
     EXPECT_EQ(heroGateFootprint(small), (TileRect{8, 3, 8, 5}));
     const TileRect largeAfter = heroGateFootprint(doc.FindPlayer(1)->heroGates()[1]);
-    EXPECT_EQ(largeAfter, (TileRect{11 - largeBefore.right, largeBefore.top, 11 - largeBefore.left,
-                                    largeBefore.bottom}));
+    EXPECT_EQ(largeAfter,
+              (TileRect{11 - largeBefore.right, largeBefore.top, 11 - largeBefore.left, largeBefore.bottom}));
 }
 
 TEST(MapResizeTest, ShrinkingFromTheCentreKeepsTheMiddle)
@@ -174,7 +176,7 @@ TEST(MapResizeTest, AnchorsPlaceTheOldMap)
         int32_t oldTileAt; ///< where old column 3 ends up (or -1 when cut off)
     };
     const Case cases[] = {
-        {10, 16, 0, 3}, {10, 16, 1, 6}, {10, 16, 2, 9}, {10, 15, 2, 8}, // flush right when odd
+        {10, 16, 0, 3}, {10, 16, 1, 6},  {10, 16, 2, 9},  {10, 15, 2, 8}, // flush right when odd
         {16, 10, 0, 3}, {16, 10, 1, -1}, {16, 11, 2, -1}, {16, 12, 1, 1},
     };
     for (const Case& c : cases) {
@@ -206,13 +208,13 @@ TEST(MapResizeTest, ThingsAndMarkersOutsideAreDeletedOrBroughtInside)
 {
     LevelBuilder b(20, 20);
     CWorldEditorDoc& doc = b.doc();
-    doc.CreateCreature(1, 3, {3, 3}, true);   // stays
-    doc.CreateCreature(1, 3, {15, 3}, true);  // off the map
-    doc.CreateCreature(1, 3, {9, 3}, true);   // onto the new border
+    doc.CreateCreature(1, 3, {3, 3}, true);  // stays
+    doc.CreateCreature(1, 3, {15, 3}, true); // off the map
+    doc.CreateCreature(1, 3, {9, 3}, true);  // onto the new border
     doc.CreateDoor(1, 3, {16, 16});
-    doc.AddActionPoint({2, 2, 4, 4});         // stays
-    doc.AddActionPoint({7, 7, 14, 9});        // cut at the new border
-    doc.AddActionPoint({12, 12, 14, 14});     // wholly outside
+    doc.AddActionPoint({2, 2, 4, 4});     // stays
+    doc.AddActionPoint({7, 7, 14, 9});    // cut at the new border
+    doc.AddActionPoint({12, 12, 14, 14}); // wholly outside
     CEffectGenerator* g = doc.AddEffectGenerator({6, 6});
     g->setExtent(6, 2);
     CPlayer& p3 = *doc.FindPlayer(3);
@@ -254,7 +256,9 @@ TEST(MapResizeTest, RoomsThatDoNotFitAreDismantled)
     EXPECT_EQ(doc.GetTerrain({5, 7}), TerrainId::HeroGate);
     EXPECT_EQ(doc.FindPlayer(1)->heroGates().size(), 1u);
     for (int32_t i = 0; i < 10; ++i)
-        EXPECT_TRUE(doc.GetTerrain({i, 9}) == TerrainId::Border && doc.GetTerrain({9, i}) == TerrainId::Border) << i;
+        EXPECT_TRUE(doc.GetTerrain({i, 9}) == TerrainId::Border &&
+                    doc.GetTerrain({9, i}) == TerrainId::Border)
+            << i;
 }
 
 } // namespace

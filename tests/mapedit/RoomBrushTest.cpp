@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 using test::LevelBuilder;
 using test::TestTerrain::Claimed;
@@ -27,8 +29,8 @@ TEST(RoomBrushTest, BrushShapes)
         uint8_t direction;
         int32_t width, height;
     };
-    const Case cases[] = {{12, 0, 3, 3}, {40, 0, 3, 3}, {14, 0, 5, 5}, {33, 0, 2, 2},
-                          {37, 0, 3, 1}, {37, 4, 3, 1}, {37, 2, 1, 3}, {37, 6, 1, 3}, {34, 0, 5, 7}};
+    const Case cases[] = {{12, 0, 3, 3}, {40, 0, 3, 3}, {14, 0, 5, 5}, {33, 0, 2, 2}, {37, 0, 3, 1},
+                          {37, 4, 3, 1}, {37, 2, 1, 3}, {37, 6, 1, 3}, {34, 0, 5, 7}};
     for (const Case& c : cases) {
         const TileBrush b = roomBrush(c.terrain, c.direction, 4);
         EXPECT_EQ(b.width, c.width) << int(c.terrain);
@@ -125,8 +127,8 @@ TEST(RoomBrushTest, HeroGatesRegisterForTheGoodPlayer)
         uint8_t direction;
         TilePoint reference;
     };
-    const Case cases[] = {{33, 0, {3, 3}}, {37, 0, {4, 3}}, {37, 4, {4, 3}}, {37, 2, {3, 4}}, {37, 6, {3, 4}},
-                          {34, 0, {5, 6}}};
+    const Case cases[] = {{33, 0, {3, 3}}, {37, 0, {4, 3}}, {37, 4, {4, 3}},
+                          {37, 2, {3, 4}}, {37, 6, {3, 4}}, {34, 0, {5, 6}}};
     for (const Case& c : cases) {
         LevelBuilder b(16, 16);
         ASSERT_TRUE(stamp(b.doc(), roomBrush(c.terrain, c.direction, 3), {3, 3}).stamped) << int(c.terrain);

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <set>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 using Tiles = std::vector<TilePoint>;
 
@@ -28,7 +30,8 @@ TEST(ShapeToolTest, LineCoversOneTilePerMajorStep)
         {{1, 1}, {2, 5}, {{1, 1}, {1, 2}, {2, 3}, {2, 4}, {2, 5}}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(lineTiles(c.from, c.to), c.expected) << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+        EXPECT_EQ(lineTiles(c.from, c.to), c.expected)
+            << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
 }
 
 TEST(ShapeToolTest, LineEndsOnTheTargetOverLongDistances)

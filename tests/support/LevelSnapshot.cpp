@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2::test {
+namespace gr2::test
+{
 
-namespace {
+namespace
+{
 
 template <class T> std::vector<TilePoint> positions(const std::vector<std::unique_ptr<T>>& list)
 {
@@ -49,7 +51,9 @@ void expectSameLevel(const LevelSnapshot& actual, const LevelSnapshot& expected,
 {
     EXPECT_EQ(actual.width, expected.width);
     EXPECT_EQ(actual.height, expected.height);
-    EXPECT_TRUE(actual.terrain == expected.terrain) << "terrain differs:\n" << actual << "expected\n" << expected;
+    EXPECT_TRUE(actual.terrain == expected.terrain) << "terrain differs:\n"
+                                                    << actual << "expected\n"
+                                                    << expected;
     EXPECT_TRUE(actual.owner == expected.owner) << "owners differ";
     EXPECT_EQ(actual.creatures, expected.creatures);
     EXPECT_EQ(actual.doors, expected.doors);
@@ -62,8 +66,9 @@ void expectSameLevel(const LevelSnapshot& actual, const LevelSnapshot& expected,
         const PlayerPlaces& a = actual.players[i];
         const PlayerPlaces& e = expected.players[i];
         EXPECT_EQ(a.id, e.id);
-        if (withBuildAreas)
+        if (withBuildAreas) {
             EXPECT_TRUE(a.buildArea == e.buildArea) << "build area of player " << int(a.id);
+        }
         EXPECT_EQ(a.camera, e.camera) << "player " << int(a.id);
         EXPECT_EQ(a.heart, e.heart) << "player " << int(a.id);
         EXPECT_EQ(a.portals, e.portals) << "player " << int(a.id);

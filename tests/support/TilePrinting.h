@@ -5,9 +5,13 @@
 
 #include <ostream>
 
-namespace gr2 {
+namespace gr2
+{
 
-inline void PrintTo(const TilePoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+inline void PrintTo(const TilePoint& p, std::ostream* os)
+{
+    *os << "(" << p.x << ", " << p.y << ")";
+}
 
 inline void PrintTo(const TileRect& r, std::ostream* os)
 {

@@ -13,8 +13,10 @@
 
 #include <cstdlib>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 int run(const std::string& args)
 {
@@ -22,7 +24,8 @@ int run(const std::string& args)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-class MapToolTest : public ::testing::Test {
+class MapToolTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -38,8 +41,8 @@ protected:
     /// Runs a map command on the sample level with the sample data as root, writing output().
     int tool(const std::string& command, const std::string& options)
     {
-        return run("--root " + root().string() + " " + command + " " + sample().string() + " " + output().string() +
-                   " " + options);
+        return run("--root " + root().string() + " " + command + " " + sample().string() + " " +
+                   output().string() + " " + options);
     }
 
     std::unique_ptr<LevelDocument> load(const std::filesystem::path& path)
@@ -61,7 +64,8 @@ TEST_F(MapToolTest, FlipMatchesTheMapMenu)
         ASSERT_EQ(tool("flip", std::string("--axis ") + axis), 0) << axis;
         auto expected = load(sample());
         FlipMap(expected->doc(), flip);
-        test::expectSameLevel(test::snapshotOf(load(output())->doc()), test::snapshotOf(expected->doc()), false);
+        test::expectSameLevel(test::snapshotOf(load(output())->doc()), test::snapshotOf(expected->doc()),
+                              false);
     }
 }
 
@@ -76,7 +80,9 @@ TEST_F(MapToolTest, RotateTurnsTheLevelAndTurnsBack)
     test::expectSameLevel(test::snapshotOf(turned->doc()), test::snapshotOf(expected->doc()), false);
 
     const std::filesystem::path back = root() / "Maps" / "Back.vwd";
-    ASSERT_EQ(run("--root " + root().string() + " rotate " + output().string() + " " + back.string() + " --turn left"), 0);
+    ASSERT_EQ(run("--root " + root().string() + " rotate " + output().string() + " " + back.string() +
+                  " --turn left"),
+              0);
     test::expectSameLevel(test::snapshotOf(load(back)->doc()), original, false);
 }
 

@@ -6,13 +6,16 @@
 #include "mapedit/MapTransforms.h"
 #include "worlddata/DataStream.h"
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 /// Answers the Save As dialog with the output path, once, and the global-data question of the
 /// save from --globals; everything else goes to the console.
-class SaveAsPrompter : public Prompter {
+class SaveAsPrompter : public Prompter
+{
 public:
     SaveAsPrompter(Prompter& inner, std::filesystem::path output, bool globals)
         : m_inner(inner), m_output(std::move(output)), m_globals(globals)
@@ -45,7 +48,8 @@ private:
 /// "COL,ROW" with each 0, 1 or 2.
 bool parseAnchor(const std::string& text, uint8_t& column, uint8_t& row)
 {
-    if (text.size() != 3 || text[1] != ',' || text[0] < '0' || text[0] > '2' || text[2] < '0' || text[2] > '2')
+    if (text.size() != 3 || text[1] != ',' || text[0] < '0' || text[0] > '2' || text[2] < '0' ||
+        text[2] > '2')
         return false;
     column = uint8_t(text[0] - '0');
     row = uint8_t(text[2] - '0');
@@ -77,10 +81,15 @@ void MapCommands::define(CLI::App& app)
     m_resize = app.add_subcommand("resize", "Resize a level's map and save it under another name");
     common(m_resize);
     m_resize->add_option("--width", m_width, "New width, 7 to 128")->required()->check(CLI::Range(7u, 128u));
-    m_resize->add_option("--height", m_height, "New height, 7 to 128")->required()->check(CLI::Range(7u, 128u));
-    m_resize->add_option("--anchor", m_anchor, "Where the old map stays: COL,ROW, each 0, 1 or 2 (default 0,0)");
-    m_resize->add_option("--terrain", m_terrain, "Base terrain of new tiles (default: the level's base terrain)");
-    m_resize->add_option("--owner", m_owner, "Base owner for an ownable terrain (default: the level's base owner)");
+    m_resize->add_option("--height", m_height, "New height, 7 to 128")
+        ->required()
+        ->check(CLI::Range(7u, 128u));
+    m_resize->add_option("--anchor", m_anchor,
+                         "Where the old map stays: COL,ROW, each 0, 1 or 2 (default 0,0)");
+    m_resize->add_option("--terrain", m_terrain,
+                         "Base terrain of new tiles (default: the level's base terrain)");
+    m_resize->add_option("--owner", m_owner,
+                         "Base owner for an ownable terrain (default: the level's base owner)");
 
     m_rotate = app.add_subcommand("rotate", "Rotate a level's map and save it under another name");
     common(m_rotate);
@@ -130,7 +139,8 @@ int MapCommands::run(Prompter& console)
         if (db.terrains().findById(uint32_t(terrain))->hasFlag(TerrainTypeFlag::Ownable)) {
             const int owner = m_owner >= 0 ? m_owner : doc.baseOwner();
             if (owner < 1 || owner > 255 || !doc.FindPlayer(uint8_t(owner))) {
-                console.message("The level has no player " + std::to_string(owner), Prompter::Icon::Exclamation);
+                console.message("The level has no player " + std::to_string(owner),
+                                Prompter::Icon::Exclamation);
                 return 1;
             }
             resize.owner = uint8_t(owner);
