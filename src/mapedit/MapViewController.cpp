@@ -499,6 +499,9 @@ bool MapViewController::beginMove(CLevelObject& thing)
     ToolCode tool;
     switch (thing.kind()) {
     case ObjectKind::Creature:
+        // A hero-party member waits off the map; it has no tile to move from.
+        if (m_doc.PartyOf(static_cast<CCreature*>(&thing)))
+            return false;
         tool = ToolCode::MoveCreature;
         break;
     case ObjectKind::Door:

@@ -50,7 +50,7 @@ void clearAll(MapEdit& edit, uint8_t terrain, uint8_t owner)
     // result without changing tiles behind the undo journal's back.
     CWorldEditorDoc& doc = edit.doc();
     fillRegion(edit, {1, 1, int32_t(doc.width()) - 2, int32_t(doc.height()) - 2}, terrain, owner);
-    doc.DrawBorder();
+    edit.redrawBorder();
 }
 
 } // namespace gr2

@@ -182,6 +182,13 @@ TEST(MapViewToolTest, MovingAThingChecksItsNewTileAndReturnsToTheTool)
     EXPECT_EQ(c->position(), (TilePoint{4, 6}));
     EXPECT_EQ(f.state.tool(), ToolCode::Line);
 
+    // A hero-party member is off the map and cannot be moved on it.
+    f.doc().BeginNewHeroParty();
+    CCreature* member = f.doc().AddPickedMember(2);
+    ASSERT_TRUE(f.doc().FinishHeroPartyBuild());
+    EXPECT_FALSE(f.view.beginMove(*member));
+    EXPECT_EQ(f.state.tool(), ToolCode::Line);
+
     // Deleting the thing being moved ends the move.
     f.view.beginMove(*c);
     f.doc().DeleteCreature(c, true);

@@ -158,6 +158,21 @@ TEST(RoomBrushTest, NewPortalOverAnOldOneStaysWhole)
     }
 }
 
+TEST(RoomBrushTest, RoomLaidOverAWideGateFootprintIsCompletedAgain)
+{
+    LevelBuilder b(14, 14);
+    CWorldEditorDoc& doc = b.doc();
+    ASSERT_TRUE(stamp(doc, roomBrush(34, 0, 3), {2, 2}).stamped);
+    // The portal's first tile lies on the gate's frame; its second on the gate itself, whose
+    // dismantling clears the gate's whole footprint, the portal tile laid just before included.
+    ASSERT_TRUE(stamp(doc, roomBrush(12, 0, 3), {2, 3}).stamped);
+    EXPECT_TRUE(doc.FindPlayer(PlayerId::Good)->heroGates().empty());
+    ASSERT_EQ(doc.FindPlayer(3)->portals().size(), 1u);
+    for (int32_t y = 3; y <= 5; ++y)
+        for (int32_t x = 2; x <= 4; ++x)
+            EXPECT_TRUE(doc.GetTerrain({x, y}) == 12 && doc.GetOwner({x, y}) == 3) << x << "," << y;
+}
+
 TEST(RoomBrushTest, PlainBrushSkipsTheBorder)
 {
     LevelBuilder b(6, 6);
