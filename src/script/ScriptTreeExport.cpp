@@ -1,0 +1,49 @@
+#include "script/ScriptTreeExport.h"
+
+#include "level/TextConversion.h"
+#include "script/ScriptTreeItem.h"
+#include "worlddata/AtomicFile.h"
+
+#include <vector>
+
+namespace gr2 {
+
+std::string exportTreeText(const ScriptTreeItem& top)
+{
+    std::string out;
+    // Each entry is an item to write, or (item null) the closing brace of a list at that depth.
+    struct Step {
+        const ScriptTreeItem* item;
+        size_t depth;
+    };
+    std::vector<Step> stack{{&top, 0}};
+    while (!stack.empty()) {
+        const Step step = stack.back();
+        stack.pop_back();
+        const std::string tabs(step.depth, '\t');
+        if (!step.item) {
+            out += tabs + "}\r\n";
+            continue;
+        }
+        out += tabs;
+        if (step.item->kind() == TreeItemKind::Trigger || step.item->kind() == TreeItemKind::Action)
+            out += "[" + std::to_string(step.item->scriptId()) + "] ";
+        out += utf16ToUtf8(step.item->text()) + "\r\n";
+        if (step.item->childCount() == 0)
+            continue;
+        out += tabs + "{\r\n";
+        stack.push_back({nullptr, step.depth});
+        for (size_t i = step.item->childCount(); i-- > 0;)
+            stack.push_back({step.item->child(i), step.depth + 1});
+    }
+    return out;
+}
+
+bool writeTreeOutput(const ScriptTreeItem& top, const std::filesystem::path& folder)
+{
+    const std::string text = exportTreeText(top);
+    const std::vector<uint8_t> bytes(text.begin(), text.end());
+    return writeFileAtomically(folder / kTreeOutputFileName, bytes).ok;
+}
+
+} // namespace gr2

@@ -1,0 +1,299 @@
+#pragma once
+// The script tree without its widget: the level, its players, hero parties, action points, effect
+// generators and placed things, and under each the triggers and actions attached to it. It keeps
+// the items in step with the document (it is one of the document's observers), remembers the
+// current object of each kind, decides which context-menu commands are offered, runs the script
+// commands (add, delete, move and copy by drag and drop, Find) and tells a listener about every
+// item it inserts, removes or changes, so that a tree widget can mirror it item for item.
+
+#include "level/DocumentObserver.h"
+#include "script/ScriptTreeItem.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gr2 {
+
+class CAction;
+class CActionPoint;
+class CCreature;
+class CDoor;
+class CEffectGenerator;
+class CHeroParty;
+class CObjectThing;
+class CPlayer;
+class CTrap;
+class CTrigger;
+class CTypeDatabase;
+class CWorldEditorDoc;
+class LevelScript;
+
+/// The commands of the tree's context menus, by their command ids.
+enum class TreeCommand : uint16_t {
+    Refresh = 32886,
+    ExpandAll = 32882,
+    CollapseAll = 32993,
+    CreateNewPlayer = 32942,
+    CreateNewHeroParty = 32990,
+    CreateNewActionPoint = 32976,
+    CreateNewEffectGenerator = 33013,
+    EditLevelVariables = 32935,
+    EditLevelProperties = 33045,
+    Find = 33046,
+    LevelAddTrigger = 32975,
+    ResetAllCreatureProperties = 33012,
+    EditVorlanProperties = 32909,
+    EditVorlanAlliances = 33004,
+    EditStartingCameraPosition = 33027,
+    DefineBuildArea = 33028,
+    PlayerAddTrigger = 32950,
+    DeleteVorlan = 32903,
+    EditCreatureProperties = 32910,
+    EditCreatureType = 32913,
+    CreatureAddTrigger = 32920,
+    MoveCreature = 33037,
+    DeleteCreature = 32887,
+    ForceFirstPerson = 33018,
+    EditDoorProperties = 32958,
+    EditDoorType = 32959,
+    DoorAddTrigger = 32960,
+    MoveDoor = 33038,
+    DeleteDoor = 32957,
+    EditTrapProperties = 32955,
+    EditTrapType = 32956,
+    MoveTrap = 33040,
+    DeleteTrap = 32953,
+    EditObjectProperties = 32962,
+    EditObjectType = 32963,
+    ObjectAddTrigger = 32981,
+    MoveObject = 33039,
+    DeleteObject = 32961,
+    EditTriggerProperties = 32912,
+    TriggerAddTrigger = 32921,
+    AddAction = 32922,
+    AddCreatureAction = 32985,
+    DeleteTrigger = 32911,
+    EditActionProperties = 32972,
+    EditTextMessages = 33031,
+    DeleteAction = 32970,
+    EditActionPointProperties = 33010,
+    ActionPointAddTrigger = 32979,
+    MoveActionPoint = 33006,
+    DeleteActionPoint = 32977,
+    AddMembers = 33009,
+    HeroPartyAddTrigger = 32989,
+    DeleteParty = 32988,
+    EditEffectGeneratorProperties = 33016,
+    MoveEffectGenerator = 33015,
+    DeleteEffectGenerator = 33014,
+    ExportToFile = 32983,
+    MoveAsChild = 33041,
+    MoveAsSibling = 33042,
+    CopyAsChild = 33043,
+    CopyAsSibling = 33044,
+};
+
+struct TreeMenuEntry {
+    TreeCommand command;
+    std::u16string_view text;
+};
+
+/// The empty-space menu (Refresh, Expand All, Collapse All).
+std::vector<TreeMenuEntry> emptySpaceMenu();
+/// The drop menu of a right drag.
+std::vector<TreeMenuEntry> dropMenu();
+
+/// What a drop onto an item may do.
+enum class DropVerdict : uint8_t {
+    None = 0,
+    ChildOrSibling = 1,
+    ChildOnly = 2,
+    SiblingOnly = 3,
+};
+
+/// What the tree's widget hears from the model. Inserted items arrive with their whole subtree.
+class ScriptTreeListener {
+public:
+    virtual ~ScriptTreeListener() = default;
+    /// Every item was replaced; rebuild from the top item.
+    virtual void treeReset() {}
+    virtual void itemInserted(ScriptTreeItem& item) { (void)item; }
+    /// Called before the item (with its subtree) goes.
+    virtual void itemRemoving(ScriptTreeItem& item) { (void)item; }
+    /// Text or bold flag changed.
+    virtual void itemChanged(ScriptTreeItem& item) { (void)item; }
+    virtual void selectionChanged(ScriptTreeItem* item) { (void)item; }
+    /// The current player changed: the map views draw for it.
+    virtual void currentPlayerChanged(uint8_t playerId) { (void)playerId; }
+    /// A thing was copied: the map view lets the user place it.
+    virtual void placeCopiedThing(CLevelObject& object) { (void)object; }
+};
+
+/// The two modal editors that Add Trigger, Add Action and the edit commands run.
+class ScriptEditors {
+public:
+    virtual ~ScriptEditors() = default;
+    /// Answers whether the user confirmed.
+    virtual bool EditTrigger(CTrigger& trigger) = 0;
+    virtual bool EditAction(CAction& action) = 0;
+};
+
+class ScriptTreeModel : public DocumentObserver {
+public:
+    static constexpr size_t kMaxPlayers = 6;
+    static constexpr size_t kMaxActionPoints = 80;
+
+    /// Observes the document, which must have a LevelScript, and fills the tree.
+    ScriptTreeModel(CWorldEditorDoc& doc, const CTypeDatabase& db);
+    ~ScriptTreeModel() override;
+    ScriptTreeModel(const ScriptTreeModel&) = delete;
+    ScriptTreeModel& operator=(const ScriptTreeModel&) = delete;
+
+    void setListener(ScriptTreeListener* listener) { m_listener = listener; }
+    CWorldEditorDoc& document() const { return m_doc; }
+
+    /// Rebuilds every item: resolves the script, then the level, its root triggers, action points,
+    /// effect generators, hero parties, players (Vorlans first) and things without a player.
+    void Refresh();
+    ScriptTreeItem& root() const { return *m_root; }
+
+    // --- lookup ---------------------------------------------------------------------------------
+    ScriptTreeItem* findItem(const CLevelObject& object) const;
+    ScriptTreeItem* findTriggerItem(int16_t id) const;
+    ScriptTreeItem* findActionItem(int16_t id) const;
+    /// Every item in pre-order (the order of the export and of Find).
+    std::vector<ScriptTreeItem*> items() const;
+    /// The trigger or action an item stands for; none for other items or a stale id.
+    CTrigger* triggerOf(const ScriptTreeItem& item) const;
+    CAction* actionOf(const ScriptTreeItem& item) const;
+
+    // --- selection and current objects ---------------------------------------------------------
+    /// Selects the item and makes its object the current one of its kind; a player item also
+    /// becomes the current (bold) player.
+    void select(ScriptTreeItem* item);
+    ScriptTreeItem* selected() const { return m_selected; }
+    CPlayer* currentPlayer() const;
+    CCreature* currentCreature() const;
+    CDoor* currentDoor() const;
+    CTrap* currentTrap() const;
+    CObjectThing* currentObject() const;
+    CActionPoint* currentActionPoint() const;
+    CHeroParty* currentHeroParty() const;
+    CEffectGenerator* currentEffectGenerator() const;
+    CTrigger* currentTrigger() const;
+    CAction* currentAction() const;
+    void setCurrentPlayer(uint8_t playerId);
+
+    // --- commands -------------------------------------------------------------------------------
+    /// The context menu of the item's kind; empty for the forced-first-person trigger and its
+    /// first action, which offer no commands.
+    std::vector<TreeMenuEntry> menu(const ScriptTreeItem& item) const;
+    /// Whether a command is offered (not greyed) for the current objects.
+    bool isEnabled(TreeCommand command) const;
+    bool isChecked(TreeCommand command) const;
+    /// The command a double click runs; none (false) for an item that offers no commands.
+    bool doubleClickCommand(const ScriptTreeItem& item, TreeCommand& command) const;
+    /// The delete command of the item's kind, as the Delete and Backspace keys find it; false when
+    /// the item has none or it is greyed.
+    bool deleteCommand(const ScriptTreeItem& item, TreeCommand& command) const;
+    /// Deletes the selected item's object (the Delete and Backspace keys), under the same guards as
+    /// the menus. Answers whether something was deleted.
+    bool deleteSelected();
+
+    /// Add Trigger with the owner of the item (level, player, creature, door, object, action
+    /// point, hero party or trigger): a new trigger is edited and, when confirmed, added last in
+    /// the owner's chain and selected. Answers the trigger added.
+    CTrigger* addTrigger(ScriptTreeItem& ownerItem, ScriptEditors& editors);
+    /// Add Action under the trigger of the item.
+    CAction* addAction(ScriptTreeItem& triggerItem, ScriptEditors& editors);
+    /// Edit Trigger/Action Properties on the item; on confirmation the item is inserted again at
+    /// its place with its new text (and children) and selected.
+    bool editTrigger(ScriptTreeItem& item, ScriptEditors& editors);
+    bool editAction(ScriptTreeItem& item, ScriptEditors& editors);
+    /// Re-creates the item in place after its object was edited; answers the new item.
+    ScriptTreeItem* reinsert(ScriptTreeItem& item);
+
+    // --- drag and drop --------------------------------------------------------------------------
+    bool canDrag(const ScriptTreeItem& item) const;
+    DropVerdict dropVerdict(const ScriptTreeItem& dragged, const ScriptTreeItem& target) const;
+    /// A left drop: Move As Child for verdicts 1 and 2, nothing otherwise.
+    bool leftDrop(ScriptTreeItem& dragged, ScriptTreeItem& target);
+    /// A command of the drop menu; refused when the verdict does not allow it.
+    bool drop(ScriptTreeItem& dragged, ScriptTreeItem& target, TreeCommand command);
+    bool moveAsChild(ScriptTreeItem& dragged, ScriptTreeItem& target);
+    bool moveAsSibling(ScriptTreeItem& dragged, ScriptTreeItem& target);
+    bool copyAsChild(ScriptTreeItem& dragged, ScriptTreeItem& target);
+    bool copyAsSibling(ScriptTreeItem& dragged, ScriptTreeItem& target);
+
+    // --- Find -----------------------------------------------------------------------------------
+    /// Searches from the item after the selected one (pre-order; backwards when `down` is false),
+    /// wrapping around, for an item whose text contains `text` regardless of case. A found item is
+    /// selected; answers it, or none (and nothing changes).
+    ScriptTreeItem* findNext(std::u16string_view text, bool down);
+
+    // --- DocumentObserver -----------------------------------------------------------------------
+    void objectAdded(CLevelObject& object) override;
+    void objectRemoved(CLevelObject& object) override;
+    void objectChanged(CLevelObject& object) override;
+    void levelReset() override;
+    void currentPlayerSuggested(uint8_t playerId) override;
+
+private:
+    enum class Placement { Child, Sibling };
+
+    LevelScript& script() const;
+    std::unique_ptr<ScriptTreeItem> makeTriggerItem(CTrigger& trigger) const;
+    std::unique_ptr<ScriptTreeItem> makeActionItem(CAction& action) const;
+    std::unique_ptr<ScriptTreeItem> makeThingItem(CLevelObject& object) const;
+    /// Adds the items of a chain (and of every child list below it) under the parent item.
+    void appendChain(ScriptTreeItem& parent, int16_t head) const;
+    std::u16string textOf(TreeItemKind kind, CLevelObject* object, int16_t scriptId) const;
+    std::u16string levelText() const;
+    std::u16string creatureText(const CCreature& creature) const;
+
+    ScriptTreeItem* insert(ScriptTreeItem& parent, size_t row, std::unique_ptr<ScriptTreeItem> item);
+    void remove(ScriptTreeItem& item);
+    void setText(ScriptTreeItem& item, std::u16string text);
+    /// The row where a new trigger item goes under its owner's item: after the owner's last
+    /// trigger (after everything under a trigger or a hero party).
+    size_t triggerRow(const ScriptTreeItem& parent) const;
+    /// Where a thing's item belongs: its player's item (or the level), after the things before it.
+    ScriptTreeItem& thingParent(const CLevelObject& object) const;
+    size_t thingRow(const ScriptTreeItem& parent, const CLevelObject& object) const;
+    ScriptTreeItem* ownerItemOf(const CTrigger& trigger) const;
+    bool hasNoCommands(const ScriptTreeItem& item) const;
+
+    bool moveScript(ScriptTreeItem& dragged, ScriptTreeItem& target, Placement placement);
+    bool copyScript(ScriptTreeItem& dragged, ScriptTreeItem& target, Placement placement);
+    bool moveThing(ScriptTreeItem& dragged, ScriptTreeItem& target, Placement placement);
+    bool copyThing(ScriptTreeItem& dragged, ScriptTreeItem& target, Placement placement);
+    /// A new trigger (with its whole child list) or action copied from the source, with fresh ids,
+    /// not yet linked anywhere; none when the ids run out.
+    int16_t copyElement(int16_t sourceId);
+
+    CWorldEditorDoc& m_doc;
+    const CTypeDatabase& m_db;
+    ScriptTreeListener* m_listener = nullptr;
+    std::unique_ptr<ScriptTreeItem> m_root;
+    ScriptTreeItem* m_selected = nullptr;
+    /// Set while the model changes the script itself and places the items on its own.
+    bool m_quiet = false;
+
+    // The current object of each kind; things by pointer (dropped when they leave the level),
+    // script objects by id.
+    uint8_t m_currentPlayer = 0;
+    CLevelObject* m_currentCreature = nullptr;
+    CLevelObject* m_currentDoor = nullptr;
+    CLevelObject* m_currentTrap = nullptr;
+    CLevelObject* m_currentObject = nullptr;
+    CLevelObject* m_currentActionPoint = nullptr;
+    CLevelObject* m_currentHeroParty = nullptr;
+    CLevelObject* m_currentEffectGenerator = nullptr;
+    int16_t m_currentTrigger = 0;
+    int16_t m_currentAction = 0;
+};
+
+} // namespace gr2
