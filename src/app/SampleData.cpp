@@ -350,21 +350,42 @@ void buildTypesAndIcons(CTypeDatabase& db, SampleSheets* icons)
     db.cameraModes() = defaultCameraModes();
 }
 
-/// The 37 colours of the thumbnail colour table, in the pixel order its reader expects.
+/// The thumbnail colour table: the colour each slot should have, laid out as the 37 pixels its
+/// reader spreads over the slots (pixel 0 → slot 0, 1-15 → 2-16, 16-22 → 18-24, 23-29 → 27-33,
+/// 30-36 → 36-42). Slots 1, 17, 26 and 35 (the border and unowned tiles) stay black.
 RgbImage sampleMapColours()
 {
-    RgbImage img(37, 1, 0);
-    const uint32_t colours[37] = {
-        0x000000,                                                    // 0: unused slot 0
-        0x202020, 0xA08060, 0x505050, 0x7A5230, 0x906030, 0x6A4A2A, // 1-6: border, path, rock, earth ...
-        0xE0C020, 0xC0A000, 0x2050C0, 0x1A40A0, 0xE04010, 0xC03010, // gold, treasury, water, lava
-        0x808080, 0x606060, 0x404040,                               // 13-15
-        0x806040, 0xF0F0F0, 0x909090, 0xD02020, 0x2040E0, 0x20A040, 0xE0D020, // walls by owner 0-6
-        0xB09070, 0xFFFFFF, 0xA0A0A0, 0xFF4040, 0x4060FF, 0x40C060, 0xFFF040, // paths by owner 0-6
-        0x505050, 0xE0E0E0, 0x808080, 0xC03030, 0x3050D0, 0x30B050, 0xD0C030, // rooms by owner 0-6
+    std::map<int, uint32_t> slot = {
+        {2, 0xA08060},  // path (terrain 3)
+        {3, 0x505050},  // hard rock (1)
+        {4, 0x7A5230},  // earth (2)
+        {5, 0x40C0C0},  // gem seam (7)
+        {7, 0xE0C020},  // gold seam (6)
+        {9, 0x2050C0},  // water (4)
+        {11, 0xE04010}, // lava (5)
     };
-    for (int i = 0; i < 37; ++i)
-        img.at(i, 0) = colours[i];
+    const uint32_t owners[7] = {0xF0F0F0, 0x909090, 0xD02020, 0x2040E0, 0x20A040, 0xE0D020, 0xA040C0};
+    for (int owner = 1; owner <= 7; ++owner) {
+        slot[17 + owner] = shade(owners[owner - 1], -60); // claimed walls (terrain 9)
+        slot[26 + owner] = shade(owners[owner - 1], -20); // claimed paths (terrain 8)
+        slot[35 + owner] = owners[owner - 1];             // rooms and other owned terrain
+    }
+    auto slotOfPixel = [](int pixel) {
+        if (pixel == 0)
+            return 0;
+        if (pixel <= 15)
+            return pixel + 1;
+        if (pixel <= 22)
+            return pixel + 2;
+        if (pixel <= 29)
+            return pixel + 4;
+        return pixel + 6;
+    };
+    RgbImage img(37, 1, 0);
+    for (int pixel = 0; pixel < 37; ++pixel) {
+        auto it = slot.find(slotOfPixel(pixel));
+        img.at(pixel, 0) = it == slot.end() ? 0x000000 : it->second;
+    }
     return img;
 }
 
