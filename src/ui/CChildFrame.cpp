@@ -1,6 +1,7 @@
 #include "ui/CChildFrame.h"
 
 #include "level/CWorldEditorDoc.h"
+#include "level/LevelDocument.h"
 #include "ui/CWorldEditorView.h"
 
 #include <QCloseEvent>
@@ -9,8 +10,8 @@
 
 namespace gr2 {
 
-CChildFrame::CChildFrame(std::unique_ptr<CWorldEditorDoc> doc, const ViewContext& context, QWidget* parent)
-    : QWidget(parent), m_doc(std::move(doc)), m_context(context)
+CChildFrame::CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext& context, QWidget* parent)
+    : QWidget(parent), m_level(std::move(level)), m_doc(&m_level->doc()), m_context(context)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -30,10 +31,25 @@ CChildFrame::~CChildFrame()
     m_views.clear();
 }
 
+CWorldEditorDoc& CChildFrame::document() const { return *m_doc; }
+
+LevelFiles& CChildFrame::levelFiles() const { return m_level->files(); }
+
+void CChildFrame::displayChanged()
+{
+    for (CWorldEditorView* view : m_views)
+        view->displayChanged();
+}
+
 CWorldEditorView* CChildFrame::addView(QSplitter* into)
 {
-    auto* view = new CWorldEditorView(*m_doc, m_context, into);
+    auto* view = new CWorldEditorView(*m_doc, m_context, m_display, into);
     m_views << view;
+    connect(view, &CWorldEditorView::displaySwitchChanged, this, &CChildFrame::displayChanged);
+    // Every view times the backup; the level's files save it once per interval however many
+    // views ask.
+    connect(view, &CWorldEditorView::autosaveDue, this,
+            [this] { m_level->files().autosaveIfDue(std::chrono::steady_clock::now()); });
     connect(view, &CWorldEditorView::activated, this, [this](CWorldEditorView* v) { m_activeView = v; });
     connect(view, &CWorldEditorView::documentStateChanged, this, [this] {
         setWindowTitle(documentTitle() + (isDocumentModified() ? QStringLiteral("*") : QString()));

@@ -1,8 +1,9 @@
 #pragma once
-// The window of one open level inside the main frame's document area. It owns the level document
-// and shows it in up to 2 × 2 map views (a splitter of splitters); every view observes the same
-// document.
+// The window of one open level inside the main frame's document area. It owns the level (document,
+// script and file side) and the display switches its views share, and shows it in up to 2 × 2 map
+// views (a splitter of splitters); every view observes the same document.
 
+#include "ui/DocumentDisplay.h"
 #include "ui/ViewContext.h"
 
 #include <QWidget>
@@ -16,14 +17,22 @@ namespace gr2 {
 
 class CWorldEditorDoc;
 class CWorldEditorView;
+class LevelDocument;
+class LevelFiles;
 
 class CChildFrame : public QWidget {
     Q_OBJECT
 public:
-    CChildFrame(std::unique_ptr<CWorldEditorDoc> doc, const ViewContext& context, QWidget* parent = nullptr);
+    CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext& context, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
-    CWorldEditorDoc& document() const { return *m_doc; }
+    CWorldEditorDoc& document() const;
+    /// Open, save, close question and backups of the level.
+    LevelFiles& levelFiles() const;
+    /// The grid, Shrink to Fit and highlights, shared by all views of the level.
+    DocumentDisplay& display() { return m_display; }
+    /// Redraws every view after a shared display switch changed.
+    void displayChanged();
     QString documentTitle() const;
     bool isDocumentModified() const;
     /// The view that last had the focus.
@@ -44,7 +53,9 @@ protected:
 private:
     CWorldEditorView* addView(QSplitter* into);
 
-    std::unique_ptr<CWorldEditorDoc> m_doc;
+    std::unique_ptr<LevelDocument> m_level;
+    CWorldEditorDoc* m_doc;
+    DocumentDisplay m_display;
     ViewContext m_context;
     QSplitter* m_rows = nullptr;
     QList<CWorldEditorView*> m_views;

@@ -374,6 +374,14 @@ bool CMainFrame::onCommand(EditorCommand command)
     case C::ResetToDefaults: emit resetToDefaultsRequested(); return true;
     case C::About: emit aboutRequested(); return true;
     case C::Exit: close(); return true;
+    case C::Close:
+        if (QMdiSubWindow* sub = m_mdiArea->activeSubWindow())
+            sub->close();
+        return true;
+    case C::SplitWindow:
+        if (CChildFrame* child = activeChildFrame())
+            child->toggleSplit();
+        return true;
     case C::Cascade: m_mdiArea->cascadeSubWindows(); return true;
     case C::Tile: m_mdiArea->tileSubWindows(); return true;
     default: return false;
@@ -396,6 +404,8 @@ std::optional<CommandState> CMainFrame::commandState(EditorCommand command) cons
     case C::ResetToDefaults:
     case C::About:
     case C::Exit: return CommandState{};
+    case C::Close:
+    case C::SplitWindow: return CommandState{activeChildFrame() != nullptr, false, {}};
     case C::Cascade:
     case C::Tile: return CommandState{!m_mdiArea->subWindowList().isEmpty(), false, {}};
     default: return std::nullopt;

@@ -1,6 +1,8 @@
 #include "ui/CWorldEditorApp.h"
 
 #include "app/OpenCommand.h"
+#include "dialogs/CNewLevelDialog.h"
+#include "level/LevelDocument.h"
 #include "stats/StatsImport.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
@@ -45,7 +47,6 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     m_core->addGlobalDataListener([this](EditorApp::Change) { m_iconSheets.rebuildCells(m_core->types()); });
     m_core->loadGlobalData();
 
-    m_levelTypes = std::make_unique<TypeDatabaseLevelTypes>(m_core->types());
     m_editorState.setGoodPairs(GoodPairs::fromTypes(m_core->types()));
     m_mainFrame = std::make_unique<CMainFrame>(&m_core->types());
     m_mainFrame->selectionBar()->setContext({&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()},
@@ -54,6 +55,7 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
                                                 return view && view->currentPlayer() ? view->currentPlayer()->id() : 0;
                                             });
     m_prompter.setOwner(m_mainFrame.get());
+    m_mainFrame->setApplicationTarget(this);
     connectCommands();
     m_mainFrame->setRecentFiles(recentFiles());
     if (showWindow)
@@ -87,6 +89,13 @@ void CWorldEditorApp::connectCommands()
                     view->viewport()->update();
     });
     connect(m_mainFrame.get(), &CMainFrame::openRequested, this, &CWorldEditorApp::onOpen);
+    auto openAll = [this](const QStringList& paths) {
+        for (const QString& path : paths)
+            openLevel(std::filesystem::path(path.toStdString()));
+    };
+    connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, openAll);
+    connect(m_mainFrame.get(), &CMainFrame::openRecentRequested, this,
+            [openAll](const QString& path) { openAll({path}); });
     connect(m_mainFrame.get(), &CMainFrame::saveGameDataRequested, this, &CWorldEditorApp::onSaveGameData);
     connect(m_mainFrame.get(), &CMainFrame::resetToDefaultsRequested, this, &CWorldEditorApp::onResetToDefaults);
     connect(m_mainFrame.get(), &CMainFrame::printSetupRequested, this, &CWorldEditorApp::onPrintSetup);
@@ -125,37 +134,119 @@ void CWorldEditorApp::addRecentFile(const QString& path)
         m_mainFrame->setRecentFiles(files);
 }
 
-CChildFrame* CWorldEditorApp::newLevel(const NewLevelSettings& settings)
+ViewContext CWorldEditorApp::viewContext()
 {
-    auto doc = std::make_unique<CWorldEditorDoc>(*m_levelTypes);
-    doc->NewLevel(settings);
-    auto* child = new CChildFrame(std::move(doc), {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()});
+    return {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()};
+}
+
+CChildFrame* CWorldEditorApp::addLevelWindow(std::unique_ptr<LevelDocument> level)
+{
+    auto* child = new CChildFrame(std::move(level), viewContext());
+    child->setCloseQuestion([](CChildFrame& frame) { return frame.levelFiles().SaveModified(); });
     connect(child, &CChildFrame::titleOrModifiedChanged, m_mainFrame.get(), &CMainFrame::updateTitle);
     QMdiSubWindow* sub = m_mainFrame->mdiArea()->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->showMaximized();
     if (CWorldEditorView* view = child->activeView()) {
         view->setFocus();
-        m_mainFrame->showMapSize(settings.width, settings.height);
+        m_mainFrame->showMapSize(child->document().width(), child->document().height());
         m_mainFrame->selectZoom(view->tileSize());
     }
     m_mainFrame->updateTitle();
+    m_mainFrame->updateCommandUI();
     return child;
+}
+
+CChildFrame* CWorldEditorApp::newLevel(const NewLevelSettings& settings)
+{
+    auto level = std::make_unique<LevelDocument>(*m_core);
+    level->doc().NewLevel(settings);
+    return addLevelWindow(std::move(level));
+}
+
+CNewLevelDialog& CWorldEditorApp::newLevelDialog()
+{
+    if (!m_newLevelDialog)
+        m_newLevelDialog = new CNewLevelDialog(m_core->types(), prompter(), m_mainFrame.get());
+    return *m_newLevelDialog;
 }
 
 void CWorldEditorApp::onNew()
 {
-    NewLevelSettings settings;
-    settings.name = "GR2Level" + std::to_string(++m_newLevelCounter);
-    newLevel(settings);
+    if (auto settings = newLevelDialog().run())
+        newLevel(*settings);
+}
+
+CChildFrame* CWorldEditorApp::findLevelWindow(const std::filesystem::path& path) const
+{
+    std::error_code error;
+    const auto wanted = std::filesystem::weakly_canonical(path, error);
+    for (QMdiSubWindow* sub : m_mainFrame->mdiArea()->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(sub->widget());
+        if (!child || !child->document().isNamed() || child->document().path().empty())
+            continue;
+        if (std::filesystem::weakly_canonical(child->document().path(), error) == wanted)
+            return child;
+    }
+    return nullptr;
+}
+
+CChildFrame* CWorldEditorApp::openLevel(const std::filesystem::path& path)
+{
+    const std::filesystem::path absolute = std::filesystem::absolute(path);
+    if (CChildFrame* open = findLevelWindow(absolute)) {
+        for (QMdiSubWindow* sub : m_mainFrame->mdiArea()->subWindowList())
+            if (sub->widget() == open)
+                m_mainFrame->mdiArea()->setActiveSubWindow(sub);
+        return open;
+    }
+    auto level = std::make_unique<LevelDocument>(*m_core);
+    if (!level->files().OnOpenDocument(absolute))
+        return nullptr;
+    addRecentFile(QString::fromStdString(absolute.string()));
+    return addLevelWindow(std::move(level));
 }
 
 void CWorldEditorApp::onOpen()
 {
     OpenHandlers handlers;
     handlers.importStats = [this](const std::filesystem::path& path) { importStatsFile(core(), path); };
-    // Level documents join here as they become available.
+    handlers.openLevel = [this](const std::filesystem::path& path) { openLevel(path); };
     runOpenCommand(prompter(), m_core->rootDirectory(), handlers);
+}
+
+void CWorldEditorApp::onSave()
+{
+    if (CChildFrame* child = m_mainFrame->activeChildFrame())
+        if (child->levelFiles().Save())
+            addRecentFile(QString::fromStdString(child->document().path()));
+    m_mainFrame->updateTitle();
+}
+
+void CWorldEditorApp::onSaveAs()
+{
+    if (CChildFrame* child = m_mainFrame->activeChildFrame())
+        if (child->levelFiles().SaveAs())
+            addRecentFile(QString::fromStdString(child->document().path()));
+    m_mainFrame->updateTitle();
+}
+
+bool CWorldEditorApp::onCommand(EditorCommand command)
+{
+    switch (command) {
+    case EditorCommand::Save: onSave(); return true;
+    case EditorCommand::SaveAs: onSaveAs(); return true;
+    default: return false;
+    }
+}
+
+std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command) const
+{
+    switch (command) {
+    case EditorCommand::Save:
+    case EditorCommand::SaveAs: return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
+    default: return std::nullopt;
+    }
 }
 
 void CWorldEditorApp::onSaveGameData() { m_core->SaveGameData(); }

@@ -7,8 +7,10 @@
 #include "level/CWorldEditorDoc.h"
 #include "level/TypeDatabaseLevelTypes.h"
 #include "mapedit/EditorState.h"
+#include "ui/EditorCommand.h"
 #include "ui/IconSheets.h"
 #include "ui/QtPrompter.h"
+#include "ui/ViewContext.h"
 
 #include <QObject>
 #include <QPixmap>
@@ -20,8 +22,10 @@ namespace gr2 {
 
 class CChildFrame;
 class CMainFrame;
+class CNewLevelDialog;
+class LevelDocument;
 
-class CWorldEditorApp : public QObject {
+class CWorldEditorApp : public QObject, public CommandTarget {
     Q_OBJECT
 public:
     static constexpr int kRecentFileCount = 6;
@@ -47,6 +51,15 @@ public:
     EditorState& editorState() { return m_editorState; }
     /// Opens a new level window for the settings (what New does after its dialog).
     CChildFrame* newLevel(const NewLevelSettings& settings);
+    /// Opens the level file in a window, or activates the window that already shows it. None when
+    /// the level could not be read (the user was told why).
+    CChildFrame* openLevel(const std::filesystem::path& path);
+    /// "Create New GR2 Level", made once and kept for the whole run.
+    CNewLevelDialog& newLevelDialog();
+
+    /// Save, Save As and the other commands the application serves for the active level.
+    bool onCommand(EditorCommand command) override;
+    std::optional<CommandState> commandState(EditorCommand command) const override;
 
     QStringList recentFiles() const;
     void addRecentFile(const QString& path);
@@ -54,6 +67,8 @@ public:
 public slots:
     void onNew();
     void onOpen();
+    void onSave();
+    void onSaveAs();
     void onSaveGameData();
     void onResetToDefaults();
     void onPrintSetup();
@@ -62,16 +77,18 @@ public slots:
 private:
     bool loadTreeImages();
     void connectCommands();
+    CChildFrame* addLevelWindow(std::unique_ptr<LevelDocument> level);
+    CChildFrame* findLevelWindow(const std::filesystem::path& path) const;
+    ViewContext viewContext();
 
     QtPrompter m_prompter;
     Prompter* m_prompterOverride = nullptr;
     std::unique_ptr<EditorApp> m_core;
     IconSheets m_iconSheets;
     QList<QPixmap> m_treeImages;
-    std::unique_ptr<TypeDatabaseLevelTypes> m_levelTypes;
     EditorState m_editorState;
-    unsigned m_newLevelCounter = 0;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    CNewLevelDialog* m_newLevelDialog = nullptr; ///< owned by the main frame
 };
 
 } // namespace gr2

@@ -2,8 +2,7 @@
 
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"
-#include "mapedit/EditorState.h"
-#include "mapedit/MapEdit.h"
+#include "mapedit/MapViewController.h"
 #include "typedb/CTypeDatabase.h"
 #include "ui/CMainFrame.h"
 #include "ui/IconSheets.h"
@@ -11,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -21,23 +22,49 @@ namespace {
 
 QColor toColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
-quint64 cellKey(TypeFamily family, const QRect& cell)
+quint64 cellKey(TypeFamily family, const QRect& cell, int side, bool inverted)
 {
-    return (quint64(uint8_t(family)) << 48) | (quint64(uint16_t(cell.x())) << 24) | quint64(uint16_t(cell.y()));
+    return (quint64(inverted) << 63) | (quint64(uint16_t(side)) << 48) | (quint64(uint8_t(family)) << 40) |
+           (quint64(uint16_t(cell.x())) << 20) | quint64(uint16_t(cell.y()));
+}
+
+TileRect boundsOf(const std::vector<TilePoint>& tiles)
+{
+    if (tiles.empty())
+        return {};
+    TileRect r{tiles.front().x, tiles.front().y, tiles.front().x, tiles.front().y};
+    for (TilePoint p : tiles)
+        r = r.united(TileRect::single(p));
+    return r;
+}
+
+TileRect unite(const TileRect& a, const TileRect& b)
+{
+    if (a.empty())
+        return b;
+    if (b.empty())
+        return a;
+    return a.united(b);
 }
 
 } // namespace
 
-CWorldEditorView::CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& context, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_context(context)
+CWorldEditorView::CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& context, DocumentDisplay& display,
+                                   QWidget* parent)
+    : QAbstractScrollArea(parent), m_doc(doc), m_context(context), m_display(display)
 {
+    if (!m_context.state) {
+        m_ownState = std::make_unique<EditorState>();
+        m_context.state = m_ownState.get();
+    }
+    m_controller = std::make_unique<MapViewController>(m_doc, *m_context.state);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(10, 10);
     m_doc.addObserver(this);
-    if (!m_doc.FindPlayer(m_currentPlayer) && m_doc.PlayerCount() > 0)
-        m_currentPlayer = m_doc.PlayerAt(0)->id();
+    if (!m_doc.FindPlayer(m_controller->currentPlayer()) && m_doc.PlayerCount() > 0)
+        m_controller->setCurrentPlayer(m_doc.PlayerAt(0)->id());
     updateScrollBars();
     m_autosave.setInterval(kAutosaveMilliseconds);
     connect(&m_autosave, &QTimer::timeout, this, [this] { emit autosaveDue(this); });
@@ -53,21 +80,26 @@ void CWorldEditorView::setTileSize(int pixels)
     viewport()->update();
 }
 
-CPlayer* CWorldEditorView::currentPlayer() const { return m_doc.FindPlayer(m_currentPlayer); }
+CPlayer* CWorldEditorView::currentPlayer() const { return m_doc.FindPlayer(m_controller->currentPlayer()); }
 
-void CWorldEditorView::setCurrentPlayer(uint8_t playerId)
+void CWorldEditorView::setCurrentPlayer(uint8_t playerId) { m_controller->setCurrentPlayer(playerId); }
+
+void CWorldEditorView::displayChanged()
 {
-    m_currentPlayer = playerId;
-    if (m_context.state)
-        m_context.state->drawingPlayerChanged(playerId == PlayerId::Good);
+    updateScrollBars();
+    viewport()->update();
 }
 
 int CWorldEditorView::scaledTile() const
 {
-    if (!m_shrink || m_doc.width() == 0 || m_doc.height() == 0)
+    if (!m_display.shrinkToFit)
         return m_tileSize;
-    const int side = std::min(viewport()->width() / int(m_doc.width()), viewport()->height() / int(m_doc.height()));
-    return std::max(1, side);
+    return shrinkToFitTileSize(viewport()->width(), viewport()->height(), m_doc.width(), m_doc.height());
+}
+
+QPoint CWorldEditorView::scrollOffset() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
 void CWorldEditorView::updateScrollBars()
@@ -80,14 +112,22 @@ void CWorldEditorView::updateScrollBars()
     verticalScrollBar()->setRange(0, std::max(0, h - page.height()));
     horizontalScrollBar()->setPageStep(page.width());
     verticalScrollBar()->setPageStep(page.height());
-    horizontalScrollBar()->setSingleStep(20);
-    verticalScrollBar()->setSingleStep(20);
+    horizontalScrollBar()->setSingleStep(MapViewController::kLineScroll);
+    verticalScrollBar()->setSingleStep(MapViewController::kLineScroll);
 }
 
 QRect CWorldEditorView::tileRect(TilePoint p) const
 {
     const int side = scaledTile();
     return QRect(p.x * side, p.y * side, side, side);
+}
+
+QRect CWorldEditorView::tilesRect(const TileRect& t) const
+{
+    if (t.empty())
+        return {};
+    const int side = scaledTile();
+    return QRect(t.left * side, t.top * side, (t.right - t.left + 1) * side, (t.bottom - t.top + 1) * side);
 }
 
 std::optional<TilePoint> CWorldEditorView::tileAt(QPoint pos) const
@@ -103,25 +143,34 @@ std::optional<TilePoint> CWorldEditorView::tileAt(QPoint pos) const
     return p;
 }
 
+std::optional<TilePoint> CWorldEditorView::clampedTileAt(QPoint pos) const
+{
+    if (m_doc.width() == 0 || m_doc.height() == 0)
+        return std::nullopt;
+    const int side = scaledTile();
+    const QPoint p = pos + scrollOffset();
+    const int x = p.x() < 0 ? 0 : p.x() / side;
+    const int y = p.y() < 0 ? 0 : p.y() / side;
+    return TilePoint{std::min(x, int(m_doc.width()) - 1), std::min(y, int(m_doc.height()) - 1)};
+}
+
 // --- drawing ------------------------------------------------------------------------------------
 
-const QPixmap* CWorldEditorView::cellPixmap(TypeFamily family, const QRect& cell, int side)
+const QPixmap* CWorldEditorView::cellPixmap(TypeFamily family, const QRect& cell, int side, bool inverted)
 {
-    if (side != m_cellsSide) {
-        m_cells.clear();
-        m_cellsSide = side;
-    }
-    const quint64 key = cellKey(family, cell) ^ (quint64(side) << 56);
+    const quint64 key = cellKey(family, cell, side, inverted);
     auto it = m_cells.find(key);
     if (it == m_cells.end()) {
         const QImage& sheet = m_context.icons->sheet(family);
         QImage scaled = sheet.copy(cell).scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (inverted)
+            scaled.invertPixels();
         it = m_cells.insert(key, QPixmap::fromImage(scaled));
     }
     return &it.value();
 }
 
-const QPixmap* CWorldEditorView::terrainPixmap(uint8_t terrain, uint8_t owner)
+const QPixmap* CWorldEditorView::terrainPixmap(uint8_t terrain, uint8_t owner, bool inverted)
 {
     if (!m_context.icons || !m_context.types)
         return nullptr;
@@ -136,7 +185,7 @@ const QPixmap* CWorldEditorView::terrainPixmap(uint8_t terrain, uint8_t owner)
     } else {
         cell = m_context.icons->cellForTypeId(TypeFamily::Terrain, terrain);
     }
-    return cell ? cellPixmap(family, *cell, scaledTile()) : nullptr;
+    return cell ? cellPixmap(family, *cell, scaledTile(), inverted) : nullptr;
 }
 
 const QPixmap* CWorldEditorView::thingPixmap(TypeFamily family, uint8_t type, int side)
@@ -146,6 +195,8 @@ const QPixmap* CWorldEditorView::thingPixmap(TypeFamily family, uint8_t type, in
     auto cell = m_context.icons->cellForTypeId(family, type);
     return cell ? cellPixmap(family, *cell, side) : nullptr;
 }
+
+bool CWorldEditorView::isDrawnInverted(TilePoint p) const { return m_controller->isSelected(p); }
 
 void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printing)
 {
@@ -162,10 +213,25 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
         y1 = std::min(height - 1, area.bottom() / side + 1);
     }
     const CTypeDatabase* types = m_context.types;
+    // One zoom's pictures at a time: a new tile size starts the cache afresh.
+    if (side != m_cellsSide) {
+        m_cells.clear();
+        m_cellsSide = side;
+    }
 
-    // Tiles: the picture is looked up once per run of equal (terrain, owner) pairs.
+    // The shape being dragged is drawn inverted like the selection; its tiles are marked once
+    // per paint rather than searched for every tile.
+    std::vector<char> dragged;
+    if (!printing && m_controller->dragging()) {
+        dragged.assign(size_t(width) * size_t(height), 0);
+        for (TilePoint p : m_controller->dragTiles())
+            if (m_doc.IsInside(p))
+                dragged[size_t(p.y) * size_t(width) + size_t(p.x)] = 1;
+    }
+
+    // Tiles: the picture is looked up once per run of equal (terrain, owner, inverted) tiles.
     for (int y = y0; y <= y1; ++y) {
-        int lastTerrain = -1, lastOwner = -1;
+        int lastTerrain = -1, lastOwner = -1, lastInverted = -1;
         const QPixmap* pixmap = nullptr;
         for (int x = x0; x <= x1; ++x) {
             const TilePoint p{x, y};
@@ -180,22 +246,27 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
                     continue;
                 }
             }
-            if (terrain != lastTerrain || owner != lastOwner) {
-                pixmap = terrainPixmap(terrain, owner);
+            const int inverted = !printing && (isDrawnInverted(p) ||
+                                               (!dragged.empty() && dragged[size_t(y) * size_t(width) + size_t(x)]));
+            if (terrain != lastTerrain || owner != lastOwner || inverted != lastInverted) {
+                pixmap = terrainPixmap(terrain, owner, inverted != 0);
                 lastTerrain = terrain;
                 lastOwner = owner;
+                lastInverted = inverted;
             }
-            if (pixmap)
+            if (pixmap) {
                 painter.drawPixmap(r.topLeft(), *pixmap);
-            else
-                painter.fillRect(r, QColor((terrain * 69 / 2) % 256, 0, 0));
+            } else {
+                const int red = (terrain * 69 / 2) % 256;
+                painter.fillRect(r, inverted ? QColor(255 - red, 255, 255) : QColor(red, 0, 0));
+            }
         }
     }
 
     // Things, shrunk by 4 pixels on the left and top and 3 on the right and bottom.
     const int thingSide = side - 7;
     auto drawThings = [&](const auto& things, TypeFamily family, ThingFamily shown) {
-        if (m_context.state && !m_context.state->shows(shown))
+        if (!m_context.state->shows(shown))
             return;
         for (const auto& thing : things) {
             if (!thing->isPlaced())
@@ -222,7 +293,7 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
     // Build areas of computer Vorlans that were drawn with the tool.
     for (size_t i = 0; i < m_doc.PlayerCount(); ++i) {
         const CPlayer* player = m_doc.PlayerAt(i);
-        if (!player->isVorlan() || !player->isComputer())
+        if (!player->isVorlan() || !player->isComputer() || !player->buildAreaDefined())
             continue;
         const BuildArea& b = player->buildArea();
         if (b.right < b.left || b.bottom < b.top)
@@ -232,31 +303,53 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
         painter.drawRect(areaRect({b.left, b.top, b.right, b.bottom}, 2));
     }
 
-    // Action points, inverted outlines, and their waypoint paths.
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.setPen(QPen(Qt::white, 1));
+    // Action points: inverted outlines (the highlighted one solid), and their waypoint paths.
     painter.setBrush(Qt::NoBrush);
-    for (const auto& point : m_doc.actionPoints())
+    for (const auto& point : m_doc.actionPoints()) {
+        if (point->id() == m_display.highlightedActionPoint) {
+            painter.setPen(QPen(QColor(45, 131, 215), 1));
+            painter.drawRect(areaRect(point->area(), 2));
+            continue;
+        }
+        painter.save();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(areaRect(point->area(), 2));
+        painter.restore();
+    }
     if (m_doc.showsWaypointPaths()) {
         auto middle = [&](const TileRect& t) {
             return QPoint((t.left + (t.right - t.left) / 2) * side + side / 2 + 2,
                           (t.top + (t.bottom - t.top) / 2) * side + side / 2 + 2);
         };
+        painter.save();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(Qt::white, 1));
         for (const auto& point : m_doc.actionPoints())
             if (point->nextWaypoint() != 0)
                 if (const CActionPoint* next = m_doc.FindActionPoint(point->nextWaypoint()))
                     painter.drawLine(middle(point->area()), middle(next->area()));
+        painter.restore();
     }
     // Effect generators, three pixels inside their area.
     for (const auto& generator : m_doc.effectGenerators()) {
         const TilePoint p = generator->position();
         const TileRect t{p.x, p.y, p.x + std::max<int>(1, generator->width()) - 1,
                          p.y + std::max<int>(1, generator->height()) - 1};
+        if (generator->id() == m_display.highlightedEffectGenerator) {
+            painter.setPen(QPen(QColor(215, 130, 45), 1));
+            painter.drawRect(areaRect(t, 3));
+            continue;
+        }
+        painter.save();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(areaRect(t, 3));
+        painter.restore();
     }
-    painter.restore();
+
+    if (!printing)
+        drawBrush(painter);
 
     // Camera starts, then hearts, portals and hero gates.
     for (size_t i = 0; i < m_doc.PlayerCount(); ++i) {
@@ -307,7 +400,7 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
             painter.drawLine(tip, b2);
         }
 
-    if (m_grid) {
+    if (m_display.grid) {
         painter.save();
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(QColor(128, 128, 128), 0));
@@ -319,10 +412,54 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
     }
 }
 
+void CWorldEditorView::drawBrush(QPainter& painter)
+{
+    const EditorState& state = *m_context.state;
+    const auto& pointer = m_controller->pointerTile();
+    if (!state.brushActive() || !pointer)
+        return;
+    for (const BrushCell& cell : state.brush().cells) {
+        const TilePoint p{pointer->x + cell.offset.x, pointer->y + cell.offset.y};
+        if (!m_doc.IsInside(p))
+            continue;
+        const QRect r = tileRect(p);
+        if (const QPixmap* pixmap = terrainPixmap(cell.terrain, cell.owner))
+            painter.drawPixmap(r.topLeft(), *pixmap);
+        else
+            painter.fillRect(r, QColor((cell.terrain * 69 / 2) % 256, 0, 0));
+    }
+}
+
+TileRect CWorldEditorView::overlayTiles() const
+{
+    TileRect r;
+    if (const auto& selection = m_controller->selection())
+        r = unite(r, *selection);
+    if (m_controller->dragging())
+        r = unite(r, boundsOf(m_controller->dragTiles()));
+    const auto& pointer = m_controller->pointerTile();
+    if (m_context.state->brushActive() && pointer) {
+        TileRect b;
+        for (const BrushCell& cell : m_context.state->brush().cells)
+            b = unite(b, TileRect::single({pointer->x + cell.offset.x, pointer->y + cell.offset.y}));
+        r = unite(r, b);
+    }
+    return r;
+}
+
+void CWorldEditorView::updateOverlay()
+{
+    const TileRect now = overlayTiles();
+    const TileRect changed = unite(now, m_lastOverlay);
+    m_lastOverlay = now;
+    if (!changed.empty())
+        viewport()->update(tilesRect(changed).translated(-scrollOffset()));
+}
+
 void CWorldEditorView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QPoint scroll = scrollOffset();
     painter.fillRect(event->rect(), palette().color(QPalette::Dark));
     painter.translate(-scroll);
     render(painter, event->rect().translated(scroll), false);
@@ -333,10 +470,26 @@ QImage CWorldEditorView::renderVisible()
     QImage image(viewport()->size(), QImage::Format_RGB32);
     image.fill(palette().color(QPalette::Dark));
     QPainter painter(&image);
-    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QPoint scroll = scrollOffset();
     painter.translate(-scroll);
     render(painter, QRect(scroll, viewport()->size()), false);
     return image;
+}
+
+bool CWorldEditorView::printTo(QPrinter& printer)
+{
+    const int side = scaledTile();
+    const QSize map(int(m_doc.width()) * side, int(m_doc.height()) * side);
+    if (map.isEmpty())
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page = painter.viewport();
+    const double scale = std::min(double(page.width()) / map.width(), double(page.height()) / map.height());
+    painter.scale(scale, scale);
+    render(painter, QRect(QPoint(0, 0), map), true);
+    return painter.end();
 }
 
 void CWorldEditorView::resizeEvent(QResizeEvent* event)
@@ -353,15 +506,12 @@ void CWorldEditorView::tilesChanged(const TileRect& rect)
 {
     if (rect.empty())
         return;
-    const int side = scaledTile();
-    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    const QRect r(rect.left * side, rect.top * side, (rect.right - rect.left + 1) * side,
-                  (rect.bottom - rect.top + 1) * side);
-    viewport()->update(r.translated(-scroll));
+    viewport()->update(tilesRect(rect).translated(-scrollOffset()));
 }
 
 void CWorldEditorView::mapResized(uint32_t width, uint32_t height)
 {
+    m_lastOverlay = {};
     updateScrollBars();
     viewport()->update();
     if (m_context.frame && m_context.frame->activeView() == this)
@@ -370,6 +520,7 @@ void CWorldEditorView::mapResized(uint32_t width, uint32_t height)
 
 void CWorldEditorView::levelReset()
 {
+    m_lastOverlay = {};
     updateScrollBars();
     viewport()->update();
 }
@@ -385,144 +536,90 @@ void CWorldEditorView::reportPointer(std::optional<TilePoint> tile)
         m_context.frame->showTile(m_doc.GetTerrain(*tile), m_doc.GetOwner(*tile), &m_doc);
     } else {
         m_context.frame->showPosition(-1, -1);
-    }
-}
-
-void CWorldEditorView::applyTool(TilePoint tile, bool pressed)
-{
-    EditorState* state = m_context.state;
-    if (!state)
-        return;
-    MapEdit edit(m_doc);
-    switch (state->tool()) {
-    case ToolCode::Paint: {
-        if (!m_doc.IsInterior(tile))
-            return;
-        const uint8_t slab = state->paintSlab();
-        const uint8_t owner = EditorState::brushOwner(m_doc.types(), slab, m_currentPlayer);
-        if (m_doc.GetTerrain(tile) == slab && m_doc.GetOwner(tile) == owner)
-            return;
-        if (edit.canPaint(tile, slab))
-            edit.paintTile(tile, slab, owner);
-        break;
-    }
-    case ToolCode::PlaceCreature: {
-        const uint8_t type = state->currentType(ThingFamily::Creature);
-        if (type == 0) {
-            if (CCreature* c = m_doc.CreatureAt(tile))
-                edit.deleteThing(*c, true);
-        } else if (!m_doc.CreatureAt(tile) && m_doc.CanPlaceCreature(tile)) {
-            edit.createCreature(type, m_currentPlayer, tile);
-        }
-        break;
-    }
-    case ToolCode::PlaceDoor: {
-        const uint8_t type = state->currentType(ThingFamily::Door);
-        if (type == 0) {
-            if (CDoor* d = m_doc.DoorAt(tile))
-                edit.deleteThing(*d, true);
-        } else if (!m_doc.DoorAt(tile) && m_doc.CanPlaceDoor(tile)) {
-            edit.createDoor(type, m_doc.GetOwner(tile), tile);
-        }
-        break;
-    }
-    case ToolCode::PlaceTrap: {
-        const uint8_t type = state->currentType(ThingFamily::Trap);
-        if (type == 0) {
-            if (CTrap* t = m_doc.TrapAt(tile))
-                edit.deleteThing(*t, true);
-        } else if (!m_doc.TrapAt(tile) && m_doc.CanPlaceDoor(tile)) {
-            edit.createTrap(type, m_doc.GetOwner(tile), tile);
-        }
-        break;
-    }
-    case ToolCode::PlaceObject: {
-        const uint8_t type = state->currentType(ThingFamily::Object);
-        if (type == 0) {
-            if (CObjectThing* o = m_doc.ObjectAt(tile))
-                edit.deleteThing(*o, true);
-        } else if (!m_doc.ObjectAt(tile) && m_doc.CanPlaceCreature(tile)) {
-            edit.createObject(type, tile);
-        }
-        break;
-    }
-    case ToolCode::CameraStart:
-        if (pressed)
-            if (CPlayer* player = currentPlayer())
-                edit.setCameraStart(*player, tile);
-        break;
-    default: break;
+        m_context.frame->showTile(0, 0, &m_doc);
     }
 }
 
 void CWorldEditorView::mousePressEvent(QMouseEvent* event)
 {
     emit activated(this);
-    auto tile = tileAt(event->position().toPoint());
+    const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::RightButton) {
-        if (m_context.state) {
-            if (m_context.state->brushActive())
-                m_context.state->dropBrush();
-            else
-                m_context.state->toggleFilled();
-        }
+        // A right press inverts the filled flag or drops the brush; what lies under the pointer
+        // gets its menu once the script tree offers the menus of things and rooms.
+        if (auto tile = clampedTileAt(pos))
+            m_controller->rightDown(*tile);
         viewport()->update();
+        updateOverlay();
         return;
     }
     if (event->button() != Qt::LeftButton)
         return;
-    m_dragging = true;
-    m_lastTile = tile;
-    if (tile)
-        applyTool(*tile, true);
+    if (auto tile = tileAt(pos))
+        m_controller->leftDown(*tile);
+    updateOverlay();
 }
 
 void CWorldEditorView::mouseMoveEvent(QMouseEvent* event)
 {
-    auto tile = tileAt(event->position().toPoint());
-    if (tile == m_lastTile && tile)
-        return;
-    m_lastTile = tile;
+    const QPoint pos = event->position().toPoint();
+    const auto tile = tileAt(pos);
     reportPointer(tile);
-    if (m_dragging && tile && (event->buttons() & Qt::LeftButton))
-        applyTool(*tile, false);
+    // While the button is held a drag follows the pointer past the map's edge (the controller
+    // clamps it); without it only a tile on the map moves the brush.
+    const auto target = (event->buttons() & Qt::LeftButton) ? clampedTileAt(pos) : tile;
+    if (target && m_controller->mouseMove(*target))
+        updateOverlay();
+    else if (m_context.state->brushActive())
+        updateOverlay();
 }
 
 void CWorldEditorView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (auto tile = clampedTileAt(event->position().toPoint()))
+        m_controller->leftUp(*tile);
+    updateOverlay();
 }
 
 void CWorldEditorView::leaveEvent(QEvent* event)
 {
     reportPointer(std::nullopt);
-    m_lastTile.reset();
     QAbstractScrollArea::leaveEvent(event);
 }
 
 void CWorldEditorView::keyPressEvent(QKeyEvent* event)
 {
-    const int step = event->modifiers() & Qt::ShiftModifier ? 100 : 20;
-    QScrollBar* h = horizontalScrollBar();
-    QScrollBar* v = verticalScrollBar();
+    std::optional<ViewKey> key;
     switch (event->key()) {
-    case Qt::Key_Left: h->setValue(h->value() - step); break;
-    case Qt::Key_Right: h->setValue(h->value() + step); break;
-    case Qt::Key_Up: v->setValue(v->value() - step); break;
-    case Qt::Key_Down: v->setValue(v->value() + step); break;
-    case Qt::Key_PageUp: v->setValue(v->value() - (viewport()->height() - 2)); break;
-    case Qt::Key_PageDown: v->setValue(v->value() + (viewport()->height() - 2)); break;
-    case Qt::Key_Home: h->setValue(0); v->setValue(0); break;
-    case Qt::Key_End: h->setValue(h->maximum()); v->setValue(v->maximum()); break;
-    case Qt::Key_Space:
-        if (m_context.state && m_context.state->brushActive() && m_context.state->slab() == 37) {
-            m_context.state->rotateRoomBrush();
-            viewport()->update();
-        }
-        break;
+    case Qt::Key_Left: key = ViewKey::Left; break;
+    case Qt::Key_Right: key = ViewKey::Right; break;
+    case Qt::Key_Up: key = ViewKey::Up; break;
+    case Qt::Key_Down: key = ViewKey::Down; break;
+    case Qt::Key_PageUp: key = ViewKey::PageUp; break;
+    case Qt::Key_PageDown: key = ViewKey::PageDown; break;
+    case Qt::Key_Home: key = ViewKey::Home; break;
+    case Qt::Key_End: key = ViewKey::End; break;
+    case Qt::Key_Space: key = ViewKey::Space; break;
     default: QAbstractScrollArea::keyPressEvent(event); return;
     }
+    const ScrollRequest scroll =
+        m_controller->key(*key, event->modifiers() & Qt::ShiftModifier, viewport()->height());
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    if (scroll.toStart) {
+        h->setValue(0);
+        v->setValue(0);
+    } else if (scroll.toEnd) {
+        h->setValue(h->maximum());
+        v->setValue(v->maximum());
+    } else {
+        h->setValue(h->value() + scroll.dx);
+        v->setValue(v->value() + scroll.dy);
+    }
+    if (*key == ViewKey::Space)
+        updateOverlay();
 }
 
 void CWorldEditorView::focusInEvent(QFocusEvent* event)
@@ -561,53 +658,76 @@ std::optional<ToolCode> toolOf(EditorCommand command)
 
 bool CWorldEditorView::onCommand(EditorCommand command)
 {
+    using C = EditorCommand;
+    MapViewController& c = *m_controller;
+    EditorState& state = *m_context.state;
     if (auto tool = toolOf(command)) {
-        if (!m_context.state)
-            return false;
-        m_context.state->selectTool(*tool);
+        c.selectTool(*tool);
         viewport()->update();
         return true;
     }
     switch (command) {
-    case EditorCommand::Grid:
-        m_grid = !m_grid;
-        viewport()->update();
+    case C::Grid: m_display.grid = !m_display.grid; break;
+    case C::ShrinkToFit: m_display.shrinkToFit = !m_display.shrinkToFit; break;
+    case C::ShowWaypointPaths: m_doc.setShowsWaypointPaths(!m_doc.showsWaypointPaths()); break;
+    case C::Cut: c.cut(); break;
+    case C::Copy: c.copy(); break;
+    case C::Paste: c.paste(); break;
+    case C::SelectAll: c.selectAll(); break;
+    case C::ClearAll: c.clearAll(); break;
+    case C::Undo: c.undo(); break;
+    case C::Redo: c.redo(); break;
+    case C::FlipX: c.flipMap(FlipAxis::X); break;
+    case C::FlipY: c.flipMap(FlipAxis::Y); break;
+    case C::BrushFlipX: state.flipBrushX(); break;
+    case C::BrushFlipY: state.flipBrushY(); break;
+    case C::Print: {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted)
+            printTo(printer);
         return true;
-    case EditorCommand::ShrinkToFit:
-        m_shrink = !m_shrink;
-        m_cells.clear();
-        updateScrollBars();
-        viewport()->update();
-        return true;
-    case EditorCommand::ShowWaypointPaths:
-        m_doc.setShowsWaypointPaths(!m_doc.showsWaypointPaths());
-        viewport()->update();
-        return true;
+    }
     default: return false;
     }
+    switch (command) {
+    case C::Grid:
+    case C::ShrinkToFit:
+    case C::ShowWaypointPaths: emit displaySwitchChanged(); break;
+    case C::FlipX:
+    case C::FlipY: updateScrollBars(); viewport()->update(); break;
+    default: break;
+    }
+    updateOverlay();
+    viewport()->update();
+    return true;
 }
 
 std::optional<CommandState> CWorldEditorView::commandState(EditorCommand command) const
 {
-    if (auto tool = toolOf(command)) {
-        if (!m_context.state)
-            return std::nullopt;
-        CommandState s{true, m_context.state->tool() == *tool, {}};
-        const CPlayer* player = currentPlayer();
-        if (command == EditorCommand::EditCameraStart)
-            s.enabled = player && player->isVorlan();
-        else if (command == EditorCommand::DefineBuildArea)
-            s.enabled = player && player->isVorlan() && player->isComputer();
-        else if (*tool >= ToolCode::Line && *tool <= ToolCode::FloodFill)
-            s.enabled = m_context.state->shapeToolsEnabled();
-        return s;
-    }
+    using C = EditorCommand;
+    const MapViewController& c = *m_controller;
+    const EditorState& state = *m_context.state;
+    if (auto tool = toolOf(command))
+        return CommandState{c.canSelectTool(*tool), state.tool() == *tool, {}};
     switch (command) {
-    case EditorCommand::Grid: return CommandState{true, m_grid, {}};
-    case EditorCommand::ShrinkToFit: return CommandState{true, m_shrink, {}};
-    case EditorCommand::ShowWaypointPaths:
+    case C::Grid: return CommandState{true, m_display.grid, {}};
+    case C::ShrinkToFit: return CommandState{true, m_display.shrinkToFit, {}};
+    case C::ShowWaypointPaths:
         return CommandState{true, false,
                             m_doc.showsWaypointPaths() ? tr("Hide All Waypoint Paths") : tr("Show All Waypoint Paths")};
+    case C::Cut:
+    case C::Copy: return CommandState{c.selection().has_value(), false, {}};
+    case C::Paste: return CommandState{!state.clipboard().empty(), false, {}};
+    case C::SelectAll:
+    case C::ClearAll:
+    case C::FlipX:
+    case C::FlipY:
+    case C::Print: return CommandState{};
+    case C::Undo: return CommandState{m_doc.undoJournal().canUndo(), false, {}};
+    case C::Redo: return CommandState{m_doc.undoJournal().canRedo(), false, {}};
+    case C::BrushFlipX:
+    case C::BrushFlipY: return CommandState{c.canTransformBrush(), false, {}};
     default: return std::nullopt;
     }
 }

@@ -1,11 +1,14 @@
 #pragma once
 // One scrolling map view of a level: draws the tiles from the icon sheets (scaled cells cached per
-// zoom), the things and markers on top, turns pixels into tiles for the editing tools, fills the
-// status panes, and handles the view's own commands (zoom, grid, tools ...). It observes the
-// document and repaints only the tiles that changed.
+// zoom), the selection inverted, the things and markers on top and the room brush at the pointer;
+// turns pixels into tiles and forwards presses, moves, releases and keys to the map editing
+// logic (MapViewController); fills the status panes and handles the view's own commands. It
+// observes the document and repaints only what changed.
 
 #include "level/DocumentObserver.h"
 #include "level/TileGeometry.h"
+#include "mapedit/EditorState.h"
+#include "ui/DocumentDisplay.h"
 #include "ui/EditorCommand.h"
 #include "ui/ViewContext.h"
 
@@ -14,12 +17,16 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
+
+class QPrinter;
 
 namespace gr2 {
 
 class CPlayer;
 class CWorldEditorDoc;
+class MapViewController;
 enum class TypeFamily : uint8_t;
 
 class CWorldEditorView : public QAbstractScrollArea, public DocumentObserver, public CommandTarget {
@@ -27,17 +34,22 @@ class CWorldEditorView : public QAbstractScrollArea, public DocumentObserver, pu
 public:
     static constexpr int kAutosaveMilliseconds = 600000;
 
-    CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& context, QWidget* parent = nullptr);
+    /// `display` holds the switches all views of the document share; it outlives the view.
+    CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& context, DocumentDisplay& display,
+                     QWidget* parent = nullptr);
     ~CWorldEditorView() override;
 
     CWorldEditorDoc& document() const { return m_doc; }
+    MapViewController& controller() const { return *m_controller; }
     int tileSize() const { return m_tileSize; }
     void setTileSize(int pixels);
     /// The player painted tiles and placed things receive; none when the level has no players.
     CPlayer* currentPlayer() const;
     void setCurrentPlayer(uint8_t playerId);
-    bool gridShown() const { return m_grid; }
-    bool shrinkToFit() const { return m_shrink; }
+    bool gridShown() const { return m_display.grid; }
+    bool shrinkToFit() const { return m_display.shrinkToFit; }
+    /// The document's display switches changed in another view: lay out and draw again.
+    void displayChanged();
 
     /// The tile under a point of the viewport; none off the map.
     std::optional<TilePoint> tileAt(QPoint viewportPoint) const;
@@ -45,6 +57,8 @@ public:
     void render(QPainter& painter, const QRect& area, bool printing);
     /// The whole visible map as an image, as the screen shows it.
     QImage renderVisible();
+    /// Prints the whole map on one page, scaled to fit, with non-room tiles as grey squares.
+    bool printTo(QPrinter& printer);
 
     bool onCommand(EditorCommand command) override;
     std::optional<CommandState> commandState(EditorCommand command) const override;
@@ -59,11 +73,12 @@ public:
     void levelReset() override;
     void modifiedChanged(bool) override { emit documentStateChanged(); }
     void titleChanged(const std::string&) override { emit documentStateChanged(); }
-    void currentPlayerSuggested(uint8_t playerId) override { setCurrentPlayer(playerId); }
 
 signals:
     void documentStateChanged();
     void activated(CWorldEditorView* view);
+    /// A switch shared by all views of the document changed (grid, Shrink to Fit, paths).
+    void displaySwitchChanged();
     /// The autosave timer fired.
     void autosaveDue(CWorldEditorView* view);
 
@@ -79,24 +94,32 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    /// The scaled picture of one icon cell at the current tile size (cached).
-    const QPixmap* cellPixmap(TypeFamily family, const QRect& cell, int side);
-    const QPixmap* terrainPixmap(uint8_t terrain, uint8_t owner);
+    /// The scaled picture of one icon cell at a size (cached per zoom), plain or inverted.
+    const QPixmap* cellPixmap(TypeFamily family, const QRect& cell, int side, bool inverted = false);
+    const QPixmap* terrainPixmap(uint8_t terrain, uint8_t owner, bool inverted = false);
     const QPixmap* thingPixmap(TypeFamily family, uint8_t type, int side);
     QRect tileRect(TilePoint p) const;
+    QRect tilesRect(const TileRect& tiles) const;
+    QPoint scrollOffset() const;
     int scaledTile() const;
     void updateScrollBars();
     void reportPointer(std::optional<TilePoint> tile);
-    void applyTool(TilePoint tile, bool pressed);
+    /// The tile under a viewport point, clamped to the map, for presses and drags that go past it.
+    std::optional<TilePoint> clampedTileAt(QPoint viewportPoint) const;
+    /// Repaints what the view draws over the map: selection, dragged shape and brush.
+    void updateOverlay();
+    TileRect overlayTiles() const;
+    bool isDrawnInverted(TilePoint p) const;
+    void drawBrush(QPainter& painter);
 
     CWorldEditorDoc& m_doc;
     ViewContext m_context;
+    DocumentDisplay& m_display;
+    /// Used only when the view is made without the application's shared state (tests).
+    std::unique_ptr<EditorState> m_ownState;
+    std::unique_ptr<MapViewController> m_controller;
     int m_tileSize = 32;
-    bool m_grid = false;
-    bool m_shrink = false;
-    uint8_t m_currentPlayer = 3;
-    bool m_dragging = false;
-    std::optional<TilePoint> m_lastTile;
+    TileRect m_lastOverlay;
     QHash<quint64, QPixmap> m_cells;
     int m_cellsSide = 0;
     QTimer m_autosave;
