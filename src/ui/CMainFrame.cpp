@@ -308,7 +308,11 @@ CWorldEditorView* CMainFrame::activeView() const
 void CMainFrame::updateTitle()
 {
     QString title = QString::fromLatin1(kAppTitle);
-    if (CChildFrame* child = activeChildFrame()) {
+    // A maximized level window puts its buttons into the menu bar and its own title, in brackets,
+    // after the frame's title, as multiple-document windows do; the frame then shows only its name.
+    QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
+    const bool titleFromLevelWindow = sub && sub->isMaximized() && menuBar()->cornerWidget(Qt::TopRightCorner);
+    if (CChildFrame* child = activeChildFrame(); child && !titleFromLevelWindow) {
         title += QStringLiteral(" - ") + child->documentTitle();
         if (child->isDocumentModified())
             title += QLatin1Char('*');

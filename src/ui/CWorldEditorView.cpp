@@ -551,6 +551,7 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
             m_controller->rightDown(*tile);
         viewport()->update();
         updateOverlay();
+        commandsChanged();
         return;
     }
     if (event->button() != Qt::LeftButton)
@@ -558,6 +559,7 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
     if (auto tile = tileAt(pos))
         m_controller->leftDown(*tile);
     updateOverlay();
+    commandsChanged();
 }
 
 void CWorldEditorView::mouseMoveEvent(QMouseEvent* event)
@@ -581,6 +583,15 @@ void CWorldEditorView::mouseReleaseEvent(QMouseEvent* event)
     if (auto tile = clampedTileAt(event->position().toPoint()))
         m_controller->leftUp(*tile);
     updateOverlay();
+    commandsChanged();
+}
+
+void CWorldEditorView::commandsChanged()
+{
+    // A press or release may make a selection, a brush or a level change that menus and buttons
+    // show at once rather than at the next idle update.
+    if (m_context.frame)
+        m_context.frame->updateCommandUI();
 }
 
 void CWorldEditorView::leaveEvent(QEvent* event)

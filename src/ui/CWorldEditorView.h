@@ -108,6 +108,7 @@ private:
     std::optional<TilePoint> clampedTileAt(QPoint viewportPoint) const;
     /// Repaints what the view draws over the map: selection, dragged shape and brush.
     void updateOverlay();
+    void commandsChanged();
     TileRect overlayTiles() const;
     bool isDrawnInverted(TilePoint p) const;
     void drawBrush(QPainter& painter);

@@ -1,0 +1,278 @@
+// A level window as a user works with it: selecting and copying on the map, the views of one level
+// sharing their display switches, New with its dialog, Open, Save and closing, and printing.
+
+#include "app/SampleData.h"
+#include "dialogs/CNewLevelDialog.h"
+#include "level/CPlayer.h"
+#include "level/LevelFiles.h"
+#include "level/SampleLevel.h"
+#include "mapedit/MapViewController.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "ui/CChildFrame.h"
+#include "ui/CMainFrame.h"
+#include "ui/CWorldEditorApp.h"
+#include "ui/CWorldEditorView.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace gr2 {
+namespace {
+
+class LevelWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(writeSampleData(root.path()).empty());
+        ASSERT_TRUE(app.InitInstance(root.path(), false));
+        app.mainFrame()->resize(1200, 900);
+        app.mainFrame()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
+    }
+    QPoint centreOf(CWorldEditorView* view, TilePoint p) const
+    {
+        const int side = view->tileSize();
+        return {p.x * side + side / 2, p.y * side + side / 2};
+    }
+    void trigger(EditorCommand command) { app.mainFrame()->action(command)->trigger(); }
+    bool contains(const std::string& text) const
+    {
+        const auto texts = prompter.texts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+
+    test::TempDir root;
+    test::ScriptedPrompter prompter;
+    CWorldEditorApp app{&prompter};
+};
+
+TEST_F(LevelWindowTest, SelectedRegionIsDrawnInvertedUntilCopyClearsIt)
+{
+    CChildFrame* child = app.newLevel({"GR2Level1", 20, 20, 3, PlayerId::Neutral});
+    CWorldEditorView* view = child->activeView();
+    ASSERT_TRUE(view);
+    QWidget* vp = view->viewport();
+    const QImage before = view->renderVisible();
+
+    trigger(EditorCommand::RectangleSelect);
+    QTest::mousePress(vp, Qt::LeftButton, {}, centreOf(view, {2, 2}));
+    QTest::mouseMove(vp, centreOf(view, {3, 3}));
+    QTest::mouseMove(vp, centreOf(view, {4, 4}));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, centreOf(view, {4, 4}));
+    ASSERT_TRUE(view->controller().selection());
+    EXPECT_EQ(*view->controller().selection(), (TileRect{2, 2, 4, 4}));
+    EXPECT_TRUE(app.mainFrame()->action(EditorCommand::Copy)->isEnabled());
+
+    const QImage selected = view->renderVisible();
+    auto inverted = [](QColor c) { return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue()); };
+    for (TilePoint p : {TilePoint{2, 2}, TilePoint{4, 4}, TilePoint{3, 2}}) {
+        const QPoint at = centreOf(view, p);
+        EXPECT_EQ(selected.pixelColor(at), inverted(before.pixelColor(at))) << p.x << "," << p.y;
+    }
+    const QPoint outside = centreOf(view, {5, 5});
+    EXPECT_EQ(selected.pixelColor(outside), before.pixelColor(outside));
+
+    // Copy takes the region to the clipboard and ends the selection; Paste puts the clipboard on
+    // the brush, drawn at the pointer.
+    trigger(EditorCommand::Copy);
+    EXPECT_FALSE(view->controller().selection());
+    EXPECT_EQ(view->renderVisible(), before);
+    EXPECT_FALSE(app.mainFrame()->action(EditorCommand::Copy)->isEnabled());
+    trigger(EditorCommand::Paste);
+    EXPECT_TRUE(app.editorState().brushActive());
+    EXPECT_TRUE(app.mainFrame()->action(EditorCommand::BrushFlipX)->isEnabled());
+    // A right press drops the brush instead of opening a menu.
+    QTest::mousePress(vp, Qt::RightButton, {}, centreOf(view, {8, 8}));
+    EXPECT_FALSE(app.editorState().brushActive());
+    EXPECT_EQ(app.editorState().tool(), ToolCode::Paint);
+}
+
+TEST_F(LevelWindowTest, DragShapesGoThroughTheMapEditingLogic)
+{
+    CChildFrame* child = app.newLevel({"GR2Level1", 20, 20, 3, PlayerId::Neutral});
+    CWorldEditorView* view = child->activeView();
+    QWidget* vp = view->viewport();
+    CWorldEditorDoc& doc = child->document();
+    const uint8_t slab = app.editorState().paintSlab();
+    ASSERT_NE(slab, 3);
+
+    // A filled rectangle from (2, 2) to (4, 3): painted only when the button comes up.
+    trigger(EditorCommand::DrawRectangle);
+    app.editorState().setFilled(true);
+    QTest::mousePress(vp, Qt::LeftButton, {}, centreOf(view, {2, 2}));
+    QTest::mouseMove(vp, centreOf(view, {4, 3}));
+    EXPECT_TRUE(view->controller().dragging());
+    EXPECT_EQ(doc.GetTerrain({3, 3}), 3);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, centreOf(view, {4, 3}));
+    for (int y = 2; y <= 3; ++y)
+        for (int x = 2; x <= 4; ++x)
+            EXPECT_EQ(doc.GetTerrain({x, y}), slab) << x << "," << y;
+    EXPECT_EQ(doc.GetTerrain({5, 3}), 3);
+
+    // An action point dragged out with its tool joins the level.
+    const size_t points = doc.actionPoints().size();
+    trigger(EditorCommand::CreateActionPoint);
+    QTest::mousePress(vp, Qt::LeftButton, {}, centreOf(view, {6, 6}));
+    QTest::mouseMove(vp, centreOf(view, {8, 7}));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, centreOf(view, {8, 7}));
+    ASSERT_EQ(doc.actionPoints().size(), points + 1);
+    EXPECT_EQ(doc.actionPoints().back()->area(), (TileRect{6, 6, 8, 7}));
+}
+
+TEST_F(LevelWindowTest, GridShrinkAndWaypointSwitchesBelongToAllViewsOfTheLevel)
+{
+    CChildFrame* first = app.newLevel({"GR2Level1", 20, 20, 3, PlayerId::Neutral});
+    trigger(EditorCommand::SplitWindow);
+    ASSERT_EQ(first->views().size(), 4);
+    CChildFrame* second = app.newLevel({"GR2Level2", 20, 20, 3, PlayerId::Neutral});
+    ASSERT_EQ(app.mainFrame()->activeChildFrame(), second);
+
+    app.mainFrame()->mdiArea()->setActiveSubWindow(app.mainFrame()->mdiArea()->subWindowList().first());
+    ASSERT_EQ(app.mainFrame()->activeChildFrame(), first);
+    trigger(EditorCommand::Grid);
+    for (CWorldEditorView* view : first->views())
+        EXPECT_TRUE(view->gridShown());
+    EXPECT_FALSE(second->activeView()->gridShown());
+    EXPECT_TRUE(app.mainFrame()->action(EditorCommand::Grid)->isChecked());
+
+    QAction* paths = app.mainFrame()->action(EditorCommand::ShowWaypointPaths);
+    EXPECT_EQ(paths->text(), "Hide All Waypoint Paths");
+    paths->trigger();
+    EXPECT_FALSE(first->document().showsWaypointPaths());
+    EXPECT_TRUE(second->document().showsWaypointPaths());
+    EXPECT_EQ(paths->text(), "Show All Waypoint Paths");
+
+    trigger(EditorCommand::SplitWindow);
+    EXPECT_TRUE(first->activeView()->gridShown());
+}
+
+TEST_F(LevelWindowTest, NewRefusesSizesOutsideSevenTo128AndProposesNumberedNames)
+{
+    CNewLevelDialog& dialog = app.newLevelDialog();
+    dialog.prepare();
+    EXPECT_EQ(dialog.nameEdit()->text(), "GR2Level1");
+    EXPECT_EQ(dialog.widthBox()->value(), 25);
+    dialog.show();
+    const std::string range = "Please enter a number between 7 and 128.";
+    for (int refused : {6, 129}) {
+        for (QSpinBox* side : {dialog.widthBox(), dialog.heightBox()}) {
+            prompter.clear();
+            side->setValue(refused);
+            dialog.accept();
+            ASSERT_EQ(prompter.texts(), std::vector<std::string>{range}) << refused;
+            EXPECT_TRUE(dialog.isVisible());
+            side->setValue(25);
+        }
+    }
+    prompter.clear();
+    dialog.nameEdit()->clear();
+    dialog.accept();
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Please give this level a name."});
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.reject();
+
+    // The New command runs the dialog; it keeps the size from the last run and proposes the
+    // next name.
+    dialog.widthBox()->setValue(7);
+    dialog.heightBox()->setValue(128);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.accept(); });
+    trigger(EditorCommand::New);
+    CChildFrame* child = app.mainFrame()->activeChildFrame();
+    ASSERT_TRUE(child);
+    EXPECT_EQ(child->document().width(), 7u);
+    EXPECT_EQ(child->document().height(), 128u);
+    EXPECT_EQ(child->document().title(), "GR2Level2");
+    EXPECT_EQ(dialog.widthBox()->value(), 7);
+
+    // A terrain that is not Ownable gives the level to the Neutral player and greys the owner.
+    dialog.prepare();
+    EXPECT_EQ(dialog.nameEdit()->text(), "GR2Level3");
+    for (int i = 0; i < dialog.terrainBox()->count(); ++i) {
+        dialog.terrainBox()->setCurrentIndex(i);
+        if (!dialog.ownerBox()->isEnabled()) {
+            EXPECT_EQ(dialog.ownerBox()->currentText(), "Neutral Player");
+        }
+    }
+}
+
+TEST_F(LevelWindowTest, SaveOfALevelWithoutAHeartShowsTheCheckAndWritesNothing)
+{
+    CChildFrame* child = app.newLevel({"GR2Level1", 20, 20, 3, PlayerId::Neutral});
+    const CPlayer* vorlan = child->document().FindPlayer(PlayerId::FirstVorlan);
+    ASSERT_TRUE(vorlan);
+    prompter.clear();
+    trigger(EditorCommand::Save);
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{vorlan->name() + " must have a Dungeon Heart!"});
+    EXPECT_TRUE(prompter.dialogs().empty());
+    EXPECT_TRUE(child->document().isModified());
+}
+
+TEST_F(LevelWindowTest, OpenSaveAndTheCloseQuestion)
+{
+    const std::filesystem::path sample = root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
+    ASSERT_TRUE(std::filesystem::exists(sample));
+    prompter.queueOpenPaths({sample});
+    trigger(EditorCommand::Open);
+    CChildFrame* child = app.mainFrame()->activeChildFrame();
+    ASSERT_TRUE(child);
+    EXPECT_FALSE(child->document().isModified());
+    const QString title = QString::fromStdString(child->document().title());
+    EXPECT_TRUE(title.endsWith(QStringLiteral("%1.vwd").arg(kSampleLevelName))) << title.toStdString();
+    EXPECT_EQ(app.mainFrame()->windowTitle().toStdString(), "GR2 World Editor - [" + title.toStdString() + "]");
+    EXPECT_EQ(app.recentFiles().value(0), QString::fromStdString(sample.string()));
+    // Opening it again shows the same window.
+    EXPECT_EQ(app.openLevel(sample), child);
+    EXPECT_EQ(app.mainFrame()->mdiArea()->subWindowList().size(), 1);
+
+    // Paint a tile: the title shows the modified mark.
+    CWorldEditorView* view = child->activeView();
+    trigger(EditorCommand::Paint);
+    TilePoint target{3, 3};
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centreOf(view, target));
+    ASSERT_TRUE(child->document().isModified());
+    EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith("*]")) << app.mainFrame()->windowTitle().toStdString();
+    const uint8_t painted = child->document().GetTerrain(target);
+
+    // Closing asks; Cancel keeps the window, Yes saves (declining the global data) and closes.
+    prompter.clear();
+    prompter.queueAnswer(Prompter::Answer::Cancel);
+    QMdiSubWindow* sub = app.mainFrame()->mdiArea()->activeSubWindow();
+    EXPECT_FALSE(sub->close());
+    EXPECT_EQ(prompter.texts().front(), "Save changes to " + title.toStdString() + "?");
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    prompter.queueAnswer(Prompter::Answer::No);
+    EXPECT_TRUE(sub->close());
+    QApplication::processEvents();
+    EXPECT_TRUE(app.mainFrame()->mdiArea()->subWindowList().isEmpty());
+
+    CChildFrame* again = app.openLevel(sample);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->document().GetTerrain(target), painted);
+    EXPECT_TRUE(std::filesystem::exists(root.path() / "Maps" / "Thumbnails" /
+                                        (std::string(kSampleLevelName) + "144.bmp")));
+}
+
+TEST_F(LevelWindowTest, PrintsTheWholeMapToAPdf)
+{
+    CChildFrame* child = app.newLevel({"GR2Level1", 30, 30, 3, PlayerId::Neutral});
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const std::filesystem::path pdf = root.path() / "map.pdf";
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    ASSERT_TRUE(child->activeView()->printTo(printer));
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+}
+
+} // namespace
+} // namespace gr2
