@@ -172,6 +172,23 @@ TEST_F(LevelToolTest, CheckThumbnailAndInfoOfTheSampleLevel)
     EXPECT_EQ(tool("check").status, 2);
 }
 
+TEST_F(LevelToolTest, TreePrintsTheScriptTreeExport)
+{
+    RunResult r = tool("tree " + quoted(sample()));
+    ASSERT_EQ(r.status, 0) << r.err;
+    // The level first, its children in braces, tab-indented, triggers and actions with their ids,
+    // Windows line ends.
+    EXPECT_EQ(r.out.rfind("FirstSteps\r\n{\r\n\t[1] ", 0), 0u) << r.out;
+    for (const char* line : {"\t\t[-1] ", "\tVorlan 1\r\n\t{\r\n", "\tGood Player\r\n", "\tNeutral Player\r\n"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(r.out.substr(r.out.size() - 3), "}\r\n");
+
+    const auto out = scratch / "TreeOutput.txt";
+    ASSERT_EQ(tool("tree " + quoted(sample()) + " --out " + quoted(out)).status, 0);
+    EXPECT_EQ(text(out), r.out);
+    EXPECT_EQ(tool("tree " + quoted(root / "Maps" / "Missing.vwd")).status, 1);
+}
+
 TEST_F(LevelToolTest, DumpNamesTheFieldsOfLevelRecords)
 {
     struct Case {

@@ -6,6 +6,9 @@
 #include "level/LevelDocument.h"
 #include "level/TextConversion.h"
 #include "script/LevelScript.h"
+#include "script/ScriptTreeExport.h"
+#include "script/ScriptTreeModel.h"
+#include "worlddata/AtomicFile.h"
 #include "worlddata/DataStream.h"
 
 #include <nlohmann/json.hpp>
@@ -176,12 +179,16 @@ void LevelCommands::define(CLI::App& app)
 
     m_info = app.add_subcommand("info", "Print a JSON summary of a level");
     m_info->add_option("LEVEL", m_level, "The level")->required();
+
+    m_tree = app.add_subcommand("tree", "Print the level's script tree as Export To File writes it");
+    m_tree->add_option("LEVEL", m_level, "The level")->required();
+    m_tree->add_option("--out", m_output, "Write the export into this file instead of standard output");
 }
 
 bool LevelCommands::selected() const
 {
     return (m_new && *m_new) || (m_resave && *m_resave) || (m_check && *m_check) ||
-           (m_thumbnail && *m_thumbnail) || (m_info && *m_info);
+           (m_thumbnail && *m_thumbnail) || (m_info && *m_info) || (m_tree && *m_tree);
 }
 
 int LevelCommands::run(Prompter& prompter)
@@ -196,6 +203,8 @@ int LevelCommands::run(Prompter& prompter)
         return runThumbnail(prompter);
     if (*m_info)
         return runInfo(prompter);
+    if (*m_tree)
+        return runTree(prompter);
     return 2;
 }
 
@@ -293,6 +302,28 @@ int LevelCommands::runInfo(Prompter& console)
     if (!level)
         return 1;
     std::cout << levelInfo(*level, m_level).dump(2) << '\n';
+    return 0;
+}
+
+int LevelCommands::runTree(Prompter& console)
+{
+    ToolSession session(console);
+    auto level = session.open(m_level);
+    if (!level)
+        return 1;
+    ScriptTreeModel tree(level->doc(), session.app.types());
+    tree.Refresh();
+    const std::string text = exportTreeText(tree.root());
+    if (m_output.empty()) {
+        std::cout << text;
+        return 0;
+    }
+    const WriteResult written = writeFileAtomically(m_output, Bytes(text.begin(), text.end()));
+    if (!written.ok) {
+        console.message(formatMessage("Failed to save \"%s\" (cause = %d)\n", m_output, written.error),
+                        Prompter::Icon::Exclamation);
+        return 1;
+    }
     return 0;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The level commands of gr2tool: new, resave, check, thumbnail and info. Each loads the global data
+// The level commands of gr2tool: new, resave, check, thumbnail, info and tree. Each loads the global data
 // from the root first, as the editor does at start-up, and works on levels the way the editor's own
 // New, Open, Save and Save As do.
 
@@ -28,12 +28,14 @@ private:
     int runCheck(Prompter& prompter);
     int runThumbnail(Prompter& prompter);
     int runInfo(Prompter& prompter);
+    int runTree(Prompter& prompter);
 
     CLI::App* m_new = nullptr;
     CLI::App* m_resave = nullptr;
     CLI::App* m_check = nullptr;
     CLI::App* m_thumbnail = nullptr;
     CLI::App* m_info = nullptr;
+    CLI::App* m_tree = nullptr;
 
     std::string m_level;
     std::string m_output;
