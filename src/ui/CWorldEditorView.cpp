@@ -162,7 +162,15 @@ const QPixmap* CWorldEditorView::cellPixmap(TypeFamily family, const QRect& cell
     auto it = m_cells.find(key);
     if (it == m_cells.end()) {
         const QImage& sheet = m_context.icons->sheet(family);
-        QImage scaled = sheet.copy(cell).scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        // Halving step by step averages every source pixel into the small picture, so the
+        // lettering of a cell turns into its colour at 25% instead of into speckles. Each picture
+        // is made once per zoom, so the cost does not recur on every paint.
+        QImage scaled = sheet.copy(cell);
+        while (scaled.width() / 2 >= side && scaled.height() / 2 >= side)
+            scaled = scaled.scaled(scaled.width() / 2, scaled.height() / 2, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+        if (scaled.size() != QSize(side, side))
+            scaled = scaled.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (inverted)
             scaled.invertPixels();
         it = m_cells.insert(key, QPixmap::fromImage(scaled));

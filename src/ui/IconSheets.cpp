@@ -3,6 +3,8 @@
 #include "typedb/CTypeDatabase.h"
 #include "worlddata/CaseInsensitivePath.h"
 
+#include <algorithm>
+
 namespace gr2 {
 
 namespace {
@@ -57,6 +59,7 @@ void IconSheets::rebuildCells(const CTypeDatabase& types)
         const IconSheetGeometry geometry = this->geometry(kFamilies[i]);
         Sheet& sheet = m_sheets[i];
         sheet.cells.clear();
+        sheet.ids.clear();
         if (sheet.image.isNull())
             continue;
         for (size_t r = 0; r < table.count(); ++r) {
@@ -64,6 +67,7 @@ void IconSheets::rebuildCells(const CTypeDatabase& types)
             const int cell = iconCellNumber(kFamilies[i] == TypeFamily::Terrain, uint8_t(record->id()),
                                             record->iconIndex(), kDefaultIconVariant);
             sheet.cells.push_back(toRect(geometry.cell(cell)));
+            sheet.ids.push_back(int(record->id()));
         }
     }
 }
@@ -87,6 +91,11 @@ std::optional<QRect> IconSheets::cellForTypeId(TypeFamily family, int typeId) co
     if (!i)
         return std::nullopt;
     const auto& cells = m_sheets[*i].cells;
+    // Tables whose ids run from 1 without gaps give the same entry either way; with gaps, the
+    // position id − 1 would draw another type's picture, so the type's own row is taken first.
+    const auto& ids = m_sheets[*i].ids;
+    if (auto row = std::find(ids.begin(), ids.end(), typeId); row != ids.end())
+        return cells[size_t(row - ids.begin())];
     auto entry = iconTableEntry(typeId, int(cells.size()));
     return entry ? cells[size_t(*entry)] : std::nullopt;
 }

@@ -32,8 +32,9 @@ public:
 
     const QImage& sheet(TypeFamily family) const;
     IconSheetGeometry geometry(TypeFamily family) const;
-    /// The cell drawing the type with this id: entry id − 1 of the family's table, or its last
-    /// entry for a larger id; none when the family has no sheet or no cell.
+    /// The cell drawing the type with this id: the entry of the table row holding that id; for an
+    /// id no row holds, entry id − 1, or the last entry for a larger id; none when the family has
+    /// no sheet or no cell.
     std::optional<QRect> cellForTypeId(TypeFamily family, int typeId) const;
     /// The cell of a type for an owner variant (terrains 8, 9 and 32 have one per owner).
     std::optional<QRect> cellForType(const CTypeDatabase& types, TypeFamily family, int typeId, int variant) const;
@@ -42,6 +43,7 @@ private:
     struct Sheet {
         QImage image;
         std::vector<std::optional<QRect>> cells;
+        std::vector<int> ids; ///< the type id of each row of `cells`
     };
     static std::optional<size_t> slot(TypeFamily family);
     std::array<Sheet, kFamilies.size()> m_sheets;
