@@ -48,6 +48,7 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     m_core->loadGlobalData();
 
     m_editorState.setGoodPairs(GoodPairs::fromTypes(m_core->types()));
+    m_printer = std::make_unique<QPrinter>();
     m_mainFrame = std::make_unique<CMainFrame>(&m_core->types());
     m_mainFrame->selectionBar()->setContext({&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()},
                                             [this]() -> uint8_t {
@@ -136,7 +137,7 @@ void CWorldEditorApp::addRecentFile(const QString& path)
 
 ViewContext CWorldEditorApp::viewContext()
 {
-    return {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()};
+    return {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get(), m_printer.get()};
 }
 
 CChildFrame* CWorldEditorApp::addLevelWindow(std::unique_ptr<LevelDocument> level)
@@ -255,8 +256,7 @@ void CWorldEditorApp::onResetToDefaults() { m_core->ResetToGR2Defaults(); }
 
 void CWorldEditorApp::onPrintSetup()
 {
-    static QPrinter printer;
-    QPageSetupDialog dialog(&printer, m_mainFrame.get());
+    QPageSetupDialog dialog(m_printer.get(), m_mainFrame.get());
     dialog.exec();
 }
 

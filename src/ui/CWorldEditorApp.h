@@ -18,6 +18,8 @@
 
 #include <memory>
 
+class QPrinter;
+
 namespace gr2 {
 
 class CChildFrame;
@@ -87,6 +89,7 @@ private:
     IconSheets m_iconSheets;
     QList<QPixmap> m_treeImages;
     EditorState m_editorState;
+    std::unique_ptr<QPrinter> m_printer; ///< chosen by Print Setup, used by Print
     std::unique_ptr<CMainFrame> m_mainFrame;
     CNewLevelDialog* m_newLevelDialog = nullptr; ///< owned by the main frame
 };

@@ -701,7 +701,8 @@ bool CWorldEditorView::onCommand(EditorCommand command)
     case C::BrushFlipX: state.flipBrushX(); break;
     case C::BrushFlipY: state.flipBrushY(); break;
     case C::Print: {
-        QPrinter printer;
+        QPrinter ownPrinter;
+        QPrinter& printer = m_context.printer ? *m_context.printer : ownPrinter;
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() == QDialog::Accepted)
             printTo(printer);

@@ -1,6 +1,9 @@
 #pragma once
 // What every map view and the palette reach of the application: the type tables, the icon sheets,
-// the editing state all views share, and the main frame whose panes they fill.
+// the editing state all views share, the main frame whose panes they fill, and the printer that
+// Print Setup chose.
+
+class QPrinter;
 
 namespace gr2 {
 
@@ -14,6 +17,7 @@ struct ViewContext {
     const IconSheets* icons = nullptr;
     EditorState* state = nullptr;
     CMainFrame* frame = nullptr;
+    QPrinter* printer = nullptr;
 };
 
 } // namespace gr2
