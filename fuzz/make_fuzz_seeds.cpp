@@ -1,10 +1,18 @@
 // Writes the seed corpus of the fuzz targets: small world-data files made by our own writers,
 // one per section kind and record-size rule, into the folder given as the first argument.
 
+#include "app/BmpFile.h"
+#include "app/EditorApp.h"
 #include "app/PngFile.h"
+#include "app/SampleData.h"
+#include "level/LevelDocument.h"
+#include "level/SampleLevel.h"
+#include "script/LevelScript.h"
+#include "support/HostileLevel.h"
 #include "worlddata/AtomicFile.h"
 #include "worlddata/SectionWriter.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -81,6 +89,88 @@ void writeStatsSeeds(const std::filesystem::path& dir)
     save("unknown-section.txt", "[START: SOMETHING ELSE]\r\n\t\t1\r\n" + all);
 }
 
+
+Bytes readBytes(const std::filesystem::path& path)
+{
+    Bytes bytes;
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        uint8_t buffer[65536];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+/// The sample data set as our own code writes it, read back as seeds of every target that reads
+/// a kind of file it holds: the type and variables files, the sample level (joined, with and
+/// without its copy of the global data, and with a hostile script), the icon sheets and the
+/// thumbnail colour table.
+void writeSampleDataSeeds(const std::filesystem::path& dir)
+{
+    const std::filesystem::path sample = dir / ".sample-data";
+    std::filesystem::remove_all(sample);
+    writeSampleData(sample);
+    auto saveIn = [&](const char* target, const std::string& name, const Bytes& bytes) {
+        std::filesystem::create_directories(dir / target);
+        writeFileAtomically(dir / target / name, bytes);
+    };
+    for (const auto& root : {sample, sample / "Maps"})
+        for (const auto& entry : std::filesystem::directory_iterator(root))
+            if (entry.is_regular_file() && (entry.path().extension() == ".vwd" || entry.path().extension() == ".vld"))
+                saveIn("section_reader", "sample-" + entry.path().filename().string(), readBytes(entry.path()));
+
+    const std::string base = (sample / "Maps" / kSampleLevelName).string();
+    std::vector<Bytes> level;
+    for (const char* suffix : test::kLevelFileSuffixes)
+        level.push_back(readBytes(base + suffix));
+    saveIn("level_open", "sample-level", test::joinLevelFiles(level));
+    std::vector<Bytes> hostile = level;
+    hostile[1] = test::hostileTriggerFile();
+    saveIn("level_open", "hostile-script", test::joinLevelFiles(hostile));
+    std::vector<Bytes> masterOnly(level.begin(), level.begin() + 1);
+    saveIn("level_open", "master-only", test::joinLevelFiles(masterOnly));
+
+    // The level's copy of the global data, as a save answered Yes writes it.
+    test::HostilePrompter prompter;
+    EditorApp app(sample, prompter);
+    app.loadGlobalData();
+    std::vector<Bytes> withGlobals = level;
+    withGlobals[5].clear();
+    app.WriteAllTypeSections(withGlobals[5], DateStamp{2020, 1, 2, 3, 4, 5});
+    saveIn("level_open", "sample-level-globals", test::joinLevelFiles(withGlobals));
+
+    // The icon-sheet target takes the family from its first byte, in IconSheets::kFamilies order
+    // (that class needs Qt, which this program does without).
+    const char* const sheets[] = {"TerrainIcons.bmp", "RoomIcons.bmp",         "CreatureIcons.bmp",
+                                  "DoorIcons.bmp",    "TrapIcons.bmp",         "ObjectIcons.bmp",
+                                  "VorlanSpellIcons.bmp", "CreatureSpellIcons.bmp"};
+    for (size_t i = 0; i < std::size(sheets); ++i) {
+        Bytes sheet{uint8_t(i)};
+        const Bytes bmp = readBytes(sample / "Graphics" / sheets[i]);
+        sheet.insert(sheet.end(), bmp.begin(), bmp.end());
+        saveIn("icon_sheets", sheets[i], sheet);
+    }
+    // Small sheets of odd sizes, within the fuzzer's input length: less than a cell, one cell,
+    // a row, a column and sizes that are not whole cells.
+    const std::pair<int, int> sizes[] = {{1, 1}, {63, 64}, {64, 64}, {640, 64}, {64, 200}, {130, 129}};
+    for (size_t i = 0; i < std::size(sizes); ++i) {
+        RgbImage picture(sizes[i].first, sizes[i].second);
+        for (size_t p = 0; p < picture.pixels.size(); ++p)
+            picture.pixels[p] = uint32_t(p * 2654435761u) & 0xffffff;
+        Bytes sheet{uint8_t(i)};
+        const Bytes bmp = encodeBmp24(picture);
+        sheet.insert(sheet.end(), bmp.begin(), bmp.end());
+        saveIn("icon_sheets", "small-" + std::to_string(sizes[i].first) + "x" + std::to_string(sizes[i].second) + ".bmp",
+               sheet);
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(sample / "Maps" / "Thumbnails"))
+        if (entry.path().extension() == ".png")
+            saveIn("png_colours", "sample-" + entry.path().filename().string(), readBytes(entry.path()));
+    std::filesystem::remove_all(sample);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -153,5 +243,6 @@ int main(int argc, char** argv)
     writePng(dir / "png_colours" / "MapColours.png", colours);
     writePng(dir / "png_colours" / "square.png", RgbImage(8, 8, 0x336699));
     writeStatsSeeds(dir);
+    writeSampleDataSeeds(dir);
     return 0;
 }

@@ -74,6 +74,11 @@ cmd_test() {
             -artifact_prefix="build-fuzz/" "$corpus" 2>build-fuzz/$name.log \
             || { tail -40 build-fuzz/$name.log; echo "fuzz target $name found a problem"; exit 1; }
     done
+
+    echo "== every corpus file through the editor's own readers under the sanitizers"
+    GR2_CORPUS_DIR="$here/build-fuzz/corpus" ASAN_OPTIONS=detect_leaks=1 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        build-asan/tests/gr2core_tests --gtest_filter='CorpusTest.*'
     echo "All tests passed."
 }
 
