@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -52,6 +53,9 @@ CNewLevelDialog::CNewLevelDialog(const CTypeDatabase& types, Prompter& prompter,
     auto* form = new QFormLayout;
     m_name = new QLineEdit(this);
     m_name->setMaxLength(Opt::kMaxNameLength);
+    // The level name is stored as 8-bit text: characters beyond Latin-1 cannot be typed.
+    m_name->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{0001}-\\x{00FF}]*")), m_name));
     form->addRow(tr("Level &Name:"), m_name);
     m_width = new SideSpinBox(this);
     form->addRow(tr("&Width:"), m_width);

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QScrollBar>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTest>
@@ -129,6 +131,33 @@ TEST_F(LevelWindowTest, DragShapesGoThroughTheMapEditingLogic)
     EXPECT_EQ(doc.actionPoints().back()->area(), (TileRect{6, 6, 8, 7}));
 }
 
+TEST_F(LevelWindowTest, KeysScrollTheViewAndTheSpaceBarTurnsTheGateBrush)
+{
+    CChildFrame* child = app.newLevel({"GR2Level1", 128, 128, 3, PlayerId::Neutral});
+    CWorldEditorView* view = child->activeView();
+    QScrollBar* h = view->horizontalScrollBar();
+    QScrollBar* v = view->verticalScrollBar();
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(h->value(), 20);
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(v->value(), 100);
+    QTest::keyClick(view, Qt::Key_PageDown);
+    EXPECT_EQ(v->value(), 100 + view->viewport()->height() - 2);
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_EQ(h->value(), h->maximum());
+    EXPECT_EQ(v->value(), v->maximum());
+    QTest::keyClick(view, Qt::Key_Home);
+    EXPECT_EQ(h->value(), 0);
+    EXPECT_EQ(v->value(), 0);
+
+    // The turning hero gate waits on the brush; the space bar turns it a quarter.
+    app.editorState().SetDrawTerrain(37, PlayerId::Good);
+    ASSERT_TRUE(app.editorState().brushActive());
+    const uint8_t direction = app.editorState().brush().direction;
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(app.editorState().brush().direction, (direction + 2) % 8);
+}
+
 TEST_F(LevelWindowTest, GridShrinkAndWaypointSwitchesBelongToAllViewsOfTheLevel)
 {
     CChildFrame* first = app.newLevel({"GR2Level1", 20, 20, 3, PlayerId::Neutral});
@@ -174,6 +203,12 @@ TEST_F(LevelWindowTest, NewRefusesSizesOutsideSevenTo128AndProposesNumberedNames
             side->setValue(25);
         }
     }
+    // Text beyond Latin-1 cannot go into the 8-bit name.
+    dialog.nameEdit()->clear();
+    dialog.nameEdit()->insert(QString::fromUtf8("Lev\u20ACel"));
+    EXPECT_EQ(dialog.nameEdit()->text(), "");
+    dialog.nameEdit()->insert(QString::fromUtf8("Lev\u00E9l"));
+    EXPECT_EQ(dialog.nameEdit()->text(), QString::fromUtf8("Lev\u00E9l"));
     prompter.clear();
     dialog.nameEdit()->clear();
     dialog.accept();
@@ -262,9 +297,21 @@ TEST_F(LevelWindowTest, OpenSaveAndTheCloseQuestion)
                                         (std::string(kSampleLevelName) + "144.bmp")));
 }
 
-TEST_F(LevelWindowTest, PrintsTheWholeMapToAPdf)
+TEST_F(LevelWindowTest, PrintsTheWholeMapToAPdfWithGreySquaresForTilesThatAreNoRoom)
 {
     CChildFrame* child = app.newLevel({"GR2Level1", 30, 30, 3, PlayerId::Neutral});
+    CWorldEditorView* view = child->activeView();
+    view->setTileSize(8);
+    QImage page(240, 240, QImage::Format_RGB32);
+    page.fill(Qt::magenta);
+    {
+        QPainter painter(&page);
+        view->render(painter, page.rect(), true);
+    }
+    // Every tile is drawn, also those the window would not show; terrain t is grey (t × 69 / 2) % 256.
+    EXPECT_EQ(page.pixelColor(5 * 8 + 4, 5 * 8 + 4), QColor(103, 103, 103));    // path, terrain 3
+    EXPECT_EQ(page.pixelColor(239, 239), QColor(11, 11, 11));                   // border, terrain 30
+
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     const std::filesystem::path pdf = root.path() / "map.pdf";
