@@ -5,9 +5,13 @@
 
 #include <cstdio>
 
-namespace gr2::NewLevelOptions {
+namespace gr2::NewLevelOptions
+{
 
-std::string proposedName(unsigned counter) { return "GR2Level" + std::to_string(counter); }
+std::string proposedName(unsigned counter)
+{
+    return "GR2Level" + std::to_string(counter);
+}
 
 std::vector<uint8_t> baseTerrains(const CTypeDatabase& types)
 {
@@ -22,7 +26,10 @@ std::vector<uint8_t> baseTerrains(const CTypeDatabase& types)
     return offered;
 }
 
-size_t defaultTerrainIndex(size_t count) { return count > 1 ? 1 : 0; }
+size_t defaultTerrainIndex(size_t count)
+{
+    return count > 1 ? 1 : 0;
+}
 
 const std::vector<OwnerChoice>& owners()
 {

@@ -8,7 +8,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-namespace gr2 {
+namespace gr2
+{
 
 CChildFrame::CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext& context, QWidget* parent)
     : QWidget(parent), m_level(std::move(level)), m_doc(&m_level->doc()), m_context(context)
@@ -31,9 +32,15 @@ CChildFrame::~CChildFrame()
     m_views.clear();
 }
 
-CWorldEditorDoc& CChildFrame::document() const { return *m_doc; }
+CWorldEditorDoc& CChildFrame::document() const
+{
+    return *m_doc;
+}
 
-LevelFiles& CChildFrame::levelFiles() const { return m_level->files(); }
+LevelFiles& CChildFrame::levelFiles() const
+{
+    return m_level->files();
+}
 
 void CChildFrame::displayChanged()
 {
@@ -63,11 +70,20 @@ CWorldEditorView* CChildFrame::addView(QSplitter* into)
     return view;
 }
 
-QString CChildFrame::documentTitle() const { return QString::fromStdString(m_doc->title()); }
+QString CChildFrame::documentTitle() const
+{
+    return QString::fromStdString(m_doc->title());
+}
 
-bool CChildFrame::isDocumentModified() const { return m_doc->isModified(); }
+bool CChildFrame::isDocumentModified() const
+{
+    return m_doc->isModified();
+}
 
-CWorldEditorView* CChildFrame::activeView() const { return m_activeView; }
+CWorldEditorView* CChildFrame::activeView() const
+{
+    return m_activeView;
+}
 
 void CChildFrame::toggleSplit()
 {

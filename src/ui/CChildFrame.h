@@ -13,14 +13,16 @@
 
 class QSplitter;
 
-namespace gr2 {
+namespace gr2
+{
 
 class CWorldEditorDoc;
 class CWorldEditorView;
 class LevelDocument;
 class LevelFiles;
 
-class CChildFrame : public QWidget {
+class CChildFrame : public QWidget
+{
     Q_OBJECT
 public:
     CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext& context, QWidget* parent = nullptr);
@@ -42,7 +44,10 @@ public:
     void toggleSplit();
 
     /// Asked before the window closes: answers whether it may (the level's save question).
-    void setCloseQuestion(std::function<bool(CChildFrame&)> question) { m_closeQuestion = std::move(question); }
+    void setCloseQuestion(std::function<bool(CChildFrame&)> question)
+    {
+        m_closeQuestion = std::move(question);
+    }
 
 signals:
     void titleOrModifiedChanged();

@@ -25,9 +25,11 @@
 #include <QTimer>
 #include <QToolBar>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 constexpr int kRecentFileCount = 6;
 constexpr int kZoomBoxWidth = 60;
@@ -203,7 +205,8 @@ void CMainFrame::createToolBars()
             [this](int index) { emit zoomChosen(ZoomTable::tileSize(index)); });
     m_editingBar->addWidget(m_zoomBox);
     m_editingBar->addSeparator();
-    m_editingBar->addActions({action(C::Paint), action(C::DrawLine), action(C::DrawRectangle), action(C::DrawCircle)});
+    m_editingBar->addActions(
+        {action(C::Paint), action(C::DrawLine), action(C::DrawRectangle), action(C::DrawCircle)});
     m_editingBar->addSeparator();
     m_editingBar->addAction(action(C::FloodFill));
     m_editingBar->addSeparator();
@@ -289,7 +292,10 @@ void CMainFrame::showMapSize(uint32_t width, uint32_t height)
     m_panes[StatusPane::MapSize]->setText(QString::fromStdString(mapSizeText(width, height)));
 }
 
-void CMainFrame::selectZoom(int tileSize) { m_zoomBox->setCurrentIndex(ZoomTable::indexOfTileSize(tileSize)); }
+void CMainFrame::selectZoom(int tileSize)
+{
+    m_zoomBox->setCurrentIndex(ZoomTable::indexOfTileSize(tileSize));
+}
 
 CChildFrame* CMainFrame::activeChildFrame() const
 {
@@ -311,7 +317,8 @@ void CMainFrame::updateTitle()
     // A maximized level window puts its buttons into the menu bar and its own title, in brackets,
     // after the frame's title, as multiple-document windows do; the frame then shows only its name.
     QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
-    const bool titleFromLevelWindow = sub && sub->isMaximized() && menuBar()->cornerWidget(Qt::TopRightCorner);
+    const bool titleFromLevelWindow =
+        sub && sub->isMaximized() && menuBar()->cornerWidget(Qt::TopRightCorner);
     if (CChildFrame* child = activeChildFrame(); child && !titleFromLevelWindow) {
         title += QStringLiteral(" - ") + child->documentTitle();
         if (child->isDocumentModified())
@@ -366,18 +373,42 @@ bool CMainFrame::onCommand(EditorCommand command)
 {
     using C = EditorCommand;
     switch (command) {
-    case C::ToggleToolBar: toggleBar(MainToolBar); return true;
-    case C::ToggleStatusBar: toggleBar(StatusBar); return true;
-    case C::ToggleDrawingToolBar: toggleBar(DrawingToolBar); return true;
-    case C::ToggleSelectionBar: toggleBar(SelectionBar); return true;
-    case C::ToggleScriptTree: toggleBar(ScriptTree); return true;
-    case C::Open: emit openRequested(); return true;
-    case C::New: emit newRequested(); return true;
-    case C::SaveGameData: emit saveGameDataRequested(); return true;
-    case C::PrintSetup: emit printSetupRequested(); return true;
-    case C::ResetToDefaults: emit resetToDefaultsRequested(); return true;
-    case C::About: emit aboutRequested(); return true;
-    case C::Exit: close(); return true;
+    case C::ToggleToolBar:
+        toggleBar(MainToolBar);
+        return true;
+    case C::ToggleStatusBar:
+        toggleBar(StatusBar);
+        return true;
+    case C::ToggleDrawingToolBar:
+        toggleBar(DrawingToolBar);
+        return true;
+    case C::ToggleSelectionBar:
+        toggleBar(SelectionBar);
+        return true;
+    case C::ToggleScriptTree:
+        toggleBar(ScriptTree);
+        return true;
+    case C::Open:
+        emit openRequested();
+        return true;
+    case C::New:
+        emit newRequested();
+        return true;
+    case C::SaveGameData:
+        emit saveGameDataRequested();
+        return true;
+    case C::PrintSetup:
+        emit printSetupRequested();
+        return true;
+    case C::ResetToDefaults:
+        emit resetToDefaultsRequested();
+        return true;
+    case C::About:
+        emit aboutRequested();
+        return true;
+    case C::Exit:
+        close();
+        return true;
     case C::Close:
         if (QMdiSubWindow* sub = m_mdiArea->activeSubWindow())
             sub->close();
@@ -386,9 +417,14 @@ bool CMainFrame::onCommand(EditorCommand command)
         if (CChildFrame* child = activeChildFrame())
             child->toggleSplit();
         return true;
-    case C::Cascade: m_mdiArea->cascadeSubWindows(); return true;
-    case C::Tile: m_mdiArea->tileSubWindows(); return true;
-    default: return false;
+    case C::Cascade:
+        m_mdiArea->cascadeSubWindows();
+        return true;
+    case C::Tile:
+        m_mdiArea->tileSubWindows();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -396,23 +432,32 @@ std::optional<CommandState> CMainFrame::commandState(EditorCommand command) cons
 {
     using C = EditorCommand;
     switch (command) {
-    case C::ToggleToolBar: return CommandState{true, m_barVisible[MainToolBar], {}};
-    case C::ToggleStatusBar: return CommandState{true, m_barVisible[StatusBar], {}};
-    case C::ToggleDrawingToolBar: return CommandState{true, m_barVisible[DrawingToolBar], {}};
-    case C::ToggleSelectionBar: return CommandState{true, m_barVisible[SelectionBar], {}};
-    case C::ToggleScriptTree: return CommandState{true, m_barVisible[ScriptTree], {}};
+    case C::ToggleToolBar:
+        return CommandState{true, m_barVisible[MainToolBar], {}};
+    case C::ToggleStatusBar:
+        return CommandState{true, m_barVisible[StatusBar], {}};
+    case C::ToggleDrawingToolBar:
+        return CommandState{true, m_barVisible[DrawingToolBar], {}};
+    case C::ToggleSelectionBar:
+        return CommandState{true, m_barVisible[SelectionBar], {}};
+    case C::ToggleScriptTree:
+        return CommandState{true, m_barVisible[ScriptTree], {}};
     case C::Open:
     case C::New:
     case C::SaveGameData:
     case C::PrintSetup:
     case C::ResetToDefaults:
     case C::About:
-    case C::Exit: return CommandState{};
+    case C::Exit:
+        return CommandState{};
     case C::Close:
-    case C::SplitWindow: return CommandState{activeChildFrame() != nullptr, false, {}};
+    case C::SplitWindow:
+        return CommandState{activeChildFrame() != nullptr, false, {}};
     case C::Cascade:
-    case C::Tile: return CommandState{!m_mdiArea->subWindowList().isEmpty(), false, {}};
-    default: return std::nullopt;
+    case C::Tile:
+        return CommandState{!m_mdiArea->subWindowList().isEmpty(), false, {}};
+    default:
+        return std::nullopt;
     }
 }
 
@@ -421,12 +466,18 @@ std::optional<CommandState> CMainFrame::commandState(EditorCommand command) cons
 QWidget* CMainFrame::barWidget(Bar bar) const
 {
     switch (bar) {
-    case MainToolBar: return m_standardBar;
-    case DrawingToolBar: return m_editingBar;
-    case SelectionBar: return m_panelBar;
-    case ScriptTree: return m_browserBar;
-    case StatusBar: return const_cast<CMainFrame*>(this)->statusBar();
-    default: return nullptr;
+    case MainToolBar:
+        return m_standardBar;
+    case DrawingToolBar:
+        return m_editingBar;
+    case SelectionBar:
+        return m_panelBar;
+    case ScriptTree:
+        return m_browserBar;
+    case StatusBar:
+        return const_cast<CMainFrame*>(this)->statusBar();
+    default:
+        return nullptr;
     }
 }
 
@@ -538,8 +589,9 @@ WindowPlacement CMainFrame::currentPlacement() const
     WindowPlacement p;
     const bool maximized = isMaximized();
     p.flags = maximized ? WindowPlacement::kRestoreToMaximized : 0;
-    p.showState = maximized ? WindowPlacement::kShowMaximized
-                            : isMinimized() ? WindowPlacement::kShowMinimized : WindowPlacement::kShowNormal;
+    p.showState = maximized       ? WindowPlacement::kShowMaximized
+                  : isMinimized() ? WindowPlacement::kShowMinimized
+                                  : WindowPlacement::kShowNormal;
     QRect normal = normalGeometry();
     if (!normal.isValid())
         normal = geometry();
@@ -554,7 +606,8 @@ void CMainFrame::storePlacement()
 {
     QSettings settings;
     settings.beginGroup(QString::fromLatin1(kPlacementGroup));
-    settings.setValue(QString::fromLatin1(kPlacementKey), QString::fromStdString(formatWindowPlacement(currentPlacement())));
+    settings.setValue(QString::fromLatin1(kPlacementKey),
+                      QString::fromStdString(formatWindowPlacement(currentPlacement())));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

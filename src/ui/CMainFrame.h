@@ -19,7 +19,8 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 
-namespace gr2 {
+namespace gr2
+{
 
 class CBrowserBar;
 class CChildFrame;
@@ -28,7 +29,8 @@ class CTypeDatabase;
 class CWorldEditorDoc;
 class CWorldEditorView;
 
-class CMainFrame : public QMainWindow, public CommandTarget {
+class CMainFrame : public QMainWindow, public CommandTarget
+{
     Q_OBJECT
 public:
     enum Bar { MainToolBar, DrawingToolBar, SelectionBar, ScriptTree, StatusBar, BarCount };

@@ -10,46 +10,64 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QToolTip>
+#include <qdrawutil.h>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 std::optional<ThingFamily> thingFamilyOf(PalettePage page)
 {
     switch (page) {
-    case PalettePage::Creatures: return ThingFamily::Creature;
-    case PalettePage::Doors: return ThingFamily::Door;
-    case PalettePage::Traps: return ThingFamily::Trap;
-    case PalettePage::Objects: return ThingFamily::Object;
-    default: return std::nullopt;
+    case PalettePage::Creatures:
+        return ThingFamily::Creature;
+    case PalettePage::Doors:
+        return ThingFamily::Door;
+    case PalettePage::Traps:
+        return ThingFamily::Trap;
+    case PalettePage::Objects:
+        return ThingFamily::Object;
+    default:
+        return std::nullopt;
     }
 }
 
-ToolCode placingTool(ThingFamily family) { return ToolCode(uint8_t(ToolCode::PlaceCreature) + uint8_t(family)); }
+ToolCode placingTool(ThingFamily family)
+{
+    return ToolCode(uint8_t(ToolCode::PlaceCreature) + uint8_t(family));
+}
 
 ThingFamily thingFamilyOfKind(TypeKind kind)
 {
     switch (kind) {
-    case TypeKind::Creature: return ThingFamily::Creature;
-    case TypeKind::Door: return ThingFamily::Door;
-    case TypeKind::Trap: return ThingFamily::Trap;
-    default: return ThingFamily::Object;
+    case TypeKind::Creature:
+        return ThingFamily::Creature;
+    case TypeKind::Door:
+        return ThingFamily::Door;
+    case TypeKind::Trap:
+        return ThingFamily::Trap;
+    default:
+        return ThingFamily::Object;
     }
 }
 
 /// The page that shows a thing family's placing choice.
-PalettePage pageOfHost(TypeKind host) { return PalettePage(uint8_t(host) - 2); }
+PalettePage pageOfHost(TypeKind host)
+{
+    return PalettePage(uint8_t(host) - 2);
+}
 
 /// A page that offers the "&Show ..." menu on its background.
-class PalettePageWidget : public QWidget {
+class PalettePageWidget : public QWidget
+{
 public:
     PalettePageWidget(PalettePage page, CPanelBar* bar, const ViewContext& context)
         : m_page(page), m_bar(bar), m_context(context)
@@ -112,7 +130,8 @@ bool CTypeButton::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip && m_context.types) {
         auto family = gr2::familyOfKind(m_item.kind);
-        const CTypeRecord* record = family ? m_context.types->table(*family).findRecordById(m_item.id) : nullptr;
+        const CTypeRecord* record =
+            family ? m_context.types->table(*family).findRecordById(m_item.id) : nullptr;
         if (record)
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
                                QString::fromLatin1(record->name().c_str()), this);
@@ -133,7 +152,8 @@ void CTypeButton::paintEvent(QPaintEvent*)
                 family = TypeFamily::Room;
                 cell = m_context.icons->cellForTypeId(TypeFamily::Room, room->id());
             } else {
-                cell = m_context.icons->cellForType(*m_context.types, TypeFamily::Terrain, m_item.id, m_variant);
+                cell =
+                    m_context.icons->cellForType(*m_context.types, TypeFamily::Terrain, m_item.id, m_variant);
             }
         } else if (auto f = gr2::familyOfKind(m_item.kind)) {
             family = *f;
@@ -145,8 +165,8 @@ void CTypeButton::paintEvent(QPaintEvent*)
     option.rect = face;
     if (m_selected) {
         p.fillRect(face, QColor(200, 0, 0));
-        const QRect inner = face.adjusted(face.width() / 10, face.height() / 10, -face.width() / 10,
-                                          -face.height() / 10);
+        const QRect inner =
+            face.adjusted(face.width() / 10, face.height() / 10, -face.width() / 10, -face.height() / 10);
         if (cell)
             p.drawImage(inner, m_context.icons->sheet(family), *cell);
         qDrawShadeRect(&p, face, palette(), true, 1);
@@ -209,7 +229,10 @@ PalettePage CPanelBar::activePage() const
     return index >= 0 && index < 6 ? kPalettePages[size_t(index)] : PalettePage::Terrain;
 }
 
-void CPanelBar::setActivePage(PalettePage page) { m_sheet->setCurrentIndex(int(page)); }
+void CPanelBar::setActivePage(PalettePage page)
+{
+    m_sheet->setCurrentIndex(int(page));
+}
 
 QList<CTypeButton*> CPanelBar::buttons(PalettePage page) const
 {
@@ -272,7 +295,10 @@ void CPanelBar::showDrawItem(TypeKind kind, uint8_t id)
         m_context.frame->showDrawItem(kind, id);
 }
 
-bool CPanelBar::drawsForGood() const { return m_drawingPlayer && m_drawingPlayer() == 1; }
+bool CPanelBar::drawsForGood() const
+{
+    return m_drawingPlayer && m_drawingPlayer() == 1;
+}
 
 void CPanelBar::activatePage(PalettePage page)
 {
@@ -342,7 +368,8 @@ void CPanelBar::clickButton(CTypeButton* button)
         selectButton(pageOfHost(host), button);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -18,11 +18,16 @@
 #include <QSettings>
 
 // The resources of a static library are registered by name, outside any namespace.
-static void initResources() { Q_INIT_RESOURCE(gr2edit); }
+static void initResources()
+{
+    Q_INIT_RESOURCE(gr2edit);
+}
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 constexpr const char* kRecentGroup = "Recent File List";
 
@@ -50,11 +55,11 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     m_editorState.setGoodPairs(GoodPairs::fromTypes(m_core->types()));
     m_printer = std::make_unique<QPrinter>();
     m_mainFrame = std::make_unique<CMainFrame>(&m_core->types());
-    m_mainFrame->selectionBar()->setContext({&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()},
-                                            [this]() -> uint8_t {
-                                                CWorldEditorView* view = m_mainFrame->activeView();
-                                                return view && view->currentPlayer() ? view->currentPlayer()->id() : 0;
-                                            });
+    m_mainFrame->selectionBar()->setContext(
+        {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()}, [this]() -> uint8_t {
+            CWorldEditorView* view = m_mainFrame->activeView();
+            return view && view->currentPlayer() ? view->currentPlayer()->id() : 0;
+        });
     m_prompter.setOwner(m_mainFrame.get());
     m_mainFrame->setApplicationTarget(this);
     connectCommands();
@@ -98,7 +103,8 @@ void CWorldEditorApp::connectCommands()
     connect(m_mainFrame.get(), &CMainFrame::openRecentRequested, this,
             [openAll](const QString& path) { openAll({path}); });
     connect(m_mainFrame.get(), &CMainFrame::saveGameDataRequested, this, &CWorldEditorApp::onSaveGameData);
-    connect(m_mainFrame.get(), &CMainFrame::resetToDefaultsRequested, this, &CWorldEditorApp::onResetToDefaults);
+    connect(m_mainFrame.get(), &CMainFrame::resetToDefaultsRequested, this,
+            &CWorldEditorApp::onResetToDefaults);
     connect(m_mainFrame.get(), &CMainFrame::printSetupRequested, this, &CWorldEditorApp::onPrintSetup);
     connect(m_mainFrame.get(), &CMainFrame::aboutRequested, this, &CWorldEditorApp::onAbout);
 }
@@ -235,9 +241,14 @@ void CWorldEditorApp::onSaveAs()
 bool CWorldEditorApp::onCommand(EditorCommand command)
 {
     switch (command) {
-    case EditorCommand::Save: onSave(); return true;
-    case EditorCommand::SaveAs: onSaveAs(); return true;
-    default: return false;
+    case EditorCommand::Save:
+        onSave();
+        return true;
+    case EditorCommand::SaveAs:
+        onSaveAs();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -245,14 +256,22 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
 {
     switch (command) {
     case EditorCommand::Save:
-    case EditorCommand::SaveAs: return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
-    default: return std::nullopt;
+    case EditorCommand::SaveAs:
+        return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
+    default:
+        return std::nullopt;
     }
 }
 
-void CWorldEditorApp::onSaveGameData() { m_core->SaveGameData(); }
+void CWorldEditorApp::onSaveGameData()
+{
+    m_core->SaveGameData();
+}
 
-void CWorldEditorApp::onResetToDefaults() { m_core->ResetToGR2Defaults(); }
+void CWorldEditorApp::onResetToDefaults()
+{
+    m_core->ResetToGR2Defaults();
+}
 
 void CWorldEditorApp::onPrintSetup()
 {

@@ -16,11 +16,16 @@
 
 #include <algorithm>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
-QColor toColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
 
 quint64 cellKey(TypeFamily family, const QRect& cell, int side, bool inverted)
 {
@@ -71,7 +76,10 @@ CWorldEditorView::CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& cont
     m_autosave.start();
 }
 
-CWorldEditorView::~CWorldEditorView() { m_doc.removeObserver(this); }
+CWorldEditorView::~CWorldEditorView()
+{
+    m_doc.removeObserver(this);
+}
 
 void CWorldEditorView::setTileSize(int pixels)
 {
@@ -80,9 +88,15 @@ void CWorldEditorView::setTileSize(int pixels)
     viewport()->update();
 }
 
-CPlayer* CWorldEditorView::currentPlayer() const { return m_doc.FindPlayer(m_controller->currentPlayer()); }
+CPlayer* CWorldEditorView::currentPlayer() const
+{
+    return m_doc.FindPlayer(m_controller->currentPlayer());
+}
 
-void CWorldEditorView::setCurrentPlayer(uint8_t playerId) { m_controller->setCurrentPlayer(playerId); }
+void CWorldEditorView::setCurrentPlayer(uint8_t playerId)
+{
+    m_controller->setCurrentPlayer(playerId);
+}
 
 void CWorldEditorView::displayChanged()
 {
@@ -204,7 +218,10 @@ const QPixmap* CWorldEditorView::thingPixmap(TypeFamily family, uint8_t type, in
     return cell ? cellPixmap(family, *cell, side) : nullptr;
 }
 
-bool CWorldEditorView::isDrawnInverted(TilePoint p) const { return m_controller->isSelected(p); }
+bool CWorldEditorView::isDrawnInverted(TilePoint p) const
+{
+    return m_controller->isSelected(p);
+}
 
 void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printing)
 {
@@ -254,8 +271,9 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
                     continue;
                 }
             }
-            const int inverted = !printing && (isDrawnInverted(p) ||
-                                               (!dragged.empty() && dragged[size_t(y) * size_t(width) + size_t(x)]));
+            const int inverted =
+                !printing &&
+                (isDrawnInverted(p) || (!dragged.empty() && dragged[size_t(y) * size_t(width) + size_t(x)]));
             if (terrain != lastTerrain || owner != lastOwner || inverted != lastInverted) {
                 pixmap = terrainPixmap(terrain, owner, inverted != 0);
                 lastTerrain = terrain;
@@ -294,7 +312,8 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
     }
 
     auto areaRect = [&](const TileRect& t, int inset) {
-        return QRect(t.left * side + inset, t.top * side + inset, (t.right - t.left + 1) * side - 2 * inset - 1,
+        return QRect(t.left * side + inset, t.top * side + inset,
+                     (t.right - t.left + 1) * side - 2 * inset - 1,
                      (t.bottom - t.top + 1) * side - 2 * inset - 1);
     };
 
@@ -397,10 +416,26 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
             QPoint tip = c;
             QPoint b1, b2;
             switch (gate.direction) {
-            case 0: tip.ry() -= reach; b1 = tip + QPoint(-barb, barb); b2 = tip + QPoint(barb, barb); break;
-            case 2: tip.rx() += reach; b1 = tip + QPoint(-barb, -barb); b2 = tip + QPoint(-barb, barb); break;
-            case 4: tip.ry() += reach; b1 = tip + QPoint(-barb, -barb); b2 = tip + QPoint(barb, -barb); break;
-            default: tip.rx() -= reach; b1 = tip + QPoint(barb, -barb); b2 = tip + QPoint(barb, barb); break;
+            case 0:
+                tip.ry() -= reach;
+                b1 = tip + QPoint(-barb, barb);
+                b2 = tip + QPoint(barb, barb);
+                break;
+            case 2:
+                tip.rx() += reach;
+                b1 = tip + QPoint(-barb, -barb);
+                b2 = tip + QPoint(-barb, barb);
+                break;
+            case 4:
+                tip.ry() += reach;
+                b1 = tip + QPoint(-barb, -barb);
+                b2 = tip + QPoint(barb, -barb);
+                break;
+            default:
+                tip.rx() -= reach;
+                b1 = tip + QPoint(barb, -barb);
+                b2 = tip + QPoint(barb, barb);
+                break;
             }
             painter.setPen(QPen(QColor(215, 130, 45), 2));
             painter.drawLine(c, tip);
@@ -506,7 +541,10 @@ void CWorldEditorView::resizeEvent(QResizeEvent* event)
     updateScrollBars();
 }
 
-void CWorldEditorView::scrollContentsBy(int, int) { viewport()->update(); }
+void CWorldEditorView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
 
 // --- document changes ---------------------------------------------------------------------------
 
@@ -612,16 +650,36 @@ void CWorldEditorView::keyPressEvent(QKeyEvent* event)
 {
     std::optional<ViewKey> key;
     switch (event->key()) {
-    case Qt::Key_Left: key = ViewKey::Left; break;
-    case Qt::Key_Right: key = ViewKey::Right; break;
-    case Qt::Key_Up: key = ViewKey::Up; break;
-    case Qt::Key_Down: key = ViewKey::Down; break;
-    case Qt::Key_PageUp: key = ViewKey::PageUp; break;
-    case Qt::Key_PageDown: key = ViewKey::PageDown; break;
-    case Qt::Key_Home: key = ViewKey::Home; break;
-    case Qt::Key_End: key = ViewKey::End; break;
-    case Qt::Key_Space: key = ViewKey::Space; break;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+    case Qt::Key_Left:
+        key = ViewKey::Left;
+        break;
+    case Qt::Key_Right:
+        key = ViewKey::Right;
+        break;
+    case Qt::Key_Up:
+        key = ViewKey::Up;
+        break;
+    case Qt::Key_Down:
+        key = ViewKey::Down;
+        break;
+    case Qt::Key_PageUp:
+        key = ViewKey::PageUp;
+        break;
+    case Qt::Key_PageDown:
+        key = ViewKey::PageDown;
+        break;
+    case Qt::Key_Home:
+        key = ViewKey::Home;
+        break;
+    case Qt::Key_End:
+        key = ViewKey::End;
+        break;
+    case Qt::Key_Space:
+        key = ViewKey::Space;
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
     }
     const ScrollRequest scroll =
         m_controller->key(*key, event->modifiers() & Qt::ShiftModifier, viewport()->height());
@@ -653,23 +711,36 @@ void CWorldEditorView::focusInEvent(QFocusEvent* event)
 
 // --- commands -----------------------------------------------------------------------------------
 
-namespace {
+namespace
+{
 
 std::optional<ToolCode> toolOf(EditorCommand command)
 {
     switch (command) {
-    case EditorCommand::RectangleSelect: return ToolCode::RectangleSelect;
-    case EditorCommand::Paint: return ToolCode::Paint;
-    case EditorCommand::Magnify: return ToolCode::Magnify;
-    case EditorCommand::DrawLine: return ToolCode::Line;
-    case EditorCommand::DrawRectangle: return ToolCode::Rectangle;
-    case EditorCommand::DrawCircle: return ToolCode::Circle;
-    case EditorCommand::FloodFill: return ToolCode::FloodFill;
-    case EditorCommand::CreateActionPoint: return ToolCode::ActionPoint;
-    case EditorCommand::CreateEffectGenerator: return ToolCode::EffectGenerator;
-    case EditorCommand::EditCameraStart: return ToolCode::CameraStart;
-    case EditorCommand::DefineBuildArea: return ToolCode::BuildArea;
-    default: return std::nullopt;
+    case EditorCommand::RectangleSelect:
+        return ToolCode::RectangleSelect;
+    case EditorCommand::Paint:
+        return ToolCode::Paint;
+    case EditorCommand::Magnify:
+        return ToolCode::Magnify;
+    case EditorCommand::DrawLine:
+        return ToolCode::Line;
+    case EditorCommand::DrawRectangle:
+        return ToolCode::Rectangle;
+    case EditorCommand::DrawCircle:
+        return ToolCode::Circle;
+    case EditorCommand::FloodFill:
+        return ToolCode::FloodFill;
+    case EditorCommand::CreateActionPoint:
+        return ToolCode::ActionPoint;
+    case EditorCommand::CreateEffectGenerator:
+        return ToolCode::EffectGenerator;
+    case EditorCommand::EditCameraStart:
+        return ToolCode::CameraStart;
+    case EditorCommand::DefineBuildArea:
+        return ToolCode::BuildArea;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -686,20 +757,48 @@ bool CWorldEditorView::onCommand(EditorCommand command)
         return true;
     }
     switch (command) {
-    case C::Grid: m_display.grid = !m_display.grid; break;
-    case C::ShrinkToFit: m_display.shrinkToFit = !m_display.shrinkToFit; break;
-    case C::ShowWaypointPaths: m_doc.setShowsWaypointPaths(!m_doc.showsWaypointPaths()); break;
-    case C::Cut: c.cut(); break;
-    case C::Copy: c.copy(); break;
-    case C::Paste: c.paste(); break;
-    case C::SelectAll: c.selectAll(); break;
-    case C::ClearAll: c.clearAll(); break;
-    case C::Undo: c.undo(); break;
-    case C::Redo: c.redo(); break;
-    case C::FlipX: c.flipMap(FlipAxis::X); break;
-    case C::FlipY: c.flipMap(FlipAxis::Y); break;
-    case C::BrushFlipX: state.flipBrushX(); break;
-    case C::BrushFlipY: state.flipBrushY(); break;
+    case C::Grid:
+        m_display.grid = !m_display.grid;
+        break;
+    case C::ShrinkToFit:
+        m_display.shrinkToFit = !m_display.shrinkToFit;
+        break;
+    case C::ShowWaypointPaths:
+        m_doc.setShowsWaypointPaths(!m_doc.showsWaypointPaths());
+        break;
+    case C::Cut:
+        c.cut();
+        break;
+    case C::Copy:
+        c.copy();
+        break;
+    case C::Paste:
+        c.paste();
+        break;
+    case C::SelectAll:
+        c.selectAll();
+        break;
+    case C::ClearAll:
+        c.clearAll();
+        break;
+    case C::Undo:
+        c.undo();
+        break;
+    case C::Redo:
+        c.redo();
+        break;
+    case C::FlipX:
+        c.flipMap(FlipAxis::X);
+        break;
+    case C::FlipY:
+        c.flipMap(FlipAxis::Y);
+        break;
+    case C::BrushFlipX:
+        state.flipBrushX();
+        break;
+    case C::BrushFlipY:
+        state.flipBrushY();
+        break;
     case C::Print: {
         QPrinter ownPrinter;
         QPrinter& printer = m_context.printer ? *m_context.printer : ownPrinter;
@@ -708,15 +807,22 @@ bool CWorldEditorView::onCommand(EditorCommand command)
             printTo(printer);
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
     switch (command) {
     case C::Grid:
     case C::ShrinkToFit:
-    case C::ShowWaypointPaths: emit displaySwitchChanged(); break;
+    case C::ShowWaypointPaths:
+        emit displaySwitchChanged();
+        break;
     case C::FlipX:
-    case C::FlipY: updateScrollBars(); viewport()->update(); break;
-    default: break;
+    case C::FlipY:
+        updateScrollBars();
+        viewport()->update();
+        break;
+    default:
+        break;
     }
     updateOverlay();
     viewport()->update();
@@ -731,24 +837,34 @@ std::optional<CommandState> CWorldEditorView::commandState(EditorCommand command
     if (auto tool = toolOf(command))
         return CommandState{c.canSelectTool(*tool), state.tool() == *tool, {}};
     switch (command) {
-    case C::Grid: return CommandState{true, m_display.grid, {}};
-    case C::ShrinkToFit: return CommandState{true, m_display.shrinkToFit, {}};
+    case C::Grid:
+        return CommandState{true, m_display.grid, {}};
+    case C::ShrinkToFit:
+        return CommandState{true, m_display.shrinkToFit, {}};
     case C::ShowWaypointPaths:
         return CommandState{true, false,
-                            m_doc.showsWaypointPaths() ? tr("Hide All Waypoint Paths") : tr("Show All Waypoint Paths")};
+                            m_doc.showsWaypointPaths() ? tr("Hide All Waypoint Paths")
+                                                       : tr("Show All Waypoint Paths")};
     case C::Cut:
-    case C::Copy: return CommandState{c.selection().has_value(), false, {}};
-    case C::Paste: return CommandState{!state.clipboard().empty(), false, {}};
+    case C::Copy:
+        return CommandState{c.selection().has_value(), false, {}};
+    case C::Paste:
+        return CommandState{!state.clipboard().empty(), false, {}};
     case C::SelectAll:
     case C::ClearAll:
     case C::FlipX:
     case C::FlipY:
-    case C::Print: return CommandState{};
-    case C::Undo: return CommandState{m_doc.undoJournal().canUndo(), false, {}};
-    case C::Redo: return CommandState{m_doc.undoJournal().canRedo(), false, {}};
+    case C::Print:
+        return CommandState{};
+    case C::Undo:
+        return CommandState{m_doc.undoJournal().canUndo(), false, {}};
+    case C::Redo:
+        return CommandState{m_doc.undoJournal().canRedo(), false, {}};
     case C::BrushFlipX:
-    case C::BrushFlipY: return CommandState{c.canTransformBrush(), false, {}};
-    default: return std::nullopt;
+    case C::BrushFlipY:
+        return CommandState{c.canTransformBrush(), false, {}};
+    default:
+        return std::nullopt;
     }
 }
 

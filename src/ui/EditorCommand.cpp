@@ -2,9 +2,11 @@
 
 #include <array>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 using K = QKeySequence;
 
@@ -16,11 +18,13 @@ const std::array<EditorCommandInfo, size_t(EditorCommand::Count)>& table()
         {"&Close", K(), "Close the active level\nClose"},
         {"&Save", K(Qt::CTRL | Qt::Key_S), "Save the active level\nSave"},
         {"Save &As...", K(), "Save the active level with a new name\nSave As"},
-        {"Save Game Data", K(), "Write the global type data and variables beside the program\nSave Game Data"},
+        {"Save Game Data", K(),
+         "Write the global type data and variables beside the program\nSave Game Data"},
         {"&Print...", K(Qt::CTRL | Qt::Key_P), "Print the active map\nPrint"},
         {"P&rint Setup...", K(), "Change the printer and printing options\nPrint Setup"},
         {"E&xit", K(), "Quit the editor; prompts to save levels\nExit"},
-        {"Reset To GR2 Defaults", K(), "Reload the global data from the program's folder\nReset To GR2 Defaults"},
+        {"Reset To GR2 Defaults", K(),
+         "Reload the global data from the program's folder\nReset To GR2 Defaults"},
         {"&About GR2 Editor...", K(), "Display program information and version\nAbout"},
         {"&Undo", K(Qt::CTRL | Qt::Key_Z), "Undo the last action\nUndo"},
         {"&Redo", K(Qt::CTRL | Qt::Key_Y), "Redo the previously undone action\nRedo"},
@@ -45,9 +49,12 @@ const std::array<EditorCommandInfo, size_t(EditorCommand::Count)>& table()
         {"Draw &Circle", K(), "Draw Filled Circle (right click toggles filled)\nDraw Circle", true},
         {"&Flood Fill", K(), "Fill a connected area with the current slab\nFlood Fill", true},
         {"Create New &Action Point", K(), "Drag out a new action point\nCreate New Action Point", true},
-        {"Create New &Effect Generator", K(), "Drag out a new effect generator\nCreate New Effect Generator", true},
-        {"Edit Starting &Camera Position", K(), "Set the current player's starting camera position\n"
-                                                  "Edit Starting Camera Position", true},
+        {"Create New &Effect Generator", K(), "Drag out a new effect generator\nCreate New Effect Generator",
+         true},
+        {"Edit Starting &Camera Position", K(),
+         "Set the current player's starting camera position\n"
+         "Edit Starting Camera Position",
+         true},
         {"Define &Build Area", K(), "Drag out the computer player's build area\nDefine Build Area", true},
         {"Flip In &X Axis", K(Qt::CTRL | Qt::Key_I), "Mirror the map top to bottom\nFlip In X Axis"},
         {"Flip In &Y Axis", K(Qt::CTRL | Qt::Key_M), "Mirror the map left to right\nFlip In Y Axis"},
@@ -62,6 +69,9 @@ const std::array<EditorCommandInfo, size_t(EditorCommand::Count)>& table()
 
 } // namespace
 
-const EditorCommandInfo& commandInfo(EditorCommand command) { return table()[size_t(command)]; }
+const EditorCommandInfo& commandInfo(EditorCommand command)
+{
+    return table()[size_t(command)];
+}
 
 } // namespace gr2

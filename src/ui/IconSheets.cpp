@@ -5,9 +5,11 @@
 
 #include <algorithm>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 std::optional<QRect> toRect(const std::optional<IconRect>& r)
 {
@@ -21,15 +23,24 @@ std::optional<QRect> toRect(const std::optional<IconRect>& r)
 const char* IconSheets::sheetFileName(TypeFamily family)
 {
     switch (family) {
-    case TypeFamily::Terrain: return "TerrainIcons.bmp";
-    case TypeFamily::Room: return "RoomIcons.bmp";
-    case TypeFamily::Creature: return "CreatureIcons.bmp";
-    case TypeFamily::Door: return "DoorIcons.bmp";
-    case TypeFamily::Trap: return "TrapIcons.bmp";
-    case TypeFamily::Object: return "ObjectIcons.bmp";
-    case TypeFamily::VorlanSpell: return "VorlanSpellIcons.bmp";
-    case TypeFamily::CreatureSpell: return "CreatureSpellIcons.bmp";
-    default: return nullptr;
+    case TypeFamily::Terrain:
+        return "TerrainIcons.bmp";
+    case TypeFamily::Room:
+        return "RoomIcons.bmp";
+    case TypeFamily::Creature:
+        return "CreatureIcons.bmp";
+    case TypeFamily::Door:
+        return "DoorIcons.bmp";
+    case TypeFamily::Trap:
+        return "TrapIcons.bmp";
+    case TypeFamily::Object:
+        return "ObjectIcons.bmp";
+    case TypeFamily::VorlanSpell:
+        return "VorlanSpellIcons.bmp";
+    case TypeFamily::CreatureSpell:
+        return "CreatureSpellIcons.bmp";
+    default:
+        return nullptr;
     }
 }
 

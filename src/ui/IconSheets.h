@@ -13,11 +13,13 @@
 #include <optional>
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 class CTypeDatabase;
 
-class IconSheets {
+class IconSheets
+{
 public:
     /// The families that have a sheet, in the order they are loaded.
     static constexpr std::array<TypeFamily, 8> kFamilies = {
@@ -37,7 +39,8 @@ public:
     /// no sheet or no cell.
     std::optional<QRect> cellForTypeId(TypeFamily family, int typeId) const;
     /// The cell of a type for an owner variant (terrains 8, 9 and 32 have one per owner).
-    std::optional<QRect> cellForType(const CTypeDatabase& types, TypeFamily family, int typeId, int variant) const;
+    std::optional<QRect> cellForType(const CTypeDatabase& types, TypeFamily family, int typeId,
+                                     int variant) const;
 
 private:
     struct Sheet {

@@ -5,23 +5,33 @@
 #include <QMessageBox>
 #include <QStringList>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 QMessageBox::Icon toQt(Prompter::Icon icon)
 {
     switch (icon) {
-    case Prompter::Icon::None: return QMessageBox::NoIcon;
-    case Prompter::Icon::Information: return QMessageBox::Information;
-    case Prompter::Icon::Exclamation: return QMessageBox::Warning;
-    case Prompter::Icon::Question: return QMessageBox::Question;
-    case Prompter::Icon::Stop: return QMessageBox::Critical;
+    case Prompter::Icon::None:
+        return QMessageBox::NoIcon;
+    case Prompter::Icon::Information:
+        return QMessageBox::Information;
+    case Prompter::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
+    case Prompter::Icon::Stop:
+        return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
 
-QString fromLatin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+QString fromLatin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
 
 } // namespace
 
@@ -36,17 +46,29 @@ Prompter::Answer QtPrompter::ask(const std::string& text, Buttons buttons, Icon 
 {
     QMessageBox::StandardButtons qtButtons;
     switch (buttons) {
-    case Buttons::Ok: qtButtons = QMessageBox::Ok; break;
-    case Buttons::OkCancel: qtButtons = QMessageBox::Ok | QMessageBox::Cancel; break;
-    case Buttons::YesNo: qtButtons = QMessageBox::Yes | QMessageBox::No; break;
-    case Buttons::YesNoCancel: qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    case Buttons::Ok:
+        qtButtons = QMessageBox::Ok;
+        break;
+    case Buttons::OkCancel:
+        qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
+        break;
+    case Buttons::YesNo:
+        qtButtons = QMessageBox::Yes | QMessageBox::No;
+        break;
+    case Buttons::YesNoCancel:
+        qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        break;
     }
     QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), fromLatin1(text), qtButtons, m_owner);
     switch (box.exec()) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return cautiousAnswer(buttons);
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return cautiousAnswer(buttons);
     }
 }
 
@@ -60,8 +82,8 @@ QString QtPrompter::filterText(const FileDialogSpec& request)
 
 std::optional<std::filesystem::path> QtPrompter::chooseSavePath(const FileDialogSpec& request)
 {
-    QFileDialog dialog(m_owner, QString::fromStdString(request.title), QString::fromStdString(request.initialPath.string()),
-                       filterText(request));
+    QFileDialog dialog(m_owner, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialPath.string()), filterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!request.defaultExtension.empty())
@@ -73,8 +95,8 @@ std::optional<std::filesystem::path> QtPrompter::chooseSavePath(const FileDialog
 
 std::vector<std::filesystem::path> QtPrompter::chooseOpenPaths(const FileDialogSpec& request)
 {
-    QFileDialog dialog(m_owner, QString::fromStdString(request.title), QString::fromStdString(request.initialPath.string()),
-                       filterText(request));
+    QFileDialog dialog(m_owner, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialPath.string()), filterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     std::vector<std::filesystem::path> paths;

@@ -4,9 +4,11 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 constexpr int kSize = 32;
 
@@ -168,25 +170,63 @@ QIcon toolbarIcon(EditorCommand command)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1.2));
     switch (command) {
-    case EditorCommand::New: page(p); break;
-    case EditorCommand::Open: folder(p); break;
-    case EditorCommand::Save: disk(p); break;
-    case EditorCommand::Cut: scissors(p); break;
-    case EditorCommand::Copy: copy(p); break;
-    case EditorCommand::Paste: paste(p); break;
-    case EditorCommand::Print: printer(p); break;
-    case EditorCommand::About: about(p); break;
-    case EditorCommand::RectangleSelect: selectRect(p); break;
-    case EditorCommand::Paint: brush(p); break;
-    case EditorCommand::DrawLine: line(p); break;
-    case EditorCommand::DrawRectangle: rectangle(p); break;
-    case EditorCommand::DrawCircle: circle(p); break;
-    case EditorCommand::FloodFill: bucket(p); break;
-    case EditorCommand::CreateActionPoint: lettered(p, QColor(45, 131, 215), "AP"); break;
-    case EditorCommand::CreateEffectGenerator: lettered(p, QColor(215, 130, 45), "FX"); break;
-    case EditorCommand::EditCameraStart: camera(p); break;
-    case EditorCommand::DefineBuildArea: buildArea(p); break;
-    default: p.end(); return {};
+    case EditorCommand::New:
+        page(p);
+        break;
+    case EditorCommand::Open:
+        folder(p);
+        break;
+    case EditorCommand::Save:
+        disk(p);
+        break;
+    case EditorCommand::Cut:
+        scissors(p);
+        break;
+    case EditorCommand::Copy:
+        copy(p);
+        break;
+    case EditorCommand::Paste:
+        paste(p);
+        break;
+    case EditorCommand::Print:
+        printer(p);
+        break;
+    case EditorCommand::About:
+        about(p);
+        break;
+    case EditorCommand::RectangleSelect:
+        selectRect(p);
+        break;
+    case EditorCommand::Paint:
+        brush(p);
+        break;
+    case EditorCommand::DrawLine:
+        line(p);
+        break;
+    case EditorCommand::DrawRectangle:
+        rectangle(p);
+        break;
+    case EditorCommand::DrawCircle:
+        circle(p);
+        break;
+    case EditorCommand::FloodFill:
+        bucket(p);
+        break;
+    case EditorCommand::CreateActionPoint:
+        lettered(p, QColor(45, 131, 215), "AP");
+        break;
+    case EditorCommand::CreateEffectGenerator:
+        lettered(p, QColor(215, 130, 45), "FX");
+        break;
+    case EditorCommand::EditCameraStart:
+        camera(p);
+        break;
+    case EditorCommand::DefineBuildArea:
+        buildArea(p);
+        break;
+    default:
+        p.end();
+        return {};
     }
     p.end();
     return QIcon(pixmap);

@@ -5,7 +5,8 @@
 
 #include <QIcon>
 
-namespace gr2 {
+namespace gr2
+{
 
 /// A 32 × 32 icon for a toolbar command (an empty icon for commands without a button).
 QIcon toolbarIcon(EditorCommand command);

@@ -5,7 +5,8 @@
 
 class QPrinter;
 
-namespace gr2 {
+namespace gr2
+{
 
 class CMainFrame;
 class CTypeDatabase;

@@ -7,9 +7,10 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2 {
-namespace {
-
+namespace gr2
+{
+namespace
+{
 
 TEST(IconSheetsTest, TablesWithGapsInTheirIdsDrawEveryTypeWithItsOwnCell)
 {

@@ -19,8 +19,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
-#include <QScrollBar>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -28,10 +28,13 @@
 
 #include <algorithm>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
-class LevelWindowTest : public ::testing::Test {
+class LevelWindowTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -263,7 +266,8 @@ TEST_F(LevelWindowTest, OpenSaveAndTheCloseQuestion)
     EXPECT_FALSE(child->document().isModified());
     const QString title = QString::fromStdString(child->document().title());
     EXPECT_TRUE(title.endsWith(QStringLiteral("%1.vwd").arg(kSampleLevelName))) << title.toStdString();
-    EXPECT_EQ(app.mainFrame()->windowTitle().toStdString(), "GR2 World Editor - [" + title.toStdString() + "]");
+    EXPECT_EQ(app.mainFrame()->windowTitle().toStdString(),
+              "GR2 World Editor - [" + title.toStdString() + "]");
     EXPECT_EQ(app.recentFiles().value(0), QString::fromStdString(sample.string()));
     // Opening it again shows the same window.
     EXPECT_EQ(app.openLevel(sample), child);
@@ -275,7 +279,8 @@ TEST_F(LevelWindowTest, OpenSaveAndTheCloseQuestion)
     TilePoint target{3, 3};
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centreOf(view, target));
     ASSERT_TRUE(child->document().isModified());
-    EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith("*]")) << app.mainFrame()->windowTitle().toStdString();
+    EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith("*]"))
+        << app.mainFrame()->windowTitle().toStdString();
     const uint8_t painted = child->document().GetTerrain(target);
 
     // Closing asks; Cancel keeps the window, Yes saves (declining the global data) and closes.
@@ -290,7 +295,9 @@ TEST_F(LevelWindowTest, OpenSaveAndTheCloseQuestion)
     QApplication::processEvents();
     EXPECT_TRUE(app.mainFrame()->mdiArea()->subWindowList().isEmpty());
 
-    CChildFrame* again = app.openLevel(sample);
+    // A level file dropped onto the window opens like one chosen with Open.
+    emit app.mainFrame()->filesDropped({QString::fromStdString(sample.string())});
+    CChildFrame* again = app.mainFrame()->activeChildFrame();
     ASSERT_TRUE(again);
     EXPECT_EQ(again->document().GetTerrain(target), painted);
     EXPECT_TRUE(std::filesystem::exists(root.path() / "Maps" / "Thumbnails" /
@@ -309,8 +316,8 @@ TEST_F(LevelWindowTest, PrintsTheWholeMapToAPdfWithGreySquaresForTilesThatAreNoR
         view->render(painter, page.rect(), true);
     }
     // Every tile is drawn, also those the window would not show; terrain t is grey (t × 69 / 2) % 256.
-    EXPECT_EQ(page.pixelColor(5 * 8 + 4, 5 * 8 + 4), QColor(103, 103, 103));    // path, terrain 3
-    EXPECT_EQ(page.pixelColor(239, 239), QColor(11, 11, 11));                   // border, terrain 30
+    EXPECT_EQ(page.pixelColor(5 * 8 + 4, 5 * 8 + 4), QColor(103, 103, 103)); // path, terrain 3
+    EXPECT_EQ(page.pixelColor(239, 239), QColor(11, 11, 11));                // border, terrain 30
 
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
