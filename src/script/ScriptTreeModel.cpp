@@ -346,7 +346,7 @@ void ScriptTreeModel::appendChain(ScriptTreeItem& parent, int16_t head) const
             continue;
         }
         auto item = std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, e.trigger->id(),
-                                                     textOf(K::Trigger, nullptr, e.trigger->id()));
+                                                     triggerText(e.trigger));
         ScriptTreeItem* t = p->insertChild(p->childCount(), std::move(item));
         stack.push_back({t, e.trigger->child()});
     }
@@ -354,16 +354,14 @@ void ScriptTreeModel::appendChain(ScriptTreeItem& parent, int16_t head) const
 
 std::unique_ptr<ScriptTreeItem> ScriptTreeModel::makeTriggerItem(CTrigger& trigger) const
 {
-    auto item = std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, trigger.id(),
-                                                 textOf(K::Trigger, nullptr, trigger.id()));
+    auto item = std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, trigger.id(), triggerText(&trigger));
     appendChain(*item, trigger.child());
     return item;
 }
 
 std::unique_ptr<ScriptTreeItem> ScriptTreeModel::makeActionItem(CAction& action) const
 {
-    auto item = std::make_unique<ScriptTreeItem>(K::Action, nullptr, action.id(),
-                                                 textOf(K::Action, nullptr, action.id()));
+    auto item = std::make_unique<ScriptTreeItem>(K::Action, nullptr, action.id(), actionText(&action));
     if (action.kind() == uint8_t(ActionKind::CreateCreature) && action.creature())
         item->insertChild(0, makeThingItem(*action.creature()));
     return item;
@@ -486,16 +484,20 @@ std::u16string ScriptTreeModel::textOf(TreeItemKind kind, CLevelObject* object, 
         return u"Effect Generator " + decimal(g->id()) + u" " + pos(g->x(), g->y()) + u" - " +
                pos(g->x() + g->width(), g->y() + g->height());
     }
-    case K::Trigger: {
-        const CTrigger* t = script().FindTrigger(scriptId);
-        return t ? u"When " + describeTrigger(*t, m_doc, m_db) : std::u16string();
-    }
-    case K::Action: {
-        const CAction* a = script().FindAction(scriptId);
-        return a ? describeAction(*a, m_doc, m_db) : std::u16string();
-    }
+    case K::Trigger: return triggerText(script().FindTrigger(scriptId));
+    case K::Action: return actionText(script().FindAction(scriptId));
     }
     return {};
+}
+
+std::u16string ScriptTreeModel::triggerText(const CTrigger* trigger) const
+{
+    return trigger ? u"When " + describeTrigger(*trigger, m_doc, m_db) : std::u16string();
+}
+
+std::u16string ScriptTreeModel::actionText(const CAction* action) const
+{
+    return action ? describeAction(*action, m_doc, m_db) : std::u16string();
 }
 
 // --- lookup --------------------------------------------------------------------------------------

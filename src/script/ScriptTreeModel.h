@@ -251,6 +251,10 @@ private:
     /// Adds the items of a chain (and of every child list below it) under the parent item.
     void appendChain(ScriptTreeItem& parent, int16_t head) const;
     std::u16string textOf(TreeItemKind kind, CLevelObject* object, int16_t scriptId) const;
+    /// The texts of an element already in hand: building the tree must not look each one up again
+    /// by id (a scan of the array), which makes a long script quadratic.
+    std::u16string triggerText(const CTrigger* trigger) const;
+    std::u16string actionText(const CAction* action) const;
     std::u16string levelText() const;
     std::u16string creatureText(const CCreature& creature) const;
 
