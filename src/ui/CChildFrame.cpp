@@ -32,6 +32,11 @@ CChildFrame::~CChildFrame()
     m_views.clear();
 }
 
+bool CChildFrame::autosaveDue(std::chrono::steady_clock::time_point now)
+{
+    return m_level->files().autosaveIfDue(now);
+}
+
 CWorldEditorDoc& CChildFrame::document() const
 {
     return *m_doc;
@@ -56,7 +61,7 @@ CWorldEditorView* CChildFrame::addView(QSplitter* into)
     // Every view times the backup; the level's files save it once per interval however many
     // views ask.
     connect(view, &CWorldEditorView::autosaveDue, this,
-            [this] { m_level->files().autosaveIfDue(std::chrono::steady_clock::now()); });
+            [this] { autosaveDue(std::chrono::steady_clock::now()); });
     connect(view, &CWorldEditorView::activated, this, [this](CWorldEditorView* v) { m_activeView = v; });
     connect(view, &CWorldEditorView::documentStateChanged, this, [this] {
         setWindowTitle(documentTitle() + (isDocumentModified() ? QStringLiteral("*") : QString()));

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -33,6 +34,9 @@ public:
     LevelFiles& levelFiles() const;
     /// The grid, Shrink to Fit and highlights, shared by all views of the level.
     DocumentDisplay& display() { return m_display; }
+    /// A view's backup timer fired: the level is backed up when the interval has passed since its
+    /// last backup, so several views back it up once per interval. Answers whether it was saved.
+    bool autosaveDue(std::chrono::steady_clock::time_point now);
     /// Redraws every view after a shared display switch changed.
     void displayChanged();
     QString documentTitle() const;

@@ -304,6 +304,33 @@ TEST_F(LevelWindowTest, OpenSaveAndTheCloseQuestion)
                                         (std::string(kSampleLevelName) + "144.bmp")));
 }
 
+TEST_F(LevelWindowTest, EachLevelIsBackedUpOncePerTenMinutesHoweverManyViewsAsk)
+{
+    const std::filesystem::path sample = root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
+    CChildFrame* child = app.openLevel(sample);
+    ASSERT_TRUE(child);
+    trigger(EditorCommand::SplitWindow);
+    ASSERT_EQ(child->views().size(), 4);
+    child->document().SetModifiedFlag(true);
+    const std::filesystem::path backup = root.path() / LevelFiles::kAutoSaveFileName;
+    const auto start = std::chrono::steady_clock::now();
+
+    EXPECT_FALSE(child->autosaveDue(start + std::chrono::minutes(9)));
+    EXPECT_FALSE(std::filesystem::exists(backup));
+    // The first view's timer after ten minutes backs the level up; the other views' timers, firing
+    // at the same moment, do not write it again.
+    EXPECT_TRUE(child->autosaveDue(start + std::chrono::minutes(11)));
+    ASSERT_TRUE(std::filesystem::exists(backup));
+    std::filesystem::remove(backup);
+    for (int view = 1; view < 4; ++view)
+        EXPECT_FALSE(child->autosaveDue(start + std::chrono::minutes(11)));
+    EXPECT_FALSE(std::filesystem::exists(backup));
+    EXPECT_TRUE(prompter.texts().empty());
+    // A backup leaves the level's own name and modified mark alone.
+    EXPECT_TRUE(child->document().isModified());
+    EXPECT_EQ(child->document().path(), std::filesystem::absolute(sample).string());
+}
+
 TEST_F(LevelWindowTest, PrintsTheWholeMapToAPdfWithGreySquaresForTilesThatAreNoRoom)
 {
     CChildFrame* child = app.newLevel({"GR2Level1", 30, 30, 3, PlayerId::Neutral});
