@@ -4,7 +4,7 @@
 // special rooms and the computer-player settings the game's opponent runs on.
 
 #include "level/CLevelObject.h"
-#include "level/SpecialRooms.h"
+#include "level/RoomFootprints.h"
 
 #include <array>
 #include <cstdint>

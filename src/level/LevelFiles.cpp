@@ -340,12 +340,12 @@ std::optional<std::filesystem::path> LevelFiles::WriteThumbnail()
 
 FileDialogSpec LevelFiles::saveAsDialog(const std::filesystem::path& rootDirectory)
 {
-    FileDialogSpec spec;
-    spec.title = "Save Map As...";
-    spec.filters = {"GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)", "All files (*.*)"};
-    spec.defaultExtension = ".vwd";
-    spec.initialPath = rootDirectory / "Maps";
-    return spec;
+    FileDialogSpec dialog;
+    dialog.title = "Save Map As...";
+    dialog.filters = {"GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)", "All files (*.*)"};
+    dialog.defaultExtension = ".vwd";
+    dialog.initialPath = rootDirectory / "Maps";
+    return dialog;
 }
 
 } // namespace gr2

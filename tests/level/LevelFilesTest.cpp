@@ -301,12 +301,12 @@ TEST_F(LevelFilesTest, SaveAsAsksForTheNameAndNamesTheLevel)
     ASSERT_TRUE(level->files().Save()); // never named: Save runs Save As
 
     ASSERT_EQ(prompter.dialogs().size(), 1u);
-    const FileDialogSpec& spec = prompter.dialogs()[0];
-    EXPECT_EQ(spec.title, "Save Map As...");
-    EXPECT_THAT(spec.filters, ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
+    const FileDialogSpec& dialog = prompter.dialogs()[0];
+    EXPECT_EQ(dialog.title, "Save Map As...");
+    EXPECT_THAT(dialog.filters, ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
                                           "All files (*.*)"));
-    EXPECT_EQ(spec.defaultExtension, ".vwd");
-    EXPECT_EQ(spec.initialPath, root / "Maps");
+    EXPECT_EQ(dialog.defaultExtension, ".vwd");
+    EXPECT_EQ(dialog.initialPath, root / "Maps");
 
     const std::string path = (root / "Maps" / "Mine" / "Chosen.vwd").string();
     EXPECT_EQ(level->doc().title(), path);

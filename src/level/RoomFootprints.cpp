@@ -1,4 +1,4 @@
-#include "level/SpecialRooms.h"
+#include "level/RoomFootprints.h"
 
 namespace gr2 {
 
