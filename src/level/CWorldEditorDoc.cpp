@@ -6,6 +6,7 @@
 #include "level/TextConversion.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace gr2 {
 
@@ -308,9 +309,35 @@ void CWorldEditorDoc::StoreTile(TilePoint p, uint8_t terrain, uint8_t owner)
     m_owner[index(p)] = owner;
 }
 
+void CWorldEditorDoc::StoreRun(uint32_t y, uint32_t x0, uint32_t x1, uint8_t terrain, uint8_t owner)
+{
+    if (y >= m_height || x0 > x1 || x0 >= m_width || m_terrain.size() < cellCount())
+        return;
+    x1 = std::min(x1, m_width - 1);
+    const size_t first = size_t(y) * m_width + x0;
+    const size_t count = size_t(x1) - x0 + 1;
+    for (uint32_t x = x0; x <= x1; ++x)
+        m_undo.announceTile({int32_t(x), int32_t(y)}, m_terrain[first + x - x0], m_owner[first + x - x0]);
+    std::memset(m_terrain.data() + first, terrain, count);
+    std::memset(m_owner.data() + first, owner, count);
+}
+
 bool CWorldEditorDoc::IsTileFree(TilePoint p) const
 {
     return !CreatureAt(p) && !DoorAt(p) && !TrapAt(p) && !ObjectAt(p);
+}
+
+void CWorldEditorDoc::ClearOccupiedTiles(std::span<uint8_t> tileMask) const
+{
+    auto clear = [&](const auto& things) {
+        for (const auto& t : things)
+            if (IsInside(t->position()) && index(t->position()) < tileMask.size())
+                tileMask[index(t->position())] = 0;
+    };
+    clear(m_creatures);
+    clear(m_doors);
+    clear(m_traps);
+    clear(m_objects);
 }
 
 bool CWorldEditorDoc::CanPlaceCreature(TilePoint p) const

@@ -130,7 +130,14 @@ public:
     bool SetOwner(TilePoint p, uint8_t owner);
     /// The loader's raw store, without rules or notifications.
     void StoreTile(TilePoint p, uint8_t terrain, uint8_t owner);
+    /// Stores tiles x0..x1 (inclusive) of row y, clipped to the map, without the painting rule or
+    /// notifications: for bulk edits of tiles that hold no special room, which announce the
+    /// change themselves when done.
+    void StoreRun(uint32_t y, uint32_t x0, uint32_t x1, uint8_t terrain, uint8_t owner);
     bool IsTileFree(TilePoint p) const;
+    /// Clears the byte of every tile a creature, door, trap or object stands on in a mask of one
+    /// byte per tile (row by row): for tools that would otherwise ask IsTileFree of many tiles.
+    void ClearOccupiedTiles(std::span<uint8_t> tileMask) const;
     bool CanPlaceCreature(TilePoint p) const;
     bool CanPlaceDoor(TilePoint p) const;
     /// Every border tile becomes terrain 30 owned by the Neutral player.

@@ -11,9 +11,11 @@ namespace gr2
 
 class MapEdit;
 
-/// Paints the region of `seed` with the terrain and owner. Tiles are visited above, right, below,
-/// left first, depth first, with an explicit stack and the document's visited marks, so any map
-/// size finishes without deep recursion. Answers the number of tiles painted.
+/// Paints the region of `seed` with the terrain and owner and answers the number of tiles painted.
+/// Any map size finishes without deep recursion. A region of portal, heart or hero-gate tiles is
+/// painted tile by tile by the painting rule, so the room is dismantled as the first tile changes
+/// (and the fill then stops at the claimed floor it leaves); any other region is filled row run by
+/// row run and announced to the level once.
 size_t FloodFill(MapEdit& edit, TilePoint seed, uint8_t terrain, uint8_t owner);
 
 } // namespace gr2

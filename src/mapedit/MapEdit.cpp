@@ -32,6 +32,12 @@ bool MapEdit::paintTile(TilePoint p, uint8_t terrain, uint8_t owner)
     return true;
 }
 
+void MapEdit::tilesStored(const TileRect& bounds)
+{
+    m_doc.notifyTilesChanged(bounds);
+    m_doc.SetModifiedFlag(true);
+}
+
 void MapEdit::replaceMap(uint32_t width, uint32_t height, std::vector<uint8_t> terrain,
                          std::vector<uint8_t> owner)
 {

@@ -30,6 +30,9 @@ public:
     /// Terrain, then owner, by the document's painting rule (special rooms the tile belonged to
     /// are dismantled). Answers whether the tile was painted.
     bool paintTile(TilePoint p, uint8_t terrain, uint8_t owner);
+    /// After a bulk edit stored tiles straight into the level (CWorldEditorDoc::StoreRun): the
+    /// views hear of the rectangle once and the level is modified.
+    void tilesStored(const TileRect& bounds);
     /// Replaces the whole map (flips, resize, rotation) with arrays of width × height tiles; the
     /// border is redrawn. Objects are moved separately, before or after.
     void replaceMap(uint32_t width, uint32_t height, std::vector<uint8_t> terrain,

@@ -26,8 +26,11 @@ std::string exportTreeText(const ScriptTreeItem& top)
             continue;
         }
         out += tabs;
-        if (step.item->kind() == TreeItemKind::Trigger || step.item->kind() == TreeItemKind::Action)
-            out += "[" + std::to_string(step.item->scriptId()) + "] ";
+        if (step.item->kind() == TreeItemKind::Trigger || step.item->kind() == TreeItemKind::Action) {
+            out += '[';
+            out += std::to_string(step.item->scriptId());
+            out += "] ";
+        }
         out += utf16ToUtf8(step.item->text()) + "\r\n";
         if (step.item->childCount() == 0)
             continue;

@@ -78,7 +78,12 @@ bool containsIgnoringCase(std::u16string_view text, std::u16string_view wanted)
 
 std::u16string pos(int32_t x, int32_t y)
 {
-    return u"[" + decimal(uint32_t(x + 1)) + u", " + decimal(uint32_t(y + 1)) + u"]";
+    std::u16string text = u"[";
+    text += decimal(uint32_t(x + 1));
+    text += u", ";
+    text += decimal(uint32_t(y + 1));
+    text += u']';
+    return text;
 }
 
 /// The objects a set of commands acts on.

@@ -241,7 +241,8 @@ void CTypeRecord::setIconInHashName(std::string_view fieldName, int index)
     size_t hash = name.find('#');
     if (hash != std::string::npos)
         name.resize(hash);
-    std::string suffix = "#" + std::to_string(index);
+    std::string suffix = "#";
+    suffix += std::to_string(index);
     // The number must survive: a prefix too long for the name field gives way to it.
     size_t room = kArtResourceNameSize - 1;
     if (name.size() + suffix.size() > room)

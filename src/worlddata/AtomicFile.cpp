@@ -54,7 +54,10 @@ WriteResult writeFileAtomically(const std::filesystem::path& path, std::span<con
     std::filesystem::path dir = path.parent_path();
     if (dir.empty())
         dir = ".";
-    std::string pattern = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hidden = ".";
+    hidden += path.filename().string();
+    hidden += ".XXXXXX";
+    std::string pattern = (dir / hidden).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         return failure(errno);

@@ -29,7 +29,7 @@ TEST(NewLevelOptionsTest, BaseTerrainsLeaveOutRoomFloorsAndTheReservedIdsAndOnly
     CTypeDatabase db;
     test::buildSmallTypeData(db); // terrains 1, 2 and the room floor 10
     for (uint16_t id : {27, 30, 31, 38})
-        test::addType(db.terrains(), id, "T" + std::to_string(id));
+        test::addType(db.terrains(), id, std::string("T").append(std::to_string(id)));
     test::addType(db.terrains(), 8, "Claimed").setFlag(TerrainTypeFlag::Ownable, true);
     // 31 is offered here although the palette hides it; the order is the table's.
     EXPECT_EQ(NewLevelOptions::baseTerrains(db), (std::vector<uint8_t>{1, 2, 31, 8}));

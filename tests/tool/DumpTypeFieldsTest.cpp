@@ -47,7 +47,7 @@ TEST(DumpTypeFieldsTest, EveryFamilyPrintsEveryFieldByName)
         std::string out = dumpOf(path, status);
         EXPECT_EQ(status, 0);
         for (const FieldDef& f : layoutOf(family).fields)
-            EXPECT_NE(out.find("\"" + std::string(f.name) + "\": "), std::string::npos) << f.name;
+            EXPECT_NE(out.find(std::string("\"").append(f.name).append("\": ")), std::string::npos) << f.name;
         EXPECT_EQ(out.find("\"bytes\""), std::string::npos); // no record falls back to raw bytes
         if (family == TypeFamily::Trap) {
             EXPECT_NE(out.find("\"shotOffsetX\": 1.5"), std::string::npos);

@@ -156,7 +156,8 @@ TEST_F(SectionReaderTest, EverySectionKindReadsBackWhatWasWritten)
 
     Bytes elements;
     for (uint8_t i = 0; i < 6; ++i)
-        elements.insert(elements.end(), {uint8_t(i + 10), 2, 0, 0});
+        for (uint8_t b : {uint8_t(i + 10), uint8_t(2), uint8_t(0), uint8_t(0)})
+            elements.push_back(b);
     writeMapSection(file, 3, 2, elements);
 
     std::vector<ThingItem> things = {{uint32_t(ThingKind::Object), filledRecord(24, 1)},
