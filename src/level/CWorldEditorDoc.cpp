@@ -301,14 +301,6 @@ bool CWorldEditorDoc::SetOwner(TilePoint p, uint8_t owner)
     return true;
 }
 
-void CWorldEditorDoc::StoreTile(TilePoint p, uint8_t terrain, uint8_t owner)
-{
-    if (!IsInside(p))
-        return;
-    m_terrain[index(p)] = terrain;
-    m_owner[index(p)] = owner;
-}
-
 void CWorldEditorDoc::StoreRun(uint32_t y, uint32_t x0, uint32_t x1, uint8_t terrain, uint8_t owner)
 {
     if (y >= m_height || x0 > x1 || x0 >= m_width || m_terrain.size() < cellCount())

@@ -128,8 +128,18 @@ public:
     /// stores the id. Answers whether the tile's terrain changed.
     bool SetTerrain(TilePoint p, uint8_t terrain);
     bool SetOwner(TilePoint p, uint8_t owner);
-    /// The loader's raw store, without rules or notifications.
-    void StoreTile(TilePoint p, uint8_t terrain, uint8_t owner);
+    /// The loader's raw store, without rules or notifications (a point outside the map is
+    /// ignored). Inline: a level's map is stored through it one tile at a time.
+    void StoreTile(TilePoint p, uint8_t terrain, uint8_t owner)
+    {
+        if (p.x < 0 || p.y < 0 || uint32_t(p.x) >= m_width || uint32_t(p.y) >= m_height)
+            return;
+        const size_t i = index(p);
+        if (i < m_terrain.size() && i < m_owner.size()) {
+            m_terrain[i] = terrain;
+            m_owner[i] = owner;
+        }
+    }
     /// Stores tiles x0..x1 (inclusive) of row y, clipped to the map, without the painting rule or
     /// notifications: for bulk edits of tiles that hold no special room, which announce the
     /// change themselves when done.

@@ -6,9 +6,9 @@
 #include "level/CHeroParty.h"
 #include "level/CPlayer.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/PointerSet.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace gr2 {
 
@@ -116,11 +116,11 @@ int16_t LevelScript::NewActionId(CAction& action)
 
 int16_t LevelScript::LastInChain(int16_t head) const
 {
-    std::unordered_set<const CLevelObject*> seen;
+    PointerSet<CLevelObject> seen;
     int16_t last = 0;
     for (int16_t id = head; id != 0;) {
         ScriptElement e = element(id);
-        if (!e || !seen.insert(e.object()).second)
+        if (!e || !seen.insert(e.object()))
             break;
         last = id;
         id = e.next();
@@ -132,12 +132,12 @@ bool LevelScript::chainContains(int16_t head, int16_t wanted) const
 {
     if (wanted == 0)
         return false;
-    std::unordered_set<const CLevelObject*> seen;
+    PointerSet<CLevelObject> seen;
     for (int16_t id = head; id != 0;) {
         if (id == wanted)
             return true;
         ScriptElement e = element(id);
-        if (!e || !seen.insert(e.object()).second)
+        if (!e || !seen.insert(e.object()))
             return false;
         id = e.next();
     }
@@ -148,14 +148,14 @@ template <class Get, class Set> void LevelScript::appendToChain(Get head, Set se
 {
     if (id == 0)
         return;
-    std::unordered_set<const CLevelObject*> seen;
+    PointerSet<CLevelObject> seen;
     ScriptElement last;
     for (int16_t cur = head(); cur != 0;) {
         if (cur == id)
             return; // already in the chain
         ScriptElement e = element(cur);
         // A dangling link, or one back into the chain, ends the walk: the new id replaces it.
-        if (!e || !seen.insert(e.object()).second)
+        if (!e || !seen.insert(e.object()))
             break;
         last = e;
         cur = e.next();
@@ -168,7 +168,7 @@ template <class Get, class Set> void LevelScript::appendToChain(Get head, Set se
     // The appended element may still carry a next link (a detached element does until its mover
     // sets it). If that leads back into the chain, the link that would close the loop is cut.
     ScriptElement walker = element(id);
-    while (walker && seen.insert(walker.object()).second) {
+    while (walker && seen.insert(walker.object())) {
         ScriptElement after = element(walker.next());
         if (after && seen.count(after.object())) {
             walker.setNext(0);
@@ -243,38 +243,43 @@ void LevelScript::AttachUnownedActions()
 
     // The first trigger in array order whose child list reaches an element is its owner. A walk
     // stops at an element an earlier walk reached: everything after it was reached then too.
-    std::unordered_map<const CAction*, CTrigger*> listOwner;
-    std::unordered_set<const CLevelObject*> reached;
+    // Per element slot of the index: the trigger whose list holds the action, and the first
+    // action whose next names it. Only the first action of an id is ever found by a walk.
+    std::vector<CTrigger*> listOwner(index.slotCount() + 1, nullptr);
+    ScriptElementMarks reached(index);
     for (const auto& t : m_triggers) {
         for (int16_t id = t->child(); id != 0;) {
             ScriptElement e = index.find(id);
-            if (!e || !reached.insert(e.object()).second)
+            if (!e || !reached.mark(id))
                 break;
             if (e.action)
-                listOwner.emplace(e.action, t.get());
+                listOwner[index.slotOf(id)] = t.get();
             id = e.next();
         }
     }
-    std::unordered_map<int16_t, CAction*> firstPredecessor;
-    for (const auto& a : m_actions)
-        if (a->next() < 0)
-            firstPredecessor.try_emplace(a->next(), a.get());
+    std::vector<CAction*> firstPredecessor(index.slotCount() + 1, nullptr);
+    for (const auto& a : m_actions) {
+        CAction*& pred = firstPredecessor[index.slotOf(a->next())];
+        if (a->next() < 0 && !pred)
+            pred = a.get();
+    }
 
     for (const auto& a : m_actions) {
-        if (a->ownerTrigger())
+        if (a->ownerTrigger() || a->id() >= 0)
             continue;
-        if (auto it = listOwner.find(a.get()); it != listOwner.end()) {
-            a->setOwnerTrigger(it->second);
-            a->setOwnerById(it->second->ownerId());
+        const size_t slot = index.slotOf(a->id());
+        if (CTrigger* owner = listOwner[slot]; owner && index.find(a->id()).action == a.get()) {
+            a->setOwnerTrigger(owner);
+            a->setOwnerById(owner->ownerId());
             continue; // already in that list
         }
-        auto pred = firstPredecessor.find(a->id());
-        if (pred == firstPredecessor.end() || pred->second == a.get() || !pred->second->ownerTrigger())
+        CAction* pred = firstPredecessor[slot];
+        if (!pred || pred == a.get() || !pred->ownerTrigger())
             continue;
         // The predecessor's next already names the action, so the owner's list holds its id and
         // appending would change nothing; skipping the walk keeps a file full of repeated ids from
         // making this pass quadratic.
-        CTrigger* owner = pred->second->ownerTrigger();
+        CTrigger* owner = pred->ownerTrigger();
         a->setOwnerTrigger(owner);
         a->setOwnerById(owner->ownerId());
     }
@@ -327,13 +332,13 @@ bool LevelScript::DeleteTrigger(int16_t id, bool withFollowing)
     // The element, its whole child list and, when asked, what follows it. Each element is taken
     // once, so a loop or a repeated link cannot make the walk endless.
     std::vector<ScriptElement> doomed;
-    std::unordered_set<const CLevelObject*> seen;
+    PointerSet<CLevelObject> seen;
     std::vector<int16_t> todo{id};
     while (!todo.empty()) {
         const int16_t cur = todo.back();
         todo.pop_back();
         ScriptElement e = index.find(cur);
-        if (!e || !seen.insert(e.object()).second)
+        if (!e || !seen.insert(e.object()))
             continue; // a dangling link ends that walk
         doomed.push_back(e);
         if (e.next() != 0 && (e != start || withFollowing))
@@ -349,7 +354,8 @@ void LevelScript::deleteTriggerObject(CTrigger& trigger, bool withFollowing)
 {
     const ScriptElementIndex index(m_triggers, m_actions);
     std::vector<ScriptElement> doomed{ScriptElement{&trigger, nullptr}};
-    std::unordered_set<const CLevelObject*> seen{&trigger};
+    PointerSet<CLevelObject> seen;
+    seen.insert(&trigger);
     std::vector<int16_t> todo;
     if (trigger.child() != 0)
         todo.push_back(trigger.child());
@@ -358,7 +364,7 @@ void LevelScript::deleteTriggerObject(CTrigger& trigger, bool withFollowing)
     while (!todo.empty()) {
         ScriptElement e = index.find(todo.back());
         todo.pop_back();
-        if (!e || !seen.insert(e.object()).second)
+        if (!e || !seen.insert(e.object()))
             continue;
         doomed.push_back(e);
         if (e.next() != 0)
@@ -381,7 +387,7 @@ void LevelScript::deleteElements(const std::vector<ScriptElement>& doomed, const
         return;
     m_doc.SetModifiedFlag(true);
 
-    std::unordered_set<const CLevelObject*> gone;
+    PointerSet<CLevelObject> gone(doomed.size());
     for (const ScriptElement& e : doomed)
         gone.insert(e.object());
     auto isGone = [&](const CLevelObject* o) { return o && gone.count(o) != 0; };

@@ -7,10 +7,10 @@
 #include "level/CHeroParty.h"
 #include "level/CPlayer.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/PointerSet.h"
 #include "script/CompareOp.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 namespace gr2 {
 
@@ -53,13 +53,16 @@ struct ChainContext {
 } // namespace
 
 struct LevelScript::ResolvePass {
-    explicit ResolvePass(const LevelScript& script) : index(script.triggers(), script.actions()) {}
+    explicit ResolvePass(const LevelScript& script)
+        : index(script.triggers(), script.actions()), reached(index), held(script.actions().size())
+    {
+    }
 
     ScriptElementIndex index;
     /// Every element reached so far, from any head: each may be reached once.
-    std::unordered_set<const CLevelObject*> reached;
+    ScriptElementMarks reached;
     /// Creatures that an action already shows; no second action may take one of them.
-    std::unordered_set<const CCreature*> held;
+    PointerSet<CCreature> held;
 };
 
 void LevelScript::ResolveScript()
@@ -99,7 +102,7 @@ void LevelScript::ResolveScript()
             }
             // Actions belong in child lists only; and an element reached before closes a loop or
             // is claimed by a second head. Either way the link is cut.
-            if ((frame.topLevel && e.action) || !pass.reached.insert(e.object()).second) {
+            if ((frame.topLevel && e.action) || !pass.reached.mark(id)) {
                 frame.link.set(0);
                 stack.pop_back();
                 continue;
@@ -226,10 +229,10 @@ bool LevelScript::isForcedFirstPersonAction(const CAction& action) const
     const CTrigger* owner = action.ownerTrigger();
     if (!owner || !isForcedFirstPersonTrigger(*owner))
         return false;
-    std::unordered_set<const CLevelObject*> seen;
+    PointerSet<CLevelObject> seen;
     for (int16_t id = owner->child(); id != 0;) {
         ScriptElement e = element(id);
-        if (!e || !seen.insert(e.object()).second)
+        if (!e || !seen.insert(e.object()))
             return false;
         if (e.action)
             return e.action == &action;
@@ -371,7 +374,7 @@ void LevelScript::objectRemoved(CLevelObject& object)
 void LevelScript::levelReset()
 {
     // The level's objects may have been replaced wholesale: keep only pointers to objects it holds.
-    std::unordered_set<const CLevelObject*> alive;
+    PointerSet<CLevelObject> alive(m_triggers.size() + m_doc.creatures().size());
     for (CLevelObject* o : chainHolders())
         alive.insert(o);
     for (const auto& t : m_triggers)

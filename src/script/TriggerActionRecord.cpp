@@ -41,8 +41,7 @@ Bytes TriggerActionRecord::pack() const
 TriggerActionRecord TriggerActionRecord::read(const FlaggedRecord& record)
 {
     std::array<uint8_t, RecordSize::TriggerItem> bytes{};
-    applyFlaggedRecord(kLayout, record, bytes);
-    std::span<const uint8_t> r(bytes);
+    const std::span<const uint8_t> r = fieldSource(kLayout, record, bytes);
     auto field = [&](size_t f) { return getIntField(r, kFields[f]); };
 
     TriggerActionRecord out;

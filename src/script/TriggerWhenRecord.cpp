@@ -43,8 +43,7 @@ TriggerWhenRecord TriggerWhenRecord::read(const FlaggedRecord& record, int level
 {
     // Fields whose presence flag is clear read as 0, like the bytes of a shorter record.
     std::array<uint8_t, RecordSize::TriggerItem> bytes{};
-    applyFlaggedRecord(kLayout, record, bytes);
-    std::span<const uint8_t> r(bytes);
+    const std::span<const uint8_t> r = fieldSource(kLayout, record, bytes);
     auto field = [&](Field f) { return getIntField(r, kFields[f]); };
 
     TriggerWhenRecord out;

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <system_error>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace gr2 {
@@ -41,67 +45,88 @@ std::filesystem::path resolveDataPath(const std::string& name)
     return baseDirectory() / std::filesystem::path(native);
 }
 
+bool DataStream::canOpen(const std::filesystem::path& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool ok = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+    ::close(fd);
+    return ok;
+}
+
 bool DataStream::open(const std::filesystem::path& path)
 {
     close();
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return false;
-    m_file.reset(f);
-    if (std::fseek(f, 0, SEEK_END) != 0) {
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+    try {
+        // The size is a hint only: the file is read to its end, however long it turns out.
+        size_t filled = 0;
+        m_bytes.resize(ok && S_ISREG(info.st_mode) ? size_t(info.st_size) + 1 : 65536);
+        while (ok) {
+            if (filled == m_bytes.size())
+                m_bytes.resize(m_bytes.size() * 2);
+            const ssize_t got = ::read(fd, m_bytes.data() + filled, m_bytes.size() - filled);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) {
+                ok = got == 0;
+                break;
+            }
+            filled += size_t(got);
+        }
+        m_bytes.resize(filled);
+    } catch (const std::bad_alloc&) {
+        ok = false;
+    }
+    ::close(fd);
+    if (!ok) {
         close();
         return false;
     }
-    long end = std::ftell(f);
-    if (end < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-        close();
-        return false;
-    }
-    m_size = uint64_t(end);
+    m_open = true;
+    m_size = m_bytes.size();
     m_position = 0;
     return true;
 }
 
 size_t DataStream::read(void* buffer, size_t n)
 {
-    if (!m_file || n == 0 || m_position >= m_size)
+    if (!m_open || n == 0 || m_position >= m_size)
         return 0;
-    size_t want = size_t(std::min<uint64_t>(n, m_size - m_position));
-    size_t got = std::fread(buffer, 1, want, m_file.get());
+    const size_t got = size_t(std::min<uint64_t>(n, m_size - m_position));
+    std::memcpy(buffer, m_bytes.data() + m_position, got);
     m_position += got;
     return got;
 }
 
 uint64_t DataStream::seek(int64_t distance)
 {
-    if (!m_file)
+    if (!m_open)
         return m_position;
-    uint64_t target;
     if (distance < 0) {
         uint64_t back = uint64_t(-(distance + 1)) + 1;
         if (back > m_position)
             return m_position;
-        target = m_position - back;
-    } else {
-        target = m_position + uint64_t(distance);
-        if (target < m_position) // wrapped: stays put
-            return m_position;
+        m_position -= back;
+        return m_position;
     }
+    const uint64_t target = m_position + uint64_t(distance);
     // Past the end nothing can be read; only the position moves, so a caller sees the overshoot.
-    if (target <= m_size) {
-        if (fseeko(m_file.get(), off_t(target), SEEK_SET) != 0)
-            return m_position;
-    }
-    m_position = target;
+    if (target >= m_position) // a wrapped move stays put
+        m_position = target;
     return m_position;
 }
 
 void DataStream::close()
 {
-    m_file.reset();
+    m_bytes = {};
+    m_open = false;
     m_position = 0;
     m_size = 0;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // A read-only byte stream over one existing file: the only way the reader touches the disk.
 // Relative names are taken from the program's base directory, not the process's working folder.
+// The file is read whole when opened: world files are small, and the reader's many short reads
+// and skips then cost no system calls.
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace gr2 {
 
@@ -27,7 +29,9 @@ public:
 
     /// Opens an existing file for reading; false when it cannot be opened (or is a folder).
     bool open(const std::filesystem::path& path);
-    bool isOpen() const { return m_file != nullptr; }
+    /// Whether open would succeed, without reading the file.
+    static bool canOpen(const std::filesystem::path& path);
+    bool isOpen() const { return m_open; }
     /// Reads up to n bytes; returns how many were read (short at the end of the file).
     size_t read(void* buffer, size_t n);
     uint64_t tell() const { return m_position; }
@@ -39,10 +43,8 @@ public:
     void close();
 
 private:
-    struct FileCloser {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, FileCloser> m_file;
+    std::vector<uint8_t> m_bytes;
+    bool m_open = false;
     uint64_t m_position = 0;
     uint64_t m_size = 0;
 };

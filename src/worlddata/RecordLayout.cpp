@@ -2,14 +2,44 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace gr2 {
 
+namespace {
+
+// Records are read field by field by name in hot loops (every type lookup by id asks for "id"),
+// and the largest layouts hold hundreds of fields. The answers are remembered per thread, keyed by
+// the layout's table and the address of the name asked for; a hit is only taken when the remembered
+// field really has that name, so a reused address can never give a wrong field.
+struct FoundField {
+    const FieldDef* table = nullptr;
+    const FieldDef* field = nullptr;
+};
+constexpr size_t kFoundFieldSlots = 512;
+thread_local FoundField t_foundFields[kFoundFieldSlots];
+
+size_t foundFieldSlot(const FieldDef* table, std::string_view name)
+{
+    const auto key = reinterpret_cast<uintptr_t>(table) * 31u + reinterpret_cast<uintptr_t>(name.data()) +
+                     name.size();
+    return (key ^ (key >> 9) ^ (key >> 17)) % kFoundFieldSlots;
+}
+
+} // namespace
+
 const FieldDef* RecordLayout::find(std::string_view fieldName) const
 {
-    for (const FieldDef& f : fields)
-        if (f.name == fieldName)
+    FoundField& slot = t_foundFields[foundFieldSlot(fields.data(), fieldName)];
+    if (slot.table == fields.data() && slot.field && slot.field < fields.data() + fields.size() &&
+        slot.field->name == fieldName)
+        return slot.field;
+    for (const FieldDef& f : fields) {
+        if (f.name == fieldName) {
+            slot = {fields.data(), &f};
             return &f;
+        }
+    }
     return nullptr;
 }
 
@@ -44,24 +74,6 @@ bool fits(size_t recordSize, const FieldDef& field, size_t element, size_t width
 
 } // namespace
 
-int64_t getIntField(std::span<const uint8_t> record, const FieldDef& field, size_t element)
-{
-    if (!fits(record.size(), field, element, field.width))
-        return 0;
-    const uint8_t* p = record.data() + field.elementOffset(element);
-    bool isSigned = field.kind == FieldKind::Int || field.kind == FieldKind::Real ||
-                    field.kind == FieldKind::Real16x16 || field.kind == FieldKind::PercentReal;
-    switch (field.width) {
-    case 1:
-        return isSigned ? int64_t(int8_t(p[0])) : int64_t(p[0]);
-    case 2:
-        return isSigned ? int64_t(loadI16(p)) : int64_t(loadU16(p));
-    case 4:
-        return isSigned ? int64_t(loadI32(p)) : int64_t(loadU32(p));
-    default:
-        return 0;
-    }
-}
 
 void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value, size_t element)
 {
@@ -169,7 +181,15 @@ void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record,
 {
     std::span<const uint8_t> src = record.bytes();
     size_t flag = 0;
+    const bool all = record.allPresent();
     for (const FieldDef& f : layout.fields) {
+        // With every flag set, a plain field is copied whole (all its elements at once).
+        if (all && f.kind != FieldKind::Flags && f.kind != FieldKind::Text && f.end() <= src.size() &&
+            f.end() <= base.size()) {
+            std::memcpy(base.data() + f.offset, src.data() + f.offset, f.end() - f.offset);
+            flag += f.count;
+            continue;
+        }
         for (size_t e = 0; e < f.count; ++e, ++flag) {
             if (!record.present(flag))
                 continue;
@@ -185,6 +205,17 @@ void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record,
                 base[at + f.width - 1] = 0; // the reader forces a text field's last byte to NUL
         }
     }
+}
+
+std::span<const uint8_t> fieldSource(const RecordLayout& layout, const FlaggedRecord& record,
+                                     std::span<uint8_t> zeroed)
+{
+    if (record.allPresent() && record.size() == layout.size &&
+        std::none_of(layout.fields.begin(), layout.fields.end(),
+                     [](const FieldDef& f) { return f.kind == FieldKind::Text; }))
+        return record.bytes();
+    applyFlaggedRecord(layout, record, zeroed);
+    return zeroed;
 }
 
 } // namespace gr2

@@ -63,6 +63,8 @@ public:
     /// The size the file held, which may differ from the current size for older layouts.
     uint32_t storedSize() const { return m_storedSize; }
 
+    /// Whether every flag is set, as the reader hands records over.
+    bool allPresent() const { return m_absent.empty(); }
     bool present(size_t flagIndex) const
     {
         return m_absent.empty() || flagIndex >= m_absent.size() || !m_absent[flagIndex];
@@ -87,7 +89,25 @@ private:
 
 // Field access on a record's bytes through its field definition. Out-of-range fields read as
 // zero and are not written, so a wrong table can never touch memory outside the record.
-int64_t getIntField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0);
+// (Integers are read inline: records are read field by field in the loaders' inner loops.)
+inline int64_t getIntField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0)
+{
+    if (element >= field.count || field.elementOffset(element) + size_t(field.width) > record.size())
+        return 0;
+    const uint8_t* p = record.data() + field.elementOffset(element);
+    const bool isSigned = field.kind == FieldKind::Int || field.kind == FieldKind::Real ||
+                          field.kind == FieldKind::Real16x16 || field.kind == FieldKind::PercentReal;
+    switch (field.width) {
+    case 1:
+        return isSigned ? int64_t(int8_t(p[0])) : int64_t(p[0]);
+    case 2:
+        return isSigned ? int64_t(loadI16(p)) : int64_t(loadU16(p));
+    case 4:
+        return isSigned ? int64_t(loadI32(p)) : int64_t(loadU32(p));
+    default:
+        return 0;
+    }
+}
 void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value, size_t element = 0);
 double getRealField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0);
 void setRealField(std::span<uint8_t> record, const FieldDef& field, double value, size_t element = 0);
@@ -100,5 +120,13 @@ void setText16Field(std::span<uint8_t> record, const FieldDef& field, std::u16st
 /// The record bytes of a flagged record laid over a zeroed current-size buffer: every field whose
 /// flag is set is copied, others stay as `base` has them (flags words are OR-merged into base).
 void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record, std::span<uint8_t> base);
+
+/// Where to read a flagged record's fields from, as if it had been applied over zeroes: the record
+/// itself when every flag is set, it has the current size and no text field needs its last byte
+/// forced to NUL (the fields then read the same either way); otherwise `zeroed` (a current-size
+/// zeroed buffer) after applying the record to it. Bytes outside the fields may differ, so this
+/// serves reading fields only.
+std::span<const uint8_t> fieldSource(const RecordLayout& layout, const FlaggedRecord& record,
+                                     std::span<uint8_t> zeroed);
 
 } // namespace gr2

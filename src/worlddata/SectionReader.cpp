@@ -579,10 +579,14 @@ bool hasThreeLetterExtension(const std::string& name)
 bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, Prompter& prompter)
 {
     DataStream stream;
-    std::filesystem::path resolved = resolveDataPath(path.string());
-    if (auto found = findFileIgnoringCase(resolved))
-        resolved = *found;
-    if (!stream.open(resolved)) {
+    // The name as given first; only when that fails is the folder searched for another case.
+    const std::filesystem::path resolved = resolveDataPath(path.string());
+    bool opened = stream.open(resolved);
+    if (!opened) {
+        if (auto found = findFileIgnoringCase(resolved))
+            opened = stream.open(*found);
+    }
+    if (!opened) {
         prompter.message(formatMessage("Unable to open Binary File '%s'", path.string()), kErrorIcon);
         return false;
     }
@@ -602,8 +606,7 @@ bool OpenWorldFile(const std::string& name, const RecordSink& sink, Prompter& pr
         for (const char* extension : kCandidates) {
             std::string candidate = name + "." + extension;
             std::filesystem::path resolved = resolveDataPath(candidate);
-            DataStream trial;
-            if (auto found = findFileIgnoringCase(resolved); found && trial.open(*found)) {
+            if (auto found = findFileIgnoringCase(resolved); found && DataStream::canOpen(*found)) {
                 path = candidate;
                 break;
             }
