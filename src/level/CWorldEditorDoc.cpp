@@ -6,6 +6,7 @@
 #include "level/TextConversion.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace gr2 {
@@ -35,11 +36,24 @@ void CWorldEditorDoc::removeObserver(DocumentObserver* observer)
 
 template <class F> void CWorldEditorDoc::forEachObserver(F&& f)
 {
-    // A copy, so an observer may unsubscribe while it is being told.
-    std::vector<DocumentObserver*> observers = m_observers;
-    for (DocumentObserver* o : observers)
-        if (std::find(m_observers.begin(), m_observers.end(), o) != m_observers.end())
-            f(*o);
+    // A copy, so an observer may unsubscribe while it is being told. A level has a handful of
+    // observers and loading tells them of every object, so the copy lives on the stack.
+    if (m_observers.empty())
+        return;
+    auto tell = [&](std::span<DocumentObserver* const> observers) {
+        for (DocumentObserver* o : observers)
+            if (std::find(m_observers.begin(), m_observers.end(), o) != m_observers.end())
+                f(*o);
+    };
+    constexpr size_t kOnStack = 16;
+    if (m_observers.size() <= kOnStack) {
+        std::array<DocumentObserver*, kOnStack> copy;
+        std::copy(m_observers.begin(), m_observers.end(), copy.begin());
+        tell(std::span<DocumentObserver* const>(copy.data(), m_observers.size()));
+    } else {
+        const std::vector<DocumentObserver*> copy = m_observers;
+        tell(copy);
+    }
 }
 
 void CWorldEditorDoc::notifyTilesChanged(const TileRect& rect)

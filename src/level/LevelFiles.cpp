@@ -33,6 +33,8 @@ const char* const LevelFiles::kReservedOfficialMessage =
     "This filename is reserved for an Official GR2 Level.\n\nPlease select a different filename.";
 const char* const LevelFiles::kReservedDataFileMessage =
     "This filename is reserved for a GR2 Data File.\n\nPlease select a different filename.";
+const char* const LevelFiles::kReservedBackupMessage =
+    "This filename is reserved for the automatic backup.\n\nPlease select a different filename.";
 const char* const LevelFiles::kSaveFailedMessage = "Failed to save \"%s\" (cause = %d)\n";
 const char* const LevelFiles::kSaveChangesQuestion = "Save changes to %s?";
 
@@ -135,6 +137,18 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
 
 // --- saving --------------------------------------------------------------------------------------
 
+bool LevelFiles::isAutoSavePath(const std::string& path) const
+{
+    if (path.empty())
+        return false;
+    std::error_code mineError, backupError;
+    const auto mine = std::filesystem::weakly_canonical(std::filesystem::absolute(path), mineError);
+    const auto backup =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(m_app.rootDirectory() / kAutoSaveFileName), backupError);
+    return !mineError && !backupError && !mine.empty() &&
+           equalsIgnoringCase(mine.generic_string(), backup.generic_string());
+}
+
 bool LevelFiles::writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes)
 {
     std::string native = path;
@@ -163,6 +177,10 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
         }
         if (IsReservedDataFileName(m_doc.path())) {
             m_prompter.message(kReservedDataFileMessage, Prompter::Icon::Information);
+            return SaveResult::ReservedName;
+        }
+        if (isAutoSavePath(m_doc.path())) {
+            m_prompter.message(kReservedBackupMessage, Prompter::Icon::Information);
             return SaveResult::ReservedName;
         }
         master = m_doc.path();

@@ -36,6 +36,8 @@ public:
     static const char* const kSaveGlobalsQuestion;
     static const char* const kReservedOfficialMessage;
     static const char* const kReservedDataFileMessage;
+    /// A normal save to the backup's own path would be overwritten by the next autosave.
+    static const char* const kReservedBackupMessage;
     static const char* const kSaveFailedMessage;
     static const char* const kSaveChangesQuestion;
 
@@ -85,6 +87,9 @@ private:
     bool runSaveAsDialog();
     bool saveNamed();
     bool writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes);
+    /// Whether a path names the backup's master file ("AutoSave.vwd" in the root folder), in any
+    /// case and however the folders are spelled.
+    bool isAutoSavePath(const std::string& path) const;
 
     EditorApp& m_app;
     CWorldEditorDoc& m_doc;

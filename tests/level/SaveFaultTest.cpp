@@ -231,5 +231,23 @@ TEST_F(SaveFaultTest, AutosaveNeverTouchesTheDesignersFiles)
         EXPECT_EQ(readFile(root / name), state.bytes) << name;
 }
 
+TEST_F(SaveFaultTest, TheBackupsOwnNameIsRefusedForANormalSave)
+{
+    // The next autosave of any level would overwrite a designer's level saved as the backup.
+    for (const char* name : {"AutoSave.vwd", "AUTOSAVE.VWD", "Maps/../autosave.vwd"}) {
+        auto level = sampleAt(root / name);
+        prompter.clear();
+        EXPECT_FALSE(level->files().Save()) << name;
+        ASSERT_FALSE(prompter.entries().empty()) << name;
+        EXPECT_EQ(prompter.entries()[0].text, LevelFiles::kReservedBackupMessage);
+        ASSERT_FALSE(prompter.dialogs().empty()) << "Save As was not offered for " << name;
+        EXPECT_FALSE(std::filesystem::exists(root / "AutoSave.vwd")) << name;
+        EXPECT_TRUE(level->doc().isModified());
+    }
+    // The same name in another folder is the designer's to use.
+    auto elsewhere = sampleAt(root / "Maps" / "AutoSave.vwd");
+    EXPECT_TRUE(save(*elsewhere));
+}
+
 } // namespace
 } // namespace gr2
