@@ -143,7 +143,8 @@ size_t fillByRuns(MapEdit& edit, TilePoint seed, uint8_t terrain, uint8_t owner)
     doc.ClearOccupiedTiles(inRegion);
 
     // A seed remembers the run it was found from: that run's row needs scanning again only
-    // beside the run, since the run itself is painted and out of the mask.
+    // beside the run, since the run itself is painted and out of the mask. The first seed has an
+    // empty run (left above right) and scans both neighbouring rows whole.
     struct Seed {
         uint32_t x, y;
         uint32_t fromY, fromLeft, fromRight;
