@@ -13,6 +13,10 @@ void VariableOverrides::assign(std::span<const double> values, std::span<const u
 void VariableOverrides::assignOverridableIds(std::span<const uint32_t> ids)
 {
     m_ids.assign(ids.begin(), ids.end());
+    m_overridable.fill(false);
+    for (uint32_t id : m_ids)
+        if (id < kVariableCount)
+            m_overridable[id] = true;
 }
 
 void VariableOverrides::SetVariable(uint32_t id, double value)
@@ -23,7 +27,7 @@ void VariableOverrides::SetVariable(uint32_t id, double value)
 
 bool VariableOverrides::IsOverridableVariable(uint32_t id) const
 {
-    return std::find(m_ids.begin(), m_ids.end(), id) != m_ids.end();
+    return id < kVariableCount && m_overridable[id];
 }
 
 void VariableOverrides::SetCreatureStatOverride(uint8_t type, uint32_t level, int32_t value, bool present)

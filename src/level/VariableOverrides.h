@@ -41,6 +41,7 @@ public:
 private:
     std::array<double, kVariableCount> m_values{};
     std::vector<uint32_t> m_ids;
+    std::array<bool, kVariableCount> m_overridable{}; ///< m_ids as a table, for the loader's lookups
     std::vector<CreatureStatOverride> m_stats;
     bool m_hasValues = false;
 };

@@ -71,7 +71,7 @@ public:
     }
     bool present(const RecordLayout& layout, const FieldDef& field, size_t element = 0) const
     {
-        return present(layout.flagIndex(field, element));
+        return m_absent.empty() || present(layout.flagIndex(field, element));
     }
     /// Clears a field's flag; used where a record is built from a partial source.
     void markAbsent(size_t flagIndex)
