@@ -45,29 +45,47 @@ std::filesystem::path resolveDataPath(const std::string& name)
     return baseDirectory() / std::filesystem::path(native);
 }
 
+namespace {
+
+/// A descriptor of the path when it names a regular file, else -1. Folders, devices and pipes are
+/// never world files, and a pipe or a device could block the open or never end; the open does not
+/// wait for a pipe's writer.
+int openRegularFile(const std::filesystem::path& path, struct stat& info)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
 bool DataStream::canOpen(const std::filesystem::path& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    const int fd = openRegularFile(path, info);
     if (fd < 0)
         return false;
-    struct stat info {};
-    const bool ok = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
     ::close(fd);
-    return ok;
+    return true;
 }
 
 bool DataStream::open(const std::filesystem::path& path)
 {
     close();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    const int fd = openRegularFile(path, info);
     if (fd < 0)
         return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+    bool ok = true;
     try {
         // The size is a hint only: the file is read to its end, however long it turns out.
         size_t filled = 0;
-        m_bytes.resize(ok && S_ISREG(info.st_mode) ? size_t(info.st_size) + 1 : 65536);
+        m_bytes.resize(size_t(info.st_size) + 1);
         while (ok) {
             if (filled == m_bytes.size())
                 m_bytes.resize(m_bytes.size() * 2);

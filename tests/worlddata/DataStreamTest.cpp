@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace gr2 {
 namespace {
 
@@ -24,6 +26,11 @@ TEST(DataStreamTest, ReadsSeeksAndReportsShortReads)
     DataStream s;
     EXPECT_FALSE(s.open(dir / "absent"));
     EXPECT_FALSE(s.open(dir.path()));
+    // Devices and pipes are no world files: refused at once, never read without end or waited on.
+    EXPECT_FALSE(s.open("/dev/zero"));
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(s.open(dir / "pipe"));
+    EXPECT_FALSE(DataStream::canOpen(dir / "pipe"));
     ASSERT_TRUE(s.open(dir / "f"));
     EXPECT_EQ(s.size(), 5u);
     uint8_t b[8] = {};
