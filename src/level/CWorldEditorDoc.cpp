@@ -225,12 +225,6 @@ void CWorldEditorDoc::AllocateMap()
     forEachObserver([&](DocumentObserver& o) { o.mapResized(m_width, m_height); });
 }
 
-bool CWorldEditorDoc::IsInside(TilePoint p) const
-{
-    return p.x >= 0 && p.y >= 0 && uint32_t(p.x) < m_width && uint32_t(p.y) < m_height &&
-           index(p) < m_terrain.size();
-}
-
 bool CWorldEditorDoc::IsInterior(TilePoint p) const
 {
     return p.x > 0 && p.y > 0 && int64_t(p.x) < int64_t(m_width) - 1 && int64_t(p.y) < int64_t(m_height) - 1;

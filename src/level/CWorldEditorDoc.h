@@ -117,7 +117,11 @@ public:
     void SetMapSize(uint32_t width, uint32_t height);
     /// New zeroed tile arrays of the current size; observers hear of the new size.
     void AllocateMap();
-    bool IsInside(TilePoint p) const;
+    bool IsInside(TilePoint p) const
+    {
+        return p.x >= 0 && p.y >= 0 && uint32_t(p.x) < m_width && uint32_t(p.y) < m_height &&
+               index(p) < m_terrain.size();
+    }
     bool IsInterior(TilePoint p) const;
     /// 0 for a point outside the map.
     uint8_t GetTerrain(TilePoint p) const;
@@ -132,13 +136,10 @@ public:
     /// ignored). Inline: a level's map is stored through it one tile at a time.
     void StoreTile(TilePoint p, uint8_t terrain, uint8_t owner)
     {
-        if (p.x < 0 || p.y < 0 || uint32_t(p.x) >= m_width || uint32_t(p.y) >= m_height)
+        if (!IsInside(p))
             return;
-        const size_t i = index(p);
-        if (i < m_terrain.size() && i < m_owner.size()) {
-            m_terrain[i] = terrain;
-            m_owner[i] = owner;
-        }
+        m_terrain[index(p)] = terrain;
+        m_owner[index(p)] = owner;
     }
     /// Stores tiles x0..x1 (inclusive) of row y, clipped to the map, without the painting rule or
     /// notifications: for bulk edits of tiles that hold no special room, which announce the

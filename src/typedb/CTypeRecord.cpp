@@ -14,7 +14,6 @@
 #include "typedb/CVorlanSpellType.h"
 
 #include <algorithm>
-#include <array>
 
 namespace gr2 {
 
@@ -206,28 +205,7 @@ std::string CTypeRecord::name() const { return textValue("name"); }
 
 void CTypeRecord::setName(std::string_view name) { setTextValue("name", name); }
 
-namespace {
-
-/// The "id" field of each family: every lookup of a type by id reads it from each record it
-/// passes, so it is found in the tables once.
-const FieldDef* idFieldOf(TypeFamily family)
-{
-    static const std::array<const FieldDef*, kTypeFamilyCount> fields = [] {
-        std::array<const FieldDef*, kTypeFamilyCount> out{};
-        for (TypeFamily f : kAllTypeFamilies)
-            out[size_t(f)] = layoutOf(f).find("id");
-        return out;
-    }();
-    return fields[size_t(family)];
-}
-
-} // namespace
-
-uint16_t CTypeRecord::id() const
-{
-    const FieldDef* f = idFieldOf(m_family);
-    return f ? uint16_t(getIntField(m_bytes, *f)) : 0;
-}
+uint16_t CTypeRecord::id() const { return uint16_t(intValue("id")); }
 
 void CTypeRecord::setId(uint16_t id) { setIntValue("id", id); }
 

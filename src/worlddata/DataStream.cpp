@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <system_error>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -108,16 +108,15 @@ bool DataStream::open(const std::filesystem::path& path)
         return false;
     }
     m_open = true;
-    m_size = m_bytes.size();
     m_position = 0;
     return true;
 }
 
 size_t DataStream::read(void* buffer, size_t n)
 {
-    if (!m_open || n == 0 || m_position >= m_size)
+    if (!m_open || n == 0 || m_position >= size())
         return 0;
-    const size_t got = size_t(std::min<uint64_t>(n, m_size - m_position));
+    const size_t got = size_t(std::min<uint64_t>(n, size() - m_position));
     std::memcpy(buffer, m_bytes.data() + m_position, got);
     m_position += got;
     return got;
@@ -146,7 +145,6 @@ void DataStream::close()
     m_bytes = {};
     m_open = false;
     m_position = 0;
-    m_size = 0;
 }
 
 } // namespace gr2

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,8 +34,8 @@ public:
     /// Reads up to n bytes; returns how many were read (short at the end of the file).
     size_t read(void* buffer, size_t n);
     uint64_t tell() const { return m_position; }
-    uint64_t size() const { return m_size; }
-    uint64_t remaining() const { return m_position < m_size ? m_size - m_position : 0; }
+    uint64_t size() const { return m_bytes.size(); }
+    uint64_t remaining() const { return m_position < size() ? size() - m_position : 0; }
     /// Moves by a signed distance; returns the new absolute position. A move before the start
     /// stays where it is; a move past the end is allowed, as with a file, and reads then fail.
     uint64_t seek(int64_t distance);
@@ -46,7 +45,6 @@ private:
     std::vector<uint8_t> m_bytes;
     bool m_open = false;
     uint64_t m_position = 0;
-    uint64_t m_size = 0;
 };
 
 } // namespace gr2

@@ -62,22 +62,10 @@ size_t RecordLayout::flagIndex(const FieldDef& field, size_t element) const
     return n;
 }
 
-namespace {
-
-bool fits(size_t recordSize, const FieldDef& field, size_t element, size_t width)
-{
-    if (element >= field.count)
-        return false;
-    size_t at = field.elementOffset(element);
-    return at + width <= recordSize;
-}
-
-} // namespace
-
 
 void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value, size_t element)
 {
-    if (!fits(record.size(), field, element, field.width))
+    if (!fieldFits(record.size(), field, element, field.width))
         return;
     uint8_t* p = record.data() + field.elementOffset(element);
     switch (field.width) {
@@ -123,7 +111,7 @@ int32_t toFixed(double value, double scale, double lo, double hi)
 double getRealField(std::span<const uint8_t> record, const FieldDef& field, size_t element)
 {
     size_t width = field.width == 2 ? 2 : 4;
-    if (!fits(record.size(), field, element, width))
+    if (!fieldFits(record.size(), field, element, width))
         return 0.0;
     const uint8_t* p = record.data() + field.elementOffset(element);
     if (width == 2)
@@ -136,7 +124,7 @@ double getRealField(std::span<const uint8_t> record, const FieldDef& field, size
 void setRealField(std::span<uint8_t> record, const FieldDef& field, double value, size_t element)
 {
     size_t width = field.width == 2 ? 2 : 4;
-    if (!fits(record.size(), field, element, width))
+    if (!fieldFits(record.size(), field, element, width))
         return;
     uint8_t* p = record.data() + field.elementOffset(element);
     if (width == 2)
@@ -150,7 +138,7 @@ void setRealField(std::span<uint8_t> record, const FieldDef& field, double value
 std::string getTextField(std::span<const uint8_t> record, const FieldDef& field, size_t element)
 {
     size_t width = field.kind == FieldKind::ArtResource ? 64 : field.width;
-    if (!fits(record.size(), field, element, width))
+    if (!fieldFits(record.size(), field, element, width))
         return {};
     return loadText(record.data() + field.elementOffset(element), width);
 }
@@ -158,21 +146,21 @@ std::string getTextField(std::span<const uint8_t> record, const FieldDef& field,
 void setTextField(std::span<uint8_t> record, const FieldDef& field, std::string_view text, size_t element)
 {
     size_t width = field.kind == FieldKind::ArtResource ? 64 : field.width;
-    if (!fits(record.size(), field, element, width))
+    if (!fieldFits(record.size(), field, element, width))
         return;
     storeText(record.data() + field.elementOffset(element), width, text);
 }
 
 std::u16string getText16Field(std::span<const uint8_t> record, const FieldDef& field)
 {
-    if (!fits(record.size(), field, 0, field.width))
+    if (!fieldFits(record.size(), field, 0, field.width))
         return {};
     return loadText16(record.data() + field.offset, field.width / 2);
 }
 
 void setText16Field(std::span<uint8_t> record, const FieldDef& field, std::u16string_view text)
 {
-    if (!fits(record.size(), field, 0, field.width))
+    if (!fieldFits(record.size(), field, 0, field.width))
         return;
     storeText16(record.data() + field.offset, field.width / 2, text);
 }

@@ -89,10 +89,16 @@ private:
 
 // Field access on a record's bytes through its field definition. Out-of-range fields read as
 // zero and are not written, so a wrong table can never touch memory outside the record.
+/// Whether `width` bytes of the field's element lie inside a record of `recordSize` bytes.
+inline bool fieldFits(size_t recordSize, const FieldDef& field, size_t element, size_t width)
+{
+    return element < field.count && field.elementOffset(element) + width <= recordSize;
+}
+
 // (Integers are read inline: records are read field by field in the loaders' inner loops.)
 inline int64_t getIntField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0)
 {
-    if (element >= field.count || field.elementOffset(element) + size_t(field.width) > record.size())
+    if (!fieldFits(record.size(), field, element, field.width))
         return 0;
     const uint8_t* p = record.data() + field.elementOffset(element);
     const bool isSigned = field.kind == FieldKind::Int || field.kind == FieldKind::Real ||
