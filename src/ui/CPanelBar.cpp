@@ -236,7 +236,9 @@ void CPanelBar::createPages()
     m_built = {};
     for (PalettePage page : kPalettePages) {
         auto* scroll = new QScrollArea(m_sheet);
-        scroll->setWidgetResizable(false);
+        // The page fills the visible area (its background answers right clicks everywhere) and is
+        // never smaller than its buttons, which scroll when the bar is small.
+        scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         auto* widget = new PalettePageWidget(page, this, m_context);
         scroll->setWidget(widget);
@@ -346,7 +348,7 @@ void CPanelBar::buildPage(PalettePage page)
         m_delete[i] = remove;
         extent = extent.expandedTo(QSize(at.x + 2 * side + 12, at.y + side + 7));
     }
-    widget->resize(extent);
+    widget->setMinimumSize(extent);
     if (contents.initialSelection && *contents.initialSelection < size_t(m_buttons[i].size()))
         selectButton(page, m_buttons[i][int(*contents.initialSelection)]);
 }

@@ -195,6 +195,10 @@ TEST_F(PaletteWindowTest, RightClicksOnThePaletteOpenItsOwnMenusNeverTheToolBars
     QTest::mousePress(trap, Qt::RightButton, {}, QPoint(5, 5));
     QTest::mouseRelease(trap, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_FALSE(app.mainFrame()->toolBarsMenu()->isVisible());
+    // The page fills the bar: its background reaches the bar's far corner.
+    const QWidget* sheet = palette()->sheet()->currentWidget();
+    EXPECT_GE(page->width(), sheet->width() - 2);
+    EXPECT_GE(page->height(), sheet->height() - 2);
     QTest::mousePress(page, Qt::RightButton, {}, QPoint(page->width() - 3, page->height() - 3));
     EXPECT_FALSE(app.mainFrame()->toolBarsMenu()->isVisible());
 
