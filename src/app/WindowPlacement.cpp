@@ -1,12 +1,15 @@
 #include "app/WindowPlacement.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <limits>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 /// One number as a scanf conversion would read it: leading blanks, an optional sign, digits.
 std::optional<int64_t> readNumber(std::string_view text, size_t& pos, bool isUnsigned)
@@ -31,7 +34,8 @@ std::optional<int64_t> readNumber(std::string_view text, size_t& pos, bool isUns
         value = -value;
     if (isUnsigned && (value < 0 || value > int64_t(std::numeric_limits<uint32_t>::max())))
         return std::nullopt;
-    if (!isUnsigned && (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()))
+    if (!isUnsigned &&
+        (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()))
         return std::nullopt;
     return value;
 }
@@ -75,10 +79,35 @@ std::optional<WindowPlacement> parseWindowPlacement(std::string_view text)
 std::string formatWindowPlacement(const WindowPlacement& p)
 {
     char text[160];
-    std::snprintf(text, sizeof text, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", unsigned(p.flags), unsigned(p.showState),
-                  int(p.minX), int(p.minY), int(p.maxX), int(p.maxY), int(p.left), int(p.top), int(p.right),
-                  int(p.bottom));
+    std::snprintf(text, sizeof text, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", unsigned(p.flags),
+                  unsigned(p.showState), int(p.minX), int(p.minY), int(p.maxX), int(p.maxY), int(p.left),
+                  int(p.top), int(p.right), int(p.bottom));
     return text;
+}
+
+DesktopRect fitOntoScreens(const DesktopRect& window, const std::vector<DesktopRect>& screens)
+{
+    if (screens.empty())
+        return window;
+    auto overlap = [&](const DesktopRect& s) -> int64_t {
+        const int64_t w = std::min(window.right, s.right) - std::max(window.left, s.left);
+        const int64_t h = std::min(window.bottom, s.bottom) - std::max(window.top, s.top);
+        return w > 0 && h > 0 ? w * h : 0;
+    };
+    const DesktopRect* screen = &screens.front();
+    int64_t best = 0;
+    for (const DesktopRect& s : screens)
+        if (const int64_t area = overlap(s); area > best) {
+            best = area;
+            screen = &s;
+        }
+    if (screen->width() <= 0 || screen->height() <= 0)
+        return window;
+    const int32_t width = std::clamp(window.width(), 1, screen->width());
+    const int32_t height = std::clamp(window.height(), 1, screen->height());
+    const int32_t left = std::clamp(window.left, screen->left, screen->right - width);
+    const int32_t top = std::clamp(window.top, screen->top, screen->bottom - height);
+    return {left, top, left + width, top + height};
 }
 
 } // namespace gr2

@@ -7,8 +7,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 struct WindowPlacement {
     /// The flag that says the window goes back to maximized when restored from minimized.
@@ -32,6 +34,20 @@ struct WindowPlacement {
 
 inline constexpr const char* kPlacementGroup = "ToolBar Settings";
 inline constexpr const char* kPlacementKey = "Window Positions";
+
+/// A rectangle in desktop pixels; right and bottom lie just outside it.
+struct DesktopRect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    int32_t width() const { return right - left; }
+    int32_t height() const { return bottom - top; }
+    bool operator==(const DesktopRect&) const = default;
+};
+
+/// Where a window stored at `window` opens on the screens there are now (their usable areas, the
+/// primary first): on the screen it overlaps most (the primary when it overlaps none), no larger
+/// than that screen, and moved as little as needed to lie wholly on it. A placement stored under
+/// another screen layout or display scale so opens where the user can reach it.
+DesktopRect fitOntoScreens(const DesktopRect& window, const std::vector<DesktopRect>& screens);
 
 /// Reads exactly ten comma-separated numbers (two unsigned, eight signed; blanks before a number
 /// are allowed); anything else (fewer, more, a number out of range, trailing text) is refused.

@@ -5,7 +5,8 @@
 #include <array>
 #include <string>
 
-namespace gr2 {
+namespace gr2
+{
 
 struct ZoomTable {
     static constexpr std::array<int, 6> kTileSizes = {64, 48, 32, 24, 16, 8};
@@ -20,6 +21,10 @@ struct ZoomTable {
     static std::string label(int index);
     /// The entry showing this tile size; the 100% entry for a size not in the table.
     static int indexOfTileSize(int tileSize);
+    /// The next larger (smaller) tile size of the table, for a zoom by one step; the largest
+    /// (smallest) stays. A size between entries goes to the neighbouring entry.
+    static int zoomedIn(int tileSize);
+    static int zoomedOut(int tileSize);
 };
 
 } // namespace gr2

@@ -55,6 +55,7 @@ uint8_t MapViewController::ownerFor(uint8_t terrain) const
 
 bool MapViewController::leftDown(TilePoint tile)
 {
+    m_refusal = nullptr;
     m_buttonDown = true;
     m_pointer = tile;
     const ToolCode tool = m_state.tool();
@@ -126,6 +127,7 @@ bool MapViewController::mouseMove(TilePoint tile)
     if (m_pointer && *m_pointer == tile)
         return false;
     m_pointer = tile;
+    m_refusal = nullptr;
     if (!m_buttonDown)
         return m_state.brushActive();
     if (m_dragging) {
@@ -259,6 +261,7 @@ void MapViewController::paintAt(TilePoint tile)
 
 void MapViewController::placeOrDelete(TilePoint tile)
 {
+    m_refusal = nullptr;
     if (!m_doc.IsInside(tile))
         return;
     MapEdit edit(m_doc);
@@ -270,7 +273,11 @@ void MapViewController::placeOrDelete(TilePoint tile)
             // A creature that shows a script action belongs to the action, not to the map.
             if (there && there->sourceAction() == 0)
                 edit.deleteThing(*there, true);
-        } else if (!there && m_doc.CanPlaceCreature(tile)) {
+        } else if (there) {
+            m_refusal = "A creature already stands on this tile.";
+        } else if (!m_doc.CanPlaceCreature(tile)) {
+            m_refusal = "A creature cannot stand here: the tile is solid or on the edge of the map.";
+        } else {
             edit.createCreature(type, m_player, tile);
         }
         break;
@@ -281,7 +288,11 @@ void MapViewController::placeOrDelete(TilePoint tile)
         if (type == 0) {
             if (there)
                 edit.deleteThing(*there, true);
-        } else if (!there && m_doc.CanPlaceDoor(tile)) {
+        } else if (there) {
+            m_refusal = "A door already stands on this tile.";
+        } else if (!m_doc.CanPlaceDoor(tile)) {
+            m_refusal = "A door needs a claimable floor tile inside the map that is not part of a room.";
+        } else {
             edit.createDoor(type, m_doc.GetOwner(tile), tile);
         }
         break;
@@ -292,7 +303,11 @@ void MapViewController::placeOrDelete(TilePoint tile)
         if (type == 0) {
             if (there)
                 edit.deleteThing(*there, true);
-        } else if (!there && m_doc.CanPlaceDoor(tile)) {
+        } else if (there) {
+            m_refusal = "A trap already stands on this tile.";
+        } else if (!m_doc.CanPlaceDoor(tile)) {
+            m_refusal = "A trap needs a claimable floor tile inside the map that is not part of a room.";
+        } else {
             edit.createTrap(type, m_doc.GetOwner(tile), tile);
         }
         break;
@@ -303,7 +318,11 @@ void MapViewController::placeOrDelete(TilePoint tile)
         if (type == 0) {
             if (there)
                 edit.deleteThing(*there, true);
-        } else if (!there && m_doc.CanPlaceCreature(tile)) {
+        } else if (there) {
+            m_refusal = "An object already lies on this tile.";
+        } else if (!m_doc.CanPlaceCreature(tile)) {
+            m_refusal = "An object cannot lie here: the tile is solid or on the edge of the map.";
+        } else {
             edit.createObject(type, tile);
         }
         break;

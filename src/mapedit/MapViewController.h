@@ -94,6 +94,9 @@ public:
     /// The tile under the pointer after the last move; none before the first.
     const std::optional<TilePoint>& pointerTile() const { return m_pointer; }
     const ContextHit& lastHit() const { return m_lastHit; }
+    /// Why the last press or move of a placing tool placed nothing (a tile that cannot take the
+    /// thing, or one that already holds one); null when it placed, deleted or was not refused.
+    const char* lastRefusal() const { return m_refusal; }
 
     // --- commands -------------------------------------------------------------------------------
     /// The toolbar's enabled state: Edit Starting Camera Position only for a Vorlan, Define Build
@@ -149,6 +152,7 @@ private:
     std::optional<TileRect> m_selection;
     std::optional<TilePoint> m_pointer;
     ContextHit m_lastHit;
+    const char* m_refusal = nullptr;
     // A one-off command (move a thing, reposition a marker) and the tool to return to after it.
     CLevelObject* m_oneOff = nullptr;
     ToolCode m_toolBeforeOneOff = ToolCode::Paint;

@@ -152,6 +152,7 @@ void applyCell(CTypeRecord& record, const StatsCode& code, const FieldDef& field
 
 StatsImport::Result StatsImport::importText(std::string_view text)
 {
+    m_sectionsRead = 0;
     if (text.find('\t') == std::string_view::npos)
         return Result::NoStatsData;
     StatsTextLines lines(text);
@@ -174,6 +175,7 @@ StatsImport::Result StatsImport::importText(std::string_view text)
             return Result::Aborted;
         }
         std::optional<std::string_view> next = readSection(*section, lines);
+        ++m_sectionsRead;
         line = next ? next : lines.next();
     }
     return Result::Imported;
@@ -360,9 +362,12 @@ StatsImport::Result StatsImport::importFile(const std::filesystem::path& path)
     return importText(std::string_view(text));
 }
 
-StatsImport::Result importStatsFile(EditorApp& app, const std::filesystem::path& path)
+StatsImport::Result importStatsFile(EditorApp& app, const std::filesystem::path& path, size_t* sectionsRead)
 {
-    const StatsImport::Result result = StatsImport(app.types(), app.prompter()).importFile(path);
+    StatsImport import(app.types(), app.prompter());
+    const StatsImport::Result result = import.importFile(path);
+    if (sectionsRead)
+        *sectionsRead = import.sectionsRead();
     if (result == StatsImport::Result::Imported || result == StatsImport::Result::Aborted)
         app.typeTablesChanged();
     return result;

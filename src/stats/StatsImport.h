@@ -43,6 +43,8 @@ public:
     }
     /// Reads the whole file, then imports it.
     Result importFile(const std::filesystem::path& path);
+    /// The sections of a known name the last import read (none: the text was no stats text).
+    size_t sectionsRead() const { return m_sectionsRead; }
 
     // The messages, exactly as the user sees them.
     static const char* const kCannotLoadStatsFile;
@@ -53,6 +55,7 @@ public:
 private:
     CTypeDatabase& m_types;
     Prompter& m_prompter;
+    size_t m_sectionsRead = 0;
 
     /// Reads one section from the line after its start line. Returns a start line met before the
     /// section's end line (a section whose end line is missing ends there).
@@ -65,7 +68,9 @@ private:
 };
 
 /// The Open command's import on the application's data: imports the file and, when anything may
-/// have changed, rebuilds what is derived from the type tables. The result as above.
-StatsImport::Result importStatsFile(EditorApp& app, const std::filesystem::path& path);
+/// have changed, rebuilds what is derived from the type tables. The result as above; `sectionsRead`
+/// (when given) receives how many stats sections the text held.
+StatsImport::Result importStatsFile(EditorApp& app, const std::filesystem::path& path,
+                                    size_t* sectionsRead = nullptr);
 
 } // namespace gr2

@@ -12,16 +12,21 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -43,6 +48,11 @@ QString statusPrompt(const EditorCommandInfo& info)
 QString tooltip(const EditorCommandInfo& info)
 {
     return QString::fromLatin1(info.prompt).section(QLatin1Char('\n'), 1, 1);
+}
+
+DesktopRect desktopRect(const QRect& r)
+{
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 } // namespace
@@ -150,7 +160,8 @@ void CMainFrame::createMenus()
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->addActions({action(C::RectangleSelect), action(C::Paint), action(C::Magnify), action(C::DrawLine),
-                       action(C::DrawRectangle), action(C::DrawCircle), action(C::FloodFill)});
+                       action(C::DrawRectangle), action(C::DrawCircle), action(C::DrawFilled),
+                       action(C::FloodFill)});
     tools->addSeparator();
     tools->addActions({action(C::CreateActionPoint), action(C::CreateEffectGenerator)});
     tools->addSeparator();
@@ -164,8 +175,10 @@ void CMainFrame::createMenus()
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
     configuration->addAction(action(C::ResetToDefaults));
 
-    QMenu* window = menuBar()->addMenu(tr("&Window"));
-    window->addActions({action(C::SplitWindow), action(C::Cascade), action(C::Tile)});
+    m_windowMenu = menuBar()->addMenu(tr("&Window"));
+    // The open level windows follow the commands, numbered, the active one checked.
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
+    fillWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(action(C::About));
@@ -205,8 +218,8 @@ void CMainFrame::createToolBars()
             [this](int index) { emit zoomChosen(ZoomTable::tileSize(index)); });
     m_editingBar->addWidget(m_zoomBox);
     m_editingBar->addSeparator();
-    m_editingBar->addActions(
-        {action(C::Paint), action(C::DrawLine), action(C::DrawRectangle), action(C::DrawCircle)});
+    m_editingBar->addActions({action(C::Paint), action(C::DrawLine), action(C::DrawRectangle),
+                              action(C::DrawCircle), action(C::DrawFilled)});
     m_editingBar->addSeparator();
     m_editingBar->addAction(action(C::FloodFill));
     m_editingBar->addSeparator();
@@ -418,7 +431,7 @@ bool CMainFrame::onCommand(EditorCommand command)
             child->toggleSplit();
         return true;
     case C::Cascade:
-        m_mdiArea->cascadeSubWindows();
+        cascadeLevelWindows();
         return true;
     case C::Tile:
         m_mdiArea->tileSubWindows();
@@ -506,12 +519,71 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
+        // What a docking bar hosts (the palette, the script tree) has its own menus; only the
+        // bar's frame and caption offer the bars' menu.
+        const auto* dock = qobject_cast<QDockWidget*>(watched);
+        const bool onContent = dock && dock->widget() && dock->widget()->isVisible() &&
+                               dock->widget()->geometry().contains(mouse->position().toPoint());
+        if (mouse->button() == Qt::RightButton && !onContent) {
             updateCommandUI();
             m_toolBarsMenu->popup(mouse->globalPosition().toPoint());
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// --- level windows ------------------------------------------------------------------------------
+
+void CMainFrame::fillWindowMenu()
+{
+    using C = EditorCommand;
+    m_windowMenu->clear();
+    m_windowMenu->addActions({action(C::SplitWindow), action(C::Cascade), action(C::Tile)});
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+    if (windows.isEmpty())
+        return;
+    m_windowMenu->addSeparator();
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    int number = 0;
+    for (QMdiSubWindow* sub : windows) {
+        ++number;
+        QString title = sub->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* entry =
+            m_windowMenu->addAction(number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(title)
+                                                : QStringLiteral("%1 %2").arg(number).arg(title));
+        entry->setCheckable(true);
+        entry->setChecked(sub == active);
+        QPointer<QMdiSubWindow> target(sub);
+        connect(entry, &QAction::triggered, this, [this, target] {
+            if (target)
+                m_mdiArea->setActiveSubWindow(target);
+        });
+    }
+}
+
+void CMainFrame::cascadeLevelWindows()
+{
+    // Each window keeps two thirds of the area, each one step below and right of the one before,
+    // so every title bar stays in reach and each map has room to work in.
+    const QRect area = m_mdiArea->viewport()->rect();
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    const int step = std::max(20, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize size(std::max(area.width() * 2 / 3, 200), std::max(area.height() * 2 / 3, 150));
+    const int fitting = std::max(
+        1, std::min((area.width() - size.width()) / step, (area.height() - size.height()) / step) + 1);
+    int index = 0;
+    for (QMdiSubWindow* sub : windows) {
+        if (sub->isHidden())
+            continue;
+        if (sub->isMaximized() || sub->isMinimized())
+            sub->showNormal();
+        const int offset = (index++ % fitting) * step;
+        sub->setGeometry(QRect(QPoint(offset, offset), size));
+        sub->raise();
+    }
+    if (QMdiSubWindow* active = m_mdiArea->activeSubWindow())
+        active->raise();
 }
 
 // --- files --------------------------------------------------------------------------------------
@@ -569,19 +641,38 @@ void CMainFrame::showWithPlacement(bool show)
             showMaximized();
         return;
     }
-    const QRect normal(placement->left, placement->top, std::max(1, placement->right - placement->left),
-                       std::max(1, placement->bottom - placement->top));
-    setGeometry(normal);
+    const DesktopRect stored{placement->left, placement->top, std::max(placement->left + 1, placement->right),
+                             std::max(placement->top + 1, placement->bottom)};
+    // The stored numbers are the inside of the window; its frame must fit on the screen too.
+    auto fitted = [&stored](const QMargins& frame) {
+        std::vector<DesktopRect> screens;
+        QList<QScreen*> all = QGuiApplication::screens();
+        all.removeAll(QGuiApplication::primaryScreen());
+        all.prepend(QGuiApplication::primaryScreen());
+        for (const QScreen* screen : all)
+            if (screen)
+                screens.push_back(desktopRect(screen->availableGeometry().marginsRemoved(frame)));
+        const DesktopRect r = fitOntoScreens(stored, screens);
+        return QRect(r.left, r.top, r.width(), r.height());
+    };
+    setGeometry(fitted(QMargins()));
     if (!show)
         return;
     // A window stored minimized opens as it would be restored, never hidden in the task bar.
     const bool maximized = placement->showState == WindowPlacement::kShowMaximized ||
                            (placement->showState == WindowPlacement::kShowMinimized &&
                             (placement->flags & WindowPlacement::kRestoreToMaximized));
-    if (maximized)
+    if (maximized) {
         showMaximized();
-    else
-        showNormal();
+        return;
+    }
+    showNormal();
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(),
+                           frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    if (!margins.isNull())
+        setGeometry(fitted(margins));
 }
 
 WindowPlacement CMainFrame::currentPlacement() const
@@ -602,24 +693,28 @@ WindowPlacement CMainFrame::currentPlacement() const
     return p;
 }
 
-void CMainFrame::storePlacement()
+void CMainFrame::storePlacement(const WindowPlacement& placement)
 {
     QSettings settings;
     settings.beginGroup(QString::fromLatin1(kPlacementGroup));
     settings.setValue(QString::fromLatin1(kPlacementKey),
-                      QString::fromStdString(formatWindowPlacement(currentPlacement())));
+                      QString::fromStdString(formatWindowPlacement(placement)));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // The placement is taken before the level windows close, while the frame still looks the way
-    // the user left it.
-    storePlacement();
-    m_mdiArea->closeAllSubWindows();
-    if (!m_mdiArea->subWindowList().isEmpty()) {
-        event->ignore();
-        return;
+    // the user left it, and stored only once the close really happens.
+    const WindowPlacement placement = currentPlacement();
+    // One level at a time: a Cancel on one level's question stops the close there, and the levels
+    // after it are not asked.
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList(QMdiArea::StackingOrder)) {
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
     }
+    storePlacement(placement);
     QMainWindow::closeEvent(event);
 }
 

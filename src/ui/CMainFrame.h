@@ -47,6 +47,7 @@ public:
     CPanelBar* selectionBar() const { return m_panelBar; }
     CBrowserBar* scriptTreeBar() const { return m_browserBar; }
     QMenu* toolBarsMenu() const { return m_toolBarsMenu; }
+    QMenu* windowMenu() const { return m_windowMenu; }
     bool barVisible(Bar bar) const { return m_barVisible[bar]; }
     QString paneText(int pane) const;
 
@@ -110,7 +111,9 @@ private:
     void toggleBar(Bar bar);
     void applyBarVisibility(Bar bar);
     QWidget* barWidget(Bar bar) const;
-    void storePlacement();
+    void storePlacement(const WindowPlacement& placement);
+    void fillWindowMenu();
+    void cascadeLevelWindows();
 
     const CTypeDatabase* m_types;
     QMdiArea* m_mdiArea = nullptr;
@@ -124,6 +127,7 @@ private:
     CBrowserBar* m_browserBar = nullptr;
     QMenu* m_toolBarsMenu = nullptr;
     QMenu* m_fileMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     QList<QAction*> m_recentActions;
     CommandTarget* m_appTarget = nullptr;

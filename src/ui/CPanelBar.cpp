@@ -1,5 +1,6 @@
 #include "ui/CPanelBar.h"
 
+#include "level/LevelIds.h"
 #include "mapedit/EditorState.h"
 #include "typedb/CTypeDatabase.h"
 #include "ui/CMainFrame.h"
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -140,6 +142,21 @@ bool CTypeButton::event(QEvent* event)
     return QAbstractButton::event(event);
 }
 
+void CTypeButton::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Handled here so that the page's "&Show ..." menu never opens over a button.
+    event->accept();
+    if (!m_context.frame || !m_context.frame->activeView())
+        return;
+    QMenu menu(tr("&Button Type"), this);
+    QAction* edit = menu.addAction(tr("&Edit Properties..."));
+    edit->setStatusTip(tr("Display the properties dialog for the selected type."));
+    // Enabled once a type editor listens for it.
+    edit->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&CTypeButton::editPropertiesRequested)));
+    if (menu.exec(event->globalPos()) == edit)
+        emit editPropertiesRequested(m_item);
+}
+
 void CTypeButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -203,12 +220,25 @@ void CPanelBar::setContext(const ViewContext& context, std::function<uint8_t()> 
 {
     m_context = context;
     m_drawingPlayer = std::move(drawingPlayer);
+    createPages();
+    buildPage(PalettePage::Terrain);
+    activatePage(PalettePage::Terrain);
+}
+
+void CPanelBar::createPages()
+{
     m_sheet->blockSignals(true);
-    m_sheet->clear();
+    while (m_sheet->count() > 0) {
+        QWidget* old = m_sheet->widget(0);
+        m_sheet->removeTab(0);
+        old->deleteLater();
+    }
     m_built = {};
     for (PalettePage page : kPalettePages) {
         auto* scroll = new QScrollArea(m_sheet);
-        scroll->setWidgetResizable(false);
+        // The page fills the visible area (its background answers right clicks everywhere) and is
+        // never smaller than its buttons, which scroll when the bar is small.
+        scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         auto* widget = new PalettePageWidget(page, this, m_context);
         scroll->setWidget(widget);
@@ -219,8 +249,44 @@ void CPanelBar::setContext(const ViewContext& context, std::function<uint8_t()> 
         m_sheet->addTab(scroll, tr(palettePageTitle(page)));
     }
     m_sheet->blockSignals(false);
+}
+
+void CPanelBar::tablesChanged()
+{
+    if (!m_context.types)
+        return;
+    // What each page had chosen, by type, so the new buttons can take it over; a page not yet
+    // built keeps its table's initial choice.
+    std::array<std::optional<PaletteItem>, 6> chosen;
+    std::array<bool, 6> removeMode{};
+    for (PalettePage page : kPalettePages) {
+        const size_t i = size_t(page);
+        if (!m_built[i])
+            continue;
+        if (m_current[i])
+            chosen[i] = m_current[i]->item();
+        else
+            removeMode[i] = m_delete[i] != nullptr;
+    }
+    const PalettePage active = activePage();
+    createPages();
     buildPage(PalettePage::Terrain);
-    activatePage(PalettePage::Terrain);
+    buildPage(active);
+    refreshForOwner();
+    for (PalettePage page : {PalettePage::Terrain, active}) {
+        const size_t i = size_t(page);
+        if (removeMode[i]) {
+            selectButton(page, nullptr);
+        } else if (chosen[i]) {
+            for (CTypeButton* b : m_buttons[i])
+                if (b->item().kind == chosen[i]->kind && b->item().id == chosen[i]->id)
+                    selectButton(page, b);
+        }
+    }
+    m_sheet->blockSignals(true);
+    m_sheet->setCurrentIndex(int(active));
+    m_sheet->blockSignals(false);
+    activatePage(active);
 }
 
 PalettePage CPanelBar::activePage() const
@@ -260,6 +326,10 @@ void CPanelBar::buildPage(PalettePage page)
                 if (const CTypeRecord* r = m_context.types->table(*family).findRecordById(item.id))
                     button->setText(QString::fromLatin1(r->name().c_str()));
         connect(button, &QAbstractButton::clicked, this, [this, button] { clickButton(button); });
+        connect(button, &CTypeButton::editPropertiesRequested, this, &CPanelBar::editPropertiesRequested);
+        // Built inside a page that may already be on screen: a child added to a shown widget
+        // stays hidden until shown itself.
+        button->show();
         m_buttons[i] << button;
         extent = extent.expandedTo(QSize(at.x + side + 7, at.y + side + 7));
     }
@@ -274,10 +344,11 @@ void CPanelBar::buildPage(PalettePage page)
                 m_context.state->setCurrentType(*family, 0);
             }
         });
+        remove->show();
         m_delete[i] = remove;
         extent = extent.expandedTo(QSize(at.x + 2 * side + 12, at.y + side + 7));
     }
-    widget->resize(extent);
+    widget->setMinimumSize(extent);
     if (contents.initialSelection && *contents.initialSelection < size_t(m_buttons[i].size()))
         selectButton(page, m_buttons[i][int(*contents.initialSelection)]);
 }
@@ -337,11 +408,16 @@ void CPanelBar::clickButton(CTypeButton* button)
     const uint8_t player = m_drawingPlayer ? m_drawingPlayer() : 0;
     switch (item.kind) {
     case TypeKind::Terrain: {
-        state->selectPaintToolUnlessShaping();
-        if (item.id == 37 && state->slab() == 37 && state->brushActive())
+        // The turn is decided before the tool changes: choosing Paint would drop the very brush a
+        // second click on the gate means to turn.
+        const bool turnGate =
+            item.id == TerrainId::HeroGateSmall && state->slab() == item.id && state->brushActive();
+        if (turnGate) {
             state->rotateRoomBrush();
-        else
+        } else {
+            state->selectPaintToolUnlessShaping();
             state->SetDrawTerrain(slabForOwner(item.id, drawsForGood()), player);
+        }
         showDrawItem(TypeKind::Terrain, item.id);
         const bool room = m_context.types->roomWithFloor(item.id) != nullptr;
         selectButton(room ? PalettePage::Rooms : PalettePage::Terrain, button);

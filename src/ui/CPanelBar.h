@@ -31,9 +31,15 @@ public:
     /// The owner variant terrain buttons draw (the drawing player's colour).
     void setVariant(int variant);
 
+signals:
+    /// "&Edit Properties..." of the button's type menu was chosen.
+    void editPropertiesRequested(PaletteItem item);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    /// The "&Button Type" menu, while a map view is active.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     ViewContext m_context;
@@ -62,12 +68,18 @@ public:
     void clickButton(CTypeButton* button);
     /// Terrain page redraws; rooms page swaps 26 and 36, doors page the Good/evil door pairs.
     void refreshForOwner();
+    /// The type tables changed (reset, a level's own globals, a type editor): every page is built
+    /// again from them, keeping the active page and each page's chosen type where it still exists.
+    void tablesChanged();
 
 signals:
     /// Views redraw after a show flag changed.
     void redrawViews();
+    /// A type button's "&Edit Properties..." was chosen; the type editors answer it.
+    void editPropertiesRequested(PaletteItem item);
 
 private:
+    void createPages();
     void buildPage(PalettePage page);
     void activatePage(PalettePage page);
     void selectButton(PalettePage page, CTypeButton* button);

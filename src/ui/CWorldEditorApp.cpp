@@ -49,10 +49,12 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
         return false;
     m_core = std::make_unique<EditorApp>(rootDirectory, prompter());
     m_iconSheets.load(rootDirectory);
-    m_core->addGlobalDataListener([this](EditorApp::Change) { m_iconSheets.rebuildCells(m_core->types()); });
+    m_core->addGlobalDataListener([this](EditorApp::Change) {
+        m_iconSheets.rebuildCells(m_core->types());
+        onTypeTablesChanged();
+    });
     m_core->loadGlobalData();
 
-    m_editorState.setGoodPairs(GoodPairs::fromTypes(m_core->types()));
     m_printer = std::make_unique<QPrinter>();
     m_mainFrame = std::make_unique<CMainFrame>(&m_core->types());
     m_mainFrame->selectionBar()->setContext(
@@ -67,6 +69,15 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     if (showWindow)
         m_mainFrame->showWithPlacement();
     return true;
+}
+
+void CWorldEditorApp::onTypeTablesChanged()
+{
+    // Everything the editor derives from the tables follows them: at start-up, after Reset To
+    // GR2 Defaults, a level's own globals and every type editor's change.
+    m_editorState.setGoodPairs(GoodPairs::fromTypes(m_core->types()));
+    if (m_mainFrame)
+        m_mainFrame->selectionBar()->tablesChanged();
 }
 
 bool CWorldEditorApp::loadTreeImages()

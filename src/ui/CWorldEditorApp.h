@@ -79,6 +79,8 @@ public slots:
     void onAbout();
 
 private:
+    /// Rebuilds the Good door and trap pairs and the palette's pages from the type tables.
+    void onTypeTablesChanged();
     bool loadTreeImages();
     void connectCommands();
     CChildFrame* addLevelWindow(std::unique_ptr<LevelDocument> level);

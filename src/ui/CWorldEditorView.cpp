@@ -1,5 +1,6 @@
 #include "ui/CWorldEditorView.h"
 
+#include "app/ZoomTable.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"
 #include "mapedit/MapViewController.h"
@@ -13,8 +14,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace gr2
 {
@@ -590,11 +594,22 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
 {
     emit activated(this);
     const QPoint pos = event->position().toPoint();
+    if (m_context.state->tool() == ToolCode::Magnify &&
+        (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)) {
+        // Left zooms in one step on the clicked tile, right zooms out; neither edits the level.
+        const bool in = event->button() == Qt::LeftButton;
+        zoomAt(in ? ZoomTable::zoomedIn(m_tileSize) : ZoomTable::zoomedOut(m_tileSize), pos, true);
+        return;
+    }
     if (event->button() == Qt::RightButton) {
         // A right press inverts the filled flag or drops the brush; what lies under the pointer
         // gets its menu once the script tree offers the menus of things and rooms.
+        const bool filled = m_context.state->filled();
         if (auto tile = clampedTileAt(pos))
             m_controller->rightDown(*tile);
+        if (m_context.state->filled() != filled)
+            showStatusMessage(filled ? tr("Rectangles and circles are now drawn as outlines.")
+                                     : tr("Rectangles and circles are now drawn filled."));
         viewport()->update();
         updateOverlay();
         commandsChanged();
@@ -604,8 +619,54 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
         return;
     if (auto tile = tileAt(pos))
         m_controller->leftDown(*tile);
+    if (const char* refusal = m_controller->lastRefusal())
+        showStatusMessage(tr(refusal));
     updateOverlay();
     commandsChanged();
+}
+
+void CWorldEditorView::showStatusMessage(const QString& text)
+{
+    if (m_context.frame)
+        m_context.frame->statusBar()->showMessage(text, 5000);
+}
+
+void CWorldEditorView::zoomAt(int tileSize, QPoint viewportPoint, bool centre)
+{
+    if (m_display.shrinkToFit) {
+        // A zoom asks for a size of its own: the fitted scale ends.
+        m_display.shrinkToFit = false;
+        emit displaySwitchChanged();
+    }
+    const double oldSide = scaledTile();
+    const QPointF mapPoint((horizontalScrollBar()->value() + viewportPoint.x()) / oldSide,
+                           (verticalScrollBar()->value() + viewportPoint.y()) / oldSide);
+    setTileSize(tileSize);
+    const double side = scaledTile();
+    QPointF target = viewportPoint;
+    QPointF at = mapPoint * side;
+    if (centre) {
+        // The clicked tile's middle goes to the middle of the view.
+        at = QPointF((std::floor(mapPoint.x()) + 0.5) * side, (std::floor(mapPoint.y()) + 0.5) * side);
+        target = QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0);
+    }
+    horizontalScrollBar()->setValue(int(std::lround(at.x() - target.x())));
+    verticalScrollBar()->setValue(int(std::lround(at.y() - target.y())));
+    if (m_context.frame)
+        m_context.frame->selectZoom(m_tileSize);
+}
+
+void CWorldEditorView::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const int delta = event->angleDelta().y();
+    if (delta != 0)
+        zoomAt(delta > 0 ? ZoomTable::zoomedIn(m_tileSize) : ZoomTable::zoomedOut(m_tileSize),
+               event->position().toPoint(), false);
+    event->accept();
 }
 
 void CWorldEditorView::mouseMoveEvent(QMouseEvent* event)
@@ -620,6 +681,8 @@ void CWorldEditorView::mouseMoveEvent(QMouseEvent* event)
         updateOverlay();
     else if (m_context.state->brushActive())
         updateOverlay();
+    if (const char* refusal = m_controller->lastRefusal())
+        showStatusMessage(tr(refusal));
 }
 
 void CWorldEditorView::mouseReleaseEvent(QMouseEvent* event)
@@ -677,6 +740,17 @@ void CWorldEditorView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
         key = ViewKey::Space;
         break;
+    case Qt::Key_Escape:
+        // Escape puts a pasted or room brush away, as a right click does.
+        if (m_context.state->brushActive()) {
+            m_context.state->dropBrush();
+            viewport()->update();
+            updateOverlay();
+            commandsChanged();
+            return;
+        }
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
     default:
         QAbstractScrollArea::keyPressEvent(event);
         return;
@@ -799,6 +873,9 @@ bool CWorldEditorView::onCommand(EditorCommand command)
     case C::BrushFlipY:
         state.flipBrushY();
         break;
+    case C::DrawFilled:
+        state.toggleFilled();
+        break;
     case C::Print: {
         QPrinter ownPrinter;
         QPrinter& printer = m_context.printer ? *m_context.printer : ownPrinter;
@@ -863,6 +940,8 @@ std::optional<CommandState> CWorldEditorView::commandState(EditorCommand command
     case C::BrushFlipX:
     case C::BrushFlipY:
         return CommandState{c.canTransformBrush(), false, {}};
+    case C::DrawFilled:
+        return CommandState{true, state.filled(), {}};
     default:
         return std::nullopt;
     }

@@ -92,6 +92,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    /// Ctrl + wheel zooms around the pointer; the wheel alone scrolls.
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -111,6 +113,11 @@ private:
     /// Repaints what the view draws over the map: selection, dragged shape and brush.
     void updateOverlay();
     void commandsChanged();
+    /// Changes the tile size keeping the map point under `viewportPoint` where it is (for the
+    /// Magnify tool, the clicked tile's centre moves to the middle of the view instead).
+    void zoomAt(int tileSize, QPoint viewportPoint, bool centre);
+    /// A message in the status bar's prompt pane for a few seconds.
+    void showStatusMessage(const QString& text);
     TileRect overlayTiles() const;
     bool isDrawnInverted(TilePoint p) const;
     void drawBrush(QPainter& painter);

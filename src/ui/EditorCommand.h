@@ -49,6 +49,8 @@ enum class EditorCommand {
     DrawLine,
     DrawRectangle,
     DrawCircle,
+    /// Rectangles and circles drawn filled or as outlines (a right click in the map also toggles).
+    DrawFilled,
     FloodFill,
     CreateActionPoint,
     CreateEffectGenerator,

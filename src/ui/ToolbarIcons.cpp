@@ -122,6 +122,14 @@ void circle(QPainter& p)
     p.drawEllipse(5, 5, 22, 22);
 }
 
+void filledShapes(QPainter& p)
+{
+    p.setPen(QPen(QColor(150, 40, 40), 2));
+    p.setBrush(QColor(200, 70, 70));
+    p.drawRect(3, 5, 15, 13);
+    p.drawEllipse(13, 13, 16, 16);
+}
+
 void bucket(QPainter& p)
 {
     p.setBrush(QColor(190, 190, 190));
@@ -208,6 +216,9 @@ QIcon toolbarIcon(EditorCommand command)
         break;
     case EditorCommand::DrawCircle:
         circle(p);
+        break;
+    case EditorCommand::DrawFilled:
+        filledShapes(p);
         break;
     case EditorCommand::FloodFill:
         bucket(p);

@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 TEST(StatusTextsTest, PositionIsOneBasedAndEmptyOffTheMap)
 {
@@ -94,10 +96,10 @@ TEST(WindowPlacementTest, RoundTripsTheTenNumbers)
 TEST(WindowPlacementTest, RefusesAnythingButExactlyTenNumbers)
 {
     EXPECT_TRUE(parseWindowPlacement("0,1, 0, 0,-1,-1,10,20,810,620"));
-    for (const char* bad : {"", "0,1,0,0,-1,-1,10,20,810", "0,1,0,0,-1,-1,10,20,810,620,5",
-                            "0,1,0,0,-1,-1,10,20,810,x", "-1,1,0,0,-1,-1,10,20,810,620",
-                            "0;1;0;0;-1;-1;10;20;810;620", "0,1,0,0,-1,-1,10,20,810,99999999999",
-                            "0,1,0,0,-1,-1,10,20,810,620junk"})
+    for (const char* bad :
+         {"", "0,1,0,0,-1,-1,10,20,810", "0,1,0,0,-1,-1,10,20,810,620,5", "0,1,0,0,-1,-1,10,20,810,x",
+          "-1,1,0,0,-1,-1,10,20,810,620", "0;1;0;0;-1;-1;10;20;810;620",
+          "0,1,0,0,-1,-1,10,20,810,99999999999", "0,1,0,0,-1,-1,10,20,810,620junk"})
         EXPECT_FALSE(parseWindowPlacement(bad)) << bad;
 }
 
@@ -112,6 +114,43 @@ TEST(ZoomTableTest, PercentagesLabelsAndLookup)
     EXPECT_EQ(ZoomTable::indexOfTileSize(40), ZoomTable::kDefaultIndex);
     EXPECT_EQ(ZoomTable::tileSize(-1), 32);
     EXPECT_EQ(ZoomTable::tileSize(6), 32);
+}
+
+TEST(ZoomTableTest, ZoomStepsGoToTheNeighbouringSizeAndStopAtTheEnds)
+{
+    struct Case {
+        int size, in, out;
+    };
+    for (const Case& c : {Case{32, 48, 24}, Case{64, 64, 48}, Case{8, 16, 8}, Case{40, 48, 32},
+                          Case{200, 64, 64}, Case{1, 8, 8}})
+        EXPECT_EQ(std::make_pair(ZoomTable::zoomedIn(c.size), ZoomTable::zoomedOut(c.size)),
+                  std::make_pair(c.in, c.out))
+            << c.size;
+}
+
+TEST(WindowPlacementTest, AStoredRectangleIsBroughtOntoTheScreenItOverlapsMost)
+{
+    const DesktopRect primary{0, 0, 1920, 1040};
+    const DesktopRect right{1920, 0, 3200, 1024};
+    const std::vector<DesktopRect> screens{primary, right};
+    struct Case {
+        DesktopRect stored, expected;
+    };
+    const Case cases[] = {
+        {{100, 100, 900, 700}, {100, 100, 900, 700}},        // on screen: unchanged
+        {{2000, 50, 2800, 650}, {2000, 50, 2800, 650}},      // on the second screen: unchanged
+        {{5000, 3000, 5800, 3600}, {1120, 440, 1920, 1040}}, // off every screen: onto the primary
+        {{1500, 500, 2300, 1100}, {1120, 440, 1920, 1040}},  // mostly on the primary, pulled in
+        {{3000, -200, 3800, 400}, {2400, 0, 3200, 600}},     // mostly on the second one
+        {{-100, -100, 5000, 4000}, {0, 0, 1920, 1040}},      // larger than the screen (a scale change)
+    };
+    for (const Case& c : cases) {
+        const DesktopRect expected = c.expected;
+        const DesktopRect got = fitOntoScreens(c.stored, screens);
+        EXPECT_EQ(got, expected) << c.stored.left << "," << c.stored.top << " -> " << got.left << ","
+                                 << got.top << "," << got.right << "," << got.bottom;
+    }
+    EXPECT_EQ(fitOntoScreens({10, 10, 50, 50}, {}), (DesktopRect{10, 10, 50, 50}));
 }
 
 } // namespace

@@ -9,17 +9,22 @@
 #include <cstdio>
 #include <sys/wait.h>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 struct RunResult {
     int status = -1;
     std::string out;
 };
 
-RunResult runTool(const std::string& args, const std::filesystem::path& errFile)
+RunResult runTool(const std::string& args, const std::filesystem::path& errFile,
+                  const std::filesystem::path& workingFolder = {})
 {
     std::string command = std::string(GR2TOOL_PATH) + " " + args + " 2>" + errFile.string();
+    if (!workingFolder.empty())
+        command = "cd '" + workingFolder.string() + "' && " + command;
     RunResult result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -45,7 +50,8 @@ TEST(DumpToolTest, PrintsEverySectionKindAsJson)
     Bytes file;
     SectionInfo info;
     info.created = DateStamp{2003, 4, 5, 6, 7, 8};
-    writeRecordSection(file, SectionId::Shot, info, RecordSize::Shot, std::vector<Bytes>{Bytes(RecordSize::Shot, 1)});
+    writeRecordSection(file, SectionId::Shot, info, RecordSize::Shot,
+                       std::vector<Bytes>{Bytes(RecordSize::Shot, 1)});
     writeMapSection(file, 2, 1, Bytes{30, 2, 0, 0, 31, 3, 0, 0});
     writeThingSection(file, info, std::vector<ThingItem>{{205, Bytes(84, 2)}, {999, Bytes{1, 2}}});
     writeTriggerSection(file, TriggerSectionInfo{}, std::vector<ThingItem>{{213, Bytes(16, 0)}});
@@ -56,10 +62,27 @@ TEST(DumpToolTest, PrintsEverySectionKindAsJson)
     RunResult r = runTool("dump " + (dir / "all.vwd").string(), dir / "err.txt");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(text(dir / "err.txt"), "");
-    for (const char* expected : {"\"name\": \"Shot\"", "\"name\": \"Map\"", "\"width\": 2", "\"name\": \"Camera\"",
-                                 "\"name\": \"Unknown\"", "\"bytes\": \"0102\"", "\"name\": \"Trigger When\"",
-                                 "\"name\": \"Level\"", "\"version\": 3.0", "\"created\": \"2003-05-04 06:07:08\""})
+    for (const char* expected :
+         {"\"name\": \"Shot\"", "\"name\": \"Map\"", "\"width\": 2", "\"name\": \"Camera\"",
+          "\"name\": \"Unknown\"", "\"bytes\": \"0102\"", "\"name\": \"Trigger When\"", "\"name\": \"Level\"",
+          "\"version\": 3.0", "\"created\": \"2003-05-04 06:07:08\""})
         EXPECT_NE(r.out.find(expected), std::string::npos) << expected;
+}
+
+TEST(DumpToolTest, ARelativeNameIsTheCurrentFoldersWhateverTheRoot)
+{
+    test::TempDir dir;
+    test::TempDir otherRoot;
+    Bytes file;
+    writeRecordSection(file, SectionId::Shot, SectionInfo{}, RecordSize::Shot,
+                       std::vector<Bytes>{Bytes(RecordSize::Shot, 1)});
+    test::writeFile(dir / "here.vwd", file);
+    // The tool's runner has no folder of its own to start in; a shell "cd" gives it one.
+    RunResult r =
+        runTool("--root " + otherRoot.path().string() + " dump here.vwd", dir / "err.txt", dir.path());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(text(dir / "err.txt"), "");
+    EXPECT_NE(r.out.find("\"name\": \"Shot\""), std::string::npos) << r.out;
 }
 
 TEST(DumpToolTest, FailedReadPrintsMessagesAndExitsOne)
@@ -72,8 +95,9 @@ TEST(DumpToolTest, FailedReadPrintsMessagesAndExitsOne)
     test::writeFile(dir / "bad.vwd", file);
     RunResult r = runTool("dump " + (dir / "bad.vwd").string(), dir / "err.txt");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(text(dir / "err.txt"),
-              "Unable to read binary Terrain Type\nUnable to read Binary Terrain\nUnable to read Binary File\n");
+    EXPECT_EQ(
+        text(dir / "err.txt"),
+        "Unable to read binary Terrain Type\nUnable to read Binary Terrain\nUnable to read Binary File\n");
 }
 
 TEST(DumpToolTest, UsageErrorsExitTwo)

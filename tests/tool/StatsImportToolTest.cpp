@@ -87,6 +87,14 @@ TEST_F(StatsImportToolTest, FailuresSaveNothing)
                   work / "unknown.err"),
               1);
     EXPECT_EQ(readText(work / "unknown.err"), "Unknown Stat Data \"[START: WIBBLE]\" - Aborting Load\n");
+
+    // A file with tabs but no stats section is no stats text: refused, nothing saved.
+    writeText(work / "notes.txt", "name\tvalue\r\nspeed\t12\r\n");
+    EXPECT_EQ(run("--root " + data.path().string() + " import-stats " + (work / "notes.txt").string(),
+                  work / "notes.err"),
+              1);
+    EXPECT_EQ(readText(work / "notes.err"),
+              "No stats sections (\"[START: ...]\" lines) in \"" + (work / "notes.txt").string() + "\"\n");
     EXPECT_EQ(std::filesystem::last_write_time(data / "Creatures.vwd"), before);
     EXPECT_EQ(load()->types().creatures().findById(2)->health(), 900);
 }

@@ -17,8 +17,10 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 void clearPlacement()
 {
@@ -50,13 +52,13 @@ TEST(MainWindowTest, FirstStartIsMaximizedWithAllBarsAndStoresFlagsTwoWhenClosed
 TEST(MainWindowTest, StoredNormalPlacementIsRestoredAndMalformedOneIsIgnored)
 {
     QSettings settings;
-    settings.setValue(QStringLiteral("ToolBar Settings/Window Positions"), "0,1,-1,-1,-1,-1,40,50,840,650");
+    settings.setValue(QStringLiteral("ToolBar Settings/Window Positions"), "0,1,-1,-1,-1,-1,40,50,640,500");
     {
         CMainFrame frame;
         frame.showWithPlacement();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
         EXPECT_FALSE(frame.isMaximized());
-        EXPECT_EQ(frame.geometry().size(), QSize(800, 600));
+        EXPECT_EQ(frame.geometry(), QRect(40, 50, 600, 450));
     }
     settings.setValue(QStringLiteral("ToolBar Settings/Window Positions"), "0,1,2,3");
     CMainFrame frame;
@@ -103,7 +105,8 @@ TEST(MainWindowTest, PanesTogglesAndTheToolBarsPopUp)
     frame.toolBarsMenu()->close();
 }
 
-class AppWindowTest : public ::testing::Test {
+class AppWindowTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

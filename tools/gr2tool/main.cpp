@@ -4,8 +4,8 @@
 #include "DumpCommand.h"
 #include "LevelCommands.h"
 #include "MapCommands.h"
-#include "app/SampleData.h"
 #include "app/EditorApp.h"
+#include "app/SampleData.h"
 #include "stats/StatsImport.h"
 #include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
@@ -14,7 +14,8 @@
 
 #include <iostream>
 
-namespace {
+namespace
+{
 
 /// Start-up loading of the global data from the root, as the editor does it without a window.
 std::unique_ptr<gr2::EditorApp> startEditor(gr2::Prompter& prompter)
@@ -80,7 +81,9 @@ int main(int argc, char** argv)
     if (mapCommands.selected())
         return mapCommands.run(prompter);
     if (*dump)
-        return gr2::runDump(dumpFile, std::cout, prompter) ? 0 : 1;
+        // A relative name is the current folder's, as for every other command (the data root
+        // only resolves the names the data files themselves hold).
+        return gr2::runDump(std::filesystem::absolute(dumpFile).string(), std::cout, prompter) ? 0 : 1;
     if (*sample) {
         if (ifMissing && gr2::findFileIgnoringCase(std::filesystem::path(sampleDir) / "Terrain.vwd"))
             return 0;
@@ -95,10 +98,17 @@ int main(int argc, char** argv)
     }
     if (*importStats) {
         auto editor = startEditor(prompter);
-        const auto result = gr2::importStatsFile(*editor, statsFile);
+        size_t sections = 0;
+        const auto result = gr2::importStatsFile(*editor, statsFile, &sections);
         if (result == gr2::StatsImport::Result::NoStatsData)
             prompter.message("No stats data (no tab-separated cells) in \"" + statsFile + "\"",
                              gr2::Prompter::Icon::Exclamation);
+        if (result == gr2::StatsImport::Result::Imported && sections == 0) {
+            // Tabs alone do not make a stats text; saving would only rewrite the data unchanged.
+            prompter.message("No stats sections (\"[START: ...]\" lines) in \"" + statsFile + "\"",
+                             gr2::Prompter::Icon::Exclamation);
+            return 1;
+        }
         if (result != gr2::StatsImport::Result::Imported)
             return 1;
         return editor->SaveGameData() ? 0 : 1;
