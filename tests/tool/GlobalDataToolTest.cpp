@@ -1,6 +1,7 @@
 // gr2tool's global-data commands run as a separate process.
 
 #include "support/TempDir.h"
+#include "worlddata/SectionIds.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,17 @@ TEST(GlobalDataToolTest, SampleDataThenSaveGameDataKeepsEveryFile)
     std::filesystem::remove(dir / "Graphics/TerrainIcons.bmp");
     EXPECT_EQ(run("sample-data --if-missing " + dir.path().string()), 0);
     EXPECT_FALSE(std::filesystem::exists(dir / "Graphics/TerrainIcons.bmp"));
+}
+
+TEST(GlobalDataToolTest, DamagedTypeFileKeepsItsWholeRecordsThroughSaveGameData)
+{
+    test::TempDir dir;
+    ASSERT_EQ(run("sample-data " + dir.path().string()), 0);
+    const auto size = std::filesystem::file_size(dir / "Terrain.vwd");
+    // Cut inside the last terrain record: every record before it stays.
+    std::filesystem::resize_file(dir / "Terrain.vwd", size - RecordSize::Terrain / 2);
+    EXPECT_EQ(run("--root " + dir.path().string() + " save-game-data"), 0);
+    EXPECT_EQ(std::filesystem::file_size(dir / "Terrain.vwd"), size - RecordSize::Terrain);
 }
 
 } // namespace
