@@ -14,6 +14,8 @@
 
 namespace gr2 {
 
+struct FamilyFileTarget;
+
 class EditorApp {
 public:
     /// The twelve global files are "<base name>.vwd" in the root directory.
@@ -44,7 +46,10 @@ public:
     /// Reads "GlobalVariables.vwd" (with its camera modes when asked); true when it was read.
     bool LoadGlobalVariables(bool withCameraModes);
     /// Writes "GlobalVariables.vwd" and the eleven type files; a file that cannot be written is
-    /// reported and the others are still written. True when every file was written.
+    /// reported and the others are still written. A family goes back to the file start-up read it
+    /// from when its name differs from the standard one only in case; other files of the family
+    /// whose names differ only in case are renamed out of the loader's way, and the user is told.
+    /// True when every file was written (and every such file renamed).
     bool SaveGameData();
     /// The eleven type sections in save order, as a level's copy of the global data carries them.
     void WriteAllTypeSections(Bytes& out, const DateStamp& saved) const;
@@ -77,6 +82,7 @@ private:
     std::vector<std::function<void(Change)>> m_listeners;
 
     void notify(Change change);
+    bool setAsideCaseTwins(TypeFamily family, const FamilyFileTarget& files);
 };
 
 } // namespace gr2

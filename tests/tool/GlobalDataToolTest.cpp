@@ -46,5 +46,27 @@ TEST(GlobalDataToolTest, DamagedTypeFileKeepsItsWholeRecordsThroughSaveGameData)
     EXPECT_EQ(std::filesystem::file_size(dir / "Terrain.vwd"), size - RecordSize::Terrain);
 }
 
+TEST(GlobalDataToolTest, TypeFilesNamedInAnotherCaseAreNotDoubledBySaveGameData)
+{
+    test::TempDir dir;
+    ASSERT_EQ(run("sample-data " + dir.path().string()), 0);
+    const auto doors = std::filesystem::file_size(dir / "Doors.vwd");
+    std::filesystem::rename(dir / "Doors.vwd", dir / "doors.VWD");
+    for (int save = 0; save < 2; ++save) {
+        EXPECT_EQ(run("--root " + dir.path().string() + " save-game-data"), 0);
+        EXPECT_FALSE(std::filesystem::exists(dir / "Doors.vwd"));
+        EXPECT_EQ(std::filesystem::file_size(dir / "doors.VWD"), doors);
+    }
+
+    // Two files of the family: saved once into the standard name, the other set aside.
+    std::filesystem::copy_file(dir / "doors.VWD", dir / "Doors.vwd");
+    EXPECT_EQ(run("--root " + dir.path().string() + " save-game-data"), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "doors.VWD"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "doors.VWD.old"));
+    const auto both = std::filesystem::file_size(dir / "Doors.vwd");
+    EXPECT_EQ(run("--root " + dir.path().string() + " save-game-data"), 0);
+    EXPECT_EQ(std::filesystem::file_size(dir / "Doors.vwd"), both);
+}
+
 } // namespace
 } // namespace gr2
