@@ -1,6 +1,7 @@
 #include "app/EditorApp.h"
 
 #include "app/TypeFileLocations.h"
+#include "level/CWorldEditorDoc.h"
 #include "typedb/TypeDatabaseSink.h"
 #include "typedb/TypeDatabaseWriter.h"
 #include "worlddata/CaseInsensitivePath.h"
@@ -151,8 +152,20 @@ bool EditorApp::ResetToGR2Defaults()
     if (m_types.cameraModes().empty())
         m_types.cameraModes() = defaultCameraModes();
     m_terrainToRoom = m_types.terrainToRoomTable();
+    for (CWorldEditorDoc* level : m_openLevels)
+        level->ResetVariablesFromGlobals();
     notify(Change::Reset);
     return true;
+}
+
+void EditorApp::addOpenLevel(CWorldEditorDoc& level)
+{
+    m_openLevels.push_back(&level);
+}
+
+void EditorApp::removeOpenLevel(CWorldEditorDoc& level)
+{
+    std::erase(m_openLevels, &level);
 }
 
 void EditorApp::typeTablesChanged()

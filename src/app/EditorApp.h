@@ -14,6 +14,7 @@
 
 namespace gr2 {
 
+class CWorldEditorDoc;
 struct FamilyFileTarget;
 
 class EditorApp {
@@ -55,8 +56,15 @@ public:
     void WriteAllTypeSections(Bytes& out, const DateStamp& saved) const;
     /// Deletes every record of the eleven type tables.
     void ClearTypeTables();
-    /// Asks first; on Yes reloads all global data from the root directory. True when it reset.
+    /// Asks first; on Yes reloads all global data from the root directory and starts the
+    /// variable values of every open level again from the new global values. True when it reset.
     bool ResetToGR2Defaults();
+
+    /// The levels open now, in the order they were opened. A LevelDocument joins when it is made
+    /// and leaves when it is destroyed.
+    void addOpenLevel(CWorldEditorDoc& level);
+    void removeOpenLevel(CWorldEditorDoc& level);
+    const std::vector<CWorldEditorDoc*>& openLevels() const { return m_openLevels; }
 
     /// Rebuilds what is derived from the type tables (the terrain-to-room table and the default
     /// availability lists, keeping the states of types still there) and tells the listeners;
@@ -65,8 +73,7 @@ public:
     /// One byte per terrain type in table order: the room a room-floor terrain belongs to.
     const std::vector<uint8_t>& terrainToRoom() const { return m_terrainToRoom; }
 
-    /// Why the global data changed: views rebuild their icon tables for every reason; open levels
-    /// take the new variable values after a reset.
+    /// Why the global data changed: views rebuild their icon tables for every reason.
     enum class Change { Loaded, Reset, Edited };
     void addGlobalDataListener(std::function<void(Change)> listener) { m_listeners.push_back(std::move(listener)); }
 
@@ -80,6 +87,7 @@ private:
     ReservedLevelNames m_reservedLevelNames;
     std::vector<uint8_t> m_terrainToRoom;
     std::vector<std::function<void(Change)>> m_listeners;
+    std::vector<CWorldEditorDoc*> m_openLevels;
 
     void notify(Change change);
     bool setAsideCaseTwins(TypeFamily family, const FamilyFileTarget& files);

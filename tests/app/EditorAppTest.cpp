@@ -1,5 +1,6 @@
 #include "app/EditorApp.h"
 #include "app/SampleData.h"
+#include "level/LevelDocument.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "typedb/TypeDatabaseWriter.h"
@@ -266,6 +267,48 @@ TEST_F(EditorAppTest, SameFamilyInNamesDifferingOnlyInCaseIsSavedOnceAndTheTwinS
     EXPECT_EQ(next.types().doors().count(), doors);
     ASSERT_TRUE(next.SaveGameData());
     EXPECT_TRUE(again.entries().empty());
+}
+
+TEST_F(EditorAppTest, ResetStartsTheVariablesOfEveryOpenLevelFromTheNewGlobalValues)
+{
+    ASSERT_TRUE(writeSampleData(root.path()).empty());
+    app.loadGlobalData();
+    const uint32_t id = CGlobalVariables::overridableIds().front();
+    // The variables file now holds 777 for the variable; the values in memory say otherwise.
+    app.types().variables().setValue(id, 777);
+    ASSERT_TRUE(app.SaveGameData());
+    app.types().variables().setValue(id, 5);
+
+    LevelDocument overridden(app), untouched(app);
+    overridden.doc().NewLevel({"Overridden", 16, 16, 2, PlayerId::Neutral});
+    overridden.doc().SetVariable(id, 12345);
+    overridden.doc().SetCreatureStatOverride(1, 2, 40, true);
+    overridden.doc().SetModifiedFlag(false);
+    untouched.doc().NewLevel({"Untouched", 16, 16, 2, PlayerId::Neutral});
+    untouched.doc().SetVariable(id, 777);
+    untouched.doc().SetModifiedFlag(false);
+    {
+        LevelDocument closed(app); // a level closed before the reset is not reached
+        closed.doc().NewLevel({"Closed", 16, 16, 2, PlayerId::Neutral});
+    }
+    EXPECT_EQ(app.openLevels().size(), 2u);
+
+    prompter.queueAnswer(Prompter::Answer::No);
+    EXPECT_FALSE(app.ResetToGR2Defaults());
+    EXPECT_EQ(overridden.doc().GetVariable(id), 12345);
+
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    ASSERT_TRUE(app.ResetToGR2Defaults());
+    for (const CWorldEditorDoc* level : {&overridden.doc(), &untouched.doc()}) {
+        SCOPED_TRACE(level->title());
+        for (uint32_t v = 0; v < VariableOverrides::kVariableCount; ++v)
+            EXPECT_EQ(level->GetVariable(v), app.types().variables().value(v)) << v;
+    }
+    EXPECT_EQ(overridden.doc().GetVariable(id), 777);
+    EXPECT_TRUE(overridden.doc().isModified());
+    EXPECT_FALSE(untouched.doc().isModified()) << "nothing of it changed";
+    ASSERT_NE(overridden.doc().variables().findCreatureStatOverride(1, 2), nullptr);
+    EXPECT_EQ(overridden.doc().variables().findCreatureStatOverride(1, 2)->value, 40);
 }
 
 } // namespace
