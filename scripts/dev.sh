@@ -63,21 +63,27 @@ cmd_test() {
     rm -rf "$seeds"
     build-fuzz/fuzz/make_fuzz_seeds "$seeds"
     local runs="${GR2_FUZZ_RUNS:-20000}"
+    # The first sanitizer finding of any kind ends the run as a failure.
+    local halt_asan="halt_on_error=1:abort_on_error=1"
+    local halt_ubsan="print_stacktrace=1:halt_on_error=1:abort_on_error=1"
     for target in build-fuzz/fuzz/*_fuzz; do
         local name corpus
         name="$(basename "$target" _fuzz)"
         corpus="build-fuzz/corpus/$name"
         mkdir -p "$corpus"
         [[ -d "$seeds/$name" ]] && cp -n "$seeds/$name"/* "$corpus/" 2>/dev/null || true
+        # Inputs that once found a fault start every run again.
+        [[ -d "fuzz/regressions/$name" ]] && cp -n "fuzz/regressions/$name"/* "$corpus/" 2>/dev/null || true
         echo "-- $name: $runs inputs"
-        "$target" -runs="$runs" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+        ASAN_OPTIONS="$halt_asan" UBSAN_OPTIONS="$halt_ubsan" \
+            "$target" -runs="$runs" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
             -artifact_prefix="build-fuzz/" "$corpus" 2>build-fuzz/$name.log \
             || { tail -40 build-fuzz/$name.log; echo "fuzz target $name found a problem"; exit 1; }
     done
 
     echo "== every corpus file through the editor's own readers under the sanitizers"
-    GR2_CORPUS_DIR="$here/build-fuzz/corpus" ASAN_OPTIONS=detect_leaks=1 \
-        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    GR2_CORPUS_DIR="$here/build-fuzz/corpus" ASAN_OPTIONS="detect_leaks=1:$halt_asan" \
+        UBSAN_OPTIONS="$halt_ubsan" \
         build-asan/tests/gr2core_tests --gtest_filter='CorpusTest.*'
     echo "All tests passed."
 }

@@ -1,13 +1,13 @@
 #include "app/EditorApp.h"
 
+#include "app/TypeFileLocations.h"
+#include "level/CWorldEditorDoc.h"
 #include "typedb/TypeDatabaseSink.h"
 #include "typedb/TypeDatabaseWriter.h"
 #include "worlddata/CaseInsensitivePath.h"
-#include "worlddata/DataStream.h"
 #include "worlddata/SectionReader.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace gr2 {
 
@@ -16,37 +16,9 @@ const char* const EditorApp::kResetQuestion =
 
 namespace {
 
-/// The "*.vwd" files of a folder in a stable order (names compared without case, as the folder
-/// listing of the data's home platform returns them).
-std::vector<std::filesystem::path> worldFilesIn(const std::filesystem::path& dir)
+std::string quoted(const std::filesystem::path& file)
 {
-    std::vector<std::filesystem::path> files;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (endsWithIgnoringCase(name, ".vwd") && it->is_regular_file(ec))
-            files.push_back(it->path());
-    }
-    auto lower = [](std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-        return s;
-    };
-    std::sort(files.begin(), files.end(), [&](const auto& a, const auto& b) {
-        return lower(a.filename().string()) < lower(b.filename().string());
-    });
-    return files;
-}
-
-/// The first section id of a file; none when the file cannot be opened or is shorter than a header.
-std::optional<uint32_t> firstSectionId(const std::filesystem::path& path)
-{
-    DataStream stream;
-    if (!stream.open(path))
-        return std::nullopt;
-    uint8_t header[12];
-    if (stream.read(header, sizeof header) != sizeof header)
-        return std::nullopt;
-    return loadU32(header);
+    return "\"" + file.filename().string() + "\"";
 }
 
 } // namespace
@@ -106,7 +78,9 @@ bool EditorApp::SaveGameData()
     // The records in memory take the same save-time rules the written bytes get.
     m_types.applySaveRules();
     const DateStamp saved = DateStamp::now();
-    const std::filesystem::path variablesPath = m_root / kVariablesFileName;
+    // The variables file goes back to the file start-up reads, whatever the case of its name.
+    const std::filesystem::path variablesPath =
+        findFileIgnoringCase(m_root / kVariablesFileName).value_or(m_root / kVariablesFileName);
     WriteResult result = writeVariablesFile(variablesPath, m_types, saved);
     if (!result.ok) {
         allWritten = false;
@@ -114,13 +88,43 @@ bool EditorApp::SaveGameData()
                            Prompter::Icon::Exclamation);
     }
     for (TypeFamily family : kSaveOrder) {
-        const std::filesystem::path path = m_root / (std::string(fileBaseName(family)) + kWorldFileExtension);
-        if (!writeFamilyFile(path, m_types, family, saved).ok) {
+        const FamilyFileTarget files = familyFileTarget(m_root, family);
+        if (!writeFamilyFile(files.target, m_types, family, saved).ok) {
             allWritten = false;
             m_prompter.message("Failed to open NAME Types Configuration file.\n", Prompter::Icon::Exclamation);
+            continue;
         }
+        if (!setAsideCaseTwins(family, files))
+            allWritten = false;
     }
     return allWritten;
+}
+
+bool EditorApp::setAsideCaseTwins(TypeFamily family, const FamilyFileTarget& files)
+{
+    // Start-up read the family from every twin as well, so the table just written holds their
+    // records too; moving them out of the loader's way keeps the next start from reading them twice.
+    bool allMoved = true;
+    for (const std::filesystem::path& twin : files.caseTwins) {
+        std::string text = std::string("The ") + familyName(family) + " types were read from both " +
+                           quoted(files.target) + " and " + quoted(twin) + ".\nThey were saved to " +
+                           quoted(files.target) + ", ";
+        const std::optional<std::filesystem::path> aside = setAsideName(twin);
+        std::error_code ec;
+        if (aside)
+            std::filesystem::rename(twin, *aside, ec);
+        if (aside && !ec) {
+            text += "and " + quoted(twin) + " was renamed " + quoted(*aside) +
+                    " so that they are not read twice.\n";
+        } else {
+            allMoved = false;
+            text += "but " + quoted(twin) +
+                    " could not be renamed: remove it, or its types are read a second time " +
+                    "at the next start.\n";
+        }
+        m_prompter.message(text, Prompter::Icon::Exclamation);
+    }
+    return allMoved;
 }
 
 void EditorApp::WriteAllTypeSections(Bytes& out, const DateStamp& saved) const
@@ -148,8 +152,20 @@ bool EditorApp::ResetToGR2Defaults()
     if (m_types.cameraModes().empty())
         m_types.cameraModes() = defaultCameraModes();
     m_terrainToRoom = m_types.terrainToRoomTable();
+    for (CWorldEditorDoc* level : m_openLevels)
+        level->ResetVariablesFromGlobals();
     notify(Change::Reset);
     return true;
+}
+
+void EditorApp::addOpenLevel(CWorldEditorDoc& level)
+{
+    m_openLevels.push_back(&level);
+}
+
+void EditorApp::removeOpenLevel(CWorldEditorDoc& level)
+{
+    std::erase(m_openLevels, &level);
 }
 
 void EditorApp::typeTablesChanged()

@@ -14,6 +14,9 @@
 
 namespace gr2 {
 
+class CWorldEditorDoc;
+struct FamilyFileTarget;
+
 class EditorApp {
 public:
     /// The twelve global files are "<base name>.vwd" in the root directory.
@@ -44,14 +47,24 @@ public:
     /// Reads "GlobalVariables.vwd" (with its camera modes when asked); true when it was read.
     bool LoadGlobalVariables(bool withCameraModes);
     /// Writes "GlobalVariables.vwd" and the eleven type files; a file that cannot be written is
-    /// reported and the others are still written. True when every file was written.
+    /// reported and the others are still written. A family goes back to the file start-up read it
+    /// from when its name differs from the standard one only in case; other files of the family
+    /// whose names differ only in case are renamed out of the loader's way, and the user is told.
+    /// True when every file was written (and every such file renamed).
     bool SaveGameData();
     /// The eleven type sections in save order, as a level's copy of the global data carries them.
     void WriteAllTypeSections(Bytes& out, const DateStamp& saved) const;
     /// Deletes every record of the eleven type tables.
     void ClearTypeTables();
-    /// Asks first; on Yes reloads all global data from the root directory. True when it reset.
+    /// Asks first; on Yes reloads all global data from the root directory and starts the
+    /// variable values of every open level again from the new global values. True when it reset.
     bool ResetToGR2Defaults();
+
+    /// The levels open now, in the order they were opened. A LevelDocument joins when it is made
+    /// and leaves when it is destroyed.
+    void addOpenLevel(CWorldEditorDoc& level);
+    void removeOpenLevel(CWorldEditorDoc& level);
+    const std::vector<CWorldEditorDoc*>& openLevels() const { return m_openLevels; }
 
     /// Rebuilds what is derived from the type tables (the terrain-to-room table and the default
     /// availability lists, keeping the states of types still there) and tells the listeners;
@@ -60,8 +73,7 @@ public:
     /// One byte per terrain type in table order: the room a room-floor terrain belongs to.
     const std::vector<uint8_t>& terrainToRoom() const { return m_terrainToRoom; }
 
-    /// Why the global data changed: views rebuild their icon tables for every reason; open levels
-    /// take the new variable values after a reset.
+    /// Why the global data changed: views rebuild their icon tables for every reason.
     enum class Change { Loaded, Reset, Edited };
     void addGlobalDataListener(std::function<void(Change)> listener) { m_listeners.push_back(std::move(listener)); }
 
@@ -75,8 +87,10 @@ private:
     ReservedLevelNames m_reservedLevelNames;
     std::vector<uint8_t> m_terrainToRoom;
     std::vector<std::function<void(Change)>> m_listeners;
+    std::vector<CWorldEditorDoc*> m_openLevels;
 
     void notify(Change change);
+    bool setAsideCaseTwins(TypeFamily family, const FamilyFileTarget& files);
 };
 
 } // namespace gr2

@@ -539,6 +539,17 @@ void CWorldEditorDoc::SetVariable(uint32_t id, double value)
     SetModifiedFlag(true);
 }
 
+void CWorldEditorDoc::ResetVariablesFromGlobals()
+{
+    const VariableOverrides before = m_variables;
+    m_variables.assign(m_types.globalVariables(), m_types.overridableVariableIds());
+    bool changed = before.overridableIds() != m_variables.overridableIds();
+    for (uint32_t id = 0; id < VariableOverrides::kVariableCount && !changed; ++id)
+        changed = before.GetVariable(id) != m_variables.GetVariable(id);
+    if (changed)
+        SetModifiedFlag(true);
+}
+
 void CWorldEditorDoc::SetCreatureStatOverride(uint8_t type, uint32_t level, int32_t value, bool present)
 {
     m_variables.SetCreatureStatOverride(type, level, value, present);

@@ -196,6 +196,9 @@ public:
     double GetVariable(uint32_t id) const { return m_variables.GetVariable(id); }
     bool IsOverridableVariable(uint32_t id) const { return m_variables.IsOverridableVariable(id); }
     void SetVariable(uint32_t id, double value);
+    /// Takes the global variable values and overridable ids afresh (after the global data was
+    /// reset); the creature stat overrides stay. Marks the level modified when anything changed.
+    void ResetVariablesFromGlobals();
     void SetCreatureStatOverride(uint8_t type, uint32_t level, int32_t value, bool present);
 
     int CountCreatures(CreatureCount which, bool placedOnly) const;

@@ -6,8 +6,15 @@
 namespace gr2 {
 
 LevelDocument::LevelDocument(EditorApp& app, ThumbnailColours& colours)
-    : m_types(app.types()), m_doc(std::make_unique<CWorldEditorDoc>(m_types)), m_files(app, *m_doc, colours)
+    : m_app(app), m_types(app.types()), m_doc(std::make_unique<CWorldEditorDoc>(m_types)),
+      m_files(app, *m_doc, colours)
 {
+    m_app.addOpenLevel(*m_doc);
+}
+
+LevelDocument::~LevelDocument()
+{
+    m_app.removeOpenLevel(*m_doc);
 }
 
 LevelScript& LevelDocument::script() const

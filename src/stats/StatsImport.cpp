@@ -278,10 +278,11 @@ void StatsImport::readTypeLine(const ResolvedSection& section, std::string_view 
 
 void StatsImport::readExperienceLine(int64_t typeId, std::string_view codeLine, std::string_view line)
 {
-    // -2 to -10 are experience levels 2 to 10 of the level table, -11 the first-person table.
-    const int64_t level = -typeId;
-    if (level < 2 || level > 11)
+    // -2 to -10 are experience levels 2 to 10 of the level table, -11 the first-person table. The
+    // id is held to that range before it is negated: the smallest id has no negation.
+    if (typeId > -2 || typeId < -11)
         return;
+    const int level = int(-typeId);
     CGlobalVariables& variables = m_types.variables();
     StatsCells codes(codeLine);
     codes.skip(2);

@@ -267,15 +267,22 @@ bool Reader::readTypeSection(const TypeSectionDesc& desc)
             return fail(msg.failedSkip);
         return true;
     }
-    if (info.count == 0)
+    // Bytes of the block that belong to no record (a block without records, or a length that does
+    // not divide by the count) are passed over, so the next section starts where it really does.
+    if (info.count == 0) {
+        if (!skip(payload))
+            return fail(msg.failedSkip);
         return true;
+    }
 
     const uint64_t stored = payload / info.count;
-    // A count whose records do not fit the payload (a stored size of 0) or the file would hand out
-    // zeroed records without end; the section is refused instead.
-    if (stored == 0 || stored * info.count > m_stream.remaining())
-        return fail(stored == current ? msg.shortRecord : msg.shortOldRecord);
+    // A count larger than the payload (a stored size of 0) would hand out zeroed records without
+    // end; the section is refused instead.
+    if (stored == 0)
+        return fail(msg.shortOldRecord);
 
+    // Records are delivered as they are read, so a file cut short keeps every whole record before
+    // the cut; the short record is reported as usual.
     for (uint32_t i = 0; i < info.count; ++i) {
         if (!readRecord(current, stored))
             return fail(stored == current ? msg.shortRecord : msg.shortOldRecord);
@@ -283,6 +290,8 @@ bool Reader::readTypeSection(const TypeSectionDesc& desc)
         if (!entry.record(record))
             return false;
     }
+    if (!skip(payload - stored * info.count))
+        return fail(msg.failedSkip);
     return true;
 }
 

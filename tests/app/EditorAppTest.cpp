@@ -1,13 +1,17 @@
 #include "app/EditorApp.h"
 #include "app/SampleData.h"
+#include "level/LevelDocument.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "typedb/TypeDatabaseWriter.h"
+#include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/SectionReader.h"
 #include "worlddata/SectionWriter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include <sys/stat.h>
 
@@ -22,6 +26,19 @@ using test::TempDir;
 void writeFamily(const std::filesystem::path& path, TypeFamily family, const CTypeDatabase& db)
 {
     ASSERT_TRUE(writeFamilyFile(path, db, family, DateStamp{2020, 1, 1, 0, 0, 0}).ok);
+}
+
+/// The names of the "*.vwd"-like files of a folder whose names are `name` in any case, and of
+/// what was set aside beside them.
+std::set<std::string> namesLike(const std::filesystem::path& dir, const std::string& name)
+{
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        const std::string file = e.path().filename().string();
+        if (equalsIgnoringCase(file.substr(0, std::min(file.size(), name.size())), name))
+            names.insert(file);
+    }
+    return names;
 }
 
 std::vector<std::string> terrainNames(const CTypeDatabase& db)
@@ -198,6 +215,100 @@ TEST_F(EditorAppTest, UnwritableVariablesFileNamesItsPathAndCause)
               "Failed to save \"" + (root / "GlobalVariables.vwd").string() + "\" (cause = 21)\n");
     EXPECT_EQ(prompter.entries()[0].icon, Prompter::Icon::Exclamation);
     EXPECT_TRUE(std::filesystem::exists(root / "Terrain.vwd"));
+}
+
+TEST_F(EditorAppTest, TypeFileNamedInAnotherCaseIsWrittenBackInPlace)
+{
+    ASSERT_TRUE(writeSampleData(root.path()).empty());
+    std::filesystem::rename(root / "Doors.vwd", root / "doors.VWD");
+    // A file of another family under a door name in another case keeps its name and contents.
+    std::filesystem::rename(root / "Traps.vwd", root / "DOORS.vwd");
+    const Bytes traps = test::readFile(root / "DOORS.vwd");
+    app.loadGlobalData();
+    const size_t doors = app.types().doors().count();
+    ASSERT_GT(doors, 0u);
+
+    for (int save = 0; save < 3; ++save) {
+        ASSERT_TRUE(app.SaveGameData());
+        EXPECT_EQ(namesLike(root.path(), "Doors.vwd"), (std::set<std::string>{"DOORS.vwd", "doors.VWD"}));
+        EXPECT_EQ(test::readFile(root / "DOORS.vwd"), traps);
+        ScriptedPrompter again;
+        EditorApp next(root.path(), again);
+        next.loadGlobalData();
+        EXPECT_EQ(next.types().doors().count(), doors) << "save " << save;
+        EXPECT_TRUE(again.entries().empty());
+    }
+    EXPECT_TRUE(prompter.entries().empty());
+}
+
+TEST_F(EditorAppTest, SameFamilyInNamesDifferingOnlyInCaseIsSavedOnceAndTheTwinSetAside)
+{
+    ASSERT_TRUE(writeSampleData(root.path()).empty());
+    std::filesystem::copy_file(root / "Doors.vwd", root / "doors.VWD");
+    test::writeFile(root / "doors.VWD.old", Bytes{1}); // a name already taken is not overwritten
+    app.loadGlobalData();
+    const size_t doors = app.types().doors().count(); // both files were read
+    prompter.clear();
+
+    ASSERT_TRUE(app.SaveGameData());
+    EXPECT_THAT(
+        prompter.texts(),
+        ElementsAre("The Door types were read from both \"Doors.vwd\" and \"doors.VWD\".\nThey were saved "
+                    "to \"Doors.vwd\", and \"doors.VWD\" was renamed \"doors.VWD.old2\" so that they are not "
+                    "read twice.\n"));
+    EXPECT_EQ(namesLike(root.path(), "Doors.vwd"),
+              (std::set<std::string>{"Doors.vwd", "doors.VWD.old", "doors.VWD.old2"}));
+    EXPECT_EQ(test::readFile(root / "doors.VWD.old"), Bytes{1});
+
+    // The next start reads what this one had, and saving again changes nothing more.
+    ScriptedPrompter again;
+    EditorApp next(root.path(), again);
+    next.loadGlobalData();
+    EXPECT_EQ(next.types().doors().count(), doors);
+    ASSERT_TRUE(next.SaveGameData());
+    EXPECT_TRUE(again.entries().empty());
+}
+
+TEST_F(EditorAppTest, ResetStartsTheVariablesOfEveryOpenLevelFromTheNewGlobalValues)
+{
+    ASSERT_TRUE(writeSampleData(root.path()).empty());
+    app.loadGlobalData();
+    const uint32_t id = CGlobalVariables::overridableIds().front();
+    // The variables file now holds 777 for the variable; the values in memory say otherwise.
+    app.types().variables().setValue(id, 777);
+    ASSERT_TRUE(app.SaveGameData());
+    app.types().variables().setValue(id, 5);
+
+    LevelDocument overridden(app), untouched(app);
+    overridden.doc().NewLevel({"Overridden", 16, 16, 2, PlayerId::Neutral});
+    overridden.doc().SetVariable(id, 12345);
+    overridden.doc().SetCreatureStatOverride(1, 2, 40, true);
+    overridden.doc().SetModifiedFlag(false);
+    untouched.doc().NewLevel({"Untouched", 16, 16, 2, PlayerId::Neutral});
+    untouched.doc().SetVariable(id, 777);
+    untouched.doc().SetModifiedFlag(false);
+    {
+        LevelDocument closed(app); // a level closed before the reset is not reached
+        closed.doc().NewLevel({"Closed", 16, 16, 2, PlayerId::Neutral});
+    }
+    EXPECT_EQ(app.openLevels().size(), 2u);
+
+    prompter.queueAnswer(Prompter::Answer::No);
+    EXPECT_FALSE(app.ResetToGR2Defaults());
+    EXPECT_EQ(overridden.doc().GetVariable(id), 12345);
+
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    ASSERT_TRUE(app.ResetToGR2Defaults());
+    for (const CWorldEditorDoc* level : {&overridden.doc(), &untouched.doc()}) {
+        SCOPED_TRACE(level->title());
+        for (uint32_t v = 0; v < VariableOverrides::kVariableCount; ++v)
+            EXPECT_EQ(level->GetVariable(v), app.types().variables().value(v)) << v;
+    }
+    EXPECT_EQ(overridden.doc().GetVariable(id), 777);
+    EXPECT_TRUE(overridden.doc().isModified());
+    EXPECT_FALSE(untouched.doc().isModified()) << "nothing of it changed";
+    ASSERT_NE(overridden.doc().variables().findCreatureStatOverride(1, 2), nullptr);
+    EXPECT_EQ(overridden.doc().variables().findCreatureStatOverride(1, 2)->value, 40);
 }
 
 } // namespace

@@ -518,6 +518,9 @@ TEST_F(StatsImportTest, ExperienceLevelLines)
                            {"-11", "First Person", "25", "TRUE", "7", "#N/A"},
                            {"-1", "Nothing", "99", "99", "99", "99"},
                            {"-12", "Nothing", "99", "99", "99", "99"},
+                           // The smallest ids, as written and as a number too long to hold.
+                           {"-9223372036854775808", "Nothing", "99", "99", "99", "99"},
+                           {"-" + std::string(40, '9'), "Nothing", "99", "99", "99", "99"},
                            {"253", "Not Level 3", "99", "99", "99", "99"}})),
               Result::Imported);
     EXPECT_EQ(vars.experienceIncrease(2, 1), 20);

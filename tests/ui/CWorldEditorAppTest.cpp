@@ -1,10 +1,12 @@
 #include "app/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CWorldEditorApp.h"
 
 #include <QMenuBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace gr2 {
@@ -66,6 +68,38 @@ TEST(CWorldEditorAppTest, RecentFilesKeepSixNewestFirst)
     EXPECT_EQ(recent.first(), "/levels/L4.vwd");
     EXPECT_EQ(recent[1], "/levels/L7.vwd");
     EXPECT_EQ(recent.count("/levels/L4.vwd"), 1);
+}
+
+TEST(CWorldEditorAppTest, ResetCommandStartsEveryOpenLevelFromTheNewGlobalVariables)
+{
+    test::TempDir root;
+    ASSERT_TRUE(writeSampleData(root.path()).empty());
+    test::ScriptedPrompter prompter;
+    CWorldEditorApp app(&prompter);
+    ASSERT_TRUE(app.InitInstance(root.path(), true));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
+    // The variables file holds 777 for the variable; both levels override it.
+    const uint32_t id = CGlobalVariables::overridableIds().front();
+    app.core().types().variables().setValue(id, 777);
+    ASSERT_TRUE(app.core().SaveGameData());
+    std::vector<CChildFrame*> levels = {app.newLevel({"First", 16, 16, 2, PlayerId::Neutral}),
+                                        app.newLevel({"Second", 16, 16, 2, PlayerId::Neutral})};
+    for (CChildFrame* level : levels) {
+        ASSERT_TRUE(level);
+        level->document().SetVariable(id, 12345);
+        level->document().SetModifiedFlag(false);
+        EXPECT_FALSE(level->windowTitle().endsWith('*'));
+    }
+
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    app.mainFrame()->action(EditorCommand::ResetToDefaults)->trigger();
+    ASSERT_FALSE(prompter.entries().empty());
+    EXPECT_EQ(prompter.entries().back().text, EditorApp::kResetQuestion);
+    for (CChildFrame* level : levels) {
+        SCOPED_TRACE(level->windowTitle().toStdString());
+        EXPECT_EQ(level->document().GetVariable(id), 777);
+        EXPECT_TRUE(level->windowTitle().endsWith('*')) << "the level shows that it changed";
+    }
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // the editor opens it with. The sanitizer build runs this, so a file that reads out of bounds or
 // overflows fails here even when a release build would not notice. GR2_CORPUS_DIR names the fuzz
 // corpora (one folder per target, as scripts/dev.sh leaves them); without it only the sample data
-// is opened.
+// and the kept fault inputs of fuzz/regressions (laid out the same way) are opened.
 
 #include "app/EditorApp.h"
 #include "app/PngFile.h"
@@ -80,6 +80,26 @@ protected:
         return db;
     }
 
+    /// Every file under dir/<target> through the reader of that fuzz target; the number read.
+    size_t replay(const std::filesystem::path& dir)
+    {
+        const std::pair<const char*, std::function<void(const std::filesystem::path&)>> readers[] = {
+            {"section_reader", [&](const auto& f) { readSections(f); }},
+            {"level_open", [&](const auto& f) { openLevel(readFile(f), f.filename().string()); }},
+            {"png_colours", [&](const auto& f) { readColours(f); }},
+            {"stats_import", [&](const auto& f) { importStats(f); }},
+        };
+        size_t opened = 0;
+        for (const auto& [target, read] : readers) {
+            for (const auto& file : filesIn(dir / target)) {
+                SCOPED_TRACE(file.string());
+                read(file);
+                ++opened;
+            }
+        }
+        return opened;
+    }
+
     test::TempDir scratch;
     test::HostileLevelOpener opener{scratch.path(), true};
     const RecordSink sink = test::fullRecordSink();
@@ -126,22 +146,14 @@ TEST_F(CorpusTest, FuzzCorporaOpenThroughTheirReaders)
     const char* corpus = std::getenv("GR2_CORPUS_DIR");
     if (!corpus || !*corpus)
         GTEST_SKIP() << "GR2_CORPUS_DIR not set: scripts/dev.sh runs this after the fuzz runs";
-    const std::filesystem::path dir = corpus;
-    const std::pair<const char*, std::function<void(const std::filesystem::path&)>> readers[] = {
-        {"section_reader", [&](const auto& f) { readSections(f); }},
-        {"level_open", [&](const auto& f) { openLevel(readFile(f), f.filename().string()); }},
-        {"png_colours", [&](const auto& f) { readColours(f); }},
-        {"stats_import", [&](const auto& f) { importStats(f); }},
-    };
-    size_t opened = 0;
-    for (const auto& [target, read] : readers) {
-        for (const auto& file : filesIn(dir / target)) {
-            SCOPED_TRACE(file.string());
-            read(file);
-            ++opened;
-        }
-    }
-    EXPECT_GT(opened, 0u) << "no corpus files under " << dir;
+    EXPECT_GT(replay(corpus), 0u) << "no corpus files under " << corpus;
+}
+
+// Inputs that once found a fault stay in the source tree and are replayed by every test run, so
+// the sanitizer build stops on them should the fault come back.
+TEST_F(CorpusTest, KeptFaultInputsOpenThroughTheirReaders)
+{
+    EXPECT_GT(replay(GR2_FUZZ_REGRESSIONS_DIR), 0u) << "no inputs under " << GR2_FUZZ_REGRESSIONS_DIR;
 }
 
 } // namespace

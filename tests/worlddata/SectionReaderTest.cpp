@@ -34,6 +34,7 @@ struct Collected {
     std::vector<Bytes> terrain;
     std::vector<SectionInfo> terrainHeaders;
     std::vector<Bytes> players;
+    std::vector<Bytes> variables;
     std::vector<std::pair<uint32_t, Bytes>> things;
     std::vector<std::pair<uint32_t, Bytes>> triggerItems;
     std::vector<std::tuple<uint32_t, uint32_t, uint8_t>> elements;
@@ -57,6 +58,10 @@ struct Collected {
         };
         s.player.record = [this](const FlaggedRecord& r) {
             players.emplace_back(r.bytes().begin(), r.bytes().end());
+            return true;
+        };
+        s.variable.record = [this](const FlaggedRecord& r) {
+            variables.emplace_back(r.bytes().begin(), r.bytes().end());
             return true;
         };
         s.map.header = [this](uint32_t w, uint32_t h) {
@@ -273,15 +278,91 @@ TEST_F(SectionReaderTest, LongerRecordsAreCutAndTheNextRecordStaysAligned)
     EXPECT_EQ(c.players.size(), 1u);
 }
 
-TEST_F(SectionReaderTest, TruncatedTerrainReportsRecordSectionAndFile)
+TEST_F(SectionReaderTest, TruncatedSectionKeepsItsWholeRecordsAndReportsRecordSectionAndFile)
 {
-    Bytes file = terrainSection(2, RecordSize::Terrain);
-    file.resize(file.size() - 100);
-    // The truncated record is still claimed by the payload length, so the size check is what stops it.
-    Collected c;
-    EXPECT_FALSE(read(file, c));
-    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to read binary Terrain Type", "Unable to read Binary Terrain",
-                                              "Unable to read Binary File"));
+    struct Case {
+        SectionId section;
+        uint32_t recordSize;
+        uint32_t count;
+        std::vector<Bytes> Collected::*delivered;
+        std::vector<std::string> messages;
+    };
+    const std::vector<Case> cases = {
+        {SectionId::Terrain,
+         RecordSize::Terrain,
+         10,
+         &Collected::terrain,
+         {"Unable to read binary Terrain Type", "Unable to read Binary Terrain",
+          "Unable to read Binary File"}},
+        {SectionId::Player,
+         RecordSize::Player,
+         3,
+         &Collected::players,
+         {"Unable to read binary Player", "Unable to read Binary Player", "Unable to read Binary File"}},
+        {SectionId::Variable,
+         RecordSize::Variable,
+         5,
+         &Collected::variables,
+         {"Unable to read binary Variable Type", "Unable to read Binary Variable",
+          "Unable to read Binary File"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(sectionName(c.section));
+        std::vector<Bytes> records;
+        for (uint32_t i = 0; i < c.count; ++i)
+            records.push_back(filledRecord(c.recordSize, uint8_t(i + 1)));
+        Bytes file;
+        writeRecordSection(file, c.section, someInfo(), c.recordSize, records);
+        // Cut inside the last record: the payload length still claims it.
+        file.resize(file.size() - c.recordSize / 2);
+        prompter.clear();
+        Collected got;
+        EXPECT_FALSE(read(file, got));
+        records.pop_back();
+        ASSERT_EQ((got.*c.delivered).size(), records.size());
+        EXPECT_TRUE(got.*c.delivered == records);
+        EXPECT_EQ(prompter.texts(), c.messages);
+    }
+}
+
+TEST_F(SectionReaderTest, LeftoverBytesOfARecordBlockAreSkippedSoTheNextSectionIsRead)
+{
+    struct Case {
+        const char* what;
+        uint32_t count;
+        uint32_t extraBytes;
+        size_t delivered;
+    };
+    const std::vector<Case> cases = {
+        {"no records but a filled block", 0, 40, 0},
+        // Fewer leftover bytes than records: the stored size is the current one, 2 bytes remain.
+        {"payload not a multiple of the count", 3, 2, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bytes file;
+        SectionWriter w(file);
+        w.beginSection(uint32_t(SectionId::Terrain));
+        SectionInfo info = someInfo();
+        info.count = c.count;
+        w.headerBlock(headerBlockId(SectionId::Terrain), info);
+        w.blockHeader(dataBlockId(SectionId::Terrain), c.count * RecordSize::Terrain + c.extraBytes);
+        for (uint32_t i = 0; i < c.count; ++i)
+            w.raw(filledRecord(RecordSize::Terrain, uint8_t(i + 1)));
+        w.raw(Bytes(c.extraBytes, 0xEE));
+        w.endSection();
+        const std::vector<Bytes> players = {filledRecord(RecordSize::Player, 4)};
+        writeRecordSection(file, SectionId::Player, someInfo(), RecordSize::Player, players);
+
+        prompter.clear();
+        Collected got;
+        EXPECT_TRUE(read(file, got));
+        EXPECT_TRUE(prompter.entries().empty());
+        ASSERT_EQ(got.terrain.size(), c.delivered);
+        for (size_t i = 0; i < c.delivered; ++i)
+            EXPECT_EQ(got.terrain[i], filledRecord(RecordSize::Terrain, uint8_t(i + 1)));
+        EXPECT_EQ(got.players, players);
+    }
 }
 
 TEST_F(SectionReaderTest, FailureMessagesOfHeaderAndBlocks)
