@@ -53,6 +53,7 @@ consteval TypeField named(std::string_view name, uint32_t offset)
     return makeTypeField(TypeFamily::Room, kTable, name, offset);
 }
 
+// The fields code names; an editor row or new code adds its field with one more line like these.
 inline constexpr TypeField Name = named("name", 0);
 inline constexpr TypeField Id = named("id", 914);
 inline constexpr TypeField Flags = named("flags", 880);

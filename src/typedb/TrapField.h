@@ -62,6 +62,7 @@ consteval TypeField named(std::string_view name, uint32_t offset)
     return makeTypeField(TypeFamily::Trap, kTable, name, offset);
 }
 
+// The fields code names; an editor row or new code adds its field with one more line like these.
 inline constexpr TypeField Name = named("name", 0);
 inline constexpr TypeField Id = named("id", 524);
 inline constexpr TypeField Flags = named("flags", 492);
