@@ -45,7 +45,7 @@ void addThingsWithCrates(PalettePageContents& c, const CTypeDatabase& types, con
             things.push_back(id);
     addRow(c, kind, things, 0);
     for (size_t i = 0; i < things.size(); ++i) {
-        const uint8_t crate = uint8_t(table.findById(things[i])->intValue("crateObject"));
+        const uint8_t crate = uint8_t(table.findById(things[i])->crateObject());
         if (crate != 0 && types.objects().findById(crate))
             c.items.push_back({TypeKind::Object, crate, 1, int(i)});
     }

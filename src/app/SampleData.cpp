@@ -263,10 +263,10 @@ void buildTypesAndIcons(CTypeDatabase& db, SampleSheets* icons)
     for (const TerrainSpec& t : kTerrains) {
         CTerrainType& terrain = addRecord(db.terrains(), t.id, t.name);
         terrain.setFlags(bits(t.flags));
-        terrain.setIntValue("maxHealth", 256);
-        terrain.setIntValue("startingHealth", 256);
+        terrain.setIntValue(TerrainField::MaxHealth, 256);
+        terrain.setIntValue(TerrainField::StartingHealth, 256);
         if (t.id == 6)
-            terrain.setIntValue("goldValue", 1024);
+            terrain.setIntValue(TerrainField::GoldValue, 1024);
         int index = 0;
         if (SheetBuilder* s = sheet(TypeFamily::Terrain)) {
             if (t.id == 32)
@@ -303,43 +303,50 @@ void buildTypesAndIcons(CTypeDatabase& db, SampleSheets* icons)
         creature.setFlags1(bits(c.flags1));
         creature.setFlags2(bits(c.flags2));
         creature.setEliteBaseId(c.eliteOf);
-        creature.setIntValue("health", c.health);
-        creature.setIntValue("maxGoldHeld", 500);
-        creature.setTextValue("iconResource", "CreatureIcon");
+        creature.setIntValue(CreatureField::Health, c.health);
+        creature.setIntValue(CreatureField::MaxGoldHeld, 500);
+        creature.setTextValue(CreatureField::IconResource, "CreatureIcon");
         const uint32_t colour = c.flags1.empty() || bits(c.flags1) & (1u << kGood) ? 0x6080C0 : 0x803030;
         if (SheetBuilder* s = sheet(TypeFamily::Creature))
             creature.setIconIndex(s->add(c.eliteOf ? shade(colour, -30) : colour, c.label, c.id));
     }
 
+    // Objects have no crate field.
     auto addThingTypes = [&](auto& table, const std::vector<ThingTypeSpec>& items, TypeFamily family,
-                             uint32_t colour, const char* resourceName) {
+                             TypeField iconResource, std::optional<TypeField> crateObject, uint32_t colour,
+                             const char* resourceName) {
         for (const ThingTypeSpec& item : items) {
             auto& record = addRecord(table, item.id, item.name);
             record.setFlags(bits(item.flags));
-            if (item.crateObject)
-                record.setIntValue("crateObject", item.crateObject);
-            record.setTextValue("iconResource", resourceName);
+            if (item.crateObject && crateObject)
+                record.setIntValue(*crateObject, item.crateObject);
+            record.setTextValue(iconResource, resourceName);
             if (SheetBuilder* s = sheet(family))
                 record.setIconIndex(s->add(shade(colour, (item.id % 4) * 20), item.label, item.id));
         }
     };
-    addThingTypes(db.doors(), kDoors, TypeFamily::Door, 0x705030, "DoorIcon");
-    addThingTypes(db.traps(), kTraps, TypeFamily::Trap, 0x604070, "TrapIcon");
-    addThingTypes(db.objects(), kObjects, TypeFamily::Object, 0x307050, "ObjectIcon");
+    addThingTypes(db.doors(), kDoors, TypeFamily::Door, DoorField::IconResource, DoorField::CrateObject,
+                  0x705030, "DoorIcon");
+    addThingTypes(db.traps(), kTraps, TypeFamily::Trap, TrapField::IconResource, TrapField::CrateObject,
+                  0x604070, "TrapIcon");
+    addThingTypes(db.objects(), kObjects, TypeFamily::Object, ObjectField::IconResource, std::nullopt,
+                  0x307050, "ObjectIcon");
 
-    auto addNamed = [&](auto& table, const std::vector<NamedSpec>& items, std::optional<TypeFamily> family,
-                        uint32_t colour, const char* resourceName) {
+    // Shots, effects and effect elements have no icons: they take no icon resource.
+    auto addNamed = [&](auto& table, const std::vector<NamedSpec>& items,
+                        std::optional<TypeField> iconResource, uint32_t colour, const char* resourceName) {
         for (const NamedSpec& item : items) {
             auto& record = addRecord(table, item.id, item.name);
-            if (!family)
+            if (!iconResource)
                 continue;
-            record.setTextValue("iconResource", resourceName);
-            if (SheetBuilder* s = sheet(*family))
+            record.setTextValue(*iconResource, resourceName);
+            if (SheetBuilder* s = sheet(iconResource->family))
                 record.setIconIndex(s->add(shade(colour, (item.id % 3) * 25), item.label, item.id));
         }
     };
-    addNamed(db.vorlanSpells(), kVorlanSpells, TypeFamily::VorlanSpell, 0x303080, "SpellIcon");
-    addNamed(db.creatureSpells(), kCreatureSpells, TypeFamily::CreatureSpell, 0x308080, "CreatureSpellIcon");
+    addNamed(db.vorlanSpells(), kVorlanSpells, VorlanSpellField::IconResource, 0x303080, "SpellIcon");
+    addNamed(db.creatureSpells(), kCreatureSpells, CreatureSpellField::IconResource, 0x308080,
+             "CreatureSpellIcon");
     addNamed(db.shots(), kShots, std::nullopt, 0, "");
     addNamed(db.effects(), kEffects, std::nullopt, 0, "");
     addNamed(db.effectElements(), kEffectElements, std::nullopt, 0, "");

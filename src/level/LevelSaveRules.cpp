@@ -113,10 +113,10 @@ std::vector<uint8_t> creaturesAttractedBy(const CTypeDatabase& db, uint8_t roomT
         return out;
     constexpr uint32_t kRoomAttraction = 1;
     for (const CCreatureType& c : db.creatures()) {
-        const bool first = c.intValue("attraction1Kind") == kRoomAttraction &&
-                           (c.intValue("attraction1Value") & 0xFFFF) == roomType;
-        const bool second = c.intValue("attraction2Kind") == kRoomAttraction &&
-                            (c.intValue("attraction2Value") & 0xFFFF) == roomType;
+        const bool first = c.intValue(CreatureField::Attraction1Kind) == kRoomAttraction &&
+                           (c.intValue(CreatureField::Attraction1Value) & 0xFFFF) == roomType;
+        const bool second = c.intValue(CreatureField::Attraction2Kind) == kRoomAttraction &&
+                            (c.intValue(CreatureField::Attraction2Value) & 0xFFFF) == roomType;
         if (first || second)
             out.push_back(uint8_t(c.id()));
     }
@@ -227,8 +227,8 @@ int32_t goldPerTickVariable(const CWorldEditorDoc& doc, const CTypeDatabase& db)
     const CTerrainType* seam = db.terrains().findById(kGoldSeamTerrain);
     if (!seam)
         return 0;
-    const int64_t gold = seam->intValue("goldValue");
-    const int64_t health = seam->intValue("maxHealth");
+    const int64_t gold = seam->intValue(TerrainField::GoldValue);
+    const int64_t health = seam->intValue(TerrainField::MaxHealth);
     const int64_t ticks = doc.properties().ticksPerSecond;
     if (health == 0 || ticks == 0)
         return 0;

@@ -20,7 +20,7 @@ uint32_t TypeDatabaseLevelTypes::objectFlags(uint8_t objectType) const
 uint8_t TypeDatabaseLevelTypes::trapDefaultShots(uint8_t trapType) const
 {
     const CTrapType* t = m_db.traps().findById(trapType);
-    return t ? uint8_t(t->intValue("value522")) : 0;
+    return t ? uint8_t(t->intValue(TrapField::Value522)) : 0;
 }
 
 bool TypeDatabaseLevelTypes::creatureTypeExists(uint8_t type) const

@@ -16,7 +16,7 @@ void findPairs(const TypeTable<T>& table, std::initializer_list<int> crates, std
         const T* good = nullptr;
         for (size_t i = 0; i < table.count(); ++i) {
             const T* type = table.at(i);
-            if (type->intValue("crateObject") != crate)
+            if (type->crateObject() != crate)
                 continue;
             if (type->isGood()) {
                 if (!good)

@@ -3,6 +3,7 @@
 // its ArtResource at 32, and the shot it fires is its linked type.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/CreatureSpellField.h"
 
 namespace gr2 {
 
@@ -13,10 +14,10 @@ public:
 
     CCreatureSpellType() : CTypeRecord(kFamily) {}
 
-    int iconIndex() const override { return iconFromHashName("iconResource"); }
-    void setIconIndex(int index) override { setIconInHashName("iconResource", index); }
-    uint8_t linkedTypeId() const override { return uint8_t(intValue("shotType")); }
-    void setLinkedTypeId(uint8_t id) override { setIntValue("shotType", id); }
+    int iconIndex() const override { return iconFromHashName(CreatureSpellField::IconResource); }
+    void setIconIndex(int index) override { setIconInHashName(CreatureSpellField::IconResource, index); }
+    uint8_t linkedTypeId() const override { return uint8_t(intValue(CreatureSpellField::ShotType)); }
+    void setLinkedTypeId(uint8_t id) override { setIntValue(CreatureSpellField::ShotType, id); }
     std::optional<TypeFamily> linkedFamily() const override { return TypeFamily::Shot; }
 
 protected:

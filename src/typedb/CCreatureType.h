@@ -3,6 +3,7 @@
 // resistances, elite variants and the resources the game animates it with.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/CreatureField.h"
 
 #include <vector>
 
@@ -45,26 +46,26 @@ public:
 
     CCreatureType() : CTypeRecord(kFamily) {}
 
-    int iconIndex() const override { return iconFromHashName("iconResource"); }
-    void setIconIndex(int index) override { setIconInHashName("iconResource", index); }
+    int iconIndex() const override { return iconFromHashName(CreatureField::IconResource); }
+    void setIconIndex(int index) override { setIconInHashName(CreatureField::IconResource, index); }
 
-    uint32_t flags1() const { return uint32_t(intValue("flags1")); }
-    void setFlags1(uint32_t flags) { setIntValue("flags1", flags); }
-    uint32_t flags2() const { return uint32_t(intValue("flags2")); }
-    void setFlags2(uint32_t flags) { setIntValue("flags2", flags); }
+    uint32_t flags1() const { return uint32_t(intValue(CreatureField::Flags1)); }
+    void setFlags1(uint32_t flags) { setIntValue(CreatureField::Flags1, flags); }
+    uint32_t flags2() const { return uint32_t(intValue(CreatureField::Flags2)); }
+    void setFlags2(uint32_t flags) { setIntValue(CreatureField::Flags2, flags); }
     bool hasFlag1(int bit) const { return bit >= 0 && bit < 32 && (flags1() >> bit) & 1u; }
     bool hasFlag2(int bit) const { return bit >= 0 && bit < 32 && (flags2() >> bit) & 1u; }
 
     /// An elite variant has flag word 1 bit 27; its base type is the byte at 3387.
     bool isEliteVariant() const { return hasFlag1(CreatureFlag1::IsUnique); }
-    uint8_t eliteBaseId() const { return uint8_t(intValue("eliteBaseType")); }
-    void setEliteBaseId(uint8_t id) { setIntValue("eliteBaseType", id); }
+    uint8_t eliteBaseId() const { return uint8_t(intValue(CreatureField::EliteBaseType)); }
+    void setEliteBaseId(uint8_t id) { setIntValue(CreatureField::EliteBaseType, id); }
     /// Offered in players' creature pools: available via portal or hero portal, not elite.
     bool isOfferedInPools() const;
 
-    uint16_t health() const { return uint16_t(intValue("health")); }
-    uint16_t maxGoldHeld() const { return uint16_t(intValue("maxGoldHeld")); }
-    uint16_t initialGoldHeld() const { return uint16_t(intValue("initialGoldHeld")); }
+    uint16_t health() const { return uint16_t(intValue(CreatureField::Health)); }
+    uint16_t maxGoldHeld() const { return uint16_t(intValue(CreatureField::MaxGoldHeld)); }
+    uint16_t initialGoldHeld() const { return uint16_t(intValue(CreatureField::InitialGoldHeld)); }
 
     /// The jobs of a list up to (not including) the first entry whose job id is 0.
     std::vector<CreatureJob> jobs(CreatureJobList list) const;

@@ -4,38 +4,7 @@ namespace gr2 {
 
 namespace {
 
-using K = FieldKind;
-
-constexpr FieldDef kFields[] = {
-    {"name", 0, 32, K::Text},
-    {"resources", 32, 84, K::ArtResource, 2},
-    {"iconResource", 200, 84, K::ArtResource},
-    {"moreResources", 284, 84, K::ArtResource, 3},
-    {"height", 536, 4, K::Real},
-    {"healthGain", 540, 2, K::Int},
-    {"value548", 548, 2, K::Int},
-    {"materialType", 550, 1, K::UInt},
-    {"trapType", 551, 1, K::UInt},
-    {"flags", 552, 4, K::Flags},
-    {"health", 556, 2, K::Int},
-    {"goldCost", 558, 2, K::Int},
-    {"deathEffect", 562, 2, K::Int},
-    {"manufactureToBuild", 564, 2, K::Int},
-    {"value566", 566, 2, K::Int},
-    {"manaCost", 568, 2, K::Int},
-    {"value570", 570, 2, K::Int},
-    {"value572", 572, 2, K::Int},
-    {"value574", 574, 2, K::Int},
-    {"value576", 576, 2, K::Int},
-    {"value578", 578, 2, K::Int},
-    {"id", 580, 1, K::UInt},
-    {"value581", 581, 1, K::UInt},
-    {"crateObject", 582, 1, K::UInt},
-    {"keyObject", 583, 1, K::UInt},
-    {"text584", 584, 32, K::Text},
-};
-
-constexpr RecordLayout kLayout{"Door", RecordSize::Door, kFields};
+constexpr RecordLayout kLayout{"Door", RecordSize::Door, DoorField::kTable};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // A door type. Its icon index is the "#N" number in the name of its ArtResource at 200.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/DoorField.h"
 
 namespace gr2 {
 
@@ -12,9 +13,11 @@ public:
 
     CDoorType() : CTypeRecord(kFamily) {}
 
-    int iconIndex() const override { return iconFromHashName("iconResource"); }
-    void setIconIndex(int index) override { setIconInHashName("iconResource", index); }
+    int iconIndex() const override { return iconFromHashName(DoorField::IconResource); }
+    void setIconIndex(int index) override { setIconInHashName(DoorField::IconResource, index); }
     bool isGood() const { return hasFlag(7); }
+    /// The object type a door is boxed in before it is built; 0 = none.
+    uint8_t crateObject() const { return uint8_t(intValue(DoorField::CrateObject)); }
 
 protected:
     std::unique_ptr<CTypeRecord> cloneRecord() const override

@@ -2,6 +2,7 @@
 // An effect element type: one particle or sprite of an effect; its id is 16 bits wide.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/EffectElementField.h"
 
 namespace gr2 {
 

@@ -2,6 +2,7 @@
 // An effect type: a visual and sound effect built from effect elements; its id is 16 bits wide.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/EffectField.h"
 
 namespace gr2 {
 

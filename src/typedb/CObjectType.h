@@ -3,6 +3,7 @@
 // name of its ArtResource at 200.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/ObjectField.h"
 
 namespace gr2 {
 
@@ -13,8 +14,8 @@ public:
 
     CObjectType() : CTypeRecord(kFamily) {}
 
-    int iconIndex() const override { return iconFromHashName("iconResource"); }
-    void setIconIndex(int index) override { setIconInHashName("iconResource", index); }
+    int iconIndex() const override { return iconFromHashName(ObjectField::IconResource); }
+    void setIconIndex(int index) override { setIconInHashName(ObjectField::IconResource, index); }
 
 protected:
     std::unique_ptr<CTypeRecord> cloneRecord() const override

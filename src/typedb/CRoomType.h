@@ -3,6 +3,7 @@
 // and it names its floor terrain by the terrain id in the byte at 915.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/RoomField.h"
 
 namespace gr2 {
 

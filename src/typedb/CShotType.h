@@ -2,6 +2,7 @@
 // A shot type: a projectile or area attack that traps, spells and creatures fire.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/ShotField.h"
 
 namespace gr2 {
 

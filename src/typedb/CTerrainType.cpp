@@ -4,53 +4,7 @@ namespace gr2 {
 
 namespace {
 
-using K = FieldKind;
-
-// Names follow the terrain editor and the stats codes; values that neither names keep their
-// offset in the name and are carried as read.
-constexpr FieldDef kFields[] = {
-    {"name", 0, 32, K::Text},
-    {"resources", 32, 84, K::ArtResource, 4},
-    {"light", 368, 24, K::Light},
-    {"value392", 392, 4, K::Real},
-    {"terrainLightHeight", 396, 4, K::Real},
-    {"flags", 400, 4, K::Flags},
-    {"damage", 404, 2, K::Int},
-    {"iconIndex", 406, 2, K::Int},
-    {"value408", 408, 2, K::Int},
-    {"goldValue", 410, 2, K::Int},
-    {"manaGain", 412, 2, K::Int},
-    {"maxManaGain", 414, 2, K::Int},
-    {"value416", 416, 2, K::Int},
-    {"value418", 418, 2, K::Int},
-    {"maxHealthEffect", 420, 2, K::Int},
-    {"destroyedEffect", 422, 2, K::Int},
-    {"value424", 424, 2, K::Int},
-    {"value426", 426, 2, K::Int},
-    {"value428", 428, 2, K::Int},
-    {"values430", 430, 2, K::Int, 16},
-    {"wibbleH", 462, 1, K::UInt},
-    {"values463", 463, 1, K::UInt, 3},
-    {"wibbleV", 466, 1, K::UInt},
-    {"values467", 467, 1, K::UInt, 3},
-    {"id", 470, 1, K::UInt},
-    {"startingHealth", 471, 2, K::Int},
-    {"maxHealthType", 473, 1, K::UInt},
-    {"destroyedType", 474, 1, K::UInt},
-    {"terrainLightRed", 475, 1, K::UInt},
-    {"terrainLightGreen", 476, 1, K::UInt},
-    {"terrainLightBlue", 477, 1, K::UInt},
-    {"value478", 478, 1, K::UInt},
-    {"text479", 479, 32, K::Text},
-    {"maxHealth", 511, 2, K::Int},
-    {"ambientLightRed", 513, 1, K::UInt},
-    {"ambientLightGreen", 514, 1, K::UInt},
-    {"ambientLightBlue", 515, 1, K::UInt},
-    {"text516", 516, 32, K::Text},
-    {"value548", 548, 4, K::Real},
-};
-
-constexpr RecordLayout kLayout{"Terrain", RecordSize::Terrain, kFields};
+constexpr RecordLayout kLayout{"Terrain", RecordSize::Terrain, TerrainField::kTable};
 
 } // namespace
 
@@ -58,10 +12,10 @@ const RecordLayout& CTerrainType::fileLayout() { return kLayout; }
 
 void CTerrainType::markAsRoomFloor()
 {
-    setIntValue("maxHealthType", id());
-    setIntValue("destroyedType", 8);
-    setIntValue("maxHealthEffect", 0);
-    setIntValue("destroyedEffect", 0);
+    setIntValue(TerrainField::MaxHealthType, id());
+    setIntValue(TerrainField::DestroyedType, 8);
+    setIntValue(TerrainField::MaxHealthEffect, 0);
+    setIntValue(TerrainField::DestroyedEffect, 0);
 }
 
 } // namespace gr2

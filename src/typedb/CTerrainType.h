@@ -2,6 +2,7 @@
 // A terrain type: what a map tile is made of. Its icon index is the plain i16 at 406.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/TerrainField.h"
 
 namespace gr2 {
 
@@ -21,8 +22,8 @@ public:
 
     CTerrainType() : CTypeRecord(kFamily) {}
 
-    int iconIndex() const override { return int(intValue("iconIndex")); }
-    void setIconIndex(int index) override { setIntValue("iconIndex", index); }
+    int iconIndex() const override { return int(intValue(TerrainField::IconIndex)); }
+    void setIconIndex(int index) override { setIntValue(TerrainField::IconIndex, index); }
     bool isRoomFloor() const { return hasFlag(TerrainTypeFlag::RoomLink); }
     /// What start-up does to a terrain named as a room's floor: the bytes at 473 and 474 become
     /// its own id and 8, the values at 420 and 422 zero.

@@ -3,6 +3,7 @@
 // it fires is its linked type.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/TrapField.h"
 
 namespace gr2 {
 
@@ -13,13 +14,15 @@ public:
 
     CTrapType() : CTypeRecord(kFamily) {}
 
-    int iconIndex() const override { return iconFromHashName("iconResource"); }
-    void setIconIndex(int index) override { setIconInHashName("iconResource", index); }
-    uint8_t linkedTypeId() const override { return uint8_t(intValue("shotType")); }
-    void setLinkedTypeId(uint8_t id) override { setIntValue("shotType", id); }
+    int iconIndex() const override { return iconFromHashName(TrapField::IconResource); }
+    void setIconIndex(int index) override { setIconInHashName(TrapField::IconResource, index); }
+    uint8_t linkedTypeId() const override { return uint8_t(intValue(TrapField::ShotType)); }
+    void setLinkedTypeId(uint8_t id) override { setIntValue(TrapField::ShotType, id); }
     std::optional<TypeFamily> linkedFamily() const override { return TypeFamily::Shot; }
     bool isDoorTrap() const { return hasFlag(13); }
     bool isGood() const { return hasFlag(15); }
+    /// The object type a trap is boxed in before it is built; 0 = none.
+    uint8_t crateObject() const { return uint8_t(intValue(TrapField::CrateObject)); }
 
 protected:
     std::unique_ptr<CTypeRecord> cloneRecord() const override

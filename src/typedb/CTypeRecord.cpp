@@ -37,6 +37,45 @@ int boundedNumber(std::string_view text, size_t pos)
     return any ? int(value) : 0;
 }
 
+/// The fields every family has. A creature's flags are two words of its own, so it has no common
+/// flags word.
+struct CommonFields {
+    TypeField name;
+    TypeField id;
+    std::optional<TypeField> flags;
+};
+
+constexpr CommonFields kCommonFields[kTypeFamilyCount] = {
+    {TerrainField::Name, TerrainField::Id, TerrainField::Flags},
+    {RoomField::Name, RoomField::Id, RoomField::Flags},
+    {CreatureField::Name, CreatureField::Id, std::nullopt},
+    {DoorField::Name, DoorField::Id, DoorField::Flags},
+    {TrapField::Name, TrapField::Id, TrapField::Flags},
+    {ObjectField::Name, ObjectField::Id, ObjectField::Flags},
+    {VorlanSpellField::Name, VorlanSpellField::Id, VorlanSpellField::Flags},
+    {CreatureSpellField::Name, CreatureSpellField::Id, CreatureSpellField::Flags},
+    {ShotField::Name, ShotField::Id, ShotField::Flags},
+    {EffectField::Name, EffectField::Id, EffectField::Flags},
+    {EffectElementField::Name, EffectElementField::Id, EffectElementField::Flags},
+};
+
+constexpr bool commonFieldsInFamilyOrder()
+{
+    for (size_t i = 0; i < kTypeFamilyCount; ++i) {
+        const CommonFields& c = kCommonFields[i];
+        const TypeFamily f = kAllTypeFamilies[i];
+        if (c.name.family != f || c.id.family != f || (c.flags && c.flags->family != f))
+            return false;
+    }
+    return true;
+}
+static_assert(commonFieldsInFamilyOrder(), "one row of common fields per family, in family order");
+
+const CommonFields& commonFields(TypeFamily family)
+{
+    return kCommonFields[size_t(family) % kTypeFamilyCount];
+}
+
 } // namespace
 
 int parseHashIconNumber(std::string_view name)
@@ -47,7 +86,10 @@ int parseHashIconNumber(std::string_view name)
     return boundedNumber(name, hash + 1);
 }
 
-int parseLeadingNumber(std::string_view name) { return boundedNumber(name, 0); }
+int parseLeadingNumber(std::string_view name)
+{
+    return boundedNumber(name, 0);
+}
 
 std::optional<FieldRef> findFieldAt(const RecordLayout& layout, uint32_t offset)
 {
@@ -92,7 +134,10 @@ std::unique_ptr<CTypeRecord> CTypeRecord::create(TypeFamily family)
     return std::make_unique<CEffectElementType>();
 }
 
-std::unique_ptr<CTypeRecord> CTypeRecord::clone() const { return cloneRecord(); }
+std::unique_ptr<CTypeRecord> CTypeRecord::clone() const
+{
+    return cloneRecord();
+}
 
 // --- field access ------------------------------------------------------------------------------
 
@@ -142,76 +187,96 @@ void CTypeRecord::setTextValue(const FieldDef& f, std::string_view text, size_t 
     setTextField(m_bytes, f, text, element);
 }
 
-int64_t CTypeRecord::intValue(std::string_view name, size_t element) const
+int64_t CTypeRecord::intValue(TypeField f, size_t element) const
 {
-    const FieldDef* f = field(name);
-    return f ? intValue(*f, element) : 0;
+    const FieldDef* def = field(f);
+    return def ? intValue(*def, element) : 0;
 }
 
-void CTypeRecord::setIntValue(std::string_view name, int64_t value, size_t element)
+void CTypeRecord::setIntValue(TypeField f, int64_t value, size_t element)
 {
-    if (const FieldDef* f = field(name))
-        setIntValue(*f, value, element);
+    if (const FieldDef* def = field(f))
+        setIntValue(*def, value, element);
 }
 
-double CTypeRecord::realValue(std::string_view name, size_t element) const
+double CTypeRecord::realValue(TypeField f, size_t element) const
 {
-    const FieldDef* f = field(name);
-    return f ? realValue(*f, element) : 0.0;
+    const FieldDef* def = field(f);
+    return def ? realValue(*def, element) : 0.0;
 }
 
-void CTypeRecord::setRealValue(std::string_view name, double value, size_t element)
+void CTypeRecord::setRealValue(TypeField f, double value, size_t element)
 {
-    if (const FieldDef* f = field(name))
-        setRealValue(*f, value, element);
+    if (const FieldDef* def = field(f))
+        setRealValue(*def, value, element);
 }
 
-std::string CTypeRecord::textValue(std::string_view name, size_t element) const
+std::string CTypeRecord::textValue(TypeField f, size_t element) const
 {
-    const FieldDef* f = field(name);
-    return f ? textValue(*f, element) : std::string();
+    const FieldDef* def = field(f);
+    return def ? textValue(*def, element) : std::string();
 }
 
-void CTypeRecord::setTextValue(std::string_view name, std::string_view text, size_t element)
+void CTypeRecord::setTextValue(TypeField f, std::string_view text, size_t element)
 {
-    if (const FieldDef* f = field(name))
-        setTextValue(*f, text, element);
+    if (const FieldDef* def = field(f))
+        setTextValue(*def, text, element);
 }
 
-std::span<const uint8_t> CTypeRecord::fieldBytes(std::string_view name, size_t element) const
+std::span<const uint8_t> CTypeRecord::fieldBytes(TypeField f, size_t element) const
 {
-    const FieldDef* f = field(name);
-    if (!f || element >= f->count || f->elementOffset(element) + f->width > m_bytes.size())
+    const FieldDef* def = field(f);
+    if (!def || !fieldFits(m_bytes.size(), *def, element, def->width))
         return {};
-    return std::span<const uint8_t>(m_bytes).subspan(f->elementOffset(element), f->width);
+    return std::span<const uint8_t>(m_bytes).subspan(def->elementOffset(element), def->width);
 }
 
-void CTypeRecord::setFieldBytes(std::string_view name, std::span<const uint8_t> bytes, size_t element)
+void CTypeRecord::setFieldBytes(TypeField f, std::span<const uint8_t> bytes, size_t element)
 {
-    const FieldDef* f = field(name);
-    if (!f || element >= f->count || f->elementOffset(element) + f->width > m_bytes.size())
+    const FieldDef* def = field(f);
+    if (!def || !fieldFits(m_bytes.size(), *def, element, def->width))
         return;
-    uint8_t* p = m_bytes.data() + f->elementOffset(element);
-    size_t n = std::min<size_t>(bytes.size(), f->width);
+    uint8_t* p = m_bytes.data() + def->elementOffset(element);
+    size_t n = std::min<size_t>(bytes.size(), def->width);
     std::copy_n(bytes.data(), n, p);
-    std::fill(p + n, p + f->width, uint8_t(0));
-    if (f->kind == FieldKind::Text && f->width > 0)
-        p[f->width - 1] = 0;
+    std::fill(p + n, p + def->width, uint8_t(0));
+    if (def->kind == FieldKind::Text && def->width > 0)
+        p[def->width - 1] = 0;
 }
 
 // --- common fields ------------------------------------------------------------------------------
 
-std::string CTypeRecord::name() const { return textValue("name"); }
+std::string CTypeRecord::name() const
+{
+    return textValue(commonFields(m_family).name);
+}
 
-void CTypeRecord::setName(std::string_view name) { setTextValue("name", name); }
+void CTypeRecord::setName(std::string_view name)
+{
+    setTextValue(commonFields(m_family).name, name);
+}
 
-uint16_t CTypeRecord::id() const { return uint16_t(intValue("id")); }
+uint16_t CTypeRecord::id() const
+{
+    return uint16_t(intValue(commonFields(m_family).id));
+}
 
-void CTypeRecord::setId(uint16_t id) { setIntValue("id", id); }
+void CTypeRecord::setId(uint16_t id)
+{
+    setIntValue(commonFields(m_family).id, id);
+}
 
-uint32_t CTypeRecord::flags() const { return uint32_t(intValue("flags")); }
+uint32_t CTypeRecord::flags() const
+{
+    const std::optional<TypeField>& f = commonFields(m_family).flags;
+    return f ? uint32_t(intValue(*f)) : 0;
+}
 
-void CTypeRecord::setFlags(uint32_t flags) { setIntValue("flags", flags); }
+void CTypeRecord::setFlags(uint32_t flags)
+{
+    if (const std::optional<TypeField>& f = commonFields(m_family).flags)
+        setIntValue(*f, flags);
+}
 
 void CTypeRecord::setFlag(int bit, bool on)
 {
@@ -230,14 +295,14 @@ const CTypeRecord* CTypeRecord::linkedType(const CTypeDatabase& db) const
     return db.table(*partner).findRecordById(id);
 }
 
-int CTypeRecord::iconFromHashName(std::string_view fieldName) const
+int CTypeRecord::iconFromHashName(TypeField resource) const
 {
-    return parseHashIconNumber(textValue(fieldName));
+    return parseHashIconNumber(textValue(resource));
 }
 
-void CTypeRecord::setIconInHashName(std::string_view fieldName, int index)
+void CTypeRecord::setIconInHashName(TypeField resource, int index)
 {
-    std::string name = textValue(fieldName);
+    std::string name = textValue(resource);
     size_t hash = name.find('#');
     if (hash != std::string::npos)
         name.resize(hash);
@@ -247,7 +312,7 @@ void CTypeRecord::setIconInHashName(std::string_view fieldName, int index)
     size_t room = kArtResourceNameSize - 1;
     if (name.size() + suffix.size() > room)
         name.resize(room > suffix.size() ? room - suffix.size() : 0);
-    setTextValue(fieldName, name + suffix);
+    setTextValue(resource, name + suffix);
 }
 
 // --- file records ---------------------------------------------------------------------------------

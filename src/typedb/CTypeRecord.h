@@ -5,6 +5,7 @@
 // fields therefore keep their stored integer exactly unless something sets them.
 
 #include "typedb/TypeFamily.h"
+#include "typedb/TypeField.h"
 #include "worlddata/ByteOrder.h"
 #include "worlddata/RecordLayout.h"
 
@@ -32,20 +33,22 @@ public:
     /// The record in the current file layout (the bytes the editors see; see fileRecord()).
     std::span<const uint8_t> bytes() const { return m_bytes; }
 
-    // Field access through the family's table. A field that does not exist in the table, or an
-    // element beyond its count, reads as zero and ignores writes.
-    const FieldDef* field(std::string_view name) const { return layout().find(name); }
-    int64_t intValue(std::string_view name, size_t element = 0) const;
-    void setIntValue(std::string_view name, int64_t value, size_t element = 0);
+    // Field access through the family's table, by handle (see TypeField.h) or by a FieldDef the
+    // stats codes resolved. A handle of another family, or an element beyond the field's count,
+    // reads as zero and ignores writes.
+    /// The handle's field; none when the handle belongs to another family.
+    const FieldDef* field(TypeField f) const { return f.family == m_family ? &f.def() : nullptr; }
+    int64_t intValue(TypeField f, size_t element = 0) const;
+    void setIntValue(TypeField f, int64_t value, size_t element = 0);
     /// Reals in their field's encoding (20.12, 16.16 or percent-real); integers as they are.
-    double realValue(std::string_view name, size_t element = 0) const;
-    void setRealValue(std::string_view name, double value, size_t element = 0);
+    double realValue(TypeField f, size_t element = 0) const;
+    void setRealValue(TypeField f, double value, size_t element = 0);
     /// Text fields and the names of ArtResources.
-    std::string textValue(std::string_view name, size_t element = 0) const;
-    void setTextValue(std::string_view name, std::string_view text, size_t element = 0);
+    std::string textValue(TypeField f, size_t element = 0) const;
+    void setTextValue(TypeField f, std::string_view text, size_t element = 0);
     /// The raw bytes of one element of a field (an ArtResource, a light, ...).
-    std::span<const uint8_t> fieldBytes(std::string_view name, size_t element = 0) const;
-    void setFieldBytes(std::string_view name, std::span<const uint8_t> bytes, size_t element = 0);
+    std::span<const uint8_t> fieldBytes(TypeField f, size_t element = 0) const;
+    void setFieldBytes(TypeField f, std::span<const uint8_t> bytes, size_t element = 0);
 
     int64_t intValue(const FieldDef& f, size_t element = 0) const;
     void setIntValue(const FieldDef& f, int64_t value, size_t element = 0);
@@ -59,7 +62,8 @@ public:
     /// The type id: one byte, 16 bits for effects and effect elements. 0 means none.
     uint16_t id() const;
     void setId(uint16_t id);
-    /// The flags word of the record (every family has one).
+    /// The flags word of the record. A creature keeps its flags in two words of its own (see
+    /// CCreatureType); for it this word reads as zero and ignores writes.
     uint32_t flags() const;
     void setFlags(uint32_t flags);
     bool hasFlag(int bit) const { return bit >= 0 && bit < 32 && (flags() >> bit) & 1u; }
@@ -98,8 +102,8 @@ protected:
     virtual std::unique_ptr<CTypeRecord> cloneRecord() const = 0;
 
     /// "#N" icon numbers in ArtResource names.
-    int iconFromHashName(std::string_view fieldName) const;
-    void setIconInHashName(std::string_view fieldName, int index);
+    int iconFromHashName(TypeField resource) const;
+    void setIconInHashName(TypeField resource, int index);
 
 private:
     TypeFamily m_family;

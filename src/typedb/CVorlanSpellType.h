@@ -3,6 +3,7 @@
 // of its ArtResource at 116, and the shot it fires is its linked type.
 
 #include "typedb/CTypeRecord.h"
+#include "typedb/VorlanSpellField.h"
 
 namespace gr2 {
 
@@ -13,10 +14,10 @@ public:
 
     CVorlanSpellType() : CTypeRecord(kFamily) {}
 
-    int iconIndex() const override { return iconFromHashName("iconResource"); }
-    void setIconIndex(int index) override { setIconInHashName("iconResource", index); }
-    uint8_t linkedTypeId() const override { return uint8_t(intValue("shotType")); }
-    void setLinkedTypeId(uint8_t id) override { setIntValue("shotType", id); }
+    int iconIndex() const override { return iconFromHashName(VorlanSpellField::IconResource); }
+    void setIconIndex(int index) override { setIconInHashName(VorlanSpellField::IconResource, index); }
+    uint8_t linkedTypeId() const override { return uint8_t(intValue(VorlanSpellField::ShotType)); }
+    void setLinkedTypeId(uint8_t id) override { setIntValue(VorlanSpellField::ShotType, id); }
     std::optional<TypeFamily> linkedFamily() const override { return TypeFamily::Shot; }
 
 protected:

@@ -6,40 +6,11 @@
 
 namespace gr2 {
 
-namespace {
-
-// Records are read field by field by name in hot loops (every type lookup by id asks for "id"),
-// and the largest layouts hold hundreds of fields. The answers are remembered per thread, keyed by
-// the layout's table and the address of the name asked for; a hit is only taken when the remembered
-// field really has that name, so a reused address can never give a wrong field.
-struct FoundField {
-    const FieldDef* table = nullptr;
-    const FieldDef* field = nullptr;
-};
-constexpr size_t kFoundFieldSlots = 512;
-thread_local FoundField t_foundFields[kFoundFieldSlots];
-
-size_t foundFieldSlot(const FieldDef* table, std::string_view name)
-{
-    const auto key = reinterpret_cast<uintptr_t>(table) * 31u + reinterpret_cast<uintptr_t>(name.data()) +
-                     name.size();
-    return (key ^ (key >> 9) ^ (key >> 17)) % kFoundFieldSlots;
-}
-
-} // namespace
-
 const FieldDef* RecordLayout::find(std::string_view fieldName) const
 {
-    FoundField& slot = t_foundFields[foundFieldSlot(fields.data(), fieldName)];
-    if (slot.table == fields.data() && slot.field && slot.field < fields.data() + fields.size() &&
-        slot.field->name == fieldName)
-        return slot.field;
-    for (const FieldDef& f : fields) {
-        if (f.name == fieldName) {
-            slot = {fields.data(), &f};
+    for (const FieldDef& f : fields)
+        if (f.name == fieldName)
             return &f;
-        }
-    }
     return nullptr;
 }
 
@@ -61,7 +32,6 @@ size_t RecordLayout::flagIndex(const FieldDef& field, size_t element) const
     }
     return n;
 }
-
 
 void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value, size_t element)
 {

@@ -43,6 +43,8 @@ struct RecordLayout {
     uint32_t size = 0;
     std::span<const FieldDef> fields;
 
+    /// The field called `fieldName`, by a scan of the table: for the dump and other readers that
+    /// name fields by text. Code reaches fields through compile-time handles instead.
     const FieldDef* find(std::string_view fieldName) const;
     /// Presence flags are numbered field by field, one per array element.
     size_t flagCount() const;

@@ -1,8 +1,8 @@
 // Opening and saving levels: the files a save writes and in what form, the names it refuses, the
 // global-data question, the backup save, and the messages of failed reads and writes.
 
-#include "level/LevelFileFixture.h"
 #include "level/LevelFiles.h"
+#include "level/LevelFileFixture.h"
 #include "level/LevelSaveRules.h"
 #include "level/TextConversion.h"
 #include "script/LevelScript.h"
@@ -465,17 +465,17 @@ TEST_F(LevelFilesTest, GoldPerTickVariable)
     auto level = sampleAt(root / "T.vwd");
     CWorldEditorDoc& doc = level->doc();
     CTerrainType& seam = *app.types().terrains().findById(6);
-    seam.setIntValue("goldValue", 1000);
-    seam.setIntValue("maxHealth", 50);
+    seam.setIntValue(TerrainField::GoldValue, 1000);
+    seam.setIntValue(TerrainField::MaxHealth, 50);
     doc.SetVariable(7, -300);
     LevelProperties props = doc.properties();
     props.ticksPerSecond = 4;
     doc.setProperties(props);
     EXPECT_EQ(LevelSaveRules::goldPerTickVariable(doc, app.types()), 1000 * 300 / 50 / 4);
 
-    seam.setIntValue("maxHealth", 0);
+    seam.setIntValue(TerrainField::MaxHealth, 0);
     EXPECT_EQ(LevelSaveRules::goldPerTickVariable(doc, app.types()), 0);
-    seam.setIntValue("maxHealth", 50);
+    seam.setIntValue(TerrainField::MaxHealth, 50);
     doc.loadedProperties().ticksPerSecond = 0;
     EXPECT_EQ(LevelSaveRules::goldPerTickVariable(doc, app.types()), 0);
     doc.loadedProperties().ticksPerSecond = 4;

@@ -1,7 +1,7 @@
 // What a save derives from the level: availability marks and the creature types the level uses.
 
-#include "level/LevelFileFixture.h"
 #include "level/LevelSaveRules.h"
+#include "level/LevelFileFixture.h"
 #include "script/LevelScript.h"
 
 #include <gmock/gmock.h>
@@ -83,11 +83,11 @@ TEST_F(LevelSaveRulesTest, AvailabilityMarking)
 TEST_F(LevelSaveRulesTest, UsedCreatureTypesInFirstUseOrder)
 {
     CCreatureType& byTreasury = *app.types().creatures().findById(4);
-    byTreasury.setIntValue("attraction1Kind", 1);
-    byTreasury.setIntValue("attraction1Value", TerrainId::Treasury);
+    byTreasury.setIntValue(CreatureField::Attraction1Kind, 1);
+    byTreasury.setIntValue(CreatureField::Attraction1Value, TerrainId::Treasury);
     CCreatureType& byLair = *app.types().creatures().findById(1);
-    byLair.setIntValue("attraction2Kind", 1);
-    byLair.setIntValue("attraction2Value", 17 | 5 << 16);
+    byLair.setIntValue(CreatureField::Attraction2Kind, 1);
+    byLair.setIntValue(CreatureField::Attraction2Value, 17 | 5 << 16);
 
     doc().CreateCreature(3, 3, {7, 7}, false);
     doc().CreateCreature(3, 4, {8, 7}, false);

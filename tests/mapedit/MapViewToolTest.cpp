@@ -360,13 +360,13 @@ TEST(MapViewToolTest, ClearAllKeepsTheBorder)
 TEST(MapViewToolTest, DrawingForTheGoodPlayerSwapsVariants)
 {
     CTypeDatabase db;
-    test::addType(db.doors(), 6, "Evil Door").setIntValue("crateObject", 53);
+    test::addType(db.doors(), 6, "Evil Door").setIntValue(DoorField::CrateObject, 53);
     auto& goodDoor = test::addType(db.doors(), 7, "Good Door");
-    goodDoor.setIntValue("crateObject", 53);
+    goodDoor.setIntValue(DoorField::CrateObject, 53);
     goodDoor.setFlag(7, true);
-    test::addType(db.traps(), 3, "Evil Trap").setIntValue("crateObject", 42);
+    test::addType(db.traps(), 3, "Evil Trap").setIntValue(TrapField::CrateObject, 42);
     auto& goodTrap = test::addType(db.traps(), 9, "Good Trap");
-    goodTrap.setIntValue("crateObject", 42);
+    goodTrap.setIntValue(TrapField::CrateObject, 42);
     goodTrap.setFlag(15, true);
 
     ViewFixture f;

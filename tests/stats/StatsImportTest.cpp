@@ -90,10 +90,18 @@ struct Expect {
     double value;
 };
 
+// The expectations name fields as the stats sheet's columns do; a name the record's table lacks
+// fails rather than reading as zero.
 void expectFields(const CTypeRecord& r, std::initializer_list<Expect> expected)
 {
-    for (const Expect& e : expected)
-        EXPECT_NEAR(r.realValue(e.field), e.value, 1e-6) << r.name() << " " << e.field;
+    for (const Expect& e : expected) {
+        const FieldDef* field = r.layout().find(e.field);
+        if (!field) {
+            ADD_FAILURE() << r.name() << ": no field " << e.field;
+            continue;
+        }
+        EXPECT_NEAR(r.realValue(*field), e.value, 1e-6) << r.name() << " " << e.field;
+    }
 }
 
 uint32_t bits(std::initializer_list<int> list)
@@ -104,14 +112,20 @@ uint32_t bits(std::initializer_list<int> list)
     return out;
 }
 
-double lightReal(const CTypeRecord& r, const char* part)
+// A part of a record's light descriptor, `light` being the record's light field.
+const FieldDef& lightPart(uint32_t part)
 {
-    return getRealField(r.fieldBytes("light"), *lightDescriptorLayout().find(part));
+    return *findFieldAt(lightDescriptorLayout(), part)->field;
 }
 
-int64_t lightInt(const CTypeRecord& r, const char* part)
+double lightReal(const CTypeRecord& r, TypeField light, uint32_t part)
 {
-    return getIntField(r.fieldBytes("light"), *lightDescriptorLayout().find(part));
+    return getRealField(r.fieldBytes(light), lightPart(part));
+}
+
+int64_t lightInt(const CTypeRecord& r, TypeField light, uint32_t part)
+{
+    return getIntField(r.fieldBytes(light), lightPart(part));
 }
 
 class StatsImportTest : public ::testing::Test
@@ -234,14 +248,14 @@ TEST_F(StatsImportTest, DoorTrapObjectAndSpellRowsSetEveryCode)
 
     const CObjectType& object = *db.objects().findById(1);
     expectFields(object, {{"health", 301}});
-    EXPECT_DOUBLE_EQ(lightReal(object, "x"), 1.5);
-    EXPECT_DOUBLE_EQ(lightReal(object, "y"), 2.5);
-    EXPECT_DOUBLE_EQ(lightReal(object, "z"), -0.5);
-    EXPECT_DOUBLE_EQ(lightReal(object, "radius"), 4);
-    EXPECT_EQ(lightInt(object, "red"), 44);
-    EXPECT_EQ(lightInt(object, "green"), 7);
-    EXPECT_EQ(lightInt(object, "blue"), 255);
-    EXPECT_EQ(uint32_t(lightInt(object, "flags")),
+    EXPECT_DOUBLE_EQ(lightReal(object, ObjectField::Light, LightPart::X), 1.5);
+    EXPECT_DOUBLE_EQ(lightReal(object, ObjectField::Light, LightPart::Y), 2.5);
+    EXPECT_DOUBLE_EQ(lightReal(object, ObjectField::Light, LightPart::Z), -0.5);
+    EXPECT_DOUBLE_EQ(lightReal(object, ObjectField::Light, LightPart::Radius), 4);
+    EXPECT_EQ(lightInt(object, ObjectField::Light, LightPart::Red), 44);
+    EXPECT_EQ(lightInt(object, ObjectField::Light, LightPart::Green), 7);
+    EXPECT_EQ(lightInt(object, ObjectField::Light, LightPart::Blue), 255);
+    EXPECT_EQ(uint32_t(lightInt(object, ObjectField::Light, LightPart::Flags)),
               bits({1, 2, 7, LightFlag::RedNinthBit, LightFlag::BlueNinthBit}));
 
     const CCreatureSpellType& creatureSpell = *db.creatureSpells().findById(1);
@@ -348,15 +362,16 @@ TEST_F(StatsImportTest, CreatureRowSetsEveryCode)
                            {"spell3ShotOffsetY", 8},
                            {"spell3ShotOffsetZ", 9},
                            {"meleeShotDelay", 0.75}});
-    EXPECT_EQ(warlock.intValue("value4045"), 2048); // 50 percent × 40.96
-    EXPECT_DOUBLE_EQ(lightReal(warlock, "x"), 1.5);
-    EXPECT_DOUBLE_EQ(lightReal(warlock, "y"), 2);
-    EXPECT_DOUBLE_EQ(lightReal(warlock, "z"), 0.25);
-    EXPECT_DOUBLE_EQ(lightReal(warlock, "radius"), 7);
-    EXPECT_EQ(lightInt(warlock, "red"), 0);
-    EXPECT_EQ(lightInt(warlock, "green"), 76);
-    EXPECT_EQ(lightInt(warlock, "blue"), 77);
-    EXPECT_EQ(uint32_t(lightInt(warlock, "flags")), bits({1, 2, 7, LightFlag::RedNinthBit}));
+    EXPECT_EQ(warlock.intValue(CreatureField::named("value4045", 4045)), 2048); // 50 percent × 40.96
+    EXPECT_DOUBLE_EQ(lightReal(warlock, CreatureField::Light, LightPart::X), 1.5);
+    EXPECT_DOUBLE_EQ(lightReal(warlock, CreatureField::Light, LightPart::Y), 2);
+    EXPECT_DOUBLE_EQ(lightReal(warlock, CreatureField::Light, LightPart::Z), 0.25);
+    EXPECT_DOUBLE_EQ(lightReal(warlock, CreatureField::Light, LightPart::Radius), 7);
+    EXPECT_EQ(lightInt(warlock, CreatureField::Light, LightPart::Red), 0);
+    EXPECT_EQ(lightInt(warlock, CreatureField::Light, LightPart::Green), 76);
+    EXPECT_EQ(lightInt(warlock, CreatureField::Light, LightPart::Blue), 77);
+    EXPECT_EQ(uint32_t(lightInt(warlock, CreatureField::Light, LightPart::Flags)),
+              bits({1, 2, 7, LightFlag::RedNinthBit}));
     // Evil (59) clears good; 60 FALSE leaves good clear. Bit 10 was set before and set again.
     EXPECT_EQ(warlock.flags1(), bits({0, 1, 2, 4, 5, 6, 7, 9, 10, 13, 15, 16, 17, 18, 25, 26}));
 
@@ -374,25 +389,23 @@ TEST_F(StatsImportTest, NotAvailableIsReportedPerCellAndStoresZero)
         const char* section;
         const char* id;
         const char* message;
-        TypeFamily family;
-        const char* field;
+        TypeField field;
     };
     const Case cases[] = {
-        {"TERRAIN", "1", "Invalid Field - Terrain [ Type ID 1 [ Rock ] ]", TypeFamily::Terrain, "maxHealth"},
-        {"ROOMS", "1", "Invalid Field - Room [ Type ID 1 [ Treasury ] ]", TypeFamily::Room, "cost"},
-        {"CREATURES", "2", "Invalid Field - Creature [ Type ID 2 [ Knight ] ]", TypeFamily::Creature,
-         "health"},
-        {"DOORS", "1", "Invalid Field - Door [ Type ID 1 [ Wooden ] ]", TypeFamily::Door, "goldCost"},
-        {"TRAPS", "1", "Invalid Field - Trap [ Type ID 1 [ Sentry ] ]", TypeFamily::Trap, "health"},
-        {"OBJECTS", "1", "Invalid Field - Object [ Type ID 1 [ Gold ] ]", TypeFamily::Object, "health"},
+        {"TERRAIN", "1", "Invalid Field - Terrain [ Type ID 1 [ Rock ] ]", TerrainField::MaxHealth},
+        {"ROOMS", "1", "Invalid Field - Room [ Type ID 1 [ Treasury ] ]", RoomField::Cost},
+        {"CREATURES", "2", "Invalid Field - Creature [ Type ID 2 [ Knight ] ]", CreatureField::Health},
+        {"DOORS", "1", "Invalid Field - Door [ Type ID 1 [ Wooden ] ]", DoorField::GoldCost},
+        {"TRAPS", "1", "Invalid Field - Trap [ Type ID 1 [ Sentry ] ]", TrapField::Health},
+        {"OBJECTS", "1", "Invalid Field - Object [ Type ID 1 [ Gold ] ]", ObjectField::Health},
         {"CREATURE SPELLS", "1", "Invalid Field - Creature Spell [ Type ID 1 [ Fireball ] ]",
-         TypeFamily::CreatureSpell, "shotData1"},
+         CreatureSpellField::ShotData1},
         {"VORLAN SPELLS", "14", "Invalid Field - Vorlan Spell [ Type ID 14 [ Hidden ] ]",
-         TypeFamily::VorlanSpell, "manaCost"},
+         VorlanSpellField::ManaCost},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.section);
-        CTypeRecord& r = *db.table(c.family).findRecordById(uint32_t(std::stoi(c.id)));
+        CTypeRecord& r = *db.table(c.field.family).findRecordById(uint32_t(std::stoi(c.id)));
         r.setIntValue(c.field, 77);
         prompter.clear();
         // Three "#N/A" cells, the second under a code no section knows.
@@ -409,21 +422,21 @@ TEST_F(StatsImportTest, NotAvailableIsReportedPerCellAndStoresZero)
 TEST_F(StatsImportTest, TrueFalseDashAndNumbersInFlagAndValueColumns)
 {
     CTrapType& trap = *db.traps().findById(1);
-    trap.setIntValue("health", 50);
+    trap.setIntValue(TrapField::Health, 50);
     trap.setFlags(bits({2, 3}));
     // code 1 health, 13 bit 1, 14 bit 2, 15 bit 3, 16 bit 4, 17 bit 5
     ASSERT_EQ(run(section("TRAPS", {1, 13, 14, 15, 16, 17},
                           {{"1", "Sentry", "-", "TRUE", "FALSE", "-", "1", "0"}})),
               Result::Imported);
-    EXPECT_EQ(trap.intValue("health"), 50) << "a lone dash leaves the field unchanged";
+    EXPECT_EQ(trap.intValue(TrapField::Health), 50) << "a lone dash leaves the field unchanged";
     EXPECT_EQ(trap.flags(), bits({1, 3, 4}));
 
     ASSERT_EQ(run(section("TRAPS", {1, 2}, {{"1", "Sentry", "-5", "TRUE"}})), Result::Imported);
-    EXPECT_EQ(trap.intValue("health"), -5);
-    EXPECT_EQ(trap.realValue("chargeTime"), 0.0) << "TRUE in a number column is 0";
+    EXPECT_EQ(trap.intValue(TrapField::Health), -5);
+    EXPECT_EQ(trap.realValue(TrapField::ChargeTime), 0.0) << "TRUE in a number column is 0";
 
     ASSERT_EQ(run(section("TRAPS", {1}, {{"1", "Sentry", "-0"}})), Result::Imported);
-    EXPECT_EQ(trap.intValue("health"), -5);
+    EXPECT_EQ(trap.intValue(TrapField::Health), -5);
 }
 
 TEST_F(StatsImportTest, EvilAndGoodExcludeEachOther)
@@ -450,22 +463,22 @@ TEST_F(StatsImportTest, WordColumns)
     text += section("CREATURES", {5, 6}, {{"1", "Imp", "Support", "Thinker"}});
     text += section("VORLAN SPELLS", {4, 7}, {{"1", "Lightning", "Anywhere", "all creatures"}});
     ASSERT_EQ(run(text), Result::Imported);
-    EXPECT_EQ(trap.intValue("triggerType"), 1);
-    EXPECT_EQ(imp.intValue("fightStyle"), 4);
-    EXPECT_EQ(imp.intValue("jobClass"), 1);
-    EXPECT_EQ(spell.intValue("castRule"), 5);
-    EXPECT_EQ(spell.intValue("targetRule"), 3);
+    EXPECT_EQ(trap.intValue(TrapField::TriggerType), 1);
+    EXPECT_EQ(imp.intValue(CreatureField::FightStyle), 4);
+    EXPECT_EQ(imp.intValue(CreatureField::JobClass), 1);
+    EXPECT_EQ(spell.intValue(VorlanSpellField::CastRule), 5);
+    EXPECT_EQ(spell.intValue(VorlanSpellField::TargetRule), 3);
 
     // A word the column does not know, a number, a word of another column and "#N/A" change nothing.
     text = section("TRAPS", {11}, {{"1", "Sentry", "Tripwire"}});
     text += section("CREATURES", {5, 6}, {{"1", "Imp", "2", "Flanker"}});
     text += section("VORLAN SPELLS", {4, 7}, {{"1", "Lightning", "#N/A", "Own Land"}});
     ASSERT_EQ(run(text), Result::Imported);
-    EXPECT_EQ(trap.intValue("triggerType"), 1);
-    EXPECT_EQ(imp.intValue("fightStyle"), 4);
-    EXPECT_EQ(imp.intValue("jobClass"), 1);
-    EXPECT_EQ(spell.intValue("castRule"), 5);
-    EXPECT_EQ(spell.intValue("targetRule"), 3);
+    EXPECT_EQ(trap.intValue(TrapField::TriggerType), 1);
+    EXPECT_EQ(imp.intValue(CreatureField::FightStyle), 4);
+    EXPECT_EQ(imp.intValue(CreatureField::JobClass), 1);
+    EXPECT_EQ(spell.intValue(VorlanSpellField::CastRule), 5);
+    EXPECT_EQ(spell.intValue(VorlanSpellField::TargetRule), 3);
     EXPECT_EQ(prompter.texts(),
               std::vector<std::string>{"Invalid Field - Vorlan Spell [ Type ID 1 [ Lightning ] ]"});
 }
@@ -546,8 +559,8 @@ TEST_F(StatsImportTest, RoomWithoutItsFloorTerrainStillTakesItsOwnCodes)
     const Snapshot terrainsBefore = snapshot(db);
     ASSERT_EQ(run(section("ROOMS", {2, 1, 7, 24}, {{"12", "Portal", "2000", "750", "TRUE", "5"}})),
               Result::Imported);
-    EXPECT_EQ(portal.intValue("cost"), 750);
-    EXPECT_EQ(portal.intValue("healthGain"), 5);
+    EXPECT_EQ(portal.intValue(RoomField::Cost), 750);
+    EXPECT_EQ(portal.intValue(RoomField::HealthGain), 5);
     for (size_t i = 0; i < db.terrains().count(); ++i)
         EXPECT_TRUE(std::ranges::equal(db.terrains().at(i)->bytes(), terrainsBefore.records[i]));
 }
@@ -556,11 +569,11 @@ TEST_F(StatsImportTest, TorchHeightIsHeldToSixteenBits)
 {
     CRoomType& treasury = *db.rooms().findById(1);
     ASSERT_EQ(run(section("ROOMS", {15}, {{"1", "Treasury", "10"}})), Result::Imported);
-    EXPECT_EQ(treasury.intValue("torchHeight"), 32767);
+    EXPECT_EQ(treasury.intValue(RoomField::TorchHeight), 32767);
     ASSERT_EQ(run(section("ROOMS", {15}, {{"1", "Treasury", "-9"}})), Result::Imported);
-    EXPECT_EQ(treasury.intValue("torchHeight"), -32768);
+    EXPECT_EQ(treasury.intValue(RoomField::TorchHeight), -32768);
     ASSERT_EQ(run(section("ROOMS", {15}, {{"1", "Treasury", "7.5"}})), Result::Imported);
-    EXPECT_EQ(treasury.intValue("torchHeight"), 30720);
+    EXPECT_EQ(treasury.intValue(RoomField::TorchHeight), 30720);
 }
 
 TEST_F(StatsImportTest, LineEndsDoNotChangeWhatAFileMeans)
@@ -601,8 +614,8 @@ TEST_F(StatsImportTest, UnknownSectionStopsTheImportAndKeepsWhatWasSet)
                              section("WIBBLE", {1}, {{"1", "x", "5"}}) +
                              section("DOORS", {1}, {{"2", "Good Door", "22"}});
     EXPECT_EQ(run(text), Result::Aborted);
-    EXPECT_EQ(db.doors().findById(1)->intValue("goldCost"), 11);
-    EXPECT_EQ(db.doors().findById(2)->intValue("goldCost"), 0);
+    EXPECT_EQ(db.doors().findById(1)->intValue(DoorField::GoldCost), 11);
+    EXPECT_EQ(db.doors().findById(2)->intValue(DoorField::GoldCost), 0);
     EXPECT_EQ(prompter.texts(),
               std::vector<std::string>{"Unknown Stat Data \"[START: WIBBLE]\" - Aborting Load"});
 }
@@ -638,9 +651,9 @@ TEST_F(StatsImportTest, MissingEndLines)
     const std::string text = section("DOORS", {1}, {{"1", "Wooden", "11"}}, false) +
                              section("TRAPS", {1}, {{"1", "Sentry", "33"}}, false);
     ASSERT_EQ(run(text), Result::Imported);
-    EXPECT_EQ(db.doors().findById(1)->intValue("goldCost"), 11);
-    EXPECT_EQ(db.traps().findById(1)->intValue("health"), 33);
-    EXPECT_EQ(db.doors().findById(1)->intValue("health"), 0);
+    EXPECT_EQ(db.doors().findById(1)->intValue(DoorField::GoldCost), 11);
+    EXPECT_EQ(db.traps().findById(1)->intValue(TrapField::Health), 33);
+    EXPECT_EQ(db.doors().findById(1)->intValue(DoorField::Health), 0);
 }
 
 TEST_F(StatsImportTest, HostileCells)
@@ -660,11 +673,11 @@ TEST_F(StatsImportTest, HostileCells)
                                   "5",
                                   3)}});
     ASSERT_EQ(run(text), Result::Imported);
-    EXPECT_EQ(door.intValue("goldCost"), 12) << "more codes than cells: the cells that are there";
-    EXPECT_EQ(door.intValue("health"), 4) << "a NUL ends the number";
-    EXPECT_EQ(trap.intValue("health"), -1) << "saturated, then truncated to sixteen bits";
-    EXPECT_EQ(trap.intValue("chargeTime"), 0x7FFFFFFF) << "a real is held to its fixed-point range";
-    EXPECT_EQ(trap.intValue("manaCost"), 0);
+    EXPECT_EQ(door.intValue(DoorField::GoldCost), 12) << "more codes than cells: the cells that are there";
+    EXPECT_EQ(door.intValue(DoorField::Health), 4) << "a NUL ends the number";
+    EXPECT_EQ(trap.intValue(TrapField::Health), -1) << "saturated, then truncated to sixteen bits";
+    EXPECT_EQ(trap.intValue(TrapField::ChargeTime), 0x7FFFFFFF) << "a real is held to its fixed-point range";
+    EXPECT_EQ(trap.intValue(TrapField::ManaCost), 0);
 }
 
 TEST_F(StatsImportTest, FilesAreReadWhole)
@@ -681,7 +694,7 @@ TEST_F(StatsImportTest, FilesAreReadWhole)
     }
     prompter.clear();
     EXPECT_EQ(StatsImport(db, prompter).importFile(dir / "stats.txt"), Result::Imported);
-    EXPECT_EQ(db.doors().findById(1)->intValue("goldCost"), 11);
+    EXPECT_EQ(db.doors().findById(1)->intValue(DoorField::GoldCost), 11);
     EXPECT_TRUE(prompter.entries().empty());
 }
 

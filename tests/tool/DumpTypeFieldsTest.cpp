@@ -34,9 +34,9 @@ TEST(DumpTypeFieldsTest, EveryFamilyPrintsEveryFieldByName)
 {
     CTypeDatabase db;
     test::buildSmallTypeData(db);
-    db.traps().at(0)->setRealValue("shotOffsetX", 1.5);
-    db.traps().at(0)->setTextValue("iconResource", "Trap\xE9#4"); // Latin-1 byte in a name
-    db.rooms().at(0)->setRealValue("torchHeight", 2.25);
+    db.traps().at(0)->setRealValue(TrapField::ShotOffsetX, 1.5);
+    db.traps().at(0)->setTextValue(TrapField::IconResource, "Trap\xE9#4"); // Latin-1 byte in a name
+    db.rooms().at(0)->setRealValue(RoomField::TorchHeight, 2.25);
 
     test::TempDir dir;
     for (TypeFamily family : kAllTypeFamilies) {

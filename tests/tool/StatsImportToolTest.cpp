@@ -67,7 +67,7 @@ TEST_F(StatsImportToolTest, ImportsAndSavesTheGameData)
 
     auto app = load();
     EXPECT_EQ(app->types().creatures().findById(2)->health(), 1234);
-    EXPECT_EQ(app->types().creatures().findById(2)->intValue("fear"), 0);
+    EXPECT_EQ(app->types().creatures().findById(2)->intValue(CreatureField::Fear), 0);
     EXPECT_EQ(app->types().variables().value(3), 77);
     EXPECT_EQ(app->types().variables().experienceIncrease(2, 1), 20);
     EXPECT_TRUE(prompter.entries().empty());

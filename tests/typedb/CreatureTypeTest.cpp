@@ -59,8 +59,8 @@ TEST(CreatureTypeTest, HateJobsAndSpecialAbilitiesComeFromTheirSplitPlaces)
     EXPECT_EQ(c.hateJob(1), 12u);
     EXPECT_EQ(c.hateJob(2), 13u);
     EXPECT_EQ(c.hateJob(3), 14u);
-    EXPECT_EQ(c.intValue("specialAbilities", 1), 5);
-    EXPECT_EQ(c.intValue("specialAbilityValues", 1), 400);
+    EXPECT_EQ(c.intValue(CreatureField::SpecialAbilities, 1), 5);
+    EXPECT_EQ(c.intValue(CreatureField::SpecialAbilityValues, 1), 400);
     c.setHateJob(3, 21);
     EXPECT_EQ(loadU32(c.fileRecord().data() + 5349), 21u);
 }
@@ -68,9 +68,10 @@ TEST(CreatureTypeTest, HateJobsAndSpecialAbilitiesComeFromTheirSplitPlaces)
 TEST(CreatureTypeTest, SpellShotOffsetAndAnimationByte)
 {
     CCreatureType c;
-    c.setRealValue("spell2ShotOffsetX", 1.5);
-    c.setIntValue("spell2PlayAnimation", 3);
-    c.setIntValue("spell1PlaysAnimation", 1); // stale: spell 1 has no play-animation value
+    c.setRealValue(CreatureField::named("spell2ShotOffsetX", 3548), 1.5);
+    c.setIntValue(CreatureField::named("spell2PlayAnimation", 3560), 3);
+    c.setIntValue(CreatureField::named("spell1PlaysAnimation", 3537),
+                  1); // stale: spell 1 has no play-animation value
     Bytes out = c.fileRecord();
     EXPECT_EQ(loadU32(out.data() + 3548), 6144u);
     EXPECT_EQ(out[3548 + 13], 1);
@@ -83,7 +84,7 @@ TEST(CreatureTypeTest, WordAt3824IsReadButWrittenAsZero)
     storeU32(bytes.data() + 3824, 0xDEADBEEF);
     CCreatureType c;
     c.applyFileRecord(FlaggedRecord(bytes));
-    EXPECT_EQ(c.intValue("value3824"), 0xDEADBEEF);
+    EXPECT_EQ(c.intValue(CreatureField::named("value3824", 3824)), 0xDEADBEEF);
     EXPECT_EQ(loadU32(c.fileRecord().data() + 3824), 0u);
 }
 
@@ -93,8 +94,8 @@ TEST(CreatureTypeTest, VidadRuleKeepsTwelveResourcesMarkedAndClearsTheOthers)
     Bytes resource(84, 0x5A);
     storeU32(resource.data() + 64, 0x100);
     for (size_t k = 0; k < 37; ++k)
-        c.setFieldBytes("animationResources", resource, k);
-    c.setFieldBytes("animationResource37", resource);
+        c.setFieldBytes(CreatureField::AnimationResources, resource, k);
+    c.setFieldBytes(CreatureField::AnimationResource37, resource);
 
     EXPECT_EQ(c.fileRecord(), Bytes(c.bytes().begin(), c.bytes().end())); // not Vidad: unchanged
 

@@ -87,9 +87,9 @@ TEST(IconIndexTest, EachFamilyReadsItsOwnIconField)
         TypeFamily family;
         uint32_t offset; // of the ArtResource whose name carries "#N"
     };
-    const Case cases[] = {{TypeFamily::Creature, 3224}, {TypeFamily::Door, 200}, {TypeFamily::Trap, 200},
-                          {TypeFamily::Object, 200},    {TypeFamily::CreatureSpell, 32},
-                          {TypeFamily::VorlanSpell, 116}};
+    const Case cases[] = {{TypeFamily::Creature, 3224},    {TypeFamily::Door, 200},
+                          {TypeFamily::Trap, 200},         {TypeFamily::Object, 200},
+                          {TypeFamily::CreatureSpell, 32}, {TypeFamily::VorlanSpell, 116}};
     for (const Case& c : cases) {
         Bytes bytes(recordSizeOf(c.family), 0);
         storeText(bytes.data() + c.offset, 64, "Sheet#23");
@@ -111,33 +111,33 @@ TEST(IconIndexTest, EachFamilyReadsItsOwnIconField)
 TEST(IconIndexTest, SettingRewritesTheNameAfterItsFirstHash)
 {
     CCreatureType c;
-    c.setTextValue("iconResource", "Creature#3#old");
+    c.setTextValue(CreatureField::IconResource, "Creature#3#old");
     c.setIconIndex(41);
-    EXPECT_EQ(c.textValue("iconResource"), "Creature#41");
+    EXPECT_EQ(c.textValue(CreatureField::IconResource), "Creature#41");
     EXPECT_EQ(c.iconIndex(), 41);
 
-    c.setTextValue("iconResource", "NoHash");
+    c.setTextValue(CreatureField::IconResource, "NoHash");
     c.setIconIndex(5);
-    EXPECT_EQ(c.textValue("iconResource"), "NoHash#5");
+    EXPECT_EQ(c.textValue(CreatureField::IconResource), "NoHash#5");
 
     // A prefix that fills the name gives way, so the number is never cut off.
-    c.setTextValue("iconResource", std::string(63, 'x'));
+    c.setTextValue(CreatureField::IconResource, std::string(63, 'x'));
     c.setIconIndex(1234);
     EXPECT_EQ(c.iconIndex(), 1234);
-    EXPECT_EQ(c.textValue("iconResource").size(), 63u);
+    EXPECT_EQ(c.textValue(CreatureField::IconResource).size(), 63u);
 }
 
 TEST(IconIndexTest, RoomUsesTheLeadingNumberAndSetWritesTheWholeName)
 {
     CRoomType room;
-    room.setTextValue("iconResource", "12Treasury");
+    room.setTextValue(RoomField::IconResource, "12Treasury");
     EXPECT_EQ(room.iconIndex(), 12);
-    room.setTextValue("iconResource", "Treasury12");
+    room.setTextValue(RoomField::IconResource, "Treasury12");
     EXPECT_EQ(room.iconIndex(), 0);
-    room.setTextValue("iconResource", "4294967299");
+    room.setTextValue(RoomField::IconResource, "4294967299");
     EXPECT_EQ(room.iconIndex(), CTypeRecord::kIconIndexOutOfRange);
     room.setIconIndex(7);
-    EXPECT_EQ(room.textValue("iconResource"), "7");
+    EXPECT_EQ(room.textValue(RoomField::IconResource), "7");
 }
 
 TEST(LinkedTypeTest, SpellsAndTrapsFindTheirShot)
@@ -159,8 +159,8 @@ TEST(TypeRecordReadTest, FlagsWordsAreMergedAndAbsentFieldsKept)
 {
     CShotType shot;
     shot.setFlags(0x0101);
-    shot.setIntValue("processFlags", 0x10);
-    shot.setIntValue("health", 77);
+    shot.setIntValue(ShotField::ProcessFlags, 0x10);
+    shot.setIntValue(ShotField::Health, 77);
 
     Bytes incoming(RecordSize::Shot, 0);
     storeU32(incoming.data() + 168, 0x0010);
@@ -169,13 +169,13 @@ TEST(TypeRecordReadTest, FlagsWordsAreMergedAndAbsentFieldsKept)
     storeText(incoming.data(), 32, "Arrow");
     FlaggedRecord record(incoming);
     const RecordLayout& layout = CShotType::fileLayout();
-    record.markAbsent(layout.flagIndex(*layout.find("name")));
+    record.markAbsent(layout.flagIndex(ShotField::Name.def()));
     shot.setName("Bolt");
     shot.applyFileRecord(record);
 
     EXPECT_EQ(shot.flags(), 0x0111u);
-    EXPECT_EQ(shot.intValue("processFlags"), 0x12);
-    EXPECT_EQ(shot.intValue("health"), 5);
+    EXPECT_EQ(shot.intValue(ShotField::ProcessFlags), 0x12);
+    EXPECT_EQ(shot.intValue(ShotField::Health), 5);
     EXPECT_EQ(shot.name(), "Bolt");
 }
 
@@ -188,26 +188,30 @@ TEST(TypeRecordReadTest, TextFieldsEndInsideTheField)
     EXPECT_EQ(door.bytes()[31], 0);
 }
 
+// Creature values in the two rarer fixed-point encodings.
+constexpr TypeField kValue3756 = CreatureField::named("value3756", 3756); // 16.16
+constexpr TypeField kValue4045 = CreatureField::named("value4045", 4045); // percent-real
+
 TEST(FixedPointTest, RealsAreTruncatedTowardZeroInTheirEncoding)
 {
     CTrapType trap;
-    trap.setRealValue("shotOffsetX", 1.5);
-    trap.setRealValue("shotOffsetY", -1.0 / 8192); // half a unit: truncated to 0
-    trap.setRealValue("shotOffsetZ", -2.00048828125 - 1e-9);
+    trap.setRealValue(TrapField::ShotOffsetX, 1.5);
+    trap.setRealValue(TrapField::ShotOffsetY, -1.0 / 8192); // half a unit: truncated to 0
+    trap.setRealValue(TrapField::ShotOffsetZ, -2.00048828125 - 1e-9);
     EXPECT_EQ(loadU32(trap.bytes().data() + 561), 6144u);
     EXPECT_EQ(loadI32(trap.bytes().data() + 565), 0);
     EXPECT_EQ(loadI32(trap.bytes().data() + 569), -8194);
 
     CCreatureType c;
-    c.setRealValue("value3756", 1.5);   // 16.16
-    c.setRealValue("value4045", 50.0);  // percent-real: 50 × 40.96 = 2048
+    c.setRealValue(kValue3756, 1.5);  // 16.16
+    c.setRealValue(kValue4045, 50.0); // percent-real: 50 × 40.96 = 2048
     CRoomType room;
-    room.setRealValue("torchHeight", 2.25); // 4.12 in sixteen bits
+    room.setRealValue(RoomField::TorchHeight, 2.25); // 4.12 in sixteen bits
     EXPECT_EQ(loadU32(c.bytes().data() + 3756), 98304u);
     EXPECT_EQ(loadU32(c.bytes().data() + 4045), 2048u);
     EXPECT_EQ(loadU16(room.bytes().data() + 896), 9216u);
-    EXPECT_DOUBLE_EQ(c.realValue("value3756"), 1.5);
-    EXPECT_DOUBLE_EQ(room.realValue("torchHeight"), 2.25);
+    EXPECT_DOUBLE_EQ(c.realValue(kValue3756), 1.5);
+    EXPECT_DOUBLE_EQ(room.realValue(RoomField::TorchHeight), 2.25);
 }
 
 TEST(FixedPointTest, StoredIntegersSurviveEditsOfOtherFields)
@@ -220,7 +224,7 @@ TEST(FixedPointTest, StoredIntegersSurviveEditsOfOtherFields)
     CCreatureType c;
     c.applyFileRecord(FlaggedRecord(incoming));
     c.setName("Edited");
-    c.setRealValue("speed", 3.25);
+    c.setRealValue(CreatureField::Speed, 3.25);
     Bytes out = c.fileRecord();
     EXPECT_EQ(loadU32(out.data() + 4045), 4095u);
     EXPECT_EQ(loadU32(out.data() + 3756), 0x7FFFFFFFu);
@@ -236,14 +240,14 @@ TEST(RoomFloorTest, FloorTerrainIsTheByteAt915AndDrivesTheFixUpsAndTable)
     EXPECT_EQ(db.roomWithFloor(0), nullptr);
 
     CTerrainType& floor = *db.terrains().findById(10);
-    floor.setIntValue("maxHealthEffect", 5);
-    floor.setIntValue("destroyedEffect", 6);
+    floor.setIntValue(TerrainField::MaxHealthEffect, 5);
+    floor.setIntValue(TerrainField::DestroyedEffect, 6);
     db.applyRoomFloorFixups();
-    EXPECT_EQ(floor.intValue("maxHealthType"), 10);
-    EXPECT_EQ(floor.intValue("destroyedType"), 8);
-    EXPECT_EQ(floor.intValue("maxHealthEffect"), 0);
-    EXPECT_EQ(floor.intValue("destroyedEffect"), 0);
-    EXPECT_EQ(db.terrains().findById(1)->intValue("destroyedType"), 0);
+    EXPECT_EQ(floor.intValue(TerrainField::MaxHealthType), 10);
+    EXPECT_EQ(floor.intValue(TerrainField::DestroyedType), 8);
+    EXPECT_EQ(floor.intValue(TerrainField::MaxHealthEffect), 0);
+    EXPECT_EQ(floor.intValue(TerrainField::DestroyedEffect), 0);
+    EXPECT_EQ(db.terrains().findById(1)->intValue(TerrainField::DestroyedType), 0);
 
     EXPECT_EQ(db.terrainToRoomTable(), (std::vector<uint8_t>{0, 0, 1}));
 }
