@@ -10,6 +10,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "typedb/CTypeDatabase.h"
+#include "typedb/DoorField.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CPanelBar.h"
@@ -147,7 +148,7 @@ TEST_F(PaletteWindowTest, ChangedTablesRebuildThePaletteAndTheGoodPairsAndTheGat
     ASSERT_EQ(app.editorState().goodPairs().doors.size(), 2u);
     // The wooden hero door no longer comes from the wooden crate: that pair is gone. The turning
     // gate's room is no longer a Good room, so the rooms page offers it.
-    types.doors().findById(2)->setIntValue("crateObject", 99);
+    types.doors().findById(2)->setIntValue(DoorField::CrateObject, 99);
     types.rooms().findById(37)->setFlag(RoomTypeFlag::IsGood, false);
     palette()->setActivePage(PalettePage::Rooms);
     app.core().typeTablesChanged();
