@@ -599,9 +599,9 @@ void MapViewController::rotateMap(Turn turn)
     RotateMap(m_doc, turn);
 }
 
-bool MapViewController::resizeMap(const ResizeRequest& request)
+bool MapViewController::resizeMap(const ResizeRequest& request, Prompter& prompter)
 {
-    return ResizeMap(m_doc, request);
+    return ResizeMap(m_doc, request, prompter);
 }
 
 bool MapViewController::undo()

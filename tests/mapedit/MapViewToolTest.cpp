@@ -2,6 +2,7 @@
 
 #include "mapedit/RoomBrushes.h"
 #include "support/LevelBuilder.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TilePrinting.h"
 #include "support/TypeDataBuilder.h"
 
@@ -413,7 +414,8 @@ TEST(MapViewToolTest, MapCommandsClearTheViewState)
     EXPECT_FALSE(f.view.selection());
     EXPECT_EQ(f.doc().width(), 10u);
     f.view.flipMap(FlipAxis::Y);
-    EXPECT_TRUE(f.view.resizeMap({20, 20, Path, 2, 1, 1}));
+    test::ScriptedPrompter prompter;
+    EXPECT_TRUE(f.view.resizeMap({20, 20, Path, 2, 1, 1}, prompter));
     EXPECT_EQ(f.doc().width(), 20u);
 }
 
