@@ -281,8 +281,6 @@ protected:
         TilePoint tile;
     };
 
-    explicit ScriptTilesTest(uint32_t side = 20) : level(side, side) {}
-
     void lay(std::initializer_list<Named> named)
     {
         int16_t id = -1;
@@ -304,7 +302,7 @@ protected:
     TilePoint tileOf(int16_t id) { return {action(id).parameters().bx(), action(id).parameters().by()}; }
 
     static constexpr uint8_t TestCreatureImp = test::TestCreature::Imp;
-    LevelBuilder level;
+    LevelBuilder level{20, 20};
     ScriptBuilder sb{level.doc()};
 };
 
