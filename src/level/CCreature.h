@@ -92,6 +92,9 @@ public:
     /// The Create Creature action this creature previews (0 = none).
     int16_t sourceAction() const { return m_sourceAction; }
     void setSourceAction(int16_t actionId) { m_sourceAction = actionId; }
+    /// The preview of a Create Creature action: not on the map, drawn where the script will
+    /// create it.
+    bool isActionPreview() const { return !isPlaced() && m_sourceAction != 0; }
     /// Moving a preview creature moves its action too.
     void setPosition(TilePoint p) override;
 

@@ -145,9 +145,13 @@ public:
     /// notifications: for bulk edits of tiles that hold no special room, which announce the
     /// change themselves when done.
     void StoreRun(uint32_t y, uint32_t x0, uint32_t x1, uint8_t terrain, uint8_t owner);
+    /// No creature, door, trap or object stands on the tile. The creatures of the level's
+    /// collection count whether placed or previews of a script action (the map view draws both);
+    /// hero-party members stand on no tile.
     bool IsTileFree(TilePoint p) const;
     /// Clears the byte of every tile a creature, door, trap or object stands on in a mask of one
     /// byte per tile (row by row): for tools that would otherwise ask IsTileFree of many tiles.
+    /// The same things count as for IsTileFree.
     void ClearOccupiedTiles(std::span<uint8_t> tileMask) const;
     bool CanPlaceCreature(TilePoint p) const;
     bool CanPlaceDoor(TilePoint p) const;
@@ -233,7 +237,11 @@ public:
     CEffectGenerator* AddEffectGenerator(TilePoint p);
     void DeleteEffectGenerator(CEffectGenerator* generator);
 
+    /// The first creature of the collection on the tile, placed or not.
     CCreature* CreatureAt(TilePoint p) const;
+    /// The creature a click on the tile means: one placed on the map before one that is not (the
+    /// preview of a script action drawn half hidden on the same tile).
+    CCreature* CreatureToPick(TilePoint p) const;
     CDoor* DoorAt(TilePoint p) const;
     CTrap* TrapAt(TilePoint p) const;
     CObjectThing* ObjectAt(TilePoint p) const;

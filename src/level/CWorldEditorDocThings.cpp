@@ -299,6 +299,20 @@ CDoor* CWorldEditorDoc::DoorAt(TilePoint p) const { return firstAt(m_doors, p); 
 CTrap* CWorldEditorDoc::TrapAt(TilePoint p) const { return firstAt(m_traps, p); }
 CObjectThing* CWorldEditorDoc::ObjectAt(TilePoint p) const { return firstAt(m_objects, p); }
 
+CCreature* CWorldEditorDoc::CreatureToPick(TilePoint p) const
+{
+    CCreature* first = nullptr;
+    for (const auto& c : m_creatures) {
+        if (c->position() != p)
+            continue;
+        if (c->isPlaced())
+            return c.get();
+        if (!first)
+            first = c.get();
+    }
+    return first;
+}
+
 CActionPoint* CWorldEditorDoc::FindActionPoint(uint8_t id) const
 {
     for (const auto& a : m_actionPoints)

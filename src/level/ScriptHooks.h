@@ -6,12 +6,23 @@
 #include "level/TileGeometry.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <vector>
 
 namespace gr2 {
 
 class CLevelObject;
 class CCreature;
+
+/// A script action whose tile a change of the map's size cut off: it was brought to the nearest
+/// tile that stays, so the action and its place in the script survive; the user is told.
+struct ScriptTileBroughtInside {
+    int16_t actionId = 0;
+    uint8_t kind = 0;
+    TilePoint from; ///< the tile the action named, on the old map
+    TilePoint to;   ///< the tile it names now
+};
 
 class ScriptHooks {
 public:
@@ -27,6 +38,21 @@ public:
 
     /// A creature that shows a Create Creature action moved; the action's position follows.
     virtual void sourceCreatureMoved(int16_t actionId, TilePoint to) = 0;
+
+    /// The map moved under the script (flip, turn or resize): every tile a script action names
+    /// that lay on the old map goes where `move` sends it, and a Create Creature action's preview
+    /// creature goes with its tile. A tile sent outside `keep` is brought to the nearest tile of
+    /// `keep`; those actions are answered so the user can be told. Tiles that already lay off the
+    /// old map are left as they are.
+    virtual std::vector<ScriptTileBroughtInside>
+    moveScriptTiles(const std::function<TilePoint(TilePoint)>& move, const TileRect& oldMap,
+                    const TileRect& keep)
+    {
+        (void)move;
+        (void)oldMap;
+        (void)keep;
+        return {};
+    }
 
     /// The user finished picking creatures for the Create Creature action `actionId`: make one
     /// new action per creature under the edited trigger and link each creature to it

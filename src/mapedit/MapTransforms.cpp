@@ -1,8 +1,12 @@
 #include "mapedit/MapTransforms.h"
 
+#include "app/Prompter.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/ScriptHooks.h"
+#include "level/TextConversion.h"
 #include "mapedit/MapEdit.h"
 #include "mapedit/Shapes.h"
+#include "script/ActionKind.h"
 
 #include <algorithm>
 
@@ -101,11 +105,32 @@ TilePoint gateReferenceFor(uint8_t terrain, uint8_t direction, const TileRect& f
     return {footprint.left - shape.left, footprint.top - shape.top};
 }
 
+TileRect wholeMap(const CWorldEditorDoc& doc)
+{
+    return {0, 0, int32_t(doc.width()) - 1, int32_t(doc.height()) - 1};
+}
+
+/// A creature that previews a script action stands on its action's tile and moves with it.
+bool movesWithItsAction(const CLevelObject& thing)
+{
+    return thing.kind() == ObjectKind::Creature && static_cast<const CCreature&>(thing).isActionPreview();
+}
+
+/// The tiles script actions name (and their preview creatures) follow the map.
+std::vector<ScriptTileBroughtInside> moveScriptTiles(CWorldEditorDoc& doc,
+                                                     const std::function<TilePoint(TilePoint)>& move,
+                                                     const TileRect& oldMap, const TileRect& keep)
+{
+    ScriptHooks* script = doc.scriptHooks();
+    return script ? script->moveScriptTiles(move, oldMap, keep) : std::vector<ScriptTileBroughtInside>{};
+}
+
 template <class T>
 void moveAll(MapEdit& edit, const std::vector<std::unique_ptr<T>>& list, const MapMotion& m)
 {
     for (const auto& t : list)
-        edit.moveThing(*t, m.point(t->position()));
+        if (!movesWithItsAction(*t))
+            edit.moveThing(*t, m.point(t->position()));
 }
 
 void applyMotion(CWorldEditorDoc& doc, const MapMotion& m)
@@ -113,6 +138,7 @@ void applyMotion(CWorldEditorDoc& doc, const MapMotion& m)
     const uint32_t w = doc.width();
     const uint32_t h = doc.height();
     const uint32_t nw = m.newWidth();
+    const TileRect oldMap = wholeMap(doc);
     std::vector<uint8_t> terrain(doc.cellCount());
     std::vector<uint8_t> owner(doc.cellCount());
     for (uint32_t y = 0; y < h; ++y) {
@@ -131,6 +157,9 @@ void applyMotion(CWorldEditorDoc& doc, const MapMotion& m)
     moveAll(edit, doc.doors(), m);
     moveAll(edit, doc.traps(), m);
     moveAll(edit, doc.objects(), m);
+    // A mirror or turn keeps every tile of the map on it, so no script tile is cut off.
+    moveScriptTiles(
+        doc, [&](TilePoint p) { return m.point(p); }, oldMap, wholeMap(doc));
     for (const auto& a : doc.actionPoints())
         edit.setActionPointArea(*a, m.rect(a->area()));
     for (const auto& g : doc.effectGenerators()) {
@@ -222,6 +251,8 @@ void moveOrDelete(MapEdit& edit, const std::vector<std::unique_ptr<T>>& list, Ti
         if (i >= list.size())
             continue; // a deletion took more than one entry with it
         T& thing = *list[i];
+        if (movesWithItsAction(thing))
+            continue;
         const TilePoint to = shifted(thing.position(), delta);
         if (interior.contains(to))
             edit.moveThing(thing, to);
@@ -230,9 +261,24 @@ void moveOrDelete(MapEdit& edit, const std::vector<std::unique_ptr<T>>& list, Ti
     }
 }
 
+std::string broughtInsideMessage(const std::vector<ScriptTileBroughtInside>& actions)
+{
+    auto tile = [](TilePoint p) { return "[ " + std::to_string(p.x) + ", " + std::to_string(p.y) + " ]"; };
+    std::string text = actions.size() == 1
+                           ? "The new map size cuts off the tile of a script action. It now names "
+                             "the nearest tile inside the map; please check it:"
+                           : "The new map size cuts off the tiles of " + std::to_string(actions.size()) +
+                                 " script actions. Each now names the nearest tile inside the "
+                                 "map; please check them:";
+    for (const ScriptTileBroughtInside& a : actions)
+        text += "\n" + utf16ToUtf8(actionKindName(a.kind)) + " (action " + std::to_string(a.actionId) +
+                "): " + tile(a.from) + " is now " + tile(a.to);
+    return text;
+}
+
 } // namespace
 
-bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r)
+bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r, Prompter& prompter)
 {
     if (r.width < 3 || r.height < 3 || r.width > CWorldEditorDoc::kMaxMapSide ||
         r.height > CWorldEditorDoc::kMaxMapSide)
@@ -242,6 +288,7 @@ bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r)
 
     const AxisCopy cx = axisCopy(doc.width(), r.width, r.anchorColumn);
     const AxisCopy cy = axisCopy(doc.height(), r.height, r.anchorRow);
+    const TileRect oldMap = wholeMap(doc);
     const size_t cells = size_t(r.width) * r.height;
     std::vector<uint8_t> terrain(cells, r.terrain);
     std::vector<uint8_t> owner(cells, r.owner);
@@ -270,6 +317,8 @@ bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r)
     moveOrDelete(edit, doc.doors(), delta, interior);
     moveOrDelete(edit, doc.traps(), delta, interior);
     moveOrDelete(edit, doc.objects(), delta, interior);
+    const std::vector<ScriptTileBroughtInside> broughtInside = moveScriptTiles(
+        doc, [&](TilePoint p) { return shifted(p, delta); }, oldMap, interior);
 
     for (size_t i = doc.actionPoints().size(); i-- > 0;) {
         CActionPoint& point = *doc.actionPoints()[i];
@@ -321,6 +370,8 @@ bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r)
     }
     edit.redrawBorder();
     edit.markModified();
+    if (!broughtInside.empty())
+        prompter.message(broughtInsideMessage(broughtInside), Prompter::Icon::Exclamation);
     return true;
 }
 

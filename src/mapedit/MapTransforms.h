@@ -1,7 +1,8 @@
 #pragma once
 // Whole-map commands: Flip In X Axis / In Y Axis, Rotate and Resize. Each moves the tiles and
 // everything that stands on them or marks them (things, action points, effect generators, build
-// areas, camera starts, hearts, portals and hero gates) so the level keeps its shape.
+// areas, camera starts, hearts, portals and hero gates, and the tiles script actions name) so the
+// level keeps its shape.
 
 #include "mapedit/TileBrush.h"
 
@@ -11,6 +12,7 @@ namespace gr2
 {
 
 class CWorldEditorDoc;
+class Prompter;
 
 /// X: "Flip In X Axis", the rows swap top to bottom. Y: "Flip In Y Axis", the columns swap.
 enum class FlipAxis : uint8_t { X, Y };
@@ -34,7 +36,10 @@ struct ResizeRequest {
 /// with the base terrain and owner, shrinking cuts the far sides off (centre: both sides alike).
 /// Things that leave the interior are deleted with their triggers, action points wholly outside
 /// it are deleted, other markers are cut or moved into it, and hearts, portals and gates that do
-/// not fit whole are dismantled. Refused (false) below 3 or above the largest map side.
-bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& request);
+/// not fit whole are dismantled. A script action whose tile is cut off keeps its place in the
+/// script: its tile becomes the nearest interior tile and the prompter tells the user which
+/// actions to check (an action cannot be brought back once deleted, a tile is quickly corrected).
+/// Refused (false) below 3 or above the largest map side.
+bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& request, Prompter& prompter);
 
 } // namespace gr2

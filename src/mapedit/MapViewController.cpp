@@ -171,7 +171,7 @@ ContextHit MapViewController::rightDown(TilePoint tile)
     hit.tile = tile;
     using Kind = ContextHit::Kind;
     auto shown = [&](ThingFamily f) { return m_state.shows(f); };
-    if (CCreature* c = shown(ThingFamily::Creature) ? m_doc.CreatureAt(tile) : nullptr) {
+    if (CCreature* c = shown(ThingFamily::Creature) ? m_doc.CreatureToPick(tile) : nullptr) {
         hit.kind = Kind::Creature, hit.object = c;
     } else if (CDoor* d = shown(ThingFamily::Door) ? m_doc.DoorAt(tile) : nullptr) {
         hit.kind = Kind::Door, hit.object = d;
@@ -268,7 +268,8 @@ void MapViewController::placeOrDelete(TilePoint tile)
     switch (m_state.tool()) {
     case ToolCode::PlaceCreature: {
         const uint8_t type = m_state.currentType(ThingFamily::Creature);
-        CCreature* there = m_doc.CreatureAt(tile);
+        // Deleting takes a creature on the map before a script's preview on the same tile.
+        CCreature* there = m_doc.CreatureToPick(tile);
         if (type == 0) {
             // A creature that shows a script action belongs to the action, not to the map.
             if (there && there->sourceAction() == 0)
@@ -618,9 +619,9 @@ void MapViewController::rotateMap(Turn turn)
     RotateMap(m_doc, turn);
 }
 
-bool MapViewController::resizeMap(const ResizeRequest& request)
+bool MapViewController::resizeMap(const ResizeRequest& request, Prompter& prompter)
 {
-    return ResizeMap(m_doc, request);
+    return ResizeMap(m_doc, request, prompter);
 }
 
 bool MapViewController::undo()

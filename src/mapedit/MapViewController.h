@@ -18,6 +18,7 @@ class CActionPoint;
 class CEffectGenerator;
 class CPlayer;
 class CWorldEditorDoc;
+class Prompter;
 
 enum class ViewKey : uint8_t { Left, Right, Up, Down, PageUp, PageDown, Home, End, Space };
 
@@ -116,7 +117,8 @@ public:
     void clearAll();
     void flipMap(FlipAxis axis);
     void rotateMap(Turn turn);
-    bool resizeMap(const ResizeRequest& request);
+    /// The prompter hears of script actions whose tiles the new size cut off.
+    bool resizeMap(const ResizeRequest& request, Prompter& prompter);
     bool canTransformBrush() const { return !m_state.brush().empty(); }
     /// The level keeps no undo history yet: both leave it as it is and answer false.
     bool undo();

@@ -7,10 +7,11 @@ namespace {
 using K = ActionKind;
 using W1 = ActionWord1;
 using W2 = ActionWord2;
+using T = ActionTile;
 
 constexpr ActionKindInfo kKinds[] = {
     {K::Null, u"Null", W1::None, W2::None},
-    {K::CreateCreature, u"Create Creature", W1::Bytes, W2::Whole},
+    {K::CreateCreature, u"Create Creature", W1::Bytes, W2::Whole, T::B},
     {K::CreatePortalGem, u"Create Portal Gem", W1::None, W2::Computed},
     {K::SendToActionPoint, u"Send To Action Point", W1::A0, W2::B0},
     {K::DisplayObjective, u"Display Objective", W1::Word, W2::B0},
@@ -31,7 +32,7 @@ constexpr ActionKindInfo kKinds[] = {
     {K::ModifyCreaturePool, u"Modify Creature Pool", W1::A0, W2::Whole},
     {K::AttachPortalGem, u"Attach Portal Gem", W1::None, W2::None},
     {K::ForceFirstPerson, u"Force First Person", W1::None, W2::None},
-    {K::AlterTerrainType, u"Alter Terrain Type", W1::A0A1, W2::Whole},
+    {K::AlterTerrainType, u"Alter Terrain Type", W1::A0A1, W2::Whole, T::B},
     {K::SetLevelTimeLimit, u"Set Level Time Limit", W1::A0A1A2, W2::Whole},
     {K::PlaySpeech, u"Play Speech", W1::Word, W2::Whole},
     {K::DisplayTextString, u"Display Text String", W1::Word, W2::None},
@@ -41,7 +42,7 @@ constexpr ActionKindInfo kKinds[] = {
     {K::MakeHungry, u"Make Hungry", W1::None, W2::None},
     {K::ShowHealthFlower, u"Show Health Flower", W1::Word, W2::None},
     {K::CameraFollowPath, u"Camera Follow Path", W1::A0A1A2, W2::None},
-    {K::CollapseHeroGate, u"Collapse Hero Gate", W1::None, W2::Whole},
+    {K::CollapseHeroGate, u"Collapse Hero Gate", W1::None, W2::Whole, T::B},
     {K::AlterSpeed, u"Alter Speed", W1::A0, W2::None},
     {K::SetMusicExcitementLevel, u"Set Music Excitement Level", W1::Word, W2::None},
     {K::RemoveFromMap, u"Remove From Map", W1::A0, W2::None},
@@ -55,10 +56,10 @@ constexpr ActionKindInfo kKinds[] = {
     {K::ZoomTo, u"Zoom To", W1::None, W2::None},
     {K::SetCreatureMoods, u"Set Creature Moods", W1::A0, W2::None},
     {K::SetSystemMessages, u"Set System Messages", W1::A0, W2::None},
-    {K::DisplaySlabOwner, u"Display Slab Owner", W1::A0, W2::Whole},
+    {K::DisplaySlabOwner, u"Display Slab Owner", W1::A0, W2::Whole, T::B},
     {K::DisplayNextRoomType, u"Display Next Room Type", W1::A0, W2::None},
     {K::ToggleEffectGenerator, u"Toggle Effect Generator", W1::A0A1, W2::None},
-    {K::ChangeRoomOwner, u"Change Room Owner", W1::A1, W2::Whole},
+    {K::ChangeRoomOwner, u"Change Room Owner", W1::A1, W2::Whole, T::B},
     {K::SetSlapsLimit, u"Set Slaps Limit", W1::None, W2::Whole},
     {K::SetTimerSpeech, u"Set Timer Speech", W1::A0, W2::None},
 };
@@ -87,6 +88,12 @@ std::u16string_view actionKindName(uint8_t code)
 {
     const ActionKindInfo* info = findActionKind(code);
     return (info ? *info : kKinds[0]).name;
+}
+
+ActionTile actionTileOf(uint8_t kind)
+{
+    const ActionKindInfo* info = findActionKind(kind);
+    return info ? info->tile : ActionTile::None;
 }
 
 ActionParameters keptActionParameters(uint8_t kind, ActionParameters in, RecordDirection direction)

@@ -95,11 +95,19 @@ inline constexpr uint8_t Add = 0x10;
 inline constexpr uint8_t Subtract = 0x20;
 } // namespace SetFlagMode
 
+/// Where a kind keeps a map tile. Such a tile belongs to the map: flipping, turning or resizing
+/// the map moves it with the ground it names.
+enum class ActionTile : uint8_t {
+    None,
+    B, ///< bx is the column, by the row
+};
+
 struct ActionKindInfo {
     ActionKind code;
     std::u16string_view name;
     ActionWord1 word1;
     ActionWord2 word2;
+    ActionTile tile = ActionTile::None;
 };
 
 /// The two parameter words of an action.
@@ -129,6 +137,9 @@ std::span<const ActionKindInfo> actionKinds();
 const ActionKindInfo* findActionKind(uint8_t code);
 /// A code past the table takes the first entry's name, as every code list does.
 std::u16string_view actionKindName(uint8_t code);
+/// Whether an action of this kind names a map tile in its parameters (a code past the table
+/// names none).
+ActionTile actionTileOf(uint8_t kind);
 /// The parts of the two words an action of this kind keeps; every other byte becomes 0. A code
 /// past the table keeps nothing.
 ActionParameters keptActionParameters(uint8_t kind, ActionParameters in, RecordDirection direction);

@@ -153,6 +153,9 @@ public:
     void deleteTriggerChain(CLevelObject& object) override;
     int16_t lastTriggerOfChain(int16_t firstTrigger) const override;
     void sourceCreatureMoved(int16_t actionId, TilePoint to) override;
+    std::vector<ScriptTileBroughtInside> moveScriptTiles(const std::function<TilePoint(TilePoint)>& move,
+                                                         const TileRect& oldMap,
+                                                         const TileRect& keep) override;
     /// `id` names the trigger to equip (> 0) or an action under it (< 0).
     bool createCreatureActions(int16_t id, std::span<CCreature* const> creatures) override;
     void levelCleared() override;

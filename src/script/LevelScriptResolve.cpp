@@ -336,6 +336,48 @@ void LevelScript::sourceCreatureMoved(int16_t actionId, TilePoint to)
         action->parameters().setB(uint16_t(to.x), uint16_t(to.y));
 }
 
+std::vector<ScriptTileBroughtInside>
+LevelScript::moveScriptTiles(const std::function<TilePoint(TilePoint)>& move, const TileRect& oldMap,
+                             const TileRect& keep)
+{
+    std::vector<ScriptTileBroughtInside> broughtInside;
+    if (keep.empty())
+        return broughtInside;
+    auto kept = [&](TilePoint p) {
+        return TilePoint{std::clamp(p.x, keep.left, keep.right), std::clamp(p.y, keep.top, keep.bottom)};
+    };
+    PointerSet<CCreature> previewsMoved;
+    for (const auto& a : m_actions) {
+        if (actionTileOf(a->kind()) != ActionTile::B)
+            continue;
+        ActionParameters& p = a->parameters();
+        const TilePoint from{p.bx(), p.by()};
+        if (!oldMap.contains(from))
+            continue;
+        const TilePoint moved = move(from);
+        const TilePoint to = kept(moved);
+        if (to != moved)
+            broughtInside.push_back({a->id(), a->kind(), from, to});
+        p.setB(uint16_t(to.x), uint16_t(to.y));
+        // The preview stands where the script will create the creature.
+        if (CCreature* c = a->creature(); c && a->kind() == uint8_t(ActionKind::CreateCreature)) {
+            c->setPosition(to);
+            previewsMoved.insert(c);
+            m_doc.notifyObjectChanged(*c);
+        }
+        m_doc.notifyObjectChanged(*a);
+    }
+    // A preview no action holds any more still stands on the map and must stay on it; it moves
+    // alone, since the action its id names shows another creature.
+    for (const auto& c : m_doc.creatures()) {
+        if (c->isActionPreview() && !previewsMoved.contains(c.get()) && oldMap.contains(c->position())) {
+            c->CLevelObject::setPosition(kept(move(c->position())));
+            m_doc.notifyObjectChanged(*c);
+        }
+    }
+    return broughtInside;
+}
+
 bool LevelScript::createCreatureActions(int16_t id, std::span<CCreature* const> creatures)
 {
     CTrigger* trigger = nullptr;

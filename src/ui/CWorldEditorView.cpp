@@ -293,20 +293,27 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
         }
     }
 
-    // Things, shrunk by 4 pixels on the left and top and 3 on the right and bottom.
+    // Things, shrunk by 4 pixels on the left and top and 3 on the right and bottom. Whatever
+    // stands on a tile is drawn, because whatever stands there keeps terrain, fills and other
+    // creatures off it: the creatures a script will create (and those being picked for such an
+    // action) are drawn half transparent, under any placed thing of their tile.
     const int thingSide = side - 7;
     auto drawThings = [&](const auto& things, TypeFamily family, ThingFamily shown) {
         if (!m_context.state->shows(shown))
             return;
-        for (const auto& thing : things) {
-            if (!thing->isPlaced())
-                continue;
-            const QRect r = tileRect(thing->position());
-            if (!r.intersects(area) && !printing)
-                continue;
-            if (const QPixmap* pix = thingPixmap(family, thing->type(), thingSide))
-                painter.drawPixmap(r.left() + 4, r.top() + 4, *pix);
+        for (const bool placed : {false, true}) {
+            painter.setOpacity(placed ? 1.0 : kNotPlacedOpacity);
+            for (const auto& thing : things) {
+                if (thing->isPlaced() != placed)
+                    continue;
+                const QRect r = tileRect(thing->position());
+                if (!r.intersects(area) && !printing)
+                    continue;
+                if (const QPixmap* pix = thingPixmap(family, thing->type(), thingSide))
+                    painter.drawPixmap(r.left() + 4, r.top() + 4, *pix);
+            }
         }
+        painter.setOpacity(1.0);
     };
     if (thingSide > 0) {
         drawThings(m_doc.creatures(), TypeFamily::Creature, ThingFamily::Creature);

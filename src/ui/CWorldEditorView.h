@@ -35,6 +35,8 @@ class CWorldEditorView : public QAbstractScrollArea, public DocumentObserver, pu
     Q_OBJECT
 public:
     static constexpr int kAutosaveMilliseconds = 600000;
+    /// How opaque a thing that is not placed on the map is drawn (a script's creature to be).
+    static constexpr double kNotPlacedOpacity = 0.5;
 
     /// `display` holds the switches all views of the document share; it outlives the view.
     CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& context, DocumentDisplay& display,

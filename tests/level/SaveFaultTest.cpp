@@ -62,7 +62,7 @@ protected:
         ResizeRequest smaller;
         smaller.width = 20;
         smaller.height = 16;
-        EXPECT_TRUE(ResizeMap(level->doc(), smaller));
+        EXPECT_TRUE(ResizeMap(level->doc(), smaller, prompter));
         level->doc().SetTerrain({5, 5}, 3);
         level->doc().SetModifiedFlag(true);
         prompter.clear();

@@ -1,8 +1,11 @@
 #include "mapedit/MapTransforms.h"
 
+#include "level/CCreature.h"
 #include "mapedit/Shapes.h"
 #include "support/LevelBuilder.h"
 #include "support/LevelSnapshot.h"
+#include "support/ScriptBuilder.h"
+#include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,8 @@ namespace
 {
 
 using test::LevelBuilder;
+using test::ScriptBuilder;
+using test::ScriptedPrompter;
 using test::snapshotOf;
 using test::TestTerrain::Claimed;
 using test::TestTerrain::Path;
@@ -158,7 +163,8 @@ TEST(MapResizeTest, ShrinkingFromTheCentreKeepsTheMiddle)
     CWorldEditorDoc& doc = b.doc();
     for (int32_t i = 1; i <= 18; ++i)
         doc.StoreTile({i, i}, uint8_t(100 + i), 3); // a diagonal that names its old position
-    ASSERT_TRUE(ResizeMap(doc, {10, 10, Path, 2, 1, 1}));
+    ScriptedPrompter quiet;
+    ASSERT_TRUE(ResizeMap(doc, {10, 10, Path, 2, 1, 1}, quiet));
     EXPECT_EQ(doc.width(), 10u);
     EXPECT_EQ(doc.height(), 10u);
     // Old columns and rows 5 to 14 are kept; the new border covers old 5 and 14.
@@ -182,7 +188,8 @@ TEST(MapResizeTest, AnchorsPlaceTheOldMap)
     for (const Case& c : cases) {
         LevelBuilder b(c.from, 8);
         b.paint({3, 1, 3, 6}, Claimed, 3);
-        ASSERT_TRUE(ResizeMap(b.doc(), {c.to, 8, Water, 2, c.anchor, 0}));
+        ScriptedPrompter quiet;
+        ASSERT_TRUE(ResizeMap(b.doc(), {c.to, 8, Water, 2, c.anchor, 0}, quiet));
         int32_t found = -1;
         for (int32_t x = 1; x + 1 < int32_t(c.to); ++x)
             if (b.doc().GetTerrain({x, 3}) == Claimed)
@@ -194,14 +201,15 @@ TEST(MapResizeTest, AnchorsPlaceTheOldMap)
 TEST(MapResizeTest, GrowingTurnsTheOldBorderIntoBaseGround)
 {
     LevelBuilder b(6, 6);
-    ASSERT_TRUE(ResizeMap(b.doc(), {10, 8, Water, 4, 0, 0}));
+    ScriptedPrompter quiet;
+    ASSERT_TRUE(ResizeMap(b.doc(), {10, 8, Water, 4, 0, 0}, quiet));
     EXPECT_EQ(b.doc().GetTerrain({5, 3}), Water);
     EXPECT_EQ(b.doc().GetOwner({5, 3}), 4);
     EXPECT_EQ(b.doc().GetTerrain({3, 3}), Path);
     EXPECT_EQ(b.doc().GetTerrain({9, 3}), TerrainId::Border);
     EXPECT_EQ(b.doc().GetTerrain({3, 7}), TerrainId::Border);
-    EXPECT_FALSE(ResizeMap(b.doc(), {2, 8, Water, 4, 0, 0}));
-    EXPECT_TRUE(ResizeMap(b.doc(), {10, 8, Water, 4, 2, 2})) << "same size: nothing to do";
+    EXPECT_FALSE(ResizeMap(b.doc(), {2, 8, Water, 4, 0, 0}, quiet));
+    EXPECT_TRUE(ResizeMap(b.doc(), {10, 8, Water, 4, 2, 2}, quiet)) << "same size: nothing to do";
 }
 
 TEST(MapResizeTest, ThingsAndMarkersOutsideAreDeletedOrBroughtInside)
@@ -221,7 +229,8 @@ TEST(MapResizeTest, ThingsAndMarkersOutsideAreDeletedOrBroughtInside)
     p3.setCameraStart({17, 4});
     p3.setBuildArea({2, 2, 17, 17});
 
-    ASSERT_TRUE(ResizeMap(doc, {10, 10, Path, 2, 0, 0}));
+    ScriptedPrompter quiet;
+    ASSERT_TRUE(ResizeMap(doc, {10, 10, Path, 2, 0, 0}, quiet));
     ASSERT_EQ(doc.creatures().size(), 1u);
     EXPECT_EQ(doc.creatures()[0]->position(), (TilePoint{3, 3}));
     EXPECT_TRUE(doc.doors().empty());
@@ -246,7 +255,8 @@ TEST(MapResizeTest, RoomsThatDoNotFitAreDismantled)
     doc.FindPlayer(4)->setCameraStart({8, 4});
     b.portal(3, {4, 12});
     b.gate(PlayerId::Good, {5, 7}, TerrainId::HeroGate);
-    ASSERT_TRUE(ResizeMap(doc, {10, 10, Path, 2, 0, 0}));
+    ScriptedPrompter quiet;
+    ASSERT_TRUE(ResizeMap(doc, {10, 10, Path, 2, 0, 0}, quiet));
     EXPECT_EQ(doc.FindPlayer(3)->heartPosition(), (TilePoint{3, 3}));
     EXPECT_FALSE(doc.FindPlayer(4)->hasHeart());
     EXPECT_EQ(doc.FindPlayer(4)->cameraStart(), TilePoint{}) << "the camera on the heart goes with it";
@@ -259,6 +269,118 @@ TEST(MapResizeTest, RoomsThatDoNotFitAreDismantled)
         EXPECT_TRUE(doc.GetTerrain({i, 9}) == TerrainId::Border &&
                     doc.GetTerrain({9, i}) == TerrainId::Border)
             << i;
+}
+
+/// A level whose script names tiles: one action of every kind that keeps a tile, under one trigger
+/// of player 3, and a Set Flag action whose word 2 is a number that must never move.
+class ScriptTilesTest : public ::testing::Test
+{
+protected:
+    struct Named {
+        ActionKind kind;
+        TilePoint tile;
+    };
+
+    void lay(std::initializer_list<Named> named)
+    {
+        int16_t id = -1;
+        sb.trigger(1, 0, id);
+        for (const Named& n : named) {
+            CAction& a = sb.action(id, int16_t(id - 1), uint8_t(n.kind));
+            a.parameters().a = {TestCreatureImp, 3, 1, 0};
+            a.parameters().setB(uint16_t(n.tile.x), uint16_t(n.tile.y));
+            --id;
+        }
+        CAction& flag = sb.action(id, 0, uint8_t(ActionKind::SetFlag));
+        flag.parameters().setB(5, 3);
+        doc().FindPlayer(3)->setFirstTrigger(1);
+        sb.script().ResolveScript();
+    }
+
+    CWorldEditorDoc& doc() { return level.doc(); }
+    CAction& action(int16_t id) { return *sb.script().FindAction(id); }
+    TilePoint tileOf(int16_t id) { return {action(id).parameters().bx(), action(id).parameters().by()}; }
+
+    static constexpr uint8_t TestCreatureImp = test::TestCreature::Imp;
+    LevelBuilder level{20, 20};
+    ScriptBuilder sb{level.doc()};
+};
+
+TEST_F(ScriptTilesTest, FlipsAndTurnsMoveEveryTileAnActionNames)
+{
+    lay({{ActionKind::CreateCreature, {2, 7}},
+         {ActionKind::AlterTerrainType, {3, 2}},
+         {ActionKind::CollapseHeroGate, {9, 8}},
+         {ActionKind::DisplaySlabOwner, {4, 5}},
+         {ActionKind::ChangeRoomOwner, {10, 5}}});
+    const TilePoint before[] = {{2, 7}, {3, 2}, {9, 8}, {4, 5}, {10, 5}};
+    CCreature* preview = action(-1).creature();
+    ASSERT_TRUE(preview && preview->isActionPreview());
+    ASSERT_EQ(preview->position(), (TilePoint{2, 7}));
+
+    FlipMap(doc(), FlipAxis::X);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(tileOf(int16_t(-1 - i)), (TilePoint{before[i].x, 19 - before[i].y})) << i;
+    EXPECT_EQ(preview->position(), tileOf(-1)) << "the preview stands on its action's tile";
+
+    FlipMap(doc(), FlipAxis::Y);
+    RotateMap(doc(), Turn::Right);
+    // Both flips are a half turn; then a right turn sends (x, y) to (19 - y, x).
+    for (int i = 0; i < 5; ++i) {
+        const TilePoint half{19 - before[i].x, 19 - before[i].y};
+        EXPECT_EQ(tileOf(int16_t(-1 - i)), (TilePoint{19 - half.y, half.x})) << i;
+    }
+    EXPECT_EQ(preview->position(), tileOf(-1));
+    EXPECT_EQ(action(-6).b(), (5u | 3u << 16)) << "a number in word 2 is not a tile";
+}
+
+TEST_F(ScriptTilesTest, ResizeMovesTilesAndBringsCutOffOnesInsideWithAMessage)
+{
+    lay({{ActionKind::AlterTerrainType, {7, 8}},
+         {ActionKind::CollapseHeroGate, {15, 4}},
+         {ActionKind::ChangeRoomOwner, {14, 14}},
+         {ActionKind::CreateCreature, {16, 16}},
+         {ActionKind::DisplaySlabOwner, {2, 12}}});
+    CCreature* preview = action(-4).creature();
+    ASSERT_TRUE(preview);
+    // A preview whose action no longer holds it moves alone and leaves the actions be.
+    CCreature* stray = doc().CreateCreature(TestCreatureImp, 3, {18, 2}, false);
+    stray->setPlaced(false);
+    stray->setSourceAction(-1);
+    ScriptedPrompter prompter;
+
+    // From the centre: old columns and rows 5 to 14 are kept, so everything moves by (-5, -5).
+    ASSERT_TRUE(ResizeMap(doc(), {10, 10, Path, 2, 1, 1}, prompter));
+    EXPECT_EQ(tileOf(-1), (TilePoint{2, 3}));
+    EXPECT_EQ(tileOf(-2), (TilePoint{8, 1})) << "cut off: the nearest interior tile";
+    EXPECT_EQ(tileOf(-3), (TilePoint{8, 8})) << "on the new border: brought inside";
+    EXPECT_EQ(tileOf(-4), (TilePoint{8, 8}));
+    EXPECT_EQ(tileOf(-5), (TilePoint{1, 7}));
+    EXPECT_EQ(action(-6).b(), (5u | 3u << 16));
+    ASSERT_EQ(action(-4).creature(), preview) << "the action keeps its preview creature";
+    EXPECT_EQ(preview->position(), (TilePoint{8, 8}));
+    EXPECT_EQ(stray->position(), (TilePoint{8, 1}));
+
+    ASSERT_EQ(prompter.entries().size(), 1u);
+    EXPECT_EQ(prompter.entries()[0].icon, Prompter::Icon::Exclamation);
+    EXPECT_EQ(prompter.entries()[0].text,
+              "The new map size cuts off the tiles of 4 script actions. Each now names the nearest tile "
+              "inside the map; please check them:\n"
+              "Collapse Hero Gate (action -2): [ 15, 4 ] is now [ 8, 1 ]\n"
+              "Change Room Owner (action -3): [ 14, 14 ] is now [ 8, 8 ]\n"
+              "Create Creature (action -4): [ 16, 16 ] is now [ 8, 8 ]\n"
+              "Display Slab Owner (action -5): [ 2, 12 ] is now [ 1, 7 ]");
+}
+
+TEST_F(ScriptTilesTest, GrowingMovesTilesWithTheAnchorAndSaysNothing)
+{
+    lay({{ActionKind::AlterTerrainType, {18, 1}}, {ActionKind::CreateCreature, {3, 4}}});
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(ResizeMap(doc(), {26, 24, Path, 2, 2, 1}, prompter));
+    EXPECT_EQ(tileOf(-1), (TilePoint{24, 3}));
+    EXPECT_EQ(tileOf(-2), (TilePoint{9, 6}));
+    EXPECT_EQ(action(-2).creature()->position(), (TilePoint{9, 6}));
+    EXPECT_TRUE(prompter.entries().empty());
 }
 
 } // namespace

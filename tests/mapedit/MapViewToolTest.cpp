@@ -2,6 +2,7 @@
 
 #include "mapedit/RoomBrushes.h"
 #include "support/LevelBuilder.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TilePrinting.h"
 #include "support/TypeDataBuilder.h"
 
@@ -164,6 +165,39 @@ TEST(MapViewToolTest, PlacingToolsFollowThePlacementRules)
     f.view.selectTool(ToolCode::PlaceCreature);
     f.click({2, 2});
     EXPECT_EQ(f.doc().creatures().size(), 1u);
+}
+
+TEST(MapViewToolTest, APlacedCreatureIsPickedBeforeAScriptCreatureOnItsTile)
+{
+    // A level file may put a creature on the tile where a Create Creature action's preview
+    // already stands; the preview comes first in the collection.
+    ViewFixture f;
+    CCreature* preview = f.doc().CreateCreature(1, 3, {4, 4}, false);
+    preview->setPlaced(false);
+    preview->setSourceAction(-1);
+    CCreature* placed = f.doc().CreateCreature(2, 3, {4, 4}, true);
+    // The preview alone on its tile is still found (it is drawn, so it can be right-clicked).
+    CCreature* alone = f.doc().CreateCreature(1, 3, {7, 7}, false);
+    alone->setPlaced(false);
+    alone->setSourceAction(-2);
+
+    EXPECT_EQ(f.view.rightDown({4, 4}).object, placed);
+    EXPECT_EQ(f.view.rightDown({7, 7}).object, alone);
+
+    f.state.setCurrentType(ThingFamily::Creature, 0);
+    f.view.selectTool(ToolCode::PlaceCreature);
+    f.click({4, 4});
+    ASSERT_EQ(f.doc().creatures().size(), 2u) << "the placed creature is deleted";
+    EXPECT_EQ(f.doc().creatures()[0].get(), preview);
+    f.click({4, 4});
+    f.click({7, 7});
+    EXPECT_EQ(f.doc().creatures().size(), 2u) << "the script's creatures stay";
+
+    // They still keep the tile: nothing more stands on it, nor does solid ground go under it.
+    f.state.setCurrentType(ThingFamily::Creature, 2);
+    f.click({4, 4});
+    EXPECT_EQ(f.doc().creatures().size(), 2u);
+    EXPECT_FALSE(f.doc().IsTileFree({7, 7}));
 }
 
 TEST(MapViewToolTest, MovingAThingChecksItsNewTileAndReturnsToTheTool)
@@ -413,7 +447,8 @@ TEST(MapViewToolTest, MapCommandsClearTheViewState)
     EXPECT_FALSE(f.view.selection());
     EXPECT_EQ(f.doc().width(), 10u);
     f.view.flipMap(FlipAxis::Y);
-    EXPECT_TRUE(f.view.resizeMap({20, 20, Path, 2, 1, 1}));
+    test::ScriptedPrompter prompter;
+    EXPECT_TRUE(f.view.resizeMap({20, 20, Path, 2, 1, 1}, prompter));
     EXPECT_EQ(f.doc().width(), 20u);
 }
 

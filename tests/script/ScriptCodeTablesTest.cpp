@@ -50,6 +50,19 @@ TEST(ScriptCodeTablesTest, ActionKindNames)
     EXPECT_EQ(actionKindName(52), u"Null");
 }
 
+TEST(ScriptCodeTablesTest, ExactlyTheKindsThatNameAMapTileSayWhereItIs)
+{
+    std::vector<int> withTile;
+    for (const ActionKindInfo& k : actionKinds())
+        if (k.tile == ActionTile::B)
+            withTile.push_back(int(k.code));
+    // Create Creature, Alter Terrain Type, Collapse Hero Gate, Display Slab Owner, Change Room
+    // Owner. Create Portal Gem's tile is worked out from the gem object whenever it is written.
+    EXPECT_EQ(withTile, (std::vector<int>{1, 22, 32, 46, 49}));
+    EXPECT_EQ(actionTileOf(uint8_t(ActionKind::CreatePortalGem)), ActionTile::None);
+    EXPECT_EQ(actionTileOf(200), ActionTile::None);
+}
+
 TEST(ScriptCodeTablesTest, CompareOps)
 {
     EXPECT_EQ(compareOpSymbol(2), u"<=");

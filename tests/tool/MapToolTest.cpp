@@ -90,7 +90,7 @@ TEST_F(MapToolTest, ResizeKeepsTheLevelAtTheAnchor)
 {
     ASSERT_EQ(tool("resize", "--width 40 --height 30 --anchor 1,2 --terrain 8 --owner 4"), 0);
     auto expected = load(sample());
-    ASSERT_TRUE(ResizeMap(expected->doc(), {40, 30, 8, 4, 1, 2}));
+    ASSERT_TRUE(ResizeMap(expected->doc(), {40, 30, 8, 4, 1, 2}, prompter));
     auto resized = load(output());
     EXPECT_EQ(resized->doc().width(), 40u);
     EXPECT_EQ(resized->doc().GetOwner({1, 1}), 4);

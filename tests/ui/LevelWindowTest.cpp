@@ -3,10 +3,12 @@
 
 #include "app/SampleData.h"
 #include "dialogs/CNewLevelDialog.h"
+#include "level/CCreature.h"
 #include "level/CPlayer.h"
 #include "level/LevelFiles.h"
 #include "level/SampleLevel.h"
 #include "mapedit/MapViewController.h"
+#include "script/LevelScript.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"
@@ -100,6 +102,66 @@ TEST_F(LevelWindowTest, SelectedRegionIsDrawnInvertedUntilCopyClearsIt)
     QTest::mousePress(vp, Qt::RightButton, {}, centreOf(view, {8, 8}));
     EXPECT_FALSE(app.editorState().brushActive());
     EXPECT_EQ(app.editorState().tool(), ToolCode::Paint);
+}
+
+TEST_F(LevelWindowTest, AScriptCreatureIsDrawnHalfTransparentWhereTheScriptWillCreateIt)
+{
+    CChildFrame* child = app.newLevel({"GR2Level1", 20, 20, 3, PlayerId::Neutral});
+    CWorldEditorView* view = child->activeView();
+    CWorldEditorDoc& doc = child->document();
+    LevelScript& script = *LevelScript::of(doc);
+    CPlayer& p3 = *doc.FindPlayer(3);
+
+    // Player 3's trigger gets a Create Creature action the way the script tree makes one: the
+    // creature is picked on the map with the creature tool.
+    std::unique_ptr<CTrigger> made = script.makeTrigger();
+    ASSERT_NE(script.NewTriggerId(*made), 0);
+    made->setOwner(&p3);
+    made->setOwnerObject(&p3, TriggerOwnerKind::Player);
+    made->setPlaced(true);
+    CTrigger* trigger = script.AddTrigger(std::move(made));
+    const uint8_t brute = 2;
+    app.editorState().setCurrentType(ThingFamily::Creature, brute);
+    ASSERT_TRUE(view->controller().selectTool(ToolCode::PlaceCreature));
+    doc.BeginCreatureActionPicking(trigger->id());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centreOf(view, {5, 5}));
+    doc.FinishCreatureActionPicking(false);
+    ASSERT_EQ(script.actions().size(), 1u);
+    CCreature* preview = script.actions()[0]->creature();
+    ASSERT_TRUE(preview && preview->isActionPreview());
+    ASSERT_EQ(preview->position(), (TilePoint{5, 5}));
+    // The same creature placed on the map, to compare with.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centreOf(view, {8, 5}));
+    ASSERT_TRUE(doc.CreatureAt({8, 5}) && doc.CreatureAt({8, 5})->isPlaced());
+
+    const QImage shot = view->viewport()->grab().toImage();
+    const int side = view->tileSize();
+    auto pixel = [&](TilePoint tile, int dx, int dy) {
+        return shot.pixelColor(tile.x * side + dx, tile.y * side + dy);
+    };
+    auto distance = [](QColor a, QColor b) {
+        return std::max(
+            {std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+    };
+    // Where the icon stands out most from the bare ground of tile (11, 5) ...
+    int bestX = 0, bestY = 0, best = -1;
+    for (int dy = 4; dy < side - 3; ++dy)
+        for (int dx = 4; dx < side - 3; ++dx)
+            if (const int d = distance(pixel({8, 5}, dx, dy), pixel({11, 5}, dx, dy)); d > best)
+                best = d, bestX = dx, bestY = dy;
+    ASSERT_GT(best, 60);
+    // ... the script's creature shows half of it over the ground.
+    const QColor ground = pixel({11, 5}, bestX, bestY);
+    const QColor icon = pixel({8, 5}, bestX, bestY);
+    const QColor half((icon.red() + ground.red()) / 2, (icon.green() + ground.green()) / 2,
+                      (icon.blue() + ground.blue()) / 2);
+    EXPECT_LE(distance(pixel({5, 5}, bestX, bestY), half), 2)
+        << "drawn " << pixel({5, 5}, bestX, bestY).name().toStdString() << ", ground "
+        << ground.name().toStdString() << ", icon " << icon.name().toStdString();
+
+    // The tile looks taken and is: the creature tool places nothing more on it.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centreOf(view, {5, 5}));
+    EXPECT_EQ(doc.creatures().size(), 2u);
 }
 
 TEST_F(LevelWindowTest, DragShapesGoThroughTheMapEditingLogic)

@@ -145,7 +145,7 @@ int MapCommands::run(Prompter& console)
             }
             resize.owner = uint8_t(owner);
         }
-        if (!ResizeMap(doc, resize))
+        if (!ResizeMap(doc, resize, console))
             return 1;
     }
     return level.files().SaveAs() ? 0 : 1;
