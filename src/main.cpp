@@ -5,6 +5,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/CWorldEditorApp.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/QtText.h"
 #include "worlddata/DataStream.h"
 
 #include <QApplication>
@@ -70,15 +71,14 @@ int main(int argc, char* argv[])
         }
     }
     if (parser.isSet(rootOption))
-        gr2::setBaseDirectory(std::filesystem::absolute(parser.value(rootOption).toStdString()));
+        gr2::setBaseDirectory(std::filesystem::absolute(gr2::QtText::toPath(parser.value(rootOption))));
 
     gr2::CWorldEditorApp editor;
     if (!editor.InitInstance(gr2::baseDirectory()))
         return 1;
     // A level that cannot be read has been reported; the editor stays open without it.
     if (!parser.positionalArguments().isEmpty()) {
-        gr2::CChildFrame* level =
-            editor.openLevel(std::filesystem::path(parser.positionalArguments().first().toStdString()));
+        gr2::CChildFrame* level = editor.openLevel(gr2::QtText::toPath(parser.positionalArguments().first()));
         if (level && level->activeView() && tileSize > 0) {
             level->activeView()->setTileSize(tileSize);
             editor.mainFrame()->selectZoom(tileSize);

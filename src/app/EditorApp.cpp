@@ -1,5 +1,6 @@
 #include "app/EditorApp.h"
 
+#include "app/SaveFailedMessage.h"
 #include "app/TypeFileLocations.h"
 #include "level/CWorldEditorDoc.h"
 #include "typedb/TypeDatabaseSink.h"
@@ -9,12 +10,14 @@
 
 #include <algorithm>
 
-namespace gr2 {
+namespace gr2
+{
 
 const char* const EditorApp::kResetQuestion =
     "Reset To GR2 Defaults\n\nThis will affect all levels currently open in the Editor.\n\nAre You Sure?\n";
 
-namespace {
+namespace
+{
 
 std::string quoted(const std::filesystem::path& file)
 {
@@ -84,7 +87,7 @@ bool EditorApp::SaveGameData()
     WriteResult result = writeVariablesFile(variablesPath, m_types, saved);
     if (!result.ok) {
         allWritten = false;
-        m_prompter.message(formatMessage("Failed to save \"%s\" (cause = %d)\n", variablesPath.string(), result.error),
+        m_prompter.message(saveFailedMessage(variablesPath.string(), result.error),
                            Prompter::Icon::Exclamation);
     }
     for (TypeFamily family : kSaveOrder) {
@@ -133,11 +136,15 @@ void EditorApp::WriteAllTypeSections(Bytes& out, const DateStamp& saved) const
         appendFamilySection(out, m_types, family, saved);
 }
 
-void EditorApp::ClearTypeTables() { m_types.clearTypeTables(); }
+void EditorApp::ClearTypeTables()
+{
+    m_types.clearTypeTables();
+}
 
 bool EditorApp::ResetToGR2Defaults()
 {
-    if (m_prompter.ask(kResetQuestion, Prompter::Buttons::YesNo, Prompter::Icon::Question) != Prompter::Answer::Yes)
+    if (m_prompter.ask(kResetQuestion, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=
+        Prompter::Answer::Yes)
         return false;
     ClearTypeTables();
     // The lists the variables file fills are emptied so that it fills them afresh, and the
@@ -173,8 +180,8 @@ void EditorApp::typeTablesChanged()
     m_terrainToRoom = m_types.terrainToRoomTable();
     // New types join the lists with state 1; the states the variables file set for the others stay.
     constexpr AvailabilityFamily kFamilies[] = {AvailabilityFamily::Rooms, AvailabilityFamily::Creatures,
-                                               AvailabilityFamily::Traps, AvailabilityFamily::Doors,
-                                               AvailabilityFamily::VorlanSpells};
+                                                AvailabilityFamily::Traps, AvailabilityFamily::Doors,
+                                                AvailabilityFamily::VorlanSpells};
     std::vector<std::vector<DefaultAvailabilityEntry>> before;
     for (AvailabilityFamily f : kFamilies)
         before.push_back(m_types.variables().defaultAvailability(f));

@@ -2,6 +2,8 @@
 // What the "Create New GR2 Level" dialog offers and accepts: the proposed names, the base
 // terrains, the owners and when the owner may be chosen, and the checks made on "OK".
 
+#include "level/LevelProperties.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,7 +23,8 @@ inline constexpr uint32_t kDefaultSide = 25;
 /// The spin buttons reach below the accepted minimum; "OK" refuses what they allow too much.
 inline constexpr int kSpinMin = 1;
 inline constexpr int kSpinMax = 128;
-inline constexpr int kMaxNameLength = 64;
+/// The name field takes no more than the level stores of its name.
+inline constexpr int kMaxNameLength = int(LevelProperties::kNameLength);
 
 inline constexpr const char* kRangeMessageFormat = "Please enter a number between %d and %d.";
 inline constexpr const char* kNameRequiredMessage = "Please give this level a name.";

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 /// What a file dialog asks for: its title, the filter list ("Text (*.txt)" entries) and a start.
 struct FileDialogSpec {
@@ -19,7 +20,8 @@ struct FileDialogSpec {
     bool multiSelect = false;
 };
 
-class Prompter {
+class Prompter
+{
 public:
     enum class Icon { None, Information, Exclamation, Question, Stop };
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -38,5 +40,10 @@ Prompter::Answer cautiousAnswer(Prompter::Buttons buttons);
 /// Formats one printf-style message the way the message boxes show it ("%s", "%d" only).
 std::string formatMessage(const char* format, const std::string& text);
 std::string formatMessage(const char* format, const std::string& text, int number);
+/// As formatMessage, for a message whose number is a system error code (errno): the number is
+/// followed by the system's description, "(cause = %d)" becoming "(cause = 13: Permission denied)".
+std::string formatCauseMessage(const char* format, const std::string& text, int error);
+/// A system error code as the messages show it: "13: Permission denied"; just "0" for none.
+std::string describeSystemError(int error);
 
 } // namespace gr2

@@ -1,28 +1,16 @@
 #include "app/StatusTexts.h"
 
 #include "level/CWorldEditorDoc.h"
+#include "level/TextConversion.h"
 #include "typedb/CTypeDatabase.h"
 
 #include <cstdio>
 
-namespace gr2 {
-
-std::string latin1ToUtf8(const std::string& text)
+namespace gr2
 {
-    std::string out;
-    out.reserve(text.size());
-    for (unsigned char c : text) {
-        if (c < 0x80) {
-            out += char(c);
-        } else {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
-namespace {
+namespace
+{
 
 std::string typeName(const CTypeDatabase& types, TypeKind kind, uint8_t typeId)
 {
@@ -44,11 +32,20 @@ std::string drawItemText(const CTypeDatabase& types, TypeKind kind, uint8_t type
         word = terrain && terrain->isRoomFloor() ? "Room" : "Terrain";
         break;
     }
-    case TypeKind::Creature: word = "Creature"; break;
-    case TypeKind::Door: word = "Door"; break;
-    case TypeKind::Trap: word = "Trap"; break;
-    case TypeKind::Object: word = "Object"; break;
-    default: return {};
+    case TypeKind::Creature:
+        word = "Creature";
+        break;
+    case TypeKind::Door:
+        word = "Door";
+        break;
+    case TypeKind::Trap:
+        word = "Trap";
+        break;
+    case TypeKind::Object:
+        word = "Object";
+        break;
+    default:
+        return {};
     }
     return std::string("Draw Item: ") + word + " [ " + typeName(types, kind, typeId) + " ]";
 }

@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <string>
 
-namespace gr2 {
+namespace gr2
+{
 
 class CTypeDatabase;
 class CWorldEditorDoc;
@@ -40,8 +41,5 @@ std::string mapSizeText(uint32_t width, uint32_t height);
 
 /// The terrain with the smallest id from 1 upward that exists; 0 when the table is empty.
 uint8_t firstTerrainId(const CTypeDatabase& types);
-
-/// 8-bit stored text as UTF-8.
-std::string latin1ToUtf8(const std::string& text);
 
 } // namespace gr2

@@ -3,6 +3,7 @@
 #include "app/NewLevelOptions.h"
 #include "app/Prompter.h"
 #include "typedb/CTypeDatabase.h"
+#include "ui/QtText.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -68,7 +69,7 @@ CNewLevelDialog::CNewLevelDialog(const CTypeDatabase& types, Prompter& prompter,
     form->addRow(tr("&Base Terrain Type:"), m_terrain);
     m_owner = new QComboBox(this);
     for (const auto& owner : Opt::owners())
-        m_owner->addItem(QString::fromLatin1(owner.name), owner.playerId);
+        m_owner->addItem(QtText::fromSystem(owner.name), owner.playerId);
     m_owner->setCurrentIndex(int(Opt::kDefaultOwnerIndex));
     m_ownerLabel = new QLabel(tr("Base &Owner:"), this);
     m_ownerLabel->setBuddy(m_owner);
@@ -86,14 +87,14 @@ CNewLevelDialog::CNewLevelDialog(const CTypeDatabase& types, Prompter& prompter,
 
 void CNewLevelDialog::prepare()
 {
-    m_name->setText(QString::fromStdString(Opt::proposedName(++m_counter)));
+    m_name->setText(QtText::fromSystem(Opt::proposedName(++m_counter)));
     const QVariant previous = m_terrain->currentData();
     {
         const QSignalBlocker block(m_terrain);
         m_terrain->clear();
         for (uint8_t id : Opt::baseTerrains(m_types)) {
             const CTerrainType* t = m_types.terrains().findById(id);
-            m_terrain->addItem(QString::fromLatin1(t ? t->name().c_str() : ""), id);
+            m_terrain->addItem(t ? QtText::fromField(t->name()) : QString(), id);
         }
         int index = previous.isValid() ? m_terrain->findData(previous) : -1;
         if (index < 0)
@@ -116,7 +117,8 @@ std::optional<NewLevelSettings> CNewLevelDialog::run()
 NewLevelSettings CNewLevelDialog::settings() const
 {
     NewLevelSettings s;
-    s.name = m_name->text().toLatin1().toStdString();
+    // The name becomes the level's title, which is the program's own text like a path.
+    s.name = QtText::toSystem(m_name->text());
     s.width = uint32_t(std::max(0, m_width->value()));
     s.height = uint32_t(std::max(0, m_height->value()));
     s.baseTerrain = uint8_t(m_terrain->currentData().toUInt());
@@ -144,7 +146,7 @@ void CNewLevelDialog::accept()
             return;
         }
     }
-    if (auto error = Opt::nameError(m_name->text().trimmed().toStdString())) {
+    if (auto error = Opt::nameError(QtText::toSystem(m_name->text().trimmed()))) {
         m_prompter.message(*error, Prompter::Icon::Exclamation);
         m_name->setFocus();
         return;

@@ -9,7 +9,8 @@
 #include <array>
 #include <cstring>
 
-namespace gr2 {
+namespace gr2
+{
 
 CWorldEditorDoc::CWorldEditorDoc(const LevelTypes& types) : m_types(types) {}
 
@@ -109,14 +110,27 @@ std::string CWorldEditorDoc::levelNameFromTitle(const std::string& title)
     return name;
 }
 
-void CWorldEditorDoc::SetTitle(const std::string& title)
+std::u16string CWorldEditorDoc::levelNameOf(const std::string& title)
 {
-    m_title = title;
     std::u16string name = utf8ToUtf16(levelNameFromTitle(title));
     if (name.size() > LevelProperties::kNameLength)
         name.resize(LevelProperties::kNameLength);
-    m_properties.name = std::move(name);
+    return name;
+}
+
+void CWorldEditorDoc::SetTitle(const std::string& title)
+{
+    m_title = title;
+    m_properties.name = levelNameOf(title);
     forEachObserver([&](DocumentObserver& o) { o.titleChanged(title); });
+}
+
+void CWorldEditorDoc::setDamaged(bool damaged)
+{
+    if (m_damaged == damaged)
+        return;
+    m_damaged = damaged;
+    forEachObserver([&](DocumentObserver& o) { o.titleChanged(m_title); });
 }
 
 // --- new and open --------------------------------------------------------------------------------
@@ -152,6 +166,7 @@ void CWorldEditorDoc::resetContent()
 void CWorldEditorDoc::NewLevel(const NewLevelSettings& settings)
 {
     resetContent();
+    setDamaged(false);
     SetTitle(settings.name);
     m_baseTerrain = settings.baseTerrain;
     m_baseOwner = settings.baseOwner;
@@ -179,6 +194,7 @@ void CWorldEditorDoc::beginOpen(const std::string& path)
 {
     m_opening = true;
     resetContent();
+    setDamaged(false);
     SetTitle(path);
     m_path = path;
     notifyReset();
@@ -474,7 +490,8 @@ CPlayer* CWorldEditorDoc::AddPlayer(std::unique_ptr<CPlayer> player)
 
 void CWorldEditorDoc::DeletePlayer(CPlayer* player)
 {
-    auto it = std::find_if(m_players.begin(), m_players.end(), [&](const auto& p) { return p.get() == player; });
+    auto it =
+        std::find_if(m_players.begin(), m_players.end(), [&](const auto& p) { return p.get() == player; });
     if (it == m_players.end())
         return;
     const uint8_t id = player->id();
@@ -564,10 +581,18 @@ int CWorldEditorDoc::CountCreatures(CreatureCount which, bool placedOnly) const
             continue;
         uint8_t owner = c->ownerId();
         switch (which) {
-        case CreatureCount::Good: n += owner == PlayerId::Good; break;
-        case CreatureCount::NeutralAlive: n += owner == PlayerId::Neutral && !c->isDeadBody(); break;
-        case CreatureCount::NeutralDeadBodies: n += owner == PlayerId::Neutral && c->isDeadBody(); break;
-        case CreatureCount::Vorlan: n += owner > PlayerId::Neutral; break;
+        case CreatureCount::Good:
+            n += owner == PlayerId::Good;
+            break;
+        case CreatureCount::NeutralAlive:
+            n += owner == PlayerId::Neutral && !c->isDeadBody();
+            break;
+        case CreatureCount::NeutralDeadBodies:
+            n += owner == PlayerId::Neutral && c->isDeadBody();
+            break;
+        case CreatureCount::Vorlan:
+            n += owner > PlayerId::Neutral;
+            break;
         }
     }
     return n;

@@ -28,7 +28,8 @@
 #include <string>
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 class DocumentObserver;
 class LevelTypes;
@@ -52,7 +53,8 @@ template <class T> struct FoundRoom {
     explicit operator bool() const { return entry != nullptr; }
 };
 
-class CWorldEditorDoc {
+class CWorldEditorDoc
+{
 public:
     /// Larger maps are refused when a file asks for them: they could not have been made by the
     /// editor and would only serve to exhaust memory.
@@ -81,11 +83,17 @@ public:
     /// four-character extension beginning with ".".
     void SetTitle(const std::string& title);
     static std::string levelNameFromTitle(const std::string& title);
+    /// The level name a title gives, as the level stores it (cut to its field).
+    static std::u16string levelNameOf(const std::string& title);
     const std::string& path() const { return m_path; }
     void setPath(std::string path) { m_path = std::move(path); }
     bool isNamed() const { return m_named; }
     void setNamed(bool named) { m_named = named; }
     bool isOpening() const { return m_opening; }
+    /// Some of the files the level was opened from could not be read completely, so the level
+    /// holds less than they do. Observers hear of it as a title change: the title shows the mark.
+    bool isDamaged() const { return m_damaged; }
+    void setDamaged(bool damaged);
     bool showsWaypointPaths() const { return m_showWaypoints; }
     void setShowsWaypointPaths(bool on) { m_showWaypoints = on; }
     uint8_t baseTerrain() const { return m_baseTerrain; }
@@ -213,7 +221,10 @@ public:
     const std::vector<std::unique_ptr<CTrap>>& traps() const { return m_traps; }
     const std::vector<std::unique_ptr<CObjectThing>>& objects() const { return m_objects; }
     const std::vector<std::unique_ptr<CActionPoint>>& actionPoints() const { return m_actionPoints; }
-    const std::vector<std::unique_ptr<CEffectGenerator>>& effectGenerators() const { return m_effectGenerators; }
+    const std::vector<std::unique_ptr<CEffectGenerator>>& effectGenerators() const
+    {
+        return m_effectGenerators;
+    }
 
     CCreature* CreateCreature(uint8_t type, uint8_t ownerId, TilePoint p, bool addToTree);
     CDoor* CreateDoor(uint8_t type, uint8_t ownerId, TilePoint p);
@@ -330,6 +341,7 @@ private:
     bool m_modified = false;
     bool m_named = false;
     bool m_opening = false;
+    bool m_damaged = false;
     bool m_showWaypoints = true;
     uint8_t m_baseTerrain = 1;
     uint8_t m_baseOwner = PlayerId::Neutral;

@@ -9,9 +9,11 @@
 #include <cmath>
 #include <limits>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kHeartGoldVariable = 178;
 constexpr int64_t kGoldPerHeartUnit = 16;
@@ -34,7 +36,7 @@ std::optional<std::string> heartCheck(const CWorldEditorDoc& doc)
         for (size_t t = 0; t < terrain.size() && !hasHeart; ++t)
             hasHeart = terrain[t] == TerrainId::DungeonHeart && owner[t] == p.id();
         if (!hasHeart)
-            return formatMessage("%s must have a Dungeon Heart!", p.name());
+            return formatMessage("%s must have a Dungeon Heart!", latin1ToUtf8(p.name()));
     }
     return std::nullopt;
 }
@@ -57,8 +59,9 @@ std::optional<std::string> goldCheck(const CWorldEditorDoc& doc)
                 ++treasury;
         const int64_t capacity = heartPart + kGoldPerTreasuryTile * treasury;
         if (capacity < p.startingGold())
-            return "Starting Gold [ " + std::to_string(p.startingGold()) + " ] for " + p.name() +
-                   " exceeds Dungeon capacity [ " + std::to_string(asInt(capacity)) + " ]!";
+            return "Starting Gold [ " + std::to_string(p.startingGold()) + " ] for " +
+                   latin1ToUtf8(p.name()) + " exceeds Dungeon capacity [ " + std::to_string(asInt(capacity)) +
+                   " ]!";
     }
     return std::nullopt;
 }

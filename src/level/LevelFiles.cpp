@@ -2,12 +2,13 @@
 
 #include "app/EditorApp.h"
 #include "app/ReservedNames.h"
+#include "app/SaveFailedMessage.h"
 #include "level/CWorldEditorDoc.h"
-#include "level/LevelTypes.h"
 #include "level/LevelChecks.h"
 #include "level/LevelRecords.h"
 #include "level/LevelSaveRules.h"
 #include "level/LevelSink.h"
+#include "level/LevelTypes.h"
 #include "level/TextConversion.h"
 #include "level/Thumbnail.h"
 #include "script/LevelScript.h"
@@ -21,7 +22,8 @@
 
 #include <algorithm>
 
-namespace gr2 {
+namespace gr2
+{
 
 const char* const LevelFiles::kLoadFailedMessage = "Failed to load level!";
 const char* const LevelFiles::kLoadGlobalsQuestion =
@@ -35,10 +37,14 @@ const char* const LevelFiles::kReservedDataFileMessage =
     "This filename is reserved for a GR2 Data File.\n\nPlease select a different filename.";
 const char* const LevelFiles::kReservedBackupMessage =
     "This filename is reserved for the automatic backup.\n\nPlease select a different filename.";
-const char* const LevelFiles::kSaveFailedMessage = "Failed to save \"%s\" (cause = %d)\n";
 const char* const LevelFiles::kSaveChangesQuestion = "Save changes to %s?";
+const char* const LevelFiles::kDamagedTitleMark = " [ Damaged ]";
+const char* const LevelFiles::kReplaceDamagedQuestion =
+    "Some of this level's files could not be read completely.\n\nSaving will replace its files with "
+    "only the parts that were read.\n\nSave anyway?";
 
-namespace {
+namespace
+{
 
 constexpr const char* kMapsFolderInData = "Data\\Editor\\Maps\\";
 constexpr const char* kGlobalVariablesEntry = "Data\\Editor\\GlobalVariables.vwd";
@@ -47,6 +53,17 @@ constexpr const char* kGlobalVariablesEntry = "Data\\Editor\\GlobalVariables.vwd
 std::string basePathOf(const std::string& master)
 {
     return master.size() >= 4 ? master.substr(0, master.size() - 4) : std::string();
+}
+
+/// Whether two paths name the same file, in any case and however the folders are spelled.
+bool sameFilePath(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    if (a.empty() || b.empty())
+        return false;
+    std::error_code aError, bError;
+    const auto first = std::filesystem::weakly_canonical(std::filesystem::absolute(a), aError);
+    const auto second = std::filesystem::weakly_canonical(std::filesystem::absolute(b), bError);
+    return !aError && !bError && equalsIgnoringCase(first.generic_string(), second.generic_string());
 }
 
 /// The last part of a path of either convention.
@@ -104,15 +121,21 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
         return false;
 
     // A part file that is missing or broken has been reported by the reader; the level goes on
-    // with what the others hold.
-    OpenWorldFile(base + "Triggers.vld", sink, m_prompter);
-    OpenWorldFile(base + "Players.vld", sink, m_prompter);
+    // with what the others hold. A file that is there but could not be read to its end holds more
+    // than the level now does, so the level is marked damaged and saving over it asks first.
+    auto readPart = [&](const char* suffix) {
+        const std::string part = base + suffix;
+        if (!OpenWorldFile(part, sink, m_prompter) && findFileIgnoringCase(resolveDataPath(part)))
+            m_doc.setDamaged(true);
+    };
+    readPart("Triggers.vld");
+    readPart("Players.vld");
     m_doc.clearAlliances();
-    OpenWorldFile(base + "Map.vld", sink, m_prompter);
+    readPart("Map.vld");
     // Nothing of a level can stand without its map.
     if (m_doc.cellCount() == 0 || m_doc.terrainTiles().size() != m_doc.cellCount())
         return false;
-    OpenWorldFile(base + "Things.vld", sink, m_prompter);
+    readPart("Things.vld");
 
     const std::string globals = base + "Globals.vld";
     if (findFileIgnoringCase(resolveDataPath(globals)) &&
@@ -131,7 +154,7 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
     // leaves the variables it does not name at their global values.
     const LevelTypes& types = m_doc.types();
     m_doc.loadedVariables().assign(types.globalVariables(), types.overridableVariableIds());
-    OpenWorldFile(base + "Variables.vld", sink, m_prompter);
+    readPart("Variables.vld");
     return true;
 }
 
@@ -139,14 +162,7 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
 
 bool LevelFiles::isAutoSavePath(const std::string& path) const
 {
-    if (path.empty())
-        return false;
-    std::error_code mineError, backupError;
-    const auto mine = std::filesystem::weakly_canonical(std::filesystem::absolute(path), mineError);
-    const auto backup =
-        std::filesystem::weakly_canonical(std::filesystem::absolute(m_app.rootDirectory() / kAutoSaveFileName), backupError);
-    return !mineError && !backupError && !mine.empty() &&
-           equalsIgnoringCase(mine.generic_string(), backup.generic_string());
+    return sameFilePath(path, m_app.rootDirectory() / kAutoSaveFileName);
 }
 
 bool LevelFiles::writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes)
@@ -155,39 +171,47 @@ bool LevelFiles::writeLevelFile(const std::string& path, const std::vector<uint8
     std::replace(native.begin(), native.end(), '\\', '/');
     const WriteResult result = writeFileAtomically(native, bytes);
     if (!result.ok)
-        m_prompter.message(formatMessage(kSaveFailedMessage, path, result.error),
-                           Prompter::Icon::Exclamation);
+        m_prompter.message(saveFailedMessage(path, result.error), Prompter::Icon::Exclamation);
     return result.ok;
 }
 
 SaveResult LevelFiles::SaveLevel(bool autosave)
 {
-    const CTypeDatabase& db = m_app.types();
-    const std::string levelName = utf16ToUtf8(m_doc.properties().name);
-    LevelSaveRules::markAvailability(m_doc, db);
-    const std::vector<uint32_t> usedCreatures = LevelSaveRules::usedCreatureTypes(m_doc, db);
+    if (autosave)
+        return writeLevel((m_app.rootDirectory() / kAutoSaveFileName).string(), m_doc.properties().name,
+                          true);
+    return writeLevel(m_doc.path(), m_doc.properties().name, false);
+}
 
-    std::string master;
-    if (autosave) {
-        master = (m_app.rootDirectory() / kAutoSaveFileName).string();
-    } else {
+SaveResult LevelFiles::writeLevel(const std::string& master, const std::u16string& levelName16, bool autosave)
+{
+    const std::string levelName = utf16ToUtf8(levelName16);
+    if (!autosave) {
         if (m_app.reservedLevelNames().contains(levelName)) {
             m_prompter.message(kReservedOfficialMessage, Prompter::Icon::Information);
             return SaveResult::ReservedName;
         }
-        if (IsReservedDataFileName(m_doc.path())) {
+        if (IsReservedDataFileName(master)) {
             m_prompter.message(kReservedDataFileMessage, Prompter::Icon::Information);
             return SaveResult::ReservedName;
         }
-        if (isAutoSavePath(m_doc.path())) {
+        if (isAutoSavePath(master)) {
             m_prompter.message(kReservedBackupMessage, Prompter::Icon::Information);
             return SaveResult::ReservedName;
         }
-        master = m_doc.path();
+        // Asked before anything of the level is touched, so No leaves it exactly as it was.
+        if (m_doc.isDamaged() && sameFilePath(master, m_doc.path()) &&
+            m_prompter.ask(kReplaceDamagedQuestion, Prompter::Buttons::YesNo, Prompter::Icon::Exclamation) !=
+                Prompter::Answer::Yes)
+            return SaveResult::Cancelled;
     }
     const std::string base = basePathOf(master);
     if (base.empty())
         return SaveResult::Failed;
+
+    const CTypeDatabase& db = m_app.types();
+    LevelSaveRules::markAvailability(m_doc, db);
+    const std::vector<uint32_t> usedCreatures = LevelSaveRules::usedCreatureTypes(m_doc, db);
 
     LevelScript* script = LevelScript::of(m_doc);
     const DateStamp now = DateStamp::now();
@@ -195,8 +219,8 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
     info.created = now;
     info.saved = now;
 
-    std::vector<Bytes> entries{LevelSaveRules::partFileEntry(
-        kMapsFolderInData + LevelSaveRules::toLatin1(levelName) + "Globals.vld", 0)};
+    std::vector<Bytes> entries{
+        LevelSaveRules::partFileEntry(kMapsFolderInData + utf8ToLatin1(levelName) + "Globals.vld", 0)};
     bool allWritten = true;
     auto writePart = [&](const char* suffix, SectionId section, const Bytes& bytes) {
         const std::string path = base + suffix;
@@ -242,7 +266,8 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
 
     Bytes level;
     const SectionInfo levelInfo = SectionInfo::forLevel(0, 0, kLevelFormatVersion, now, now);
-    writeLevelSection(level, levelInfo, LevelRecords::packLevelDescription(m_doc), entries, usedCreatures);
+    writeLevelSection(level, levelInfo, LevelRecords::packLevelDescription(m_doc, levelName16), entries,
+                      usedCreatures);
     allWritten = writeLevelFile(master, level) && allWritten;
 
     // The backup runs from a timer: it never stops the designer with a question, and the copy of
@@ -254,9 +279,12 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
         allWritten = writeLevelFile(base + "Globals.vld", globals) && allWritten;
     }
 
-    // A level some of whose files were not written stays modified, so closing it still asks.
-    if (!autosave && allWritten)
+    // A level some of whose files were not written stays modified, so closing it still asks. Once
+    // all of it is written somewhere, that copy is whole: the damage mark goes.
+    if (!autosave && allWritten) {
         m_doc.SetModifiedFlag(false);
+        m_doc.setDamaged(false);
+    }
     return allWritten ? SaveResult::Saved : SaveResult::Failed;
 }
 
@@ -271,6 +299,7 @@ bool LevelFiles::saveNamed()
     case SaveResult::ReservedName:
         return runSaveAsDialog();
     case SaveResult::Failed:
+    case SaveResult::Cancelled:
         break;
     }
     return false;
@@ -302,18 +331,21 @@ bool LevelFiles::runSaveAsDialog()
         if (!chosen->has_extension())
             chosen->replace_extension(EditorApp::kWorldFileExtension);
         const std::string path = chosen->string();
-        m_doc.SetTitle(path);
-        m_doc.setPath(path);
-        m_doc.setNamed(true);
         if (!CheckLevel(m_doc, m_prompter))
             return false;
-        switch (SaveLevel(false)) {
+        // The level is written under the chosen name first and takes it only when every file was
+        // written: after a refusal or a failure it keeps its name, path and modified state.
+        switch (writeLevel(path, CWorldEditorDoc::levelNameOf(path), false)) {
         case SaveResult::Saved:
+            m_doc.SetTitle(path);
+            m_doc.setPath(path);
+            m_doc.setNamed(true);
             WriteThumbnail();
             return true;
         case SaveResult::ReservedName:
             continue;
         case SaveResult::Failed:
+        case SaveResult::Cancelled:
             return false;
         }
     }

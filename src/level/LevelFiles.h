@@ -11,7 +11,8 @@
 #include <optional>
 #include <string>
 
-namespace gr2 {
+namespace gr2
+{
 
 class CWorldEditorDoc;
 class EditorApp;
@@ -24,9 +25,12 @@ enum class SaveResult {
     Failed,
     /// The name is reserved; nothing was written and the user was told.
     ReservedName,
+    /// The user chose not to write a damaged level over its own files; nothing changed.
+    Cancelled,
 };
 
-class LevelFiles {
+class LevelFiles
+{
 public:
     static constexpr const char* kAutoSaveFileName = "AutoSave.vwd";
     static constexpr std::chrono::milliseconds kAutosaveInterval{600000};
@@ -38,8 +42,11 @@ public:
     static const char* const kReservedDataFileMessage;
     /// A normal save to the backup's own path would be overwritten by the next autosave.
     static const char* const kReservedBackupMessage;
-    static const char* const kSaveFailedMessage;
     static const char* const kSaveChangesQuestion;
+    /// Shown after the title of a level some of whose files could not be read completely.
+    static const char* const kDamagedTitleMark;
+    /// Asked before a damaged level is written over the files it was read from.
+    static const char* const kReplaceDamagedQuestion;
 
     /// Gives the document its script model when it has none and, the first time a level is made in
     /// this run, reads the thumbnail colour table (again, if it could not be read before).
@@ -57,8 +64,9 @@ public:
 
     /// Writes the level: its part files, the master file and, after asking, its copy of the global
     /// data. An autosave writes "AutoSave.vwd" and its part files in the root folder, asks nothing
-    /// and leaves the document's path, name and modified flag alone. A normal save clears the
-    /// modified flag only when every file was written.
+    /// and leaves the document's path, name and modified flag alone. A normal save of a damaged
+    /// level over its own files asks first; it clears the modified flag and the damage only when
+    /// every file was written.
     SaveResult SaveLevel(bool autosave);
 
     /// The Save command: Save As for a level never named; else the checks, the save and the
@@ -86,6 +94,8 @@ private:
     /// The dialog and the Save command after it, again while the chosen name is reserved.
     bool runSaveAsDialog();
     bool saveNamed();
+    /// SaveLevel to a master path under a level name, which need not be the document's yet.
+    SaveResult writeLevel(const std::string& master, const std::u16string& levelName, bool autosave);
     bool writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes);
     /// Whether a path names the backup's master file ("AutoSave.vwd" in the root folder), in any
     /// case and however the folders are spelled.

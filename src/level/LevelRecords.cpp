@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-namespace gr2::LevelRecords {
+namespace gr2::LevelRecords
+{
 
 uint8_t bridgeBase(const CWorldEditorDoc& doc, TilePoint p)
 {
@@ -96,15 +97,16 @@ std::vector<ThingItem> collectThingItems(CWorldEditorDoc& doc)
         // A Vorlan without a heart has nothing to write; a record at (0, 0) would only be
         // dropped again when the level is read.
         if (player.isVorlan() && player.hasHeart())
-            add(ThingKind::Room, ThingRecords::packRoom({player.heartPosition(), 0, uint16_t(player.heartHealth()),
-                                                          TerrainId::DungeonHeart, player.id()}));
+            add(ThingKind::Room,
+                ThingRecords::packRoom({player.heartPosition(), 0, uint16_t(player.heartHealth()),
+                                        TerrainId::DungeonHeart, player.id()}));
         for (const PortalEntry& portal : player.portals())
             add(ThingKind::Room,
                 ThingRecords::packRoom({portal.centre, 0, uint16_t(portal.health == 0 ? 100 : portal.health),
                                         portal.terrain, portal.ownerId}));
         for (const HeroGateEntry& gate : player.heroGates())
-            add(ThingKind::Room, ThingRecords::packRoom({gate.reference, gate.direction, gate.health, gate.terrain,
-                                                          gate.ownerId}));
+            add(ThingKind::Room, ThingRecords::packRoom({gate.reference, gate.direction, gate.health,
+                                                         gate.terrain, gate.ownerId}));
     }
 
     for (const ThingItem& kept : doc.keptThingItems())
@@ -114,6 +116,11 @@ std::vector<ThingItem> collectThingItems(CWorldEditorDoc& doc)
 
 Bytes packLevelDescription(CWorldEditorDoc& doc)
 {
+    return packLevelDescription(doc, doc.properties().name);
+}
+
+Bytes packLevelDescription(CWorldEditorDoc& doc, std::u16string_view levelName)
+{
     bool vorlanWithout = false;
     for (size_t i = 0; i < doc.PlayerCount(); ++i) {
         const CPlayer& p = *doc.PlayerAt(i);
@@ -122,7 +129,11 @@ Bytes packLevelDescription(CWorldEditorDoc& doc)
     }
     LevelProperties& props = doc.loadedProperties();
     props.setFlag(LevelFlag::VorlanWithoutFirstPerson, vorlanWithout);
-    return LevelDescriptionRecord::pack(props, doc.PlayerCount());
+    if (levelName == props.name)
+        return LevelDescriptionRecord::pack(props, doc.PlayerCount());
+    LevelProperties renamed = props;
+    renamed.name = levelName;
+    return LevelDescriptionRecord::pack(renamed, doc.PlayerCount());
 }
 
 } // namespace gr2::LevelRecords

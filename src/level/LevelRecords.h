@@ -6,13 +6,16 @@
 #include "worlddata/ByteOrder.h"
 #include "worlddata/SectionWriter.h"
 
+#include <string_view>
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 class CWorldEditorDoc;
 
-namespace LevelRecords {
+namespace LevelRecords
+{
 
 /// The bridge base byte of a map element: 2 for a bridge next to terrain 5, else 1.
 uint8_t bridgeBase(const CWorldEditorDoc& doc, TilePoint p);
@@ -30,6 +33,9 @@ std::vector<ThingItem> collectThingItems(CWorldEditorDoc& doc);
 /// The level description record; flag 4 is recomputed first (set when some Vorlan has no
 /// forced first-person creature) and stays set on the level.
 Bytes packLevelDescription(CWorldEditorDoc& doc);
+/// The same record for the level saved under another name: a Save As writes the new name before
+/// the level takes it.
+Bytes packLevelDescription(CWorldEditorDoc& doc, std::u16string_view levelName);
 
 } // namespace LevelRecords
 

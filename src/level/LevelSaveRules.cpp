@@ -11,9 +11,11 @@
 #include <cmath>
 #include <limits>
 
-namespace gr2::LevelSaveRules {
+namespace gr2::LevelSaveRules
+{
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kVariablePool = 1;
 constexpr uint32_t kVariableAvailability = 2;
@@ -77,7 +79,8 @@ void markIfPlain(CPlayer& player, AvailabilityKind kind, uint8_t type)
 }
 
 /// Distinct ids in first-use order; 0 is no type.
-class IdList {
+class IdList
+{
 public:
     void add(uint32_t id)
     {
@@ -234,8 +237,8 @@ int32_t goldPerTickVariable(const CWorldEditorDoc& doc, const CTypeDatabase& db)
         return 0;
     const int64_t mined = std::llabs(int64_t(truncated(doc.GetVariable(7))));
     const int64_t value = gold * mined / health / ticks;
-    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max()));
+    return int32_t(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 std::vector<Bytes> variableRecords(const CWorldEditorDoc& doc, const CTypeDatabase& db)
@@ -293,17 +296,9 @@ Bytes partFileEntry(const std::string& path, uint32_t sectionId)
 {
     constexpr size_t kPathField = 64;
     Bytes entry(RecordSize::LevelResource, 0);
-    storeText(entry.data(), kPathField, toLatin1(path));
+    storeText(entry.data(), kPathField, utf8ToLatin1(path));
     storeU32(entry.data() + kPathField, sectionId);
     return entry;
-}
-
-std::string toLatin1(const std::string& utf8)
-{
-    std::string out;
-    for (char16_t c : utf8ToUtf16(utf8))
-        out += c < 256 ? char(c) : '?';
-    return out;
 }
 
 } // namespace gr2::LevelSaveRules

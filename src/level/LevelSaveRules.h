@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
-namespace gr2 {
+namespace gr2
+{
 
 class CTypeDatabase;
 class CWorldEditorDoc;
 
-namespace LevelSaveRules {
+namespace LevelSaveRules
+{
 
 /// The availability state that marks a type the player lacks but the level uses.
 inline constexpr uint32_t kUsedButUnavailable = 4;
@@ -48,9 +50,6 @@ std::vector<Bytes> variableRecords(const CWorldEditorDoc& doc, const CTypeDataba
 /// A 72-byte part-file entry. The path is stored as 8-bit text and cut to 63 bytes so the field
 /// always ends with a zero.
 Bytes partFileEntry(const std::string& path, uint32_t sectionId);
-
-/// Text of a path or name as 8-bit characters: Latin-1 where it can be, '?' otherwise.
-std::string toLatin1(const std::string& utf8);
 
 } // namespace LevelSaveRules
 

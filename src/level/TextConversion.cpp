@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -81,7 +83,8 @@ std::string utf16ToUtf8(std::u16string_view text)
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
             c = 0x10000 + ((c - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
             ++i;
         } else if (c >= 0xD800 && c <= 0xDFFF) {
@@ -89,6 +92,23 @@ std::string utf16ToUtf8(std::u16string_view text)
         }
         appendUtf8(out, c);
     }
+    return out;
+}
+
+std::string latin1ToUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text)
+        appendUtf8(out, c);
+    return out;
+}
+
+std::string utf8ToLatin1(std::string_view text)
+{
+    std::string out;
+    for (char16_t c : utf8ToUtf16(text))
+        out += c < 256 ? char(c) : '?';
     return out;
 }
 

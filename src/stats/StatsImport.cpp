@@ -1,6 +1,7 @@
 #include "stats/StatsImport.h"
 
 #include "app/EditorApp.h"
+#include "level/TextConversion.h"
 #include "stats/StatsCell.h"
 #include "stats/StatsCodeTables.h"
 #include "stats/StatsTextLines.h"
@@ -170,7 +171,7 @@ StatsImport::Result StatsImport::importText(std::string_view text)
                 break;
             }
         if (!section) {
-            m_prompter.message(formatMessage(kUnknownSection, std::string(start)),
+            m_prompter.message(formatMessage(kUnknownSection, latin1ToUtf8(start)),
                                Prompter::Icon::Exclamation);
             return Result::Aborted;
         }
@@ -262,8 +263,9 @@ void StatsImport::readTypeLine(const ResolvedSection& section, std::string_view 
             continue;
         const StatsCellValue value = readStatsCell(*cell);
         if (value.kind == StatsCellKind::NotAvailable) {
-            m_prompter.message(formatMessage(section.info.invalidFieldMessage, record->name(), int(id)),
-                               Prompter::Icon::Exclamation);
+            m_prompter.message(
+                formatMessage(section.info.invalidFieldMessage, latin1ToUtf8(record->name()), int(id)),
+                Prompter::Icon::Exclamation);
             if (code->code->apply == StatsApply::Word)
                 continue; // no word: the field stays as it is
         }

@@ -2,7 +2,9 @@
 
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelDocument.h"
+#include "level/LevelFiles.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/QtText.h"
 
 #include <QCloseEvent>
 #include <QSplitter>
@@ -77,7 +79,10 @@ CWorldEditorView* CChildFrame::addView(QSplitter* into)
 
 QString CChildFrame::documentTitle() const
 {
-    return QString::fromStdString(m_doc->title());
+    QString title = QtText::fromSystem(m_doc->title());
+    if (m_doc->isDamaged())
+        title += QtText::fromSystem(LevelFiles::kDamagedTitleMark);
+    return title;
 }
 
 bool CChildFrame::isDocumentModified() const

@@ -6,6 +6,7 @@
 #include "ui/CDockControlBar.h"
 #include "ui/CPanelBar.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/QtText.h"
 #include "ui/ToolbarIcons.h"
 
 #include <QAction>
@@ -42,12 +43,12 @@ constexpr const char* kAppTitle = "GR2 World Editor";
 
 QString statusPrompt(const EditorCommandInfo& info)
 {
-    return QString::fromLatin1(info.prompt).section(QLatin1Char('\n'), 0, 0);
+    return QtText::fromSystem(info.prompt).section(QLatin1Char('\n'), 0, 0);
 }
 
 QString tooltip(const EditorCommandInfo& info)
 {
-    return QString::fromLatin1(info.prompt).section(QLatin1Char('\n'), 1, 1);
+    return QtText::fromSystem(info.prompt).section(QLatin1Char('\n'), 1, 1);
 }
 
 DesktopRect desktopRect(const QRect& r)
@@ -60,7 +61,7 @@ DesktopRect desktopRect(const QRect& r)
 CMainFrame::CMainFrame(const CTypeDatabase* types, QWidget* parent) : QMainWindow(parent), m_types(types)
 {
     setObjectName(QStringLiteral("CMainFrame"));
-    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setWindowTitle(QtText::fromSystem(kAppTitle));
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setViewMode(QMdiArea::SubWindowView);
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -211,7 +212,7 @@ void CMainFrame::createToolBars()
     m_zoomBox->setToolTip(tr("Zoom"));
     m_zoomBox->setStatusTip(tr("Change the size of the map tiles"));
     for (int i = 0; i < ZoomTable::count(); ++i)
-        m_zoomBox->addItem(QString::fromStdString(ZoomTable::label(i)), ZoomTable::tileSize(i));
+        m_zoomBox->addItem(QtText::fromSystem(ZoomTable::label(i)), ZoomTable::tileSize(i));
     m_zoomBox->setCurrentIndex(ZoomTable::kDefaultIndex);
     m_zoomBox->setMaxVisibleItems(ZoomTable::count());
     connect(m_zoomBox, &QComboBox::activated, this,
@@ -285,24 +286,24 @@ QString CMainFrame::paneText(int pane) const
 
 void CMainFrame::showDrawItem(TypeKind kind, uint8_t typeId)
 {
-    m_panes[StatusPane::DrawItem]->setText(
-        m_types ? QString::fromStdString(drawItemText(*m_types, kind, typeId)) : QString());
+    m_panes[StatusPane::DrawItem]->setText(m_types ? QtText::fromSystem(drawItemText(*m_types, kind, typeId))
+                                                   : QString());
 }
 
 void CMainFrame::showTile(uint8_t terrainId, uint8_t playerId, const CWorldEditorDoc* level)
 {
     m_panes[StatusPane::Tile]->setText(
-        m_types ? QString::fromStdString(tileText(*m_types, level, terrainId, playerId)) : QString());
+        m_types ? QtText::fromSystem(tileText(*m_types, level, terrainId, playerId)) : QString());
 }
 
 void CMainFrame::showPosition(int32_t x, int32_t y)
 {
-    m_panes[StatusPane::Position]->setText(QString::fromStdString(positionText(x, y)));
+    m_panes[StatusPane::Position]->setText(QtText::fromSystem(positionText(x, y)));
 }
 
 void CMainFrame::showMapSize(uint32_t width, uint32_t height)
 {
-    m_panes[StatusPane::MapSize]->setText(QString::fromStdString(mapSizeText(width, height)));
+    m_panes[StatusPane::MapSize]->setText(QtText::fromSystem(mapSizeText(width, height)));
 }
 
 void CMainFrame::selectZoom(int tileSize)
@@ -326,7 +327,7 @@ CWorldEditorView* CMainFrame::activeView() const
 
 void CMainFrame::updateTitle()
 {
-    QString title = QString::fromLatin1(kAppTitle);
+    QString title = QtText::fromSystem(kAppTitle);
     // A maximized level window puts its buttons into the menu bar and its own title, in brackets,
     // after the frame's title, as multiple-document windows do; the frame then shows only its name.
     QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
@@ -631,11 +632,11 @@ void CMainFrame::dropEvent(QDropEvent* event)
 void CMainFrame::showWithPlacement(bool show)
 {
     QSettings settings;
-    settings.beginGroup(QString::fromLatin1(kPlacementGroup));
-    const QString text = settings.value(QString::fromLatin1(kPlacementKey)).toString();
+    settings.beginGroup(QtText::fromSystem(kPlacementGroup));
+    const QString text = settings.value(QtText::fromSystem(kPlacementKey)).toString();
     std::optional<WindowPlacement> placement;
     if (!text.isEmpty())
-        placement = parseWindowPlacement(text.toStdString());
+        placement = parseWindowPlacement(QtText::toSystem(text));
     if (!placement) {
         if (show)
             showMaximized();
@@ -696,9 +697,9 @@ WindowPlacement CMainFrame::currentPlacement() const
 void CMainFrame::storePlacement(const WindowPlacement& placement)
 {
     QSettings settings;
-    settings.beginGroup(QString::fromLatin1(kPlacementGroup));
-    settings.setValue(QString::fromLatin1(kPlacementKey),
-                      QString::fromStdString(formatWindowPlacement(placement)));
+    settings.beginGroup(QtText::fromSystem(kPlacementGroup));
+    settings.setValue(QtText::fromSystem(kPlacementKey),
+                      QtText::fromSystem(formatWindowPlacement(placement)));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 #include "typedb/CTypeDatabase.h"
 #include "ui/CMainFrame.h"
 #include "ui/IconSheets.h"
+#include "ui/QtText.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -136,7 +137,7 @@ bool CTypeButton::event(QEvent* event)
             family ? m_context.types->table(*family).findRecordById(m_item.id) : nullptr;
         if (record)
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                               QString::fromLatin1(record->name().c_str()), this);
+                               QtText::fromField(record->name()), this);
         return true;
     }
     return QAbstractButton::event(event);
@@ -324,7 +325,7 @@ void CPanelBar::buildPage(PalettePage page)
         if (m_context.types)
             if (auto family = gr2::familyOfKind(item.kind))
                 if (const CTypeRecord* r = m_context.types->table(*family).findRecordById(item.id))
-                    button->setText(QString::fromLatin1(r->name().c_str()));
+                    button->setText(QtText::fromField(r->name()));
         connect(button, &QAbstractButton::clicked, this, [this, button] { clickButton(button); });
         connect(button, &CTypeButton::editPropertiesRequested, this, &CPanelBar::editPropertiesRequested);
         // Built inside a page that may already be on screen: a child added to a shown widget

@@ -8,6 +8,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/CPanelBar.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -108,7 +109,7 @@ void CWorldEditorApp::connectCommands()
     connect(m_mainFrame.get(), &CMainFrame::openRequested, this, &CWorldEditorApp::onOpen);
     auto openAll = [this](const QStringList& paths) {
         for (const QString& path : paths)
-            openLevel(std::filesystem::path(path.toStdString()));
+            openLevel(QtText::toPath(path));
     };
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, openAll);
     connect(m_mainFrame.get(), &CMainFrame::openRecentRequested, this,
@@ -221,7 +222,7 @@ CChildFrame* CWorldEditorApp::openLevel(const std::filesystem::path& path)
     auto level = std::make_unique<LevelDocument>(*m_core);
     if (!level->files().OnOpenDocument(absolute))
         return nullptr;
-    addRecentFile(QString::fromStdString(absolute.string()));
+    addRecentFile(QtText::fromPath(absolute));
     return addLevelWindow(std::move(level));
 }
 
@@ -237,7 +238,7 @@ void CWorldEditorApp::onSave()
 {
     if (CChildFrame* child = m_mainFrame->activeChildFrame())
         if (child->levelFiles().Save())
-            addRecentFile(QString::fromStdString(child->document().path()));
+            addRecentFile(QtText::fromSystem(child->document().path()));
     m_mainFrame->updateTitle();
 }
 
@@ -245,7 +246,7 @@ void CWorldEditorApp::onSaveAs()
 {
     if (CChildFrame* child = m_mainFrame->activeChildFrame())
         if (child->levelFiles().SaveAs())
-            addRecentFile(QString::fromStdString(child->document().path()));
+            addRecentFile(QtText::fromSystem(child->document().path()));
     m_mainFrame->updateTitle();
 }
 

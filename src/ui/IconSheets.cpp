@@ -1,6 +1,7 @@
 #include "ui/IconSheets.h"
 
 #include "typedb/CTypeDatabase.h"
+#include "ui/QtText.h"
 #include "worlddata/CaseInsensitivePath.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ void IconSheets::load(const std::filesystem::path& rootDirectory)
         sheet = Sheet{};
         auto path = findFileIgnoringCase(rootDirectory / "Graphics" / sheetFileName(kFamilies[i]));
         if (path)
-            sheet.image.load(QString::fromStdString(path->string()), "BMP");
+            sheet.image.load(QtText::fromPath(*path), "BMP");
     }
 }
 

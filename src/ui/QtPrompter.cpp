@@ -1,4 +1,5 @@
 #include "ui/QtPrompter.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -28,17 +29,12 @@ QMessageBox::Icon toQt(Prompter::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QString fromLatin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 } // namespace
 
 void QtPrompter::message(const std::string& text, Icon icon)
 {
-    QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), fromLatin1(text), QMessageBox::Ok,
-                    m_owner);
+    QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), QtText::fromSystem(text),
+                    QMessageBox::Ok, m_owner);
     box.exec();
 }
 
@@ -59,7 +55,8 @@ Prompter::Answer QtPrompter::ask(const std::string& text, Buttons buttons, Icon 
         qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         break;
     }
-    QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), fromLatin1(text), qtButtons, m_owner);
+    QMessageBox box(toQt(icon), QApplication::applicationDisplayName(), QtText::fromSystem(text), qtButtons,
+                    m_owner);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -76,33 +73,33 @@ QString QtPrompter::filterText(const FileDialogSpec& request)
 {
     QStringList parts;
     for (const std::string& f : request.filters)
-        parts << QString::fromStdString(f);
+        parts << QtText::fromSystem(f);
     return parts.join(QStringLiteral(";;"));
 }
 
 std::optional<std::filesystem::path> QtPrompter::chooseSavePath(const FileDialogSpec& request)
 {
-    QFileDialog dialog(m_owner, QString::fromStdString(request.title),
-                       QString::fromStdString(request.initialPath.string()), filterText(request));
+    QFileDialog dialog(m_owner, QtText::fromSystem(request.title), QtText::fromPath(request.initialPath),
+                       filterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (!request.defaultExtension.empty())
-        dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+        dialog.setDefaultSuffix(QtText::fromSystem(request.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return std::filesystem::path(dialog.selectedFiles().first().toStdString());
+    return QtText::toPath(dialog.selectedFiles().first());
 }
 
 std::vector<std::filesystem::path> QtPrompter::chooseOpenPaths(const FileDialogSpec& request)
 {
-    QFileDialog dialog(m_owner, QString::fromStdString(request.title),
-                       QString::fromStdString(request.initialPath.string()), filterText(request));
+    QFileDialog dialog(m_owner, QtText::fromSystem(request.title), QtText::fromPath(request.initialPath),
+                       filterText(request));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     std::vector<std::filesystem::path> paths;
     if (dialog.exec() == QDialog::Accepted)
         for (const QString& f : dialog.selectedFiles())
-            paths.emplace_back(f.toStdString());
+            paths.push_back(QtText::toPath(f));
     return paths;
 }
 

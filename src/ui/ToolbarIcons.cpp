@@ -1,4 +1,5 @@
 #include "ui/ToolbarIcons.h"
+#include "ui/QtText.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -147,7 +148,7 @@ void lettered(QPainter& p, const QColor& fill, const char* text)
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(2, 6, 28, 20), Qt::AlignCenter, QString::fromLatin1(text));
+    p.drawText(QRect(2, 6, 28, 20), Qt::AlignCenter, QtText::fromSystem(text));
 }
 
 void camera(QPainter& p)

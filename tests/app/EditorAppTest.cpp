@@ -15,12 +15,14 @@
 
 #include <sys/stat.h>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
-using ::testing::ElementsAre;
 using test::ScriptedPrompter;
 using test::TempDir;
+using ::testing::ElementsAre;
 
 /// Writes one family's section of the sample types into a file of any name.
 void writeFamily(const std::filesystem::path& path, TypeFamily family, const CTypeDatabase& db)
@@ -49,7 +51,8 @@ std::vector<std::string> terrainNames(const CTypeDatabase& db)
     return names;
 }
 
-class EditorAppTest : public ::testing::Test {
+class EditorAppTest : public ::testing::Test
+{
 protected:
     TempDir root;
     ScriptedPrompter prompter;
@@ -73,10 +76,10 @@ TEST_F(EditorAppTest, TypeFilesAreRecognisedByTheirFirstSection)
     CTypeDatabase sample;
     buildSampleTypes(sample);
     CTypeDatabase one, two;
-    one.terrains().append(std::unique_ptr<CTerrainType>(static_cast<CTerrainType*>(
-        sample.terrains().at(0)->clone().release())));
-    two.terrains().append(std::unique_ptr<CTerrainType>(static_cast<CTerrainType*>(
-        sample.terrains().at(1)->clone().release())));
+    one.terrains().append(std::unique_ptr<CTerrainType>(
+        static_cast<CTerrainType*>(sample.terrains().at(0)->clone().release())));
+    two.terrains().append(std::unique_ptr<CTerrainType>(
+        static_cast<CTerrainType*>(sample.terrains().at(1)->clone().release())));
     writeFamily(root / "b_more.VWD", TypeFamily::Terrain, two);
     writeFamily(root / "a_terrain.vwd", TypeFamily::Terrain, one);
     writeFamily(root / "rooms.vwd", TypeFamily::Room, sample);
@@ -199,7 +202,8 @@ TEST_F(EditorAppTest, ReadOnlyTypeFileIsReportedOnceAndTheOthersAreWritten)
     EXPECT_EQ(test::readFile(root / "Doors.vwd"), doors);
     for (auto& e : std::filesystem::directory_iterator(root.path())) {
         if (e.path().extension() == ".vwd" && e.path().filename() != "Doors.vwd") {
-            EXPECT_NE(std::filesystem::last_write_time(e.path()), std::filesystem::file_time_type{}) << e.path();
+            EXPECT_NE(std::filesystem::last_write_time(e.path()), std::filesystem::file_time_type{})
+                << e.path();
         }
     }
 }
@@ -211,8 +215,8 @@ TEST_F(EditorAppTest, UnwritableVariablesFileNamesItsPathAndCause)
     prompter.clear();
     EXPECT_FALSE(app.SaveGameData());
     ASSERT_FALSE(prompter.entries().empty());
-    EXPECT_EQ(prompter.entries()[0].text,
-              "Failed to save \"" + (root / "GlobalVariables.vwd").string() + "\" (cause = 21)\n");
+    EXPECT_EQ(prompter.entries()[0].text, "Failed to save \"" + (root / "GlobalVariables.vwd").string() +
+                                              "\" (cause = 21: Is a directory)\n");
     EXPECT_EQ(prompter.entries()[0].icon, Prompter::Icon::Exclamation);
     EXPECT_TRUE(std::filesystem::exists(root / "Terrain.vwd"));
 }

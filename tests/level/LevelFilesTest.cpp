@@ -12,9 +12,12 @@
 #include <gmock/gmock.h>
 
 #include <cerrno>
+#include <map>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 using test::readFile;
 using ::testing::ElementsAre;
@@ -55,7 +58,9 @@ std::vector<std::pair<std::string, uint32_t>> partEntries(const std::filesystem:
     return out;
 }
 
-class LevelFilesTest : public test::LevelFileFixture {};
+class LevelFilesTest : public test::LevelFileFixture
+{
+};
 
 TEST_F(LevelFilesTest, SavedOpenedAndSavedAgainGivesTheSameFiles)
 {
@@ -251,7 +256,7 @@ TEST_F(LevelFilesTest, FailedPartFileKeepsTheOldFileReportsAndLeavesTheLevelModi
 
     const std::string mapPath = (root / "Levels" / "KeepMap.vld").string();
     EXPECT_EQ(prompter.entries()[0].text,
-              "Failed to save \"" + mapPath + "\" (cause = " + std::to_string(ENOSPC) + ")\n");
+              "Failed to save \"" + mapPath + "\" (cause = 28: No space left on device)\n");
     EXPECT_EQ(prompter.entries()[0].icon, Prompter::Icon::Exclamation);
     EXPECT_EQ(readFile(root / "Levels" / "KeepMap.vld"), oldMap);
     EXPECT_TRUE(level->doc().isModified());
@@ -304,7 +309,7 @@ TEST_F(LevelFilesTest, SaveAsAsksForTheNameAndNamesTheLevel)
     const FileDialogSpec& dialog = prompter.dialogs()[0];
     EXPECT_EQ(dialog.title, "Save Map As...");
     EXPECT_THAT(dialog.filters, ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
-                                          "All files (*.*)"));
+                                            "All files (*.*)"));
     EXPECT_EQ(dialog.defaultExtension, ".vwd");
     EXPECT_EQ(dialog.initialPath, root / "Maps");
 
@@ -335,6 +340,109 @@ TEST_F(LevelFilesTest, ReservedNameChosenInSaveAsAsksAgain)
     EXPECT_EQ(prompter.dialogs().size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(root / "Last Light.vwd"));
     EXPECT_TRUE(std::filesystem::exists(root / "Mine.vwd"));
+}
+
+TEST_F(LevelFilesTest, RefusedOrFailedSaveAsKeepsTheNamePathAndModifiedState)
+{
+    struct Case {
+        const char* name;
+        bool named; ///< saved once under Keep.vwd before Save As, or never named
+    };
+    for (const Case c : {Case{"named level", true}, Case{"level never named", false}}) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(root / "Levels");
+        std::filesystem::create_directories(root / "Levels");
+        const std::string keep = (root / "Levels" / "Keep.vwd").string();
+        std::unique_ptr<LevelDocument> level;
+        if (c.named) {
+            level = sampleAt(keep);
+            ASSERT_TRUE(save(*level));
+        } else {
+            level = newDocument();
+            buildSampleLevel(level->doc(), "GR2Level7");
+        }
+        level->doc().SetModifiedFlag(true);
+        const std::string title = level->doc().title();
+        const std::string path = level->doc().path();
+        const std::u16string name = level->doc().properties().name;
+        auto expectUnchanged = [&](const char* after) {
+            SCOPED_TRACE(after);
+            EXPECT_EQ(level->doc().title(), title);
+            EXPECT_EQ(level->doc().path(), path);
+            EXPECT_EQ(level->doc().properties().name, name);
+            EXPECT_EQ(level->doc().isNamed(), c.named);
+            EXPECT_TRUE(level->doc().isModified());
+        };
+
+        // A reserved official name is refused; the user then cancels the dialog it opens again.
+        prompter.clear();
+        prompter.queueSavePath(root / "Levels" / "Last Light.vwd");
+        prompter.queueSavePath(std::nullopt);
+        EXPECT_FALSE(level->files().SaveAs());
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{LevelFiles::kReservedOfficialMessage});
+        expectUnchanged("reserved name");
+
+        // A file that cannot be written fails the save under the new name.
+        setWriteFaultHook(
+            [](const std::filesystem::path& p) { return p.filename() == "OtherMap.vld" ? ENOSPC : 0; });
+        prompter.queueSavePath(root / "Levels" / "Other.vwd");
+        prompter.queueAnswer(Prompter::Answer::No);
+        EXPECT_FALSE(level->files().SaveAs());
+        setWriteFaultHook({});
+        expectUnchanged("write failure");
+
+        // The next Save goes where the level was, not to a name that has no files.
+        prompter.clear();
+        const size_t dialogs = prompter.dialogs().size();
+        if (c.named) {
+            prompter.queueAnswer(Prompter::Answer::No);
+            EXPECT_TRUE(level->files().Save());
+            EXPECT_EQ(level->doc().path(), keep);
+            EXPECT_EQ(prompter.dialogs().size(), dialogs) << "Save of a named level needs no dialog";
+        } else {
+            prompter.queueSavePath(std::nullopt);
+            EXPECT_FALSE(level->files().Save());
+            EXPECT_EQ(prompter.dialogs().size(), dialogs + 1) << "a level never named still asks for a name";
+        }
+        EXPECT_FALSE(std::filesystem::exists(root / "Levels" / "Last Light.vwd"));
+    }
+}
+
+TEST_F(LevelFilesTest, LevelReadWithFailuresIsNotSavedOverItsOwnFilesWithoutAsking)
+{
+    // A part file cut short: the level opens with what could be read, after the reader's warnings.
+    // (A map cut short loses every tile, so its level fails the checks before anything is written.)
+    for (const char* part : {"Things.vld", "Triggers.vld"}) {
+        SCOPED_TRACE(part);
+        std::filesystem::remove_all(root / "Cut");
+        std::filesystem::create_directories(root / "Cut");
+        auto level = sampleAt(root / "Cut" / "Cut.vwd");
+        ASSERT_TRUE(save(*level));
+        const std::filesystem::path cutFile = root / "Cut" / (std::string("Cut") + part);
+        Bytes cut = readFile(cutFile);
+        cut.resize(cut.size() - 7);
+        test::writeFile(cutFile, cut);
+        std::map<std::string, Bytes> before;
+        for (const auto& entry : std::filesystem::directory_iterator(root / "Cut"))
+            if (entry.is_regular_file())
+                before[entry.path().filename().string()] = readFile(entry.path());
+
+        auto opened = open(root / "Cut" / "Cut.vwd");
+        ASSERT_TRUE(opened);
+        EXPECT_FALSE(prompter.texts().empty()) << "the reader warned";
+
+        // One question comes first, and No leaves the files and the level as they were.
+        prompter.clear();
+        prompter.queueAnswer(Prompter::Answer::No);
+        EXPECT_FALSE(opened->files().Save());
+        ASSERT_EQ(prompter.entries().size(), 1u);
+        EXPECT_TRUE(prompter.entries()[0].question);
+        EXPECT_NE(prompter.entries()[0].text, LevelFiles::kSaveGlobalsQuestion);
+        EXPECT_EQ(prompter.entries()[0].buttons, Prompter::Buttons::YesNo);
+        for (const auto& [name, bytes] : before)
+            EXPECT_EQ(readFile(root / "Cut" / name), bytes) << name;
+        EXPECT_FALSE(opened->doc().isModified());
+    }
 }
 
 TEST_F(LevelFilesTest, OpenFailuresAndPartFilesThatDoNotStopTheLoad)

@@ -15,15 +15,17 @@
 #include <map>
 #include <sys/stat.h>
 
-namespace gr2 {
-namespace {
+namespace gr2
+{
+namespace
+{
 
 using test::readFile;
 using ::testing::ElementsAreArray;
 
 /// The files of a save in the order it writes them (global data answered No).
-constexpr const char* kWriteOrder[] = {"Players.vld", "Map.vld", "Triggers.vld", "Variables.vld", "Things.vld",
-                                       ".vwd"};
+constexpr const char* kWriteOrder[] = {"Players.vld",   "Map.vld",    "Triggers.vld",
+                                       "Variables.vld", "Things.vld", ".vwd"};
 
 /// A file as a save finds it: a save replaces a file it writes by a new one, so the inode tells a
 /// rewritten file even when its bytes came out the same.
@@ -38,19 +40,25 @@ std::map<std::filesystem::path, FileState> snapshot(const std::filesystem::path&
 {
     std::map<std::filesystem::path, FileState> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
-        struct stat st {};
+        struct stat st {
+        };
         if (entry.is_regular_file() && ::stat(entry.path().c_str(), &st) == 0)
             files[std::filesystem::relative(entry.path(), dir)] = {readFile(entry.path()), st.st_ino};
     }
     return files;
 }
 
-std::string saveFailed(const std::filesystem::path& path, int cause)
+/// The causes as the messages describe them.
+constexpr const char* kAccessDenied = "13: Permission denied";
+constexpr const char* kIsAFolder = "21: Is a directory";
+
+std::string saveFailed(const std::filesystem::path& path, const std::string& cause)
 {
-    return "Failed to save \"" + path.string() + "\" (cause = " + std::to_string(cause) + ")\n";
+    return "Failed to save \"" + path.string() + "\" (cause = " + cause + ")\n";
 }
 
-class SaveFaultTest : public test::LevelFileFixture {
+class SaveFaultTest : public test::LevelFileFixture
+{
 protected:
     /// The sample level saved once as Levels/Keep.vwd, then changed in the map, the things and the
     /// script, so a second save rewrites every file.
@@ -87,9 +95,9 @@ TEST_F(SaveFaultTest, ReadOnlyFolderReportsEveryFileAndKeepsThemAll)
 
     std::vector<std::string> expected;
     for (const char* suffix : kWriteOrder)
-        expected.push_back(saveFailed(file(suffix), EACCES));
+        expected.push_back(saveFailed(file(suffix), kAccessDenied));
     expected.push_back(LevelFiles::kSaveGlobalsQuestion);
-    expected.push_back(saveFailed(file("Globals.vld"), EACCES));
+    expected.push_back(saveFailed(file("Globals.vld"), kAccessDenied));
     EXPECT_THAT(prompter.texts(), ElementsAreArray(expected));
     EXPECT_EQ(snapshot(levels), before) << "no file changed, no temporary file left";
     EXPECT_TRUE(level->doc().isModified());
@@ -101,12 +109,12 @@ TEST_F(SaveFaultTest, ReadOnlyOrUncreatableFilesAreReportedAndKeptWhileTheOthers
         const char* name;
         const char* suffix;
         bool folderInTheWay; ///< a folder of the file's name: the file cannot be created
-        int cause;
+        const char* cause;
     };
     const Case cases[] = {
-        {"read-only part file", "Things.vld", false, EACCES},
-        {"read-only master file", ".vwd", false, EACCES},
-        {"part file blocked by a folder", "Map.vld", true, EISDIR},
+        {"read-only part file", "Things.vld", false, kAccessDenied},
+        {"read-only master file", ".vwd", false, kAccessDenied},
+        {"part file blocked by a folder", "Map.vld", true, kIsAFolder},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -121,8 +129,8 @@ TEST_F(SaveFaultTest, ReadOnlyOrUncreatableFilesAreReportedAndKeptWhileTheOthers
                                                       : std::vector<std::filesystem::path>{file(c.suffix)});
         prompter.queueAnswer(Prompter::Answer::No);
         EXPECT_EQ(level->files().SaveLevel(false), SaveResult::Failed);
-        EXPECT_THAT(prompter.texts(),
-                    ElementsAreArray({saveFailed(file(c.suffix), c.cause), std::string(LevelFiles::kSaveGlobalsQuestion)}));
+        EXPECT_THAT(prompter.texts(), ElementsAreArray({saveFailed(file(c.suffix), c.cause),
+                                                        std::string(LevelFiles::kSaveGlobalsQuestion)}));
         const auto after = snapshot(levels);
         for (const char* suffix : kWriteOrder) {
             const auto name = std::filesystem::path(std::string("Keep") + suffix);
@@ -169,7 +177,8 @@ TEST_F(SaveFaultTest, SaveCutOffAfterAnyFileLeavesALevelThatOpens)
         auto onMap = [&](const auto& things) {
             for (const auto& thing : things) {
                 const TilePoint p = thing->position();
-                EXPECT_TRUE(p.x >= 0 && p.y >= 0 && uint32_t(p.x) < doc.width() && uint32_t(p.y) < doc.height())
+                EXPECT_TRUE(p.x >= 0 && p.y >= 0 && uint32_t(p.x) < doc.width() &&
+                            uint32_t(p.y) < doc.height())
                     << p.x << "," << p.y;
             }
         };
@@ -188,7 +197,7 @@ TEST_F(SaveFaultTest, GameDataIntoAReadOnlyFolderIsReportedAndKeptByteForByte)
     if (!readOnly.enforced())
         GTEST_SKIP() << "this process may write into read-only folders";
     EXPECT_FALSE(app.SaveGameData());
-    std::vector<std::string> expected{saveFailed(root / EditorApp::kVariablesFileName, EACCES)};
+    std::vector<std::string> expected{saveFailed(root / EditorApp::kVariablesFileName, kAccessDenied)};
     expected.insert(expected.end(), 11, "Failed to open NAME Types Configuration file.\n");
     EXPECT_THAT(prompter.texts(), ElementsAreArray(expected));
     EXPECT_EQ(snapshot(root.path()), before);
@@ -199,7 +208,8 @@ TEST_F(SaveFaultTest, ReadOnlyVariablesFileIsReportedAndKept)
     const Bytes variables = readFile(root / EditorApp::kVariablesFileName);
     test::ReadOnlyScope readOnly({root / EditorApp::kVariablesFileName});
     EXPECT_FALSE(app.SaveGameData());
-    EXPECT_THAT(prompter.texts(), ElementsAreArray({saveFailed(root / EditorApp::kVariablesFileName, EACCES)}));
+    EXPECT_THAT(prompter.texts(),
+                ElementsAreArray({saveFailed(root / EditorApp::kVariablesFileName, kAccessDenied)}));
     EXPECT_EQ(readFile(root / EditorApp::kVariablesFileName), variables);
 }
 

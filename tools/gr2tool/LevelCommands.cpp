@@ -2,6 +2,7 @@
 
 #include "app/EditorApp.h"
 #include "app/Prompter.h"
+#include "app/SaveFailedMessage.h"
 #include "level/LevelChecks.h"
 #include "level/LevelDocument.h"
 #include "level/TextConversion.h"
@@ -16,16 +17,19 @@
 #include <algorithm>
 #include <iostream>
 
-namespace gr2 {
+namespace gr2
+{
 
-namespace {
+namespace
+{
 
 using json = nlohmann::ordered_json;
 
 /// The tool's answers to the questions of the level commands: the path Save As asks for (once, so
 /// a reserved name ends the command instead of asking again) and, when given, the answer to the
 /// global-data question of a save. Everything else goes to the console prompter.
-class LevelToolPrompter : public Prompter {
+class LevelToolPrompter : public Prompter
+{
 public:
     explicit LevelToolPrompter(Prompter& inner) : m_inner(inner) {}
 
@@ -105,7 +109,7 @@ json levelInfo(const LevelDocument& level, const std::string& file)
         portals += p.portals().size();
         gates += p.heroGates().size();
         players.push_back(json{{"id", p.id()},
-                               {"name", p.name()},
+                               {"name", latin1ToUtf8(p.name())},
                                {"gold", p.startingGold()},
                                {"computer", p.isComputer()},
                                {"heart", point(p.heartPosition())},
@@ -137,17 +141,16 @@ json levelInfo(const LevelDocument& level, const std::string& file)
                 {"flags", doc.properties().flags},
                 {"players", std::move(players)},
                 {"alliances", std::move(alliances)},
-                {"things",
-                 json{{"creatures", creatures},
-                      {"deadBodies", deadBodies},
-                      {"doors", placed(doc.doors())},
-                      {"traps", placed(doc.traps())},
-                      {"objects", placed(doc.objects())},
-                      {"actionPoints", doc.actionPoints().size()},
-                      {"heroParties", parties},
-                      {"effectGenerators", doc.effectGenerators().size()},
-                      {"portals", portals},
-                      {"heroGates", gates}}},
+                {"things", json{{"creatures", creatures},
+                                {"deadBodies", deadBodies},
+                                {"doors", placed(doc.doors())},
+                                {"traps", placed(doc.traps())},
+                                {"objects", placed(doc.objects())},
+                                {"actionPoints", doc.actionPoints().size()},
+                                {"heroParties", parties},
+                                {"effectGenerators", doc.effectGenerators().size()},
+                                {"portals", portals},
+                                {"heroGates", gates}}},
                 {"triggers", script ? script->triggers().size() : 0},
                 {"actions", script ? script->actions().size() : 0}};
 }
@@ -226,13 +229,14 @@ int LevelCommands::runNew(Prompter& console)
         settings.baseTerrain = offered[std::min<size_t>(1, offered.size() - 1)];
     const CTerrainType* terrain = db.terrains().findById(settings.baseTerrain);
     if (!terrain || std::find(offered.begin(), offered.end(), settings.baseTerrain) == offered.end()) {
-        console.message("Terrain type " + std::to_string(settings.baseTerrain) + " is not offered as a base terrain",
+        console.message("Terrain type " + std::to_string(settings.baseTerrain) +
+                            " is not offered as a base terrain",
                         Prompter::Icon::Exclamation);
         return 1;
     }
     // The dialog offers an owner only for ownable terrain; anything else belongs to the Neutral player.
-    settings.baseOwner = m_owner > 0 && terrain->hasFlag(TerrainTypeFlag::Ownable) ? uint8_t(m_owner)
-                                                                                   : PlayerId::Neutral;
+    settings.baseOwner =
+        m_owner > 0 && terrain->hasFlag(TerrainTypeFlag::Ownable) ? uint8_t(m_owner) : PlayerId::Neutral;
 
     LevelDocument level(session.app);
     CWorldEditorDoc& doc = level.doc();
@@ -320,8 +324,7 @@ int LevelCommands::runTree(Prompter& console)
     }
     const WriteResult written = writeFileAtomically(m_output, Bytes(text.begin(), text.end()));
     if (!written.ok) {
-        console.message(formatMessage("Failed to save \"%s\" (cause = %d)\n", m_output, written.error),
-                        Prompter::Icon::Exclamation);
+        console.message(saveFailedMessage(m_output, written.error), Prompter::Icon::Exclamation);
         return 1;
     }
     return 0;
