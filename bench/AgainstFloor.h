@@ -10,8 +10,7 @@
 
 namespace gr2::bench {
 
-template <class Ours, class Floor>
-void againstFloor(benchmark::State& state, Ours&& ours, Floor&& floor)
+template <class Ours, class Floor> void againstFloor(benchmark::State& state, Ours&& ours, Floor&& floor)
 {
     using Clock = std::chrono::steady_clock;
     double oursSeconds = 0;

@@ -9,11 +9,11 @@
 #include "level/LevelDocument.h"
 #include "level/SampleLevel.h"
 #include "mapedit/MapTransforms.h"
+#include "script/ActionKind.h"
 #include "script/CAction.h"
 #include "script/CTrigger.h"
 #include "script/LevelScript.h"
 #include "script/TriggerKind.h"
-#include "script/ActionKind.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,7 +38,10 @@ public:
     {
         return buttons == Buttons::OkCancel || buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
     }
-    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override
+    {
+        return std::nullopt;
+    }
     std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec&) override { return {}; }
 };
 
@@ -66,10 +69,18 @@ inline void buildLargestLevel(CWorldEditorDoc& doc, const std::string& path)
         for (int32_t x = 4; x < 124 && things < 400; x += 5, ++things) {
             doc.StoreTile({x, y}, 3, 0);
             switch (things % 4) {
-            case 0: doc.CreateCreature(uint8_t(1 + things % 3), 3, {x, y}, false); break;
-            case 1: doc.CreateCreature(6, 2, {x, y}, false); break;
-            case 2: doc.CreateObjectThing(1, {x, y}); break;
-            default: doc.CreateTrap(1, 3, {x, y}); break;
+            case 0:
+                doc.CreateCreature(uint8_t(1 + things % 3), 3, {x, y}, false);
+                break;
+            case 1:
+                doc.CreateCreature(6, 2, {x, y}, false);
+                break;
+            case 2:
+                doc.CreateObjectThing(1, {x, y});
+                break;
+            default:
+                doc.CreateTrap(1, 3, {x, y});
+                break;
             }
         }
     }
@@ -127,8 +138,8 @@ public:
     {
         std::vector<std::filesystem::path> files;
         const std::string base = (m_root / "Maps" / "Largest").string();
-        for (const char* suffix : {".vwd", "Triggers.vld", "Players.vld", "Map.vld", "Things.vld", "Globals.vld",
-                                   "Variables.vld"})
+        for (const char* suffix :
+             {".vwd", "Triggers.vld", "Players.vld", "Map.vld", "Things.vld", "Globals.vld", "Variables.vld"})
             if (std::filesystem::exists(base + suffix))
                 files.push_back(base + suffix);
         return files;

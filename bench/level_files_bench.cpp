@@ -146,8 +146,7 @@ void BM_Thumbnail(benchmark::State& state)
                                   Thumbnail::kColoursUsed);
     const auto floorPath = f.root() / "floor-thumbnail.bmp";
     againstFloor(
-        state,
-        [&] { benchmark::DoNotOptimize(Thumbnail::write(f.level().doc(), f.colours(), f.root())); },
+        state, [&] { benchmark::DoNotOptimize(Thumbnail::write(f.level().doc(), f.colours(), f.root())); },
         [&] { writeDurably(floorPath, bmp); });
 }
 GR2_BENCHMARK_AGAINST_FLOOR(BM_Thumbnail);

@@ -20,14 +20,18 @@ class QuietPrompter : public Prompter {
 public:
     void message(const std::string&, Icon) override {}
     Answer ask(const std::string&, Buttons b, Icon) override { return cautiousAnswer(b); }
-    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override
+    {
+        return std::nullopt;
+    }
     std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec&) override { return {}; }
 };
 
 const std::filesystem::path& mapFile()
 {
     static const std::filesystem::path path = [] {
-        auto p = std::filesystem::temp_directory_path() / ("gr2-bench-map-" + std::to_string(getpid()) + ".vld");
+        auto p =
+            std::filesystem::temp_directory_path() / ("gr2-bench-map-" + std::to_string(getpid()) + ".vld");
         Bytes elements(128 * 128 * 4);
         for (size_t i = 0; i < elements.size(); ++i)
             elements[i] = uint8_t(i);

@@ -9,7 +9,10 @@ class NullPrompter : public Prompter {
 public:
     void message(const std::string&, Icon) override {}
     Answer ask(const std::string&, Buttons buttons, Icon) override { return cautiousAnswer(buttons); }
-    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override
+    {
+        return std::nullopt;
+    }
     std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec&) override { return {}; }
 };
 

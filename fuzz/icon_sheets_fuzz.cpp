@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     volatile int sum = 0;
     for (int id = 0; id <= 260; ++id) {
         const bool ownerVariants = family == TypeFamily::Terrain && (id == 8 || id == 9 || id == 32);
-        for (int variant = ownerVariants ? 0 : kDefaultIconVariant; variant <= (ownerVariants ? 6 : kDefaultIconVariant);
-             ++variant) {
+        for (int variant = ownerVariants ? 0 : kDefaultIconVariant;
+             variant <= (ownerVariants ? 6 : kDefaultIconVariant); ++variant) {
             if (auto cell = sheets.cellForType(*types, family, id, variant)) {
                 if (!sheet.rect().contains(*cell))
                     __builtin_trap(); // a cell outside its sheet would draw from memory it does not own

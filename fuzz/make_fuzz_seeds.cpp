@@ -31,7 +31,6 @@ Bytes pattern(uint32_t size, uint8_t seed)
     return b;
 }
 
-
 /// Stats texts: every section with every code its table might hold, world variables, experience
 /// lines, the cell kinds, and the line-end variants the import accepts.
 void writeStatsSeeds(const std::filesystem::path& dir)
@@ -40,7 +39,8 @@ void writeStatsSeeds(const std::filesystem::path& dir)
     auto save = [&](const std::string& name, const std::string& text) {
         writeFileAtomically(dir / "stats_import" / name, Bytes(text.begin(), text.end()));
     };
-    const char* const cellKinds[] = {"12", "-5", "2.5", "TRUE", "FALSE", "#N/A", "-", "300", "Fighter", "Pressure"};
+    const char* const cellKinds[] = {"12",   "-5", "2.5", "TRUE",    "FALSE",
+                                     "#N/A", "-",  "300", "Fighter", "Pressure"};
     auto section = [&](const std::string& name, int codes, const std::vector<std::string>& ids) {
         std::string text = "[START: " + name + "]\r\n\t";
         for (int c = 1; c <= codes; ++c)
@@ -58,9 +58,9 @@ void writeStatsSeeds(const std::filesystem::path& dir)
     const struct {
         const char* name;
         int codes;
-    } sections[] = {{"TERRAIN", 19},         {"ROOMS", 24},        {"CREATURES", 100},
-                    {"DOORS", 6},            {"TRAPS", 26},        {"OBJECTS", 11},
-                    {"CREATURE SPELLS", 4},  {"VORLAN SPELLS", 11}, {"CAMERA MODES", 3}};
+    } sections[] = {{"TERRAIN", 19},        {"ROOMS", 24},         {"CREATURES", 100},
+                    {"DOORS", 6},           {"TRAPS", 26},         {"OBJECTS", 11},
+                    {"CREATURE SPELLS", 4}, {"VORLAN SPELLS", 11}, {"CAMERA MODES", 3}};
     for (const auto& s : sections) {
         std::vector<std::string> ids = {"1", "2", "10", "99"};
         if (std::string(s.name) == "CREATURES")
@@ -88,7 +88,6 @@ void writeStatsSeeds(const std::filesystem::path& dir)
     save("missing-end.txt", all.substr(0, all.find("[END:")));
     save("unknown-section.txt", "[START: SOMETHING ELSE]\r\n\t\t1\r\n" + all);
 }
-
 
 Bytes readBytes(const std::filesystem::path& path)
 {
@@ -118,8 +117,10 @@ void writeSampleDataSeeds(const std::filesystem::path& dir)
     };
     for (const auto& root : {sample, sample / "Maps"})
         for (const auto& entry : std::filesystem::directory_iterator(root))
-            if (entry.is_regular_file() && (entry.path().extension() == ".vwd" || entry.path().extension() == ".vld"))
-                saveIn("section_reader", "sample-" + entry.path().filename().string(), readBytes(entry.path()));
+            if (entry.is_regular_file() &&
+                (entry.path().extension() == ".vwd" || entry.path().extension() == ".vld"))
+                saveIn("section_reader", "sample-" + entry.path().filename().string(),
+                       readBytes(entry.path()));
 
     const std::string base = (sample / "Maps" / kSampleLevelName).string();
     std::vector<Bytes> level;
@@ -143,8 +144,8 @@ void writeSampleDataSeeds(const std::filesystem::path& dir)
 
     // The icon-sheet target takes the family from its first byte, in IconSheets::kFamilies order
     // (that class needs Qt, which this program does without).
-    const char* const sheets[] = {"TerrainIcons.bmp", "RoomIcons.bmp",         "CreatureIcons.bmp",
-                                  "DoorIcons.bmp",    "TrapIcons.bmp",         "ObjectIcons.bmp",
+    const char* const sheets[] = {"TerrainIcons.bmp",     "RoomIcons.bmp",         "CreatureIcons.bmp",
+                                  "DoorIcons.bmp",        "TrapIcons.bmp",         "ObjectIcons.bmp",
                                   "VorlanSpellIcons.bmp", "CreatureSpellIcons.bmp"};
     for (size_t i = 0; i < std::size(sheets); ++i) {
         Bytes sheet{uint8_t(i)};
@@ -162,7 +163,8 @@ void writeSampleDataSeeds(const std::filesystem::path& dir)
         Bytes sheet{uint8_t(i)};
         const Bytes bmp = encodeBmp24(picture);
         sheet.insert(sheet.end(), bmp.begin(), bmp.end());
-        saveIn("icon_sheets", "small-" + std::to_string(sizes[i].first) + "x" + std::to_string(sizes[i].second) + ".bmp",
+        saveIn("icon_sheets",
+               "small-" + std::to_string(sizes[i].first) + "x" + std::to_string(sizes[i].second) + ".bmp",
                sheet);
     }
     for (const auto& entry : std::filesystem::directory_iterator(sample / "Maps" / "Thumbnails"))
@@ -188,10 +190,11 @@ int main(int argc, char** argv)
     SectionInfo info;
     info.created = DateStamp{2020, 1, 2, 3, 4, 5};
     info.saved = info.created;
-    const SectionId typeSections[] = {SectionId::Terrain, SectionId::Room, SectionId::Trap, SectionId::Door,
-                                      SectionId::VorlanSpell, SectionId::CreatureSpell, SectionId::Creature,
-                                      SectionId::Player, SectionId::Variable, SectionId::Object,
-                                      SectionId::EffectElement, SectionId::Shot, SectionId::Effect};
+    const SectionId typeSections[] = {SectionId::Terrain,  SectionId::Room,          SectionId::Trap,
+                                      SectionId::Door,     SectionId::VorlanSpell,   SectionId::CreatureSpell,
+                                      SectionId::Creature, SectionId::Player,        SectionId::Variable,
+                                      SectionId::Object,   SectionId::EffectElement, SectionId::Shot,
+                                      SectionId::Effect};
     Bytes all;
     for (SectionId id : typeSections) {
         Bytes one;

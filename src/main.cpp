@@ -13,8 +13,7 @@
 
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 void setApplicationNames()
 {

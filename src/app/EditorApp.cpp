@@ -10,14 +10,12 @@
 
 #include <algorithm>
 
-namespace gr2
-{
+namespace gr2 {
 
 const char* const EditorApp::kResetQuestion =
     "Reset To GR2 Defaults\n\nThis will affect all levels currently open in the Editor.\n\nAre You Sure?\n";
 
-namespace
-{
+namespace {
 
 std::string quoted(const std::filesystem::path& file)
 {
@@ -94,7 +92,8 @@ bool EditorApp::SaveGameData()
         const FamilyFileTarget files = familyFileTarget(m_root, family);
         if (!writeFamilyFile(files.target, m_types, family, saved).ok) {
             allWritten = false;
-            m_prompter.message("Failed to open NAME Types Configuration file.\n", Prompter::Icon::Exclamation);
+            m_prompter.message("Failed to open NAME Types Configuration file.\n",
+                               Prompter::Icon::Exclamation);
             continue;
         }
         if (!setAsideCaseTwins(family, files))

@@ -75,7 +75,10 @@ public:
 
     /// Why the global data changed: views rebuild their icon tables for every reason.
     enum class Change { Loaded, Reset, Edited };
-    void addGlobalDataListener(std::function<void(Change)> listener) { m_listeners.push_back(std::move(listener)); }
+    void addGlobalDataListener(std::function<void(Change)> listener)
+    {
+        m_listeners.push_back(std::move(listener));
+    }
 
     /// The question of Reset To GR2 Defaults, exactly as the user sees it.
     static const char* const kResetQuestion;

@@ -5,8 +5,7 @@
 
 #include <cstdio>
 
-namespace gr2::NewLevelOptions
-{
+namespace gr2::NewLevelOptions {
 
 std::string proposedName(unsigned counter)
 {

@@ -9,13 +9,11 @@
 #include <string>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CTypeDatabase;
 
-namespace NewLevelOptions
-{
+namespace NewLevelOptions {
 
 inline constexpr uint32_t kMinSide = 7;
 inline constexpr uint32_t kMaxSide = 128;

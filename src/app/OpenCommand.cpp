@@ -2,8 +2,8 @@
 
 namespace gr2 {
 
-const char* const kStatsImportWarning =
-    "Warning:\n\nReading this file will overwrite all current creature stats.\nAre you sure you wish to continue?\n";
+const char* const kStatsImportWarning = "Warning:\n\nReading this file will overwrite all current creature "
+                                        "stats.\nAre you sure you wish to continue?\n";
 
 FileDialogSpec openCommandDialog(const std::filesystem::path& rootDirectory)
 {
@@ -15,9 +15,11 @@ FileDialogSpec openCommandDialog(const std::filesystem::path& rootDirectory)
     return dialog;
 }
 
-void runOpenCommand(Prompter& prompter, const std::filesystem::path& rootDirectory, const OpenHandlers& handlers)
+void runOpenCommand(Prompter& prompter, const std::filesystem::path& rootDirectory,
+                    const OpenHandlers& handlers)
 {
-    const std::vector<std::filesystem::path> chosen = prompter.chooseOpenPaths(openCommandDialog(rootDirectory));
+    const std::vector<std::filesystem::path> chosen =
+        prompter.chooseOpenPaths(openCommandDialog(rootDirectory));
     if (chosen.empty())
         return;
     const std::string first = chosen.front().string();

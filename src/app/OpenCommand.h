@@ -20,7 +20,8 @@ FileDialogSpec openCommandDialog(const std::filesystem::path& rootDirectory);
 /// What the user chose in the dialog is carried out: one name ending in "txt" (exact case) is a
 /// stats file and is imported only when the warning is answered Yes; every other name is opened
 /// as a level, in the order chosen.
-void runOpenCommand(Prompter& prompter, const std::filesystem::path& rootDirectory, const OpenHandlers& handlers);
+void runOpenCommand(Prompter& prompter, const std::filesystem::path& rootDirectory,
+                    const OpenHandlers& handlers);
 
 /// The import warning, exactly as the user sees it.
 extern const char* const kStatsImportWarning;

@@ -14,8 +14,14 @@ constexpr int Crate = 4;
 constexpr int Placeable = 23;
 } // namespace ObjectFlagBit
 
-bool isExcludedTerrain(uint8_t id) { return id == 27 || id == 30 || id == 31 || id == 38; }
-bool isRoomWithoutButton(uint8_t terrain) { return terrain == 29 || terrain == 34 || terrain == 39 || terrain == 41; }
+bool isExcludedTerrain(uint8_t id)
+{
+    return id == 27 || id == 30 || id == 31 || id == 38;
+}
+bool isRoomWithoutButton(uint8_t terrain)
+{
+    return terrain == 29 || terrain == 34 || terrain == 39 || terrain == 41;
+}
 
 /// The existing ids of a table in ascending order.
 template <class Table> std::vector<uint8_t> idsInOrder(const Table& table)
@@ -36,8 +42,8 @@ void addRow(PalettePageContents& c, TypeKind kind, const std::vector<uint8_t>& i
 
 /// A thing beside its crate object, column by column; a missing crate leaves its cell empty.
 template <class Table, class Keep>
-void addThingsWithCrates(PalettePageContents& c, const CTypeDatabase& types, const Table& table, TypeKind kind,
-                         Keep keep)
+void addThingsWithCrates(PalettePageContents& c, const CTypeDatabase& types, const Table& table,
+                         TypeKind kind, Keep keep)
 {
     std::vector<uint8_t> things;
     for (uint8_t id : idsInOrder(table))
@@ -65,37 +71,56 @@ int rowLength(const PalettePageContents& c, int row)
 const char* palettePageTitle(PalettePage page)
 {
     switch (page) {
-    case PalettePage::Terrain: return "Terrain";
-    case PalettePage::Rooms: return "Rooms";
-    case PalettePage::Creatures: return "Creatures";
-    case PalettePage::Doors: return "Doors";
-    case PalettePage::Traps: return "Traps";
-    case PalettePage::Objects: return "Objects";
+    case PalettePage::Terrain:
+        return "Terrain";
+    case PalettePage::Rooms:
+        return "Rooms";
+    case PalettePage::Creatures:
+        return "Creatures";
+    case PalettePage::Doors:
+        return "Doors";
+    case PalettePage::Traps:
+        return "Traps";
+    case PalettePage::Objects:
+        return "Objects";
     }
     return "";
 }
 
-TypeKind paletteHostKind(PalettePage page) { return TypeKind(uint8_t(page) + 2); }
+TypeKind paletteHostKind(PalettePage page)
+{
+    return TypeKind(uint8_t(page) + 2);
+}
 
 const char* paletteDeleteText(PalettePage page)
 {
     switch (page) {
-    case PalettePage::Creatures: return "Delete Creature";
-    case PalettePage::Doors: return "Delete Door";
-    case PalettePage::Traps: return "Delete Trap";
-    case PalettePage::Objects: return "Delete Object";
-    default: return nullptr;
+    case PalettePage::Creatures:
+        return "Delete Creature";
+    case PalettePage::Doors:
+        return "Delete Door";
+    case PalettePage::Traps:
+        return "Delete Trap";
+    case PalettePage::Objects:
+        return "Delete Object";
+    default:
+        return nullptr;
     }
 }
 
 const char* paletteShowText(PalettePage page)
 {
     switch (page) {
-    case PalettePage::Creatures: return "&Show Creatures";
-    case PalettePage::Doors: return "&Show Doors";
-    case PalettePage::Traps: return "&Show Traps";
-    case PalettePage::Objects: return "&Show Objects";
-    default: return nullptr;
+    case PalettePage::Creatures:
+        return "&Show Creatures";
+    case PalettePage::Doors:
+        return "&Show Doors";
+    case PalettePage::Traps:
+        return "&Show Traps";
+    case PalettePage::Objects:
+        return "&Show Objects";
+    default:
+        return nullptr;
     }
 }
 
@@ -119,7 +144,8 @@ PalettePageContents buildPalettePage(const CTypeDatabase& types, PalettePage pag
     case PalettePage::Rooms: {
         std::vector<uint8_t> roomIds = {5, 3};
         for (uint8_t id : idsInOrder(types.rooms()))
-            if (id != 1 && id != 2 && id != 3 && id != 5 && !types.rooms().findById(id)->hasFlag(RoomTypeFlag::IsGood))
+            if (id != 1 && id != 2 && id != 3 && id != 5 &&
+                !types.rooms().findById(id)->hasFlag(RoomTypeFlag::IsGood))
                 roomIds.push_back(id);
         std::vector<uint8_t> terrains;
         for (uint8_t id : roomIds) {
@@ -147,7 +173,8 @@ PalettePageContents buildPalettePage(const CTypeDatabase& types, PalettePage pag
         break;
     }
     case PalettePage::Doors:
-        addThingsWithCrates(c, types, types.doors(), TypeKind::Door, [](const CDoorType& d) { return !d.isGood(); });
+        addThingsWithCrates(c, types, types.doors(), TypeKind::Door,
+                            [](const CDoorType& d) { return !d.isGood(); });
         // A longer row than six would run under the button, so it moves along.
         c.deleteColumn = std::max(6, rowLength(c, 0));
         break;
@@ -186,9 +213,12 @@ int paletteButtonSide(int screenWidth, PalettePage page)
 int paletteColumns(PalettePage page)
 {
     switch (page) {
-    case PalettePage::Terrain: return 11;
-    case PalettePage::Rooms: return 18;
-    default: return 0;
+    case PalettePage::Terrain:
+        return 11;
+    case PalettePage::Rooms:
+        return 18;
+    default:
+        return 0;
     }
 }
 

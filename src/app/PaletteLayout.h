@@ -16,9 +16,9 @@ namespace gr2 {
 class CTypeDatabase;
 
 enum class PalettePage : uint8_t { Terrain, Rooms, Creatures, Doors, Traps, Objects };
-inline constexpr std::array<PalettePage, 6> kPalettePages = {PalettePage::Terrain, PalettePage::Rooms,
+inline constexpr std::array<PalettePage, 6> kPalettePages = {PalettePage::Terrain,   PalettePage::Rooms,
                                                              PalettePage::Creatures, PalettePage::Doors,
-                                                             PalettePage::Traps, PalettePage::Objects};
+                                                             PalettePage::Traps,     PalettePage::Objects};
 
 /// "Terrain", "Rooms", "Creatures", "Doors", "Traps", "Objects".
 const char* palettePageTitle(PalettePage page);

@@ -61,6 +61,9 @@ void drawPixelText(RgbImage& image, int x, int y, std::string_view text, uint32_
     }
 }
 
-int pixelTextWidth(std::string_view text, int scale) { return int(text.size()) * 6 * scale - scale; }
+int pixelTextWidth(std::string_view text, int scale)
+{
+    return int(text.size()) * 6 * scale - scale;
+}
 
 } // namespace gr2

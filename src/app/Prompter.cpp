@@ -3,8 +3,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace gr2
-{
+namespace gr2 {
 
 Prompter::Answer cautiousAnswer(Prompter::Buttons buttons)
 {
@@ -20,8 +19,7 @@ Prompter::Answer cautiousAnswer(Prompter::Buttons buttons)
     return Prompter::Answer::Cancel;
 }
 
-namespace
-{
+namespace {
 
 // Replaces the conversions in order; the texts are fixed and use only %s and %d, so nothing here
 // ever reads an argument that was not given.

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 /// What a file dialog asks for: its title, the filter list ("Text (*.txt)" entries) and a start.
 struct FileDialogSpec {
@@ -20,8 +19,7 @@ struct FileDialogSpec {
     bool multiSelect = false;
 };
 
-class Prompter
-{
+class Prompter {
 public:
     enum class Icon { None, Information, Exclamation, Question, Stop };
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };

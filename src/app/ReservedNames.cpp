@@ -10,8 +10,8 @@ namespace gr2 {
 namespace {
 
 constexpr std::array<std::string_view, 12> kGlobalFileBaseNames = {
-    "GlobalVariables", "Terrain", "Rooms", "Creatures", "Doors", "Traps", "Objects", "VorlanSpells",
-    "CreatureSpells", "Shots", "Effects", "EffectElements"};
+    "GlobalVariables", "Terrain",      "Rooms",          "Creatures", "Doors",   "Traps",
+    "Objects",         "VorlanSpells", "CreatureSpells", "Shots",     "Effects", "EffectElements"};
 
 } // namespace
 

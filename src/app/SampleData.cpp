@@ -1,9 +1,9 @@
 #include "app/SampleData.h"
 
-#include "app/PixelFont.h"
 #include "app/BmpFile.h"
-#include "app/IconCells.h"
 #include "app/EditorApp.h"
+#include "app/IconCells.h"
+#include "app/PixelFont.h"
 #include "app/PngFile.h"
 #include "app/ReservedNames.h"
 #include "level/SampleLevel.h"
@@ -68,12 +68,12 @@ struct RoomSpec {
 };
 
 const std::vector<RoomSpec> kRooms = {
-    {10, "Treasury", true, false},        {12, "Portal", false, false},
-    {14, "Dungeon Heart", false, false},  {17, "Lair", true, false},
-    {26, "Guard Room", true, false},      {27, "Library", true, false},
-    {33, "Hero Gate", false, true},       {34, "Great Hero Gate", false, true},
-    {36, "Hero Guard Room", true, true},  {37, "Turning Hero Gate", false, true},
-    {38, "Hatchery", true, false},        {40, "Hero Portal", false, true},
+    {10, "Treasury", true, false},       {12, "Portal", false, false},
+    {14, "Dungeon Heart", false, false}, {17, "Lair", true, false},
+    {26, "Guard Room", true, false},     {27, "Library", true, false},
+    {33, "Hero Gate", false, true},      {34, "Great Hero Gate", false, true},
+    {36, "Hero Guard Room", true, true}, {37, "Turning Hero Gate", false, true},
+    {38, "Hatchery", true, false},       {40, "Hero Portal", false, true},
 };
 
 struct CreatureSpec {
@@ -112,15 +112,19 @@ struct ThingTypeSpec {
 
 constexpr int kDoorSecret = 5, kDoorGood = 7;
 const std::vector<ThingTypeSpec> kDoors = {
-    {1, "Wooden Door", "WOOD/DOOR", {}, 53},      {2, "Hero Wooden Door", "HERO/WOOD", {kDoorGood}, 53},
-    {3, "Iron Door", "IRON/DOOR", {}, 56},        {4, "Hero Iron Door", "HERO/IRON", {kDoorGood}, 56},
+    {1, "Wooden Door", "WOOD/DOOR", {}, 53},
+    {2, "Hero Wooden Door", "HERO/WOOD", {kDoorGood}, 53},
+    {3, "Iron Door", "IRON/DOOR", {}, 56},
+    {4, "Hero Iron Door", "HERO/IRON", {kDoorGood}, 56},
     {5, "Secret Door", "SECRT/DOOR", {kDoorSecret}, 53},
 };
 
 constexpr int kTrapDoorTrap = 13, kTrapGood = 15;
 const std::vector<ThingTypeSpec> kTraps = {
-    {1, "Spike Trap", "SPIKE", {}, 5},          {2, "Hero Spike Trap", "HERO/SPIKE", {kTrapGood}, 5},
-    {3, "Fire Trap", "FIRE", {}, 42},           {4, "Hero Fire Trap", "HERO/FIRE", {kTrapGood}, 42},
+    {1, "Spike Trap", "SPIKE", {}, 5},
+    {2, "Hero Spike Trap", "HERO/SPIKE", {kTrapGood}, 5},
+    {3, "Fire Trap", "FIRE", {}, 42},
+    {4, "Hero Fire Trap", "HERO/FIRE", {kTrapGood}, 42},
     {5, "Door Alarm", "DOOR/ALARM", {kTrapDoorTrap}, 0},
 };
 
@@ -148,18 +152,32 @@ struct NamedSpec {
 };
 
 const std::vector<NamedSpec> kVorlanSpells = {
-    {1, "Create Digger", "MAKE/DIGGR"}, {2, "Sight", "SIGHT"},        {3, "Call To Arms", "CALL/ARMS"},
-    {4, "Lightning", "LIGHT"},          {5, "Heal", "HEAL"},          {6, "Possession", "POSS"},
-    {7, "Tremor", "TREMR"},             {8, "Haste", "HASTE"},        {9, "Turncoat", "TURN"},
-    {10, "Chicken Rain", "CHICK/RAIN"}, {11, "Inferno", "INFRN"},     {12, "Thunderclap", "THNDR"},
-    {13, "Hold Audience", "HOLD"},      {14, "Gem Summons", "GEM/SUMMN"},
+    {1, "Create Digger", "MAKE/DIGGR"},
+    {2, "Sight", "SIGHT"},
+    {3, "Call To Arms", "CALL/ARMS"},
+    {4, "Lightning", "LIGHT"},
+    {5, "Heal", "HEAL"},
+    {6, "Possession", "POSS"},
+    {7, "Tremor", "TREMR"},
+    {8, "Haste", "HASTE"},
+    {9, "Turncoat", "TURN"},
+    {10, "Chicken Rain", "CHICK/RAIN"},
+    {11, "Inferno", "INFRN"},
+    {12, "Thunderclap", "THNDR"},
+    {13, "Hold Audience", "HOLD"},
+    {14, "Gem Summons", "GEM/SUMMN"},
 };
 const std::vector<NamedSpec> kCreatureSpells = {
-    {1, "Fireball", "FIRE/BALL"}, {2, "Freeze", "FREEZ"}, {3, "Heal Self", "HEAL/SELF"}, {4, "Blink", "BLINK"},
+    {1, "Fireball", "FIRE/BALL"},
+    {2, "Freeze", "FREEZ"},
+    {3, "Heal Self", "HEAL/SELF"},
+    {4, "Blink", "BLINK"},
 };
-const std::vector<NamedSpec> kShots = {{1, "Fire Bolt", ""}, {2, "Ice Shard", ""}, {3, "Arrow", ""}, {4, "Spark", ""}};
+const std::vector<NamedSpec> kShots = {
+    {1, "Fire Bolt", ""}, {2, "Ice Shard", ""}, {3, "Arrow", ""}, {4, "Spark", ""}};
 const std::vector<NamedSpec> kEffects = {{1, "Smoke Puff", ""}, {2, "Sparkle", ""}, {3, "Blood Splash", ""}};
-const std::vector<NamedSpec> kEffectElements = {{1, "Smoke Mote", ""}, {2, "Spark Mote", ""}, {3, "Blood Drop", ""}};
+const std::vector<NamedSpec> kEffectElements = {
+    {1, "Smoke Mote", ""}, {2, "Spark Mote", ""}, {3, "Blood Drop", ""}};
 
 uint32_t bits(const std::vector<int>& flags)
 {
@@ -169,8 +187,7 @@ uint32_t bits(const std::vector<int>& flags)
     return word;
 }
 
-template <class T>
-T& addRecord(TypeTable<T>& table, uint16_t id, const char* name)
+template <class T> T& addRecord(TypeTable<T>& table, uint16_t id, const char* name)
 {
     auto record = std::make_unique<T>();
     record->setId(id);
@@ -184,8 +201,8 @@ T& addRecord(TypeTable<T>& table, uint16_t id, const char* name)
 
 /// Player colours of the owner variants: cell n is player 3, then 4, 5, 6, and (terrains 8 and 9)
 /// the Good player at n + 4; terrain 32 has its unowned cell at n − 1.
-const std::map<int, uint32_t> kOwnerColours = {
-    {1, 0xF0F0F0}, {2, 0x909090}, {3, 0xD02020}, {4, 0x2040E0}, {5, 0x20A040}, {6, 0xE0D020}};
+const std::map<int, uint32_t> kOwnerColours = {{1, 0xF0F0F0}, {2, 0x909090}, {3, 0xD02020},
+                                               {4, 0x2040E0}, {5, 0x20A040}, {6, 0xE0D020}};
 
 /// Collects the cells of one family's sheet as they are drawn, eight to a row.
 class SheetBuilder {
@@ -215,7 +232,8 @@ private:
 
     static uint32_t textColourOn(uint32_t background)
     {
-        const int luminance = int(((background >> 16) & 255) * 3 + ((background >> 8) & 255) * 6 + (background & 255));
+        const int luminance =
+            int(((background >> 16) & 255) * 3 + ((background >> 8) & 255) * 6 + (background & 255));
         return luminance > 1100 ? 0x000000 : 0xFFFFFF;
     }
 
@@ -238,7 +256,8 @@ private:
             top += lineHeight;
         }
         const std::string number = std::to_string(cell.id);
-        drawPixelText(img, x + kIconCellSize - 3 - pixelTextWidth(number, 1), y + kIconCellSize - 9, number, ink, 1);
+        drawPixelText(img, x + kIconCellSize - 3 - pixelTextWidth(number, 1), y + kIconCellSize - 9, number,
+                      ink, 1);
     }
 
     std::vector<Cell> m_cells;
@@ -246,7 +265,9 @@ private:
 
 uint32_t shade(uint32_t colour, int step)
 {
-    auto channel = [&](int shift) { return uint32_t(std::clamp(int((colour >> shift) & 255) + step, 0, 255)) << shift; };
+    auto channel = [&](int shift) {
+        return uint32_t(std::clamp(int((colour >> shift) & 255) + step, 0, 255)) << shift;
+    };
     return channel(16) | channel(8) | channel(0);
 }
 
@@ -271,7 +292,8 @@ void buildTypesAndIcons(CTypeDatabase& db, SampleSheets* icons)
         if (SheetBuilder* s = sheet(TypeFamily::Terrain)) {
             if (t.id == 32)
                 s->add(t.colour, t.label, t.id);
-            index = s->add(t.colour, t.label, t.id, (t.id == 8 || t.id == 9 || t.id == 32) ? kOwnerColours.at(3) : 0);
+            index = s->add(t.colour, t.label, t.id,
+                           (t.id == 8 || t.id == 9 || t.id == 32) ? kOwnerColours.at(3) : 0);
             if (t.id == 8 || t.id == 9 || t.id == 32) {
                 for (int owner : {4, 5, 6})
                     s->add(t.colour, t.label, t.id, kOwnerColours.at(owner));
@@ -425,10 +447,14 @@ std::vector<std::string> writeSampleData(const std::filesystem::path& dir)
         failed.push_back((dir / EditorApp::kVariablesFileName).string());
 
     const std::pair<TypeFamily, const char*> sheetFiles[] = {
-        {TypeFamily::Terrain, "TerrainIcons.bmp"}, {TypeFamily::Room, "RoomIcons.bmp"},
-        {TypeFamily::Creature, "CreatureIcons.bmp"}, {TypeFamily::Door, "DoorIcons.bmp"},
-        {TypeFamily::Trap, "TrapIcons.bmp"}, {TypeFamily::Object, "ObjectIcons.bmp"},
-        {TypeFamily::VorlanSpell, "VorlanSpellIcons.bmp"}, {TypeFamily::CreatureSpell, "CreatureSpellIcons.bmp"}};
+        {TypeFamily::Terrain, "TerrainIcons.bmp"},
+        {TypeFamily::Room, "RoomIcons.bmp"},
+        {TypeFamily::Creature, "CreatureIcons.bmp"},
+        {TypeFamily::Door, "DoorIcons.bmp"},
+        {TypeFamily::Trap, "TrapIcons.bmp"},
+        {TypeFamily::Object, "ObjectIcons.bmp"},
+        {TypeFamily::VorlanSpell, "VorlanSpellIcons.bmp"},
+        {TypeFamily::CreatureSpell, "CreatureSpellIcons.bmp"}};
     for (const auto& [family, name] : sheetFiles) {
         const auto path = dir / "Graphics" / name;
         if (!writeBmp24(path, icons.sheets[family].image()).ok)

@@ -2,8 +2,7 @@
 
 #include "app/Prompter.h"
 
-namespace gr2
-{
+namespace gr2 {
 
 const char* const kSaveFailedMessage = "Failed to save \"%s\" (cause = %d)\n";
 

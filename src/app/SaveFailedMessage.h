@@ -4,8 +4,7 @@
 
 #include <string>
 
-namespace gr2
-{
+namespace gr2 {
 
 /// The message as it is formatted; its %d is a system error code.
 extern const char* const kSaveFailedMessage;

@@ -6,11 +6,9 @@
 
 #include <cstdio>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 std::string typeName(const CTypeDatabase& types, TypeKind kind, uint8_t typeId)
 {

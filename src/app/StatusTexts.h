@@ -8,8 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CTypeDatabase;
 class CWorldEditorDoc;

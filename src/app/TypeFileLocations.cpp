@@ -8,11 +8,9 @@
 #include <cctype>
 #include <string>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 std::string lowered(std::string s)
 {

@@ -10,8 +10,7 @@
 #include <optional>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 /// The "*.vwd" files of a folder (extension in any case) in the order the loader reads them:
 /// names compared without case, as the folder listing of the data's home platform returns them,

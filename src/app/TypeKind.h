@@ -25,15 +25,24 @@ enum class TypeKind : uint8_t {
 inline std::optional<TypeFamily> familyOfKind(TypeKind kind)
 {
     switch (kind) {
-    case TypeKind::Terrain: return TypeFamily::Terrain;
-    case TypeKind::Room: return TypeFamily::Room;
-    case TypeKind::Creature: return TypeFamily::Creature;
-    case TypeKind::Door: return TypeFamily::Door;
-    case TypeKind::Trap: return TypeFamily::Trap;
-    case TypeKind::Object: return TypeFamily::Object;
-    case TypeKind::VorlanSpell: return TypeFamily::VorlanSpell;
-    case TypeKind::CreatureSpell: return TypeFamily::CreatureSpell;
-    case TypeKind::None: break;
+    case TypeKind::Terrain:
+        return TypeFamily::Terrain;
+    case TypeKind::Room:
+        return TypeFamily::Room;
+    case TypeKind::Creature:
+        return TypeFamily::Creature;
+    case TypeKind::Door:
+        return TypeFamily::Door;
+    case TypeKind::Trap:
+        return TypeFamily::Trap;
+    case TypeKind::Object:
+        return TypeFamily::Object;
+    case TypeKind::VorlanSpell:
+        return TypeFamily::VorlanSpell;
+    case TypeKind::CreatureSpell:
+        return TypeFamily::CreatureSpell;
+    case TypeKind::None:
+        break;
     }
     return std::nullopt;
 }

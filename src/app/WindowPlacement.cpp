@@ -5,11 +5,9 @@
 #include <cstdio>
 #include <limits>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 /// One number as a scanf conversion would read it: leading blanks, an optional sign, digits.
 std::optional<int64_t> readNumber(std::string_view text, size_t& pos, bool isUnsigned)

@@ -9,8 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 struct WindowPlacement {
     /// The flag that says the window goes back to maximized when restored from minimized.

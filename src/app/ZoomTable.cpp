@@ -1,7 +1,6 @@
 #include "app/ZoomTable.h"
 
-namespace gr2
-{
+namespace gr2 {
 
 int ZoomTable::tileSize(int index)
 {

@@ -5,8 +5,7 @@
 #include <array>
 #include <string>
 
-namespace gr2
-{
+namespace gr2 {
 
 struct ZoomTable {
     static constexpr std::array<int, 6> kTileSizes = {64, 48, 32, 24, 16, 8};

@@ -16,18 +16,15 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 namespace Opt = NewLevelOptions;
 
 /// A number field whose text may hold any number (so "OK" can refuse it with the level's own
 /// message) while its arrows stay within the spin range.
-class SideSpinBox : public QSpinBox
-{
+class SideSpinBox : public QSpinBox {
 public:
     explicit SideSpinBox(QWidget* parent) : QSpinBox(parent)
     {

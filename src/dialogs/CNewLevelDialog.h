@@ -14,14 +14,12 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 
-namespace gr2
-{
+namespace gr2 {
 
 class CTypeDatabase;
 class Prompter;
 
-class CNewLevelDialog : public QDialog
-{
+class CNewLevelDialog : public QDialog {
     Q_OBJECT
 public:
     CNewLevelDialog(const CTypeDatabase& types, Prompter& prompter, QWidget* parent = nullptr);

@@ -22,7 +22,10 @@ public:
     static constexpr uint8_t kMaxId = 80;
     static constexpr uint16_t kMaxWaitDelay = 32767;
 
-    explicit CActionPoint(CWorldEditorDoc* doc, uint8_t id = 0) : CLevelObject(ObjectKind::ActionPoint, doc), m_id(id) {}
+    explicit CActionPoint(CWorldEditorDoc* doc, uint8_t id = 0)
+        : CLevelObject(ObjectKind::ActionPoint, doc), m_id(id)
+    {
+    }
 
     uint8_t id() const { return m_id; }
     void setId(uint8_t id) { m_id = id; }

@@ -10,7 +10,10 @@ namespace gr2 {
 
 class CEffectGenerator : public CLevelObject {
 public:
-    explicit CEffectGenerator(CWorldEditorDoc* doc, uint8_t id = 0) : CLevelObject(ObjectKind::EffectGenerator, doc), m_id(id) {}
+    explicit CEffectGenerator(CWorldEditorDoc* doc, uint8_t id = 0)
+        : CLevelObject(ObjectKind::EffectGenerator, doc), m_id(id)
+    {
+    }
 
     uint8_t id() const { return m_id; }
     void setId(uint8_t id) { m_id = id; }

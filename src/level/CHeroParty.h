@@ -14,7 +14,10 @@ namespace gr2 {
 
 class CHeroParty : public CLevelObject {
 public:
-    explicit CHeroParty(CWorldEditorDoc* doc, uint8_t id = kNoParty) : CLevelObject(ObjectKind::HeroParty, doc), m_id(id) {}
+    explicit CHeroParty(CWorldEditorDoc* doc, uint8_t id = kNoParty)
+        : CLevelObject(ObjectKind::HeroParty, doc), m_id(id)
+    {
+    }
 
     uint8_t id() const { return m_id; }
     /// Sets the id and the party id of every member with it.

@@ -16,9 +16,18 @@ inline constexpr uint32_t SpellBook = 1u << 3;
 inline constexpr uint32_t Crate = 1u << 4;
 inline constexpr uint32_t Gold = 1u << 6;
 
-inline bool holdsSpell(uint32_t flags) { return (flags & SpellBook) && !(flags & Gold); }
-inline bool holdsData1(uint32_t flags) { return (flags & (SpellBook | Crate)) && !(flags & Gold); }
-inline bool takesNumber(uint32_t flags) { return (flags & (Gold | Special)) != 0; }
+inline bool holdsSpell(uint32_t flags)
+{
+    return (flags & SpellBook) && !(flags & Gold);
+}
+inline bool holdsData1(uint32_t flags)
+{
+    return (flags & (SpellBook | Crate)) && !(flags & Gold);
+}
+inline bool takesNumber(uint32_t flags)
+{
+    return (flags & (Gold | Special)) != 0;
+}
 } // namespace ObjectClass
 
 class CObjectThing : public CLevelObject {

@@ -35,12 +35,24 @@ Rgb CPlayer::defaultColour(uint8_t id)
     double xPart = c * (1.0 - std::fabs(std::fmod(h, 2.0) - 1.0));
     double r = 0, g = 0, b = 0;
     switch (int(h)) {
-    case 0: r = c, g = xPart; break;
-    case 1: r = xPart, g = c; break;
-    case 2: g = c, b = xPart; break;
-    case 3: g = xPart, b = c; break;
-    case 4: r = xPart, b = c; break;
-    default: r = c, b = xPart; break;
+    case 0:
+        r = c, g = xPart;
+        break;
+    case 1:
+        r = xPart, g = c;
+        break;
+    case 2:
+        g = c, b = xPart;
+        break;
+    case 3:
+        g = xPart, b = c;
+        break;
+    case 4:
+        r = xPart, b = c;
+        break;
+    default:
+        r = c, b = xPart;
+        break;
     }
     return {uint8_t(r + 40), uint8_t(g + 40), uint8_t(b + 40)};
 }

@@ -9,8 +9,7 @@
 #include <array>
 #include <cstring>
 
-namespace gr2
-{
+namespace gr2 {
 
 CWorldEditorDoc::CWorldEditorDoc(const LevelTypes& types) : m_types(types) {}
 

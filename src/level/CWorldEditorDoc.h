@@ -28,8 +28,7 @@
 #include <string>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 class DocumentObserver;
 class LevelTypes;
@@ -53,8 +52,7 @@ template <class T> struct FoundRoom {
     explicit operator bool() const { return entry != nullptr; }
 };
 
-class CWorldEditorDoc
-{
+class CWorldEditorDoc {
 public:
     /// Larger maps are refused when a file asks for them: they could not have been made by the
     /// editor and would only serve to exhaust memory.

@@ -246,7 +246,8 @@ CHeroParty* CWorldEditorDoc::AddHeroParty(std::unique_ptr<CHeroParty> party)
 
 void CWorldEditorDoc::DeleteHeroParty(CHeroParty* party, bool withTriggers)
 {
-    auto it = std::find_if(m_parties.begin(), m_parties.end(), [&](const auto& p) { return p && p.get() == party; });
+    auto it = std::find_if(m_parties.begin(), m_parties.end(),
+                           [&](const auto& p) { return p && p.get() == party; });
     if (it == m_parties.end())
         return;
     deleteTriggersOf(*party, withTriggers);
@@ -294,10 +295,22 @@ void CWorldEditorDoc::DeleteEffectGenerator(CEffectGenerator* generator)
 
 // --- lookups -------------------------------------------------------------------------------------
 
-CCreature* CWorldEditorDoc::CreatureAt(TilePoint p) const { return firstAt(m_creatures, p); }
-CDoor* CWorldEditorDoc::DoorAt(TilePoint p) const { return firstAt(m_doors, p); }
-CTrap* CWorldEditorDoc::TrapAt(TilePoint p) const { return firstAt(m_traps, p); }
-CObjectThing* CWorldEditorDoc::ObjectAt(TilePoint p) const { return firstAt(m_objects, p); }
+CCreature* CWorldEditorDoc::CreatureAt(TilePoint p) const
+{
+    return firstAt(m_creatures, p);
+}
+CDoor* CWorldEditorDoc::DoorAt(TilePoint p) const
+{
+    return firstAt(m_doors, p);
+}
+CTrap* CWorldEditorDoc::TrapAt(TilePoint p) const
+{
+    return firstAt(m_traps, p);
+}
+CObjectThing* CWorldEditorDoc::ObjectAt(TilePoint p) const
+{
+    return firstAt(m_objects, p);
+}
 
 CCreature* CWorldEditorDoc::CreatureToPick(TilePoint p) const
 {
@@ -541,9 +554,10 @@ void CWorldEditorDoc::BeginNewHeroParty()
 void CWorldEditorDoc::BeginAddingMembers(CHeroParty* party)
 {
     m_newParty.reset();
-    m_partyGettingMembers = std::any_of(m_parties.begin(), m_parties.end(), [&](const auto& p) {
-        return p && p.get() == party;
-    }) ? party : nullptr;
+    m_partyGettingMembers =
+        std::any_of(m_parties.begin(), m_parties.end(), [&](const auto& p) { return p && p.get() == party; })
+            ? party
+            : nullptr;
 }
 
 CHeroParty* CWorldEditorDoc::heroPartyBeingBuilt() const

@@ -9,11 +9,9 @@
 #include <cmath>
 #include <limits>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 constexpr uint32_t kHeartGoldVariable = 178;
 constexpr int64_t kGoldPerHeartUnit = 16;

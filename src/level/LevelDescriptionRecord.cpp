@@ -10,11 +10,39 @@ namespace gr2::LevelDescriptionRecord {
 namespace {
 
 enum Field : size_t {
-    Name, Description, Author, Email, Information, RootTrigger, TicksPerSecond, TextMessages, Flags,
-    SoundCategory, TalismanPieces, PreviousRewards, NextRewards, SoundTrack, TextTableId, TitleText,
-    PlotText, DebriefText, ObjectiveText, SubObjective3Text, SubObjective1Text, SubObjective2Text,
-    SecretOrSpecial, IntroKinds, IntroTextIds, AlternativeTerrainPath, LevelNumber, PlayerCount,
-    PreviousReward5, NextReward5, VidadSpeech, SpeechIds, LordOfTheLand,
+    Name,
+    Description,
+    Author,
+    Email,
+    Information,
+    RootTrigger,
+    TicksPerSecond,
+    TextMessages,
+    Flags,
+    SoundCategory,
+    TalismanPieces,
+    PreviousRewards,
+    NextRewards,
+    SoundTrack,
+    TextTableId,
+    TitleText,
+    PlotText,
+    DebriefText,
+    ObjectiveText,
+    SubObjective3Text,
+    SubObjective1Text,
+    SubObjective2Text,
+    SecretOrSpecial,
+    IntroKinds,
+    IntroTextIds,
+    AlternativeTerrainPath,
+    LevelNumber,
+    PlayerCount,
+    PreviousReward5,
+    NextReward5,
+    VidadSpeech,
+    SpeechIds,
+    LordOfTheLand,
 };
 
 constexpr FieldDef kFields[] = {
@@ -55,7 +83,10 @@ constexpr FieldDef kFields[] = {
 
 const RecordLayout kLayout{"Level Description", RecordSize::LevelDescription, kFields};
 
-const FieldDef& f(Field id) { return kFields[id]; }
+const FieldDef& f(Field id)
+{
+    return kFields[id];
+}
 
 /// One element of a UTF-16 text array as a field of its own.
 FieldDef textElement(const FieldDef& field, size_t element)
@@ -64,19 +95,33 @@ FieldDef textElement(const FieldDef& field, size_t element)
 }
 
 // The text id fields in the order of LevelProperties::TextIdIndex.
-constexpr Field kTextIdFields[LevelProperties::kTextIds] = {TitleText,         PlotText,          DebriefText,
-                                                            ObjectiveText,     SubObjective1Text, SubObjective2Text,
-                                                            SubObjective3Text};
+constexpr Field kTextIdFields[LevelProperties::kTextIds] = {
+    TitleText, PlotText, DebriefText, ObjectiveText, SubObjective1Text, SubObjective2Text, SubObjective3Text};
 
 } // namespace
 
-const RecordLayout& layout() { return kLayout; }
+const RecordLayout& layout()
+{
+    return kLayout;
+}
 
 bool isValidReward(uint8_t reward)
 {
     switch (reward) {
-    case 9: case 10: case 11: case 13: case 22: case 23: case 28:
-    case 31: case 34: case 37: case 38: case 40: case 45: case 46:
+    case 9:
+    case 10:
+    case 11:
+    case 13:
+    case 22:
+    case 23:
+    case 28:
+    case 31:
+    case 34:
+    case 37:
+    case 38:
+    case 40:
+    case 45:
+    case 46:
         return false;
     default:
         return reward <= 51;

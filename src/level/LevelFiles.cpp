@@ -22,8 +22,7 @@
 
 #include <algorithm>
 
-namespace gr2
-{
+namespace gr2 {
 
 const char* const LevelFiles::kLoadFailedMessage = "Failed to load level!";
 const char* const LevelFiles::kLoadGlobalsQuestion =
@@ -43,8 +42,7 @@ const char* const LevelFiles::kReplaceDamagedQuestion =
     "Some of this level's files could not be read completely.\n\nSaving will replace its files with "
     "only the parts that were read.\n\nSave anyway?";
 
-namespace
-{
+namespace {
 
 constexpr const char* kMapsFolderInData = "Data\\Editor\\Maps\\";
 constexpr const char* kGlobalVariablesEntry = "Data\\Editor\\GlobalVariables.vwd";

@@ -11,8 +11,7 @@
 #include <optional>
 #include <string>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CWorldEditorDoc;
 class EditorApp;
@@ -29,8 +28,7 @@ enum class SaveResult {
     Cancelled,
 };
 
-class LevelFiles
-{
+class LevelFiles {
 public:
     static constexpr const char* kAutoSaveFileName = "AutoSave.vwd";
     static constexpr std::chrono::milliseconds kAutosaveInterval{600000};

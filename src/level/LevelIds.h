@@ -22,9 +22,18 @@ inline constexpr uint8_t Bridge3 = 36;
 inline constexpr uint8_t HeroGateSmall = 37;
 inline constexpr uint8_t PortalAlt = 40;
 
-inline bool isPortal(uint8_t id) { return id == Portal || id == PortalAlt; }
-inline bool isHeroGate(uint8_t id) { return id == HeroGate || id == HeroGateLarge || id == HeroGateSmall; }
-inline bool isBridge(uint8_t id) { return id == Bridge1 || id == Bridge2 || id == Bridge3; }
+inline bool isPortal(uint8_t id)
+{
+    return id == Portal || id == PortalAlt;
+}
+inline bool isHeroGate(uint8_t id)
+{
+    return id == HeroGate || id == HeroGateLarge || id == HeroGateSmall;
+}
+inline bool isBridge(uint8_t id)
+{
+    return id == Bridge1 || id == Bridge2 || id == Bridge3;
+}
 } // namespace TerrainId
 
 namespace PlayerId {

@@ -9,7 +9,7 @@
 namespace gr2 {
 
 namespace LevelFlag {
-inline constexpr uint16_t Carried = 1; ///< read and written back unchanged
+inline constexpr uint16_t Carried = 1;                  ///< read and written back unchanged
 inline constexpr uint16_t VorlanWithoutFirstPerson = 4; ///< recomputed on every save
 inline constexpr uint16_t AlwaysImprisonEnemies = 8;
 inline constexpr uint16_t OneShotVidadSpell = 16;
@@ -50,7 +50,15 @@ struct LevelProperties {
     static constexpr size_t kDescriptionLength = 1023;
     static constexpr size_t kTextMessageLength = 511;
 
-    enum TextIdIndex : size_t { Title, Plot, Debrief, Objective, SubObjective1, SubObjective2, SubObjective3 };
+    enum TextIdIndex : size_t {
+        Title,
+        Plot,
+        Debrief,
+        Objective,
+        SubObjective1,
+        SubObjective2,
+        SubObjective3
+    };
     enum SpeechIdIndex : size_t { PreLevel, PostLevelWin, PostLevelLose, EndOfLevelNews, GenericPreLevel };
 
     std::u16string name;
@@ -96,7 +104,10 @@ struct LevelProperties {
     void setSpeechId(size_t i, int16_t v);
     IntroductionOverride introductionOverride(size_t i) const;
     void setIntroductionOverride(size_t i, IntroductionOverride v);
-    std::u16string textMessage(size_t i) const { return i < kTextMessages ? textMessages[i] : std::u16string(); }
+    std::u16string textMessage(size_t i) const
+    {
+        return i < kTextMessages ? textMessages[i] : std::u16string();
+    }
     void setTextMessage(size_t i, std::u16string text);
 
     // Range-limited setters of the level dialogs.

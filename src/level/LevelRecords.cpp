@@ -8,8 +8,7 @@
 
 #include <algorithm>
 
-namespace gr2::LevelRecords
-{
+namespace gr2::LevelRecords {
 
 uint8_t bridgeBase(const CWorldEditorDoc& doc, TilePoint p)
 {

@@ -9,13 +9,11 @@
 #include <string_view>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CWorldEditorDoc;
 
-namespace LevelRecords
-{
+namespace LevelRecords {
 
 /// The bridge base byte of a map element: 2 for a bridge next to terrain 5, else 1.
 uint8_t bridgeBase(const CWorldEditorDoc& doc, TilePoint p);

@@ -11,11 +11,9 @@
 #include <cmath>
 #include <limits>
 
-namespace gr2::LevelSaveRules
-{
+namespace gr2::LevelSaveRules {
 
-namespace
-{
+namespace {
 
 constexpr uint32_t kVariablePool = 1;
 constexpr uint32_t kVariableAvailability = 2;
@@ -79,8 +77,7 @@ void markIfPlain(CPlayer& player, AvailabilityKind kind, uint8_t type)
 }
 
 /// Distinct ids in first-use order; 0 is no type.
-class IdList
-{
+class IdList {
 public:
     void add(uint32_t id)
     {

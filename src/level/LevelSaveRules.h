@@ -10,14 +10,12 @@
 #include <string>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CTypeDatabase;
 class CWorldEditorDoc;
 
-namespace LevelSaveRules
-{
+namespace LevelSaveRules {
 
 /// The availability state that marks a type the player lacks but the level uses.
 inline constexpr uint32_t kUsedButUnavailable = 4;

@@ -15,7 +15,10 @@ namespace {
 
 using namespace ThingField;
 
-const RecordLayout& layoutOf(ThingKind kind) { return *ThingRecords::layout(kind); }
+const RecordLayout& layoutOf(ThingKind kind)
+{
+    return *ThingRecords::layout(kind);
+}
 
 TilePoint positionOf(const RecordFields& f)
 {
@@ -29,20 +32,34 @@ uint8_t convertedObjectType(uint8_t type, uint32_t data1)
     if (type != 7)
         return type;
     switch (data1) {
-    case 2: return 117;
-    case 6: return 118;
-    case 7: return 119;
-    case 8: return 120;
-    case 10: return 121;
-    case 11: return 122;
-    case 12: return 123;
-    case 13: return 124;
-    case 14: return 125;
-    case 15: return 126;
-    case 16: return 127;
-    case 17: return 129;
-    case 18: return 128;
-    default: return type;
+    case 2:
+        return 117;
+    case 6:
+        return 118;
+    case 7:
+        return 119;
+    case 8:
+        return 120;
+    case 10:
+        return 121;
+    case 11:
+        return 122;
+    case 12:
+        return 123;
+    case 13:
+        return 124;
+    case 14:
+        return 125;
+    case 15:
+        return 126;
+    case 16:
+        return 127;
+    case 17:
+        return 129;
+    case 18:
+        return 128;
+    default:
+        return type;
     }
 }
 
@@ -83,8 +100,12 @@ void LevelSink::bind(RecordSink& sink)
     sink.thing.deadBody = [this](const FlaggedRecord& r) { return deadBody(r); };
     sink.thing.effectGenerator = [this](const FlaggedRecord& r) { return effectGenerator(r); };
     sink.thing.room = [this](const FlaggedRecord& r) { return room(r); };
-    sink.thing.plinth = [this](const FlaggedRecord& r) { return keptThing(uint32_t(ThingKind::Plinth), r.bytes()); };
-    sink.thing.camera = [this](const FlaggedRecord& r) { return keptThing(uint32_t(ThingKind::Camera), r.bytes()); };
+    sink.thing.plinth = [this](const FlaggedRecord& r) {
+        return keptThing(uint32_t(ThingKind::Plinth), r.bytes());
+    };
+    sink.thing.camera = [this](const FlaggedRecord& r) {
+        return keptThing(uint32_t(ThingKind::Camera), r.bytes());
+    };
     sink.thing.unknown = [this](uint32_t kind, std::span<const uint8_t> p) { return keptThing(kind, p); };
     sink.variable.header = [this](const SectionInfo& i) { return variableHeader(i); };
     sink.variable.record = [this](const FlaggedRecord& r) { return variable(r); };
@@ -106,7 +127,8 @@ bool LevelSink::levelDescription(const FlaggedRecord& record)
 
 bool LevelSink::mapHeader(uint32_t width, uint32_t height)
 {
-    if (width == 0 || height == 0 || width > CWorldEditorDoc::kMaxMapSide || height > CWorldEditorDoc::kMaxMapSide)
+    if (width == 0 || height == 0 || width > CWorldEditorDoc::kMaxMapSide ||
+        height > CWorldEditorDoc::kMaxMapSide)
         return false;
     m_doc.SetMapSize(width, height);
     m_doc.AllocateMap();
@@ -166,7 +188,10 @@ void LevelSink::applyCreatureType(CCreature& creature, uint8_t storedType) const
     }
 }
 
-bool LevelSink::oldHealthAndGold() const { return m_doc.version().major() == 1; }
+bool LevelSink::oldHealthAndGold() const
+{
+    return m_doc.version().major() == 1;
+}
 
 uint32_t LevelSink::percentFromFile(int64_t stored, int32_t maximum) const
 {
@@ -265,7 +290,8 @@ bool LevelSink::deadBody(const FlaggedRecord& record)
     c->setDeadBody(true);
     c->setPartyId(kNoParty);
     f.read(BType, [&](int64_t v) { applyCreatureType(*c, uint8_t(v)); });
-    f.read(BHealth, [&](int64_t v) { c->setHealth(percentFromFile(v, m_doc.types().creatureMaxHealth(c->type()))); });
+    f.read(BHealth,
+           [&](int64_t v) { c->setHealth(percentFromFile(v, m_doc.types().creatureMaxHealth(c->type()))); });
     f.read(BLevel, [&](int64_t v) { c->setLevel(uint8_t(v)); });
     return true;
 }
@@ -297,7 +323,8 @@ bool LevelSink::object(const FlaggedRecord& record)
 {
     RecordFields f(record, layoutOf(ThingKind::Object));
     const uint32_t data1 = uint32_t(f.get(OData1));
-    CObjectThing* o = m_doc.CreateObjectThing(convertedObjectType(uint8_t(f.get(OType)), data1), positionOf(f));
+    CObjectThing* o =
+        m_doc.CreateObjectThing(convertedObjectType(uint8_t(f.get(OType)), data1), positionOf(f));
     if (!o)
         return true;
     f.read(OOwner, [&](int64_t v) { o->setOwnerById(uint8_t(v)); });
@@ -312,7 +339,8 @@ bool LevelSink::object(const FlaggedRecord& record)
 bool LevelSink::actionPoint(const FlaggedRecord& record)
 {
     RecordFields f(record, layoutOf(ThingKind::ActionPoint));
-    TileRect area{int32_t(f.get(ALeft)), int32_t(f.get(ATop)), int32_t(f.get(ARight)), int32_t(f.get(ABottom))};
+    TileRect area{int32_t(f.get(ALeft)), int32_t(f.get(ATop)), int32_t(f.get(ARight)),
+                  int32_t(f.get(ABottom))};
     CActionPoint* a = m_doc.AddActionPoint(area);
     if (!a)
         return true;
@@ -365,7 +393,8 @@ bool LevelSink::effectGenerator(const FlaggedRecord& record)
     g->setExtent(uint16_t(f.get(FWidth)), uint16_t(f.get(FHeight)));
     g->clampExtent(m_doc.width(), m_doc.height());
     for (size_t i = 0; i < 4; ++i)
-        f.read(FEffects, [&](int64_t v) { g->setEffect(i, uint16_t(v)); }, i);
+        f.read(
+            FEffects, [&](int64_t v) { g->setEffect(i, uint16_t(v)); }, i);
     f.read(FFrequency, [&](int64_t v) { g->setFrequency(uint8_t(v)); });
     return true;
 }

@@ -10,14 +10,10 @@ namespace gr2::PlayerRecord {
 namespace {
 
 constexpr FieldDef kFields[] = {
-    {"startingGold", 0, 4, FieldKind::Int},
-    {"computer", 4, 4, FieldKind::UInt},
-    {"computerSettings", 8, 156, FieldKind::Raw},
-    {"computerSettingsLast", 164, 2, FieldKind::UInt},
-    {"firstTrigger", 166, 2, FieldKind::Int},
-    {"id", 168, 1, FieldKind::UInt},
-    {"cameraX", 169, 2, FieldKind::UInt},
-    {"cameraY", 171, 2, FieldKind::UInt},
+    {"startingGold", 0, 4, FieldKind::Int},       {"computer", 4, 4, FieldKind::UInt},
+    {"computerSettings", 8, 156, FieldKind::Raw}, {"computerSettingsLast", 164, 2, FieldKind::UInt},
+    {"firstTrigger", 166, 2, FieldKind::Int},     {"id", 168, 1, FieldKind::UInt},
+    {"cameraX", 169, 2, FieldKind::UInt},         {"cameraY", 171, 2, FieldKind::UInt},
     {"name", 173, 32, FieldKind::Text},
 };
 
@@ -25,7 +21,10 @@ const RecordLayout kLayout{"Player", RecordSize::Player, kFields};
 
 } // namespace
 
-const RecordLayout& layout() { return kLayout; }
+const RecordLayout& layout()
+{
+    return kLayout;
+}
 
 Bytes pack(const CPlayer& player)
 {
@@ -33,7 +32,8 @@ Bytes pack(const CPlayer& player)
     std::span<uint8_t> r(rec);
     setIntField(r, kFields[StartingGold], player.startingGold());
     setIntField(r, kFields[Computer], player.isComputer() ? 1 : 0);
-    std::copy(player.computerSettings().begin(), player.computerSettings().end(), rec.begin() + kFields[Settings].offset);
+    std::copy(player.computerSettings().begin(), player.computerSettings().end(),
+              rec.begin() + kFields[Settings].offset);
     setIntField(r, kFields[SettingsLast], player.computerSettingsLastValue());
     setIntField(r, kFields[FirstTrigger], player.firstTrigger());
     setIntField(r, kFields[Id], player.id());
@@ -71,7 +71,8 @@ void apply(const FlaggedRecord& record, CPlayer& player)
         camera.y = int32_t(getIntField(r, kFields[CameraY]));
     player.setCameraStart(camera);
     if (has(Settings) && r.size() >= kFields[Settings].end())
-        std::copy_n(r.begin() + kFields[Settings].offset, kComputerSettingsSize, player.computerSettings().begin());
+        std::copy_n(r.begin() + kFields[Settings].offset, kComputerSettingsSize,
+                    player.computerSettings().begin());
     if (has(SettingsLast))
         player.setComputerSettingsLastValue(uint16_t(getIntField(r, kFields[SettingsLast])));
 }

@@ -10,7 +10,17 @@ class CPlayer;
 
 namespace PlayerRecord {
 
-enum Field : size_t { StartingGold, Computer, Settings, SettingsLast, FirstTrigger, Id, CameraX, CameraY, Name };
+enum Field : size_t {
+    StartingGold,
+    Computer,
+    Settings,
+    SettingsLast,
+    FirstTrigger,
+    Id,
+    CameraX,
+    CameraY,
+    Name
+};
 
 const RecordLayout& layout();
 Bytes pack(const CPlayer& player);

@@ -25,9 +25,15 @@ struct HeroGateEntry {
 };
 
 /// A portal is the 3 × 3 block around its centre.
-inline TileRect portalFootprint(TilePoint centre) { return TileRect::around(centre, 1); }
+inline TileRect portalFootprint(TilePoint centre)
+{
+    return TileRect::around(centre, 1);
+}
 /// A Dungeon Heart is the 5 × 5 block around its heart position.
-inline TileRect heartFootprint(TilePoint heart) { return TileRect::around(heart, 2); }
+inline TileRect heartFootprint(TilePoint heart)
+{
+    return TileRect::around(heart, 2);
+}
 /// The tiles of a hero gate, which depend on its room terrain and direction.
 TileRect heroGateFootprint(uint8_t terrain, uint8_t direction, TilePoint reference);
 inline TileRect heroGateFootprint(const HeroGateEntry& gate)

@@ -2,11 +2,9 @@
 
 #include <cstdint>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 

@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace gr2
-{
+namespace gr2 {
 
 /// Invalid UTF-8 sequences become U+FFFD.
 std::u16string utf8ToUtf16(std::string_view text);

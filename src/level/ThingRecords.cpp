@@ -16,44 +16,53 @@ namespace {
 using K = FieldKind;
 
 constexpr FieldDef kCreatureGood[] = {
-    {"x", 0, 4, K::Int},           {"y", 4, 4, K::Int},
-    {"z", 8, 4, K::Int},           {"goldHeld", 12, 2, K::UInt},
-    {"level", 14, 1, K::UInt},     {"flags1", 15, 1, K::UInt},
-    {"objectiveTarget", 16, 4, K::UInt}, {"health", 20, 4, K::UInt},
-    {"firstTrigger", 24, 2, K::Int}, {"objectiveValue", 26, 1, K::UInt},
-    {"objective", 27, 1, K::UInt}, {"type", 28, 1, K::UInt},
-    {"behaviour", 29, 1, K::UInt}, {"partyId", 30, 1, K::UInt},
+    {"x", 0, 4, K::Int},
+    {"y", 4, 4, K::Int},
+    {"z", 8, 4, K::Int},
+    {"goldHeld", 12, 2, K::UInt},
+    {"level", 14, 1, K::UInt},
+    {"flags1", 15, 1, K::UInt},
+    {"objectiveTarget", 16, 4, K::UInt},
+    {"health", 20, 4, K::UInt},
+    {"firstTrigger", 24, 2, K::Int},
+    {"objectiveValue", 26, 1, K::UInt},
+    {"objective", 27, 1, K::UInt},
+    {"type", 28, 1, K::UInt},
+    {"behaviour", 29, 1, K::UInt},
+    {"partyId", 30, 1, K::UInt},
     {"flags2", 31, 1, K::UInt},
 };
 constexpr FieldDef kCreatureNeutral[] = {
-    {"x", 0, 4, K::Int},       {"y", 4, 4, K::Int},         {"z", 8, 4, K::Int},
-    {"goldHeld", 12, 2, K::UInt}, {"level", 14, 1, K::UInt},   {"flags1", 15, 1, K::UInt},
-    {"health", 16, 4, K::UInt},   {"firstTrigger", 20, 2, K::Int}, {"type", 22, 1, K::UInt},
-    {"behaviour", 23, 1, K::UInt},
+    {"x", 0, 4, K::Int},        {"y", 4, 4, K::Int},
+    {"z", 8, 4, K::Int},        {"goldHeld", 12, 2, K::UInt},
+    {"level", 14, 1, K::UInt},  {"flags1", 15, 1, K::UInt},
+    {"health", 16, 4, K::UInt}, {"firstTrigger", 20, 2, K::Int},
+    {"type", 22, 1, K::UInt},   {"behaviour", 23, 1, K::UInt},
 };
 constexpr FieldDef kCreatureEvil[] = {
-    {"x", 0, 4, K::Int},         {"y", 4, 4, K::Int},           {"z", 8, 4, K::Int},
-    {"goldHeld", 12, 2, K::UInt},   {"level", 14, 1, K::UInt},     {"flags1", 15, 1, K::UInt},
-    {"health", 16, 4, K::UInt},     {"extraValue", 20, 4, K::Int}, {"firstTrigger", 24, 2, K::Int},
-    {"type", 26, 1, K::UInt},       {"ownerId", 27, 1, K::UInt},
+    {"x", 0, 4, K::Int},          {"y", 4, 4, K::Int},           {"z", 8, 4, K::Int},
+    {"goldHeld", 12, 2, K::UInt}, {"level", 14, 1, K::UInt},     {"flags1", 15, 1, K::UInt},
+    {"health", 16, 4, K::UInt},   {"extraValue", 20, 4, K::Int}, {"firstTrigger", 24, 2, K::Int},
+    {"type", 26, 1, K::UInt},     {"ownerId", 27, 1, K::UInt},
 };
 constexpr FieldDef kDoor[] = {
-    {"x", 0, 4, K::Int},           {"y", 4, 4, K::Int},    {"z", 8, 4, K::Int},
-    {"firstTrigger", 12, 2, K::Int}, {"type", 14, 1, K::UInt}, {"ownerId", 15, 1, K::UInt},
+    {"x", 0, 4, K::Int},       {"y", 4, 4, K::Int},
+    {"z", 8, 4, K::Int},       {"firstTrigger", 12, 2, K::Int},
+    {"type", 14, 1, K::UInt},  {"ownerId", 15, 1, K::UInt},
     {"flags", 16, 1, K::UInt},
 };
 constexpr FieldDef kTrap[] = {
-    {"x", 0, 4, K::Int},      {"y", 4, 4, K::Int},    {"z", 8, 4, K::Int},
+    {"x", 0, 4, K::Int},       {"y", 4, 4, K::Int},      {"z", 8, 4, K::Int},
     {"shots", 12, 1, K::UInt}, {"type", 13, 1, K::UInt}, {"ownerId", 14, 1, K::UInt},
 };
 constexpr FieldDef kObject[] = {
-    {"x", 0, 4, K::Int},        {"y", 4, 4, K::Int},           {"z", 8, 4, K::Int},
-    {"data1", 12, 4, K::UInt},  {"data2", 16, 4, K::Int},      {"firstTrigger", 20, 2, K::Int},
-    {"type", 22, 1, K::UInt},   {"ownerId", 23, 1, K::UInt},
+    {"x", 0, 4, K::Int},       {"y", 4, 4, K::Int},         {"z", 8, 4, K::Int},
+    {"data1", 12, 4, K::UInt}, {"data2", 16, 4, K::Int},    {"firstTrigger", 20, 2, K::Int},
+    {"type", 22, 1, K::UInt},  {"ownerId", 23, 1, K::UInt},
 };
 constexpr FieldDef kActionPoint[] = {
-    {"left", 0, 4, K::Int},        {"top", 4, 4, K::Int},           {"right", 8, 4, K::Int},
-    {"bottom", 12, 4, K::Int},     {"waitDelay", 16, 2, K::UInt},   {"flags", 18, 1, K::UInt},
+    {"left", 0, 4, K::Int},          {"top", 4, 4, K::Int},         {"right", 8, 4, K::Int},
+    {"bottom", 12, 4, K::Int},       {"waitDelay", 16, 2, K::UInt}, {"flags", 18, 1, K::UInt},
     {"firstTrigger", 20, 2, K::Int}, {"id", 22, 1, K::UInt},        {"nextWaypoint", 23, 1, K::UInt},
 };
 constexpr FieldDef kHeroParty[] = {
@@ -63,12 +72,12 @@ constexpr FieldDef kHeroParty[] = {
     {"members", 43, 32, K::Raw, 16},
 };
 constexpr FieldDef kDeadBody[] = {
-    {"x", 0, 4, K::Int},       {"y", 4, 4, K::Int},     {"z", 8, 4, K::Int},
+    {"x", 0, 4, K::Int},        {"y", 4, 4, K::Int},      {"z", 8, 4, K::Int},
     {"health", 12, 1, K::UInt}, {"type", 14, 1, K::UInt}, {"level", 15, 1, K::UInt},
 };
 constexpr FieldDef kEffectGenerator[] = {
-    {"x", 0, 4, K::Int},         {"y", 4, 4, K::Int},           {"z", 8, 4, K::Int},
-    {"width", 16, 2, K::UInt},   {"height", 18, 2, K::UInt},    {"effects", 20, 2, K::UInt, 4},
+    {"x", 0, 4, K::Int},           {"y", 4, 4, K::Int},        {"z", 8, 4, K::Int},
+    {"width", 16, 2, K::UInt},     {"height", 18, 2, K::UInt}, {"effects", 20, 2, K::UInt, 4},
     {"frequency", 28, 1, K::UInt}, {"id", 29, 1, K::UInt},
 };
 constexpr FieldDef kRoom[] = {

@@ -22,8 +22,23 @@ class LevelTypes;
 
 namespace ThingField {
 // Field indices of each kind's table, in table order.
-enum CreatureGood : size_t { GX, GY, GZ, GGold, GLevel, GFlags1, GObjectiveTarget, GHealth, GTrigger,
-                             GObjectiveValue, GObjective, GType, GBehaviour, GParty, GFlags2 };
+enum CreatureGood : size_t {
+    GX,
+    GY,
+    GZ,
+    GGold,
+    GLevel,
+    GFlags1,
+    GObjectiveTarget,
+    GHealth,
+    GTrigger,
+    GObjectiveValue,
+    GObjective,
+    GType,
+    GBehaviour,
+    GParty,
+    GFlags2
+};
 enum CreatureNeutral : size_t { NX, NY, NZ, NGold, NLevel, NFlags1, NHealth, NTrigger, NType, NBehaviour };
 enum CreatureEvil : size_t { EX, EY, EZ, EGold, ELevel, EFlags1, EHealth, EExtra, ETrigger, EType, EOwner };
 enum Door : size_t { DX, DY, DZ, DTrigger, DType, DOwner, DFlags };
@@ -69,7 +84,9 @@ Bytes packRoom(const RoomRecord& room);
 /// reads as absent so the object keeps its own value.
 class RecordFields {
 public:
-    RecordFields(const FlaggedRecord& record, const RecordLayout& layout) : m_record(record), m_layout(layout) {}
+    RecordFields(const FlaggedRecord& record, const RecordLayout& layout) : m_record(record), m_layout(layout)
+    {
+    }
 
     bool has(size_t field, size_t element = 0) const
     {
@@ -77,7 +94,8 @@ public:
     }
     int64_t get(size_t field, size_t element = 0) const
     {
-        return field < m_layout.fields.size() ? getIntField(m_record.bytes(), m_layout.fields[field], element) : 0;
+        return field < m_layout.fields.size() ? getIntField(m_record.bytes(), m_layout.fields[field], element)
+                                              : 0;
     }
     /// Calls `apply` with the value when the field is present.
     template <class F> void read(size_t field, F&& apply, size_t element = 0) const

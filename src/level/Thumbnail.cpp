@@ -18,7 +18,10 @@ struct SlotRun {
 constexpr SlotRun kRuns[] = {{0, 1, 0}, {1, 15, 2}, {16, 7, 18}, {23, 7, 27}, {30, 7, 36}};
 
 /// Titles come from paths of either convention, so both separators end a folder.
-size_t lastSeparator(const std::string& title) { return title.find_last_of("\\/"); }
+size_t lastSeparator(const std::string& title)
+{
+    return title.find_last_of("\\/");
+}
 
 std::filesystem::path nativePath(std::string text)
 {
@@ -66,17 +69,28 @@ namespace Thumbnail {
 size_t colourSlot(uint8_t terrain, uint8_t owner)
 {
     switch (terrain) {
-    case 1: return 3;
-    case 2: return 4;
-    case 3: return 2;
-    case 4: return 9;
-    case 5: return 11;
-    case 6: return 7;
-    case 7: return 5;
-    case 8: return 26 + size_t(owner);
-    case 9: return 17 + size_t(owner);
-    case 30: return 1;
-    default: return 35 + size_t(owner);
+    case 1:
+        return 3;
+    case 2:
+        return 4;
+    case 3:
+        return 2;
+    case 4:
+        return 9;
+    case 5:
+        return 11;
+    case 6:
+        return 7;
+    case 7:
+        return 5;
+    case 8:
+        return 26 + size_t(owner);
+    case 9:
+        return 17 + size_t(owner);
+    case 30:
+        return 1;
+    default:
+        return 35 + size_t(owner);
     }
 }
 

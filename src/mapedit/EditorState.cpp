@@ -4,8 +4,7 @@
 #include "level/LevelTypes.h"
 #include "mapedit/RoomBrushes.h"
 
-namespace gr2
-{
+namespace gr2 {
 
 void EditorState::selectTool(ToolCode tool)
 {

@@ -10,16 +10,14 @@
 #include <array>
 #include <cstdint>
 
-namespace gr2
-{
+namespace gr2 {
 
 class LevelTypes;
 
 /// The thing families the display switches and the palette's types are indexed by.
 enum class ThingFamily : uint8_t { Creature = 0, Door = 1, Trap = 2, Object = 3 };
 
-class EditorState
-{
+class EditorState {
 public:
     // --- tool -----------------------------------------------------------------------------------
     ToolCode tool() const { return m_tool; }

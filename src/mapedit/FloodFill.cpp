@@ -10,11 +10,9 @@
 #include <span>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 bool holdsSpecialRoom(uint8_t terrain)
 {

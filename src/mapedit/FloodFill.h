@@ -6,8 +6,7 @@
 
 #include <cstdint>
 
-namespace gr2
-{
+namespace gr2 {
 
 class MapEdit;
 

@@ -2,11 +2,9 @@
 
 #include "typedb/CTypeDatabase.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 template <class T>
 void findPairs(const TypeTable<T>& table, std::initializer_list<int> crates, std::vector<GoodPair>& out)

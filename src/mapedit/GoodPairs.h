@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CTypeDatabase;
 
@@ -15,8 +14,7 @@ struct GoodPair {
     uint8_t good = 0;
 };
 
-class GoodPairs
-{
+class GoodPairs {
 public:
     /// Doors made from crate objects 53 and 56, traps from crate objects 5 and 42: for each crate
     /// the first type in table order without the Good flag and the first with it. A crate without

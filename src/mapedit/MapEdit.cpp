@@ -2,8 +2,7 @@
 
 #include "level/LevelTypes.h"
 
-namespace gr2
-{
+namespace gr2 {
 
 MapEdit::~MapEdit()
 {

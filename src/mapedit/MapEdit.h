@@ -9,11 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
-class MapEdit
-{
+class MapEdit {
 public:
     explicit MapEdit(CWorldEditorDoc& doc) : m_doc(doc) {}
     ~MapEdit();

@@ -10,15 +10,12 @@
 
 #include <algorithm>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 /// A mirror or turn of the whole map: where each old tile goes.
-class MapMotion
-{
+class MapMotion {
 public:
     enum class Kind { FlipRows, FlipColumns, Right, Left, Half };
 
@@ -210,8 +207,7 @@ void RotateMap(CWorldEditorDoc& doc, Turn turn)
 
 // --- resize --------------------------------------------------------------------------------------
 
-namespace
-{
+namespace {
 
 struct AxisCopy {
     int32_t source = 0; ///< first old column (row) kept

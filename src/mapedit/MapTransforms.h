@@ -8,8 +8,7 @@
 
 #include <cstdint>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CWorldEditorDoc;
 class Prompter;

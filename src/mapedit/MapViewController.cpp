@@ -10,8 +10,7 @@
 
 #include <algorithm>
 
-namespace gr2
-{
+namespace gr2 {
 
 int shrinkToFitTileSize(int clientWidth, int clientHeight, uint32_t mapWidth, uint32_t mapHeight)
 {

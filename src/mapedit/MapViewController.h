@@ -11,8 +11,7 @@
 #include <optional>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CActionPoint;
 class CEffectGenerator;
@@ -54,8 +53,7 @@ struct ContextHit {
 /// Tiles per pixel side for Shrink to Fit: the whole map in the client area, never below 1.
 int shrinkToFitTileSize(int clientWidth, int clientHeight, uint32_t mapWidth, uint32_t mapHeight);
 
-class MapViewController : public DocumentObserver
-{
+class MapViewController : public DocumentObserver {
 public:
     static constexpr int kLineScroll = 20;
     static constexpr int kFastLineScroll = 100;

@@ -3,8 +3,7 @@
 #include "level/LevelIds.h"
 #include "mapedit/MapEdit.h"
 
-namespace gr2
-{
+namespace gr2 {
 
 bool isSpecialRoomTerrain(uint8_t terrain)
 {
@@ -12,8 +11,7 @@ bool isSpecialRoomTerrain(uint8_t terrain)
            TerrainId::isHeroGate(terrain);
 }
 
-namespace
-{
+namespace {
 
 TileBrush block(uint8_t terrain, int32_t width, int32_t height, uint8_t owner)
 {
@@ -75,8 +73,7 @@ TileBrush roomBrush(uint8_t terrain, uint8_t direction, uint8_t owner)
     return b;
 }
 
-namespace
-{
+namespace {
 
 TilePoint at(TilePoint t, TilePoint offset)
 {

@@ -7,8 +7,7 @@
 
 #include <cstdint>
 
-namespace gr2
-{
+namespace gr2 {
 
 class MapEdit;
 

@@ -5,11 +5,9 @@
 #include "mapedit/MapEdit.h"
 #include "mapedit/RoomBrushes.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 constexpr uint8_t kCopiedRoomTerrain = 3;
 }
 

@@ -4,15 +4,12 @@
 #include <cstdlib>
 #include <unordered_set>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 /// Keeps the first appearance of every tile: the circle's octants meet on shared tiles.
-class UniqueTiles
-{
+class UniqueTiles {
 public:
     void add(TilePoint p)
     {

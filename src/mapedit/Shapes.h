@@ -6,8 +6,7 @@
 
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 /// Integer Bresenham from `from` to `to`, both ends included; y-major when |dx| = |dy|.
 std::vector<TilePoint> lineTiles(TilePoint from, TilePoint to);

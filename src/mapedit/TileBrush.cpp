@@ -2,8 +2,7 @@
 
 #include <utility>
 
-namespace gr2
-{
+namespace gr2 {
 
 void TileBrush::flipX()
 {
@@ -17,8 +16,7 @@ void TileBrush::flipY()
         c.offset.y = 2 * origin.y + height - c.offset.y - 1;
 }
 
-namespace
-{
+namespace {
 
 void exchangeAxes(TileBrush& b)
 {

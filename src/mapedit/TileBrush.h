@@ -8,8 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 struct BrushCell {
     TilePoint offset;
@@ -21,8 +20,7 @@ struct BrushCell {
 /// A quarter turn as seen on screen (y downwards), or a half turn.
 enum class Turn : uint8_t { Left, Right, Half };
 
-class TileBrush
-{
+class TileBrush {
 public:
     std::vector<BrushCell> cells;
     TilePoint origin;  ///< the offset of the brush's top-left cell position

@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-namespace gr2
-{
+namespace gr2 {
 
 enum class ToolCode : uint8_t {
     RectangleSelect = 1,

@@ -77,7 +77,10 @@ static_assert(codesAreIndices(), "the kind table is indexed by code");
 
 } // namespace
 
-std::span<const ActionKindInfo> actionKinds() { return kKinds; }
+std::span<const ActionKindInfo> actionKinds()
+{
+    return kKinds;
+}
 
 const ActionKindInfo* findActionKind(uint8_t code)
 {

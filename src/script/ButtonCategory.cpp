@@ -10,6 +10,9 @@ constexpr CodeName kCategories[] = {
 
 } // namespace
 
-std::span<const CodeName> buttonCategories() { return kCategories; }
+std::span<const CodeName> buttonCategories()
+{
+    return kCategories;
+}
 
 } // namespace gr2

@@ -23,7 +23,10 @@ const CompareOpInfo* find(uint8_t code)
 
 } // namespace
 
-std::span<const CompareOpInfo> compareOps() { return kOps; }
+std::span<const CompareOpInfo> compareOps()
+{
+    return kOps;
+}
 
 std::u16string_view compareOpSymbol(uint8_t code)
 {

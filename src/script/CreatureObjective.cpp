@@ -37,7 +37,10 @@ constexpr CodeName kObjectives[] = {
 
 } // namespace
 
-std::span<const CodeName> creatureObjectives() { return kObjectives; }
+std::span<const CodeName> creatureObjectives()
+{
+    return kObjectives;
+}
 
 std::u16string_view creatureObjectiveName(uint8_t code)
 {

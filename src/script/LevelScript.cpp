@@ -49,13 +49,25 @@ LevelScript* LevelScript::of(const CWorldEditorDoc& doc)
 
 // --- the arrays ----------------------------------------------------------------------------------
 
-CTrigger* LevelScript::FindTrigger(int16_t id) const { return id > 0 ? findById(m_triggers, id) : nullptr; }
+CTrigger* LevelScript::FindTrigger(int16_t id) const
+{
+    return id > 0 ? findById(m_triggers, id) : nullptr;
+}
 
-CTrigger* LevelScript::TriggerAt(size_t index) const { return at(m_triggers, index); }
+CTrigger* LevelScript::TriggerAt(size_t index) const
+{
+    return at(m_triggers, index);
+}
 
-CAction* LevelScript::FindAction(int16_t id) const { return id < 0 ? findById(m_actions, id) : nullptr; }
+CAction* LevelScript::FindAction(int16_t id) const
+{
+    return id < 0 ? findById(m_actions, id) : nullptr;
+}
 
-CAction* LevelScript::ActionAt(size_t index) const { return at(m_actions, index); }
+CAction* LevelScript::ActionAt(size_t index) const
+{
+    return at(m_actions, index);
+}
 
 ScriptElement LevelScript::element(int16_t id) const
 {
@@ -66,9 +78,15 @@ ScriptElement LevelScript::element(int16_t id) const
     return {};
 }
 
-std::unique_ptr<CTrigger> LevelScript::makeTrigger() { return std::make_unique<CTrigger>(&m_doc); }
+std::unique_ptr<CTrigger> LevelScript::makeTrigger()
+{
+    return std::make_unique<CTrigger>(&m_doc);
+}
 
-std::unique_ptr<CAction> LevelScript::makeAction() { return std::make_unique<CAction>(&m_doc); }
+std::unique_ptr<CAction> LevelScript::makeAction()
+{
+    return std::make_unique<CAction>(&m_doc);
+}
 
 void LevelScript::clear()
 {

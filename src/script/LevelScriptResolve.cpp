@@ -214,7 +214,10 @@ void LevelScript::restoreForcedFirstPerson()
     }
 }
 
-int16_t LevelScript::forcedFirstPersonTrigger(uint8_t playerId) const { return m_forcedTrigger[playerId]; }
+int16_t LevelScript::forcedFirstPersonTrigger(uint8_t playerId) const
+{
+    return m_forcedTrigger[playerId];
+}
 
 bool LevelScript::isForcedFirstPersonTrigger(const CTrigger& trigger) const
 {
@@ -325,9 +328,15 @@ int LevelScript::AddCreatureActions(CTrigger& trigger, std::span<CCreature* cons
 
 // --- ScriptHooks ---------------------------------------------------------------------------------
 
-void LevelScript::deleteTriggerChain(CLevelObject& object) { DeleteObjectScript(object); }
+void LevelScript::deleteTriggerChain(CLevelObject& object)
+{
+    DeleteObjectScript(object);
+}
 
-int16_t LevelScript::lastTriggerOfChain(int16_t firstTrigger) const { return LastInChain(firstTrigger); }
+int16_t LevelScript::lastTriggerOfChain(int16_t firstTrigger) const
+{
+    return LastInChain(firstTrigger);
+}
 
 void LevelScript::sourceCreatureMoved(int16_t actionId, TilePoint to)
 {
@@ -388,7 +397,10 @@ bool LevelScript::createCreatureActions(int16_t id, std::span<CCreature* const> 
     return trigger && AddCreatureActions(*trigger, creatures) > 0;
 }
 
-void LevelScript::levelCleared() { clear(); }
+void LevelScript::levelCleared()
+{
+    clear();
+}
 
 // --- DocumentObserver ----------------------------------------------------------------------------
 

@@ -25,6 +25,9 @@ constexpr CodeName kButtons[] = {
 
 } // namespace
 
-std::span<const CodeName> miscButtonIds() { return kButtons; }
+std::span<const CodeName> miscButtonIds()
+{
+    return kButtons;
+}
 
 } // namespace gr2

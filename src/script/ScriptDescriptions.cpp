@@ -26,11 +26,20 @@ std::u16string latin1ToUtf16(std::string_view text)
     return out;
 }
 
-std::u16string ascii(std::string_view text) { return latin1ToUtf16(text); }
+std::u16string ascii(std::string_view text)
+{
+    return latin1ToUtf16(text);
+}
 
-std::u16string decimal(uint32_t value) { return ascii(std::to_string(value)); }
+std::u16string decimal(uint32_t value)
+{
+    return ascii(std::to_string(value));
+}
 
-std::u16string signedDecimal(int32_t value) { return ascii(std::to_string(value)); }
+std::u16string signedDecimal(int32_t value)
+{
+    return ascii(std::to_string(value));
+}
 
 std::u16string scriptPlayerName(const CWorldEditorDoc& doc, uint8_t id)
 {
@@ -47,12 +56,23 @@ std::u16string scriptTypeName(const CTypeDatabase& db, TypeFamily family, uint8_
 bool buttonCategoryFamily(uint8_t category, TypeFamily& family)
 {
     switch (category) {
-    case 1: family = TypeFamily::Room; return true;
-    case 2: family = TypeFamily::Creature; return true;
-    case 3: family = TypeFamily::Door; return true;
-    case 4: family = TypeFamily::Trap; return true;
-    case 5: family = TypeFamily::VorlanSpell; return true;
-    default: return false;
+    case 1:
+        family = TypeFamily::Room;
+        return true;
+    case 2:
+        family = TypeFamily::Creature;
+        return true;
+    case 3:
+        family = TypeFamily::Door;
+        return true;
+    case 4:
+        family = TypeFamily::Trap;
+        return true;
+    case 5:
+        family = TypeFamily::VorlanSpell;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -99,14 +119,20 @@ std::u16string flagName(uint32_t index)
     return index == 128 ? std::u16string(u"Level Score") : u"Flag " + decimal(index + 1);
 }
 
-std::u16string onOff(uint8_t x) { return x != 0 ? u" [ On ]" : u" [ Off ]"; }
+std::u16string onOff(uint8_t x)
+{
+    return x != 0 ? u" [ On ]" : u" [ Off ]";
+}
 
 std::u16string zoom(uint8_t actionPoint)
 {
     return actionPoint != 0 ? u" [ Zoom To AP " + decimal(actionPoint) + u" ]" : std::u16string();
 }
 
-std::u16string sym(uint8_t op) { return std::u16string(compareOpSymbol(op)); }
+std::u16string sym(uint8_t op)
+{
+    return std::u16string(compareOpSymbol(op));
+}
 
 /// Names the lines use, bound to one level and one type database.
 struct Names {
@@ -125,7 +151,8 @@ struct Names {
 
 // --- actions -------------------------------------------------------------------------------------
 
-std::u16string flashState(bool on, uint32_t seconds, std::u16string_view untilText, std::u16string_view forText)
+std::u16string flashState(bool on, uint32_t seconds, std::u16string_view untilText,
+                          std::u16string_view forText)
 {
     if (!on)
         return u"Off";
@@ -139,7 +166,8 @@ std::u16string setFlagText(const CAction& a)
     const uint8_t mode = a.a(1);
     const std::u16string target = flagName(a.a(0));
     std::u16string operand;
-    if ((mode & SetFlagMode::OperandConstant) || !(mode & (SetFlagMode::OperandConstant | SetFlagMode::OperandFlag)))
+    if ((mode & SetFlagMode::OperandConstant) ||
+        !(mode & (SetFlagMode::OperandConstant | SetFlagMode::OperandFlag)))
         operand = decimal(a.b());
     else
         operand = flagName(a.b());
@@ -186,8 +214,8 @@ std::u16string actionText(const CAction& a, const Names& n)
         return u"Information " + decimal(p.word()) + zoom(p.b0());
     case K::SetAvailability: {
         TypeFamily family;
-        const std::u16string item = buttonCategoryFamily(p.a[1], family) ? scriptTypeName(n.db, family, p.a[2])
-                                                                         : std::u16string();
+        const std::u16string item =
+            buttonCategoryFamily(p.a[1], family) ? scriptTypeName(n.db, family, p.a[2]) : std::u16string();
         std::u16string text = u"Make " + std::u16string(buttonCategoryName(p.a[1])) + u" [ " + item + u" ] " +
                               (p.a[3] != 0 ? u"A" : u"Una") + u"vailable";
         const CPlayer* owner = a.owner();
@@ -201,7 +229,8 @@ std::u16string actionText(const CAction& a, const Names& n)
         return u"Initialise Timer " + decimal(p.a[0] + 1u);
     case K::FlashButton:
         return u"Flash Button [ " + std::u16string(buttonCategoryName(p.a[0])) + u" - " +
-               buttonName(n.db, p.a[0], p.a[1]) + u" ] " + flashState(p.a[2] != 0, p.b, u"Until Selected", u"For ");
+               buttonName(n.db, p.a[0], p.a[1]) + u" ] " +
+               flashState(p.a[2] != 0, p.b, u"Until Selected", u"For ");
     case K::CreateHeroParty:
         if (p.a[1] == 0)
             return u"Create Hero Party " + decimal(p.a[0] + 1u) + u" At AP " + decimal(p.b0());
@@ -226,7 +255,8 @@ std::u16string actionText(const CAction& a, const Names& n)
         return (p.a[2] == 0 ? u"Create Alliance [ " : u"Break Alliance [ ") + n.player(p.a[0]) + u" & " +
                n.player(p.a[1]) + u" ]";
     case K::AlterTerrainType: {
-        std::u16string text = u"Alter [ " + decimal(p.bx()) + u", " + decimal(p.by()) + u" ] to " + n.terrain(p.a[0]);
+        std::u16string text =
+            u"Alter [ " + decimal(p.bx()) + u", " + decimal(p.by()) + u" ] to " + n.terrain(p.a[0]);
         if (terrainIsOwnable(n.db, p.a[0]))
             text += u" [ " + n.player(p.a[1]) + u" ]";
         return text;
@@ -278,11 +308,16 @@ std::u16string actionText(const CAction& a, const Names& n)
         return name + onOff(p.a[0]);
     case K::MakeObjective:
         switch (p.a[0]) {
-        case 0: return name + u" [ Off ]";
-        case 1: return name + u" [ Kill ]";
-        case 2: return name + u" [ Imprison ]";
-        case 3: return name + u" [ Convert ]";
-        default: return name;
+        case 0:
+            return name + u" [ Off ]";
+        case 1:
+            return name + u" [ Kill ]";
+        case 2:
+            return name + u" [ Imprison ]";
+        case 3:
+            return name + u" [ Convert ]";
+        default:
+            return name;
         }
     case K::DisplaySlabOwner:
         return name + onOff(p.a[0]) + u" Of [ " + decimal(p.bx()) + u", " + decimal(p.by()) + u" ]";
@@ -324,15 +359,27 @@ std::u16string playerAttributeText(const CTrigger& t, const Names& n, std::u16st
         switch (kind) {
         case K::PlayerCreatures:
         case K::HappyCreatures:
-        case K::AngryCreatures: type = n.creature(t.subject()); break;
+        case K::AngryCreatures:
+            type = n.creature(t.subject());
+            break;
         case K::RoomSlabs:
         case K::Rooms:
         case K::RoomSize:
-        case K::RoomFurniture: type = n.room(t.subject()); break;
-        case K::Doors: type = n.door(t.subject()); break;
-        case K::Traps: type = n.trap(t.subject()); break;
-        case K::VorlanSpell: type = n.spell(t.subject()); break;
-        default: typed = false; break;
+        case K::RoomFurniture:
+            type = n.room(t.subject());
+            break;
+        case K::Doors:
+            type = n.door(t.subject());
+            break;
+        case K::Traps:
+            type = n.trap(t.subject());
+            break;
+        case K::VorlanSpell:
+            type = n.spell(t.subject());
+            break;
+        default:
+            typed = false;
+            break;
         }
         if (typed)
             text += u"[ " + type + u" ] ";
@@ -369,7 +416,9 @@ std::u16string actionPointText(const CTrigger& t, const Names& n, std::u16string
             text += u"Slabs";
     } else {
         switch (kind) {
-        case K::NotUsed: text += n.creature(t.flags()) + u" "; break;
+        case K::NotUsed:
+            text += n.creature(t.flags()) + u" ";
+            break;
         case K::CongregateIn:
             if (t.other() == uint8_t(TriggerOwnerKind::Creature))
                 text += n.creature(t.flags()) + u" ";
@@ -378,8 +427,11 @@ std::u16string actionPointText(const CTrigger& t, const Names& n, std::u16string
             break;
         case K::ClaimPartOf:
         case K::ClaimAllOf:
-        case K::SlabTypes: text += n.terrain(t.flags()) + u" "; break;
-        default: break;
+        case K::SlabTypes:
+            text += n.terrain(t.flags()) + u" ";
+            break;
+        default:
+            break;
         }
     }
     const bool unownedSlabs = kind == K::SlabTypes && t.flags() != 0 && !terrainIsOwnable(n.db, t.flags());
@@ -401,12 +453,14 @@ std::u16string triggerText(const CTrigger& t, const Names& n)
     case K::Null:
         return {};
     case K::Flag:
-        return (t.subject() == 128 ? std::u16string(u"Level Score ") : u"Flag " + decimal(t.subject() + 1u) + u" ") +
+        return (t.subject() == 128 ? std::u16string(u"Level Score ")
+                                   : u"Flag " + decimal(t.subject() + 1u) + u" ") +
                sym(t.op()) +
                ((t.flags() & TriggerFlag::CompareWithValue) ? u" " + decimal(t.value())
                                                             : u" Flag " + decimal(t.other() + 1u));
     case K::Timer:
-        return (t.subject() == 16 ? std::u16string(u"Time Limit ") : u"Timer " + decimal(t.subject() + 1u) + u" ") +
+        return (t.subject() == 16 ? std::u16string(u"Time Limit ")
+                                  : u"Timer " + decimal(t.subject() + 1u) + u" ") +
                sym(t.op()) +
                ((t.flags() & TriggerFlag::CompareWithValue) ? u" " + decimal(t.value())
                                                             : u" Timer " + decimal(t.other() + 1u));

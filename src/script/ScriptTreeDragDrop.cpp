@@ -15,10 +15,19 @@ namespace {
 using K = TreeItemKind;
 using V = DropVerdict;
 
-bool isThingKind(K kind) { return kind == K::Creature || kind == K::Door || kind == K::Trap || kind == K::Object; }
+bool isThingKind(K kind)
+{
+    return kind == K::Creature || kind == K::Door || kind == K::Trap || kind == K::Object;
+}
 
-bool allowsChild(V v) { return v == V::ChildOrSibling || v == V::ChildOnly; }
-bool allowsSibling(V v) { return v == V::ChildOrSibling || v == V::SiblingOnly; }
+bool allowsChild(V v)
+{
+    return v == V::ChildOrSibling || v == V::ChildOnly;
+}
+bool allowsSibling(V v)
+{
+    return v == V::ChildOrSibling || v == V::SiblingOnly;
+}
 
 /// Gives every element below the trigger its player and placed flag, as a child always takes its
 /// parent's. Iterative, and each element once, however the links run.
@@ -93,7 +102,8 @@ DropVerdict ScriptTreeModel::dropVerdict(const ScriptTreeItem& dragged, const Sc
             // Beside a trigger of the level, a player or a thing an action would sit in a chain
             // that holds triggers only: such a trigger takes the action as a child only.
             const CTrigger* trigger = triggerOf(target);
-            return trigger && trigger->ownerKind() == TriggerOwnerKind::Trigger ? V::ChildOrSibling : V::ChildOnly;
+            return trigger && trigger->ownerKind() == TriggerOwnerKind::Trigger ? V::ChildOrSibling
+                                                                                : V::ChildOnly;
         }
         return t == K::Action ? V::SiblingOnly : V::None;
     default:
@@ -109,11 +119,16 @@ bool ScriptTreeModel::leftDrop(ScriptTreeItem& dragged, ScriptTreeItem& target)
 bool ScriptTreeModel::drop(ScriptTreeItem& dragged, ScriptTreeItem& target, TreeCommand command)
 {
     switch (command) {
-    case TreeCommand::MoveAsChild: return moveAsChild(dragged, target);
-    case TreeCommand::MoveAsSibling: return moveAsSibling(dragged, target);
-    case TreeCommand::CopyAsChild: return copyAsChild(dragged, target);
-    case TreeCommand::CopyAsSibling: return copyAsSibling(dragged, target);
-    default: return false;
+    case TreeCommand::MoveAsChild:
+        return moveAsChild(dragged, target);
+    case TreeCommand::MoveAsSibling:
+        return moveAsSibling(dragged, target);
+    case TreeCommand::CopyAsChild:
+        return copyAsChild(dragged, target);
+    case TreeCommand::CopyAsSibling:
+        return copyAsSibling(dragged, target);
+    default:
+        return false;
     }
 }
 
@@ -229,9 +244,11 @@ bool ScriptTreeModel::moveScript(ScriptTreeItem& dragged, ScriptTreeItem& target
         if (!t)
             return false;
         if (t.trigger)
-            d = {t.trigger->ownerObject(), t.trigger->ownerKind(), t.trigger->ownerId(), t.trigger->isPlaced(), t};
+            d = {t.trigger->ownerObject(), t.trigger->ownerKind(), t.trigger->ownerId(),
+                 t.trigger->isPlaced(), t};
         else
-            d = {t.action->ownerTrigger(), TriggerOwnerKind::Trigger, t.action->ownerId(), t.action->isPlaced(), t};
+            d = {t.action->ownerTrigger(), TriggerOwnerKind::Trigger, t.action->ownerId(),
+                 t.action->isPlaced(), t};
         if (e.action && d.ownerKind != TriggerOwnerKind::Trigger)
             return false; // an action never joins a chain of triggers only
         newParent = target.parent();
@@ -243,10 +260,11 @@ bool ScriptTreeModel::moveScript(ScriptTreeItem& dragged, ScriptTreeItem& target
     attachElement(s, e, d);
 
     remove(dragged);
-    std::unique_ptr<ScriptTreeItem> item = e.trigger ? makeTriggerItem(*e.trigger) : makeActionItem(*e.action);
+    std::unique_ptr<ScriptTreeItem> item =
+        e.trigger ? makeTriggerItem(*e.trigger) : makeActionItem(*e.action);
     const size_t row = placement == Placement::Sibling ? target.row() + 1
-                       : e.trigger                      ? triggerRow(*newParent)
-                                                        : newParent->childCount();
+                       : e.trigger                     ? triggerRow(*newParent)
+                                                       : newParent->childCount();
     select(insert(*newParent, row, std::move(item)));
     m_doc.SetModifiedFlag(true);
     return true;
@@ -341,8 +359,12 @@ bool ScriptTreeModel::copyScript(ScriptTreeItem& dragged, ScriptTreeItem& target
     if (placement == Placement::Child) {
         CLevelObject* o = target.object();
         switch (target.kind()) {
-        case K::Level: d = {nullptr, TriggerOwnerKind::Level, 0, true, {}}; break;
-        case K::Player: d = {o, TriggerOwnerKind::Player, o->ownerId(), true, {}}; break;
+        case K::Level:
+            d = {nullptr, TriggerOwnerKind::Level, 0, true, {}};
+            break;
+        case K::Player:
+            d = {o, TriggerOwnerKind::Player, o->ownerId(), true, {}};
+            break;
         case K::Trigger: {
             CTrigger* t = triggerOf(target);
             if (!t)
@@ -361,9 +383,11 @@ bool ScriptTreeModel::copyScript(ScriptTreeItem& dragged, ScriptTreeItem& target
         if (!t)
             return false;
         if (t.trigger)
-            d = {t.trigger->ownerObject(), t.trigger->ownerKind(), t.trigger->ownerId(), t.trigger->isPlaced(), t};
+            d = {t.trigger->ownerObject(), t.trigger->ownerKind(), t.trigger->ownerId(),
+                 t.trigger->isPlaced(), t};
         else
-            d = {t.action->ownerTrigger(), TriggerOwnerKind::Trigger, t.action->ownerId(), t.action->isPlaced(), t};
+            d = {t.action->ownerTrigger(), TriggerOwnerKind::Trigger, t.action->ownerId(),
+                 t.action->isPlaced(), t};
         if (dragged.kind() == K::Action && d.ownerKind != TriggerOwnerKind::Trigger)
             return false;
         newParent = target.parent();
@@ -377,10 +401,11 @@ bool ScriptTreeModel::copyScript(ScriptTreeItem& dragged, ScriptTreeItem& target
         return false;
     attachElement(script(), copy, d);
 
-    std::unique_ptr<ScriptTreeItem> item = copy.trigger ? makeTriggerItem(*copy.trigger) : makeActionItem(*copy.action);
+    std::unique_ptr<ScriptTreeItem> item =
+        copy.trigger ? makeTriggerItem(*copy.trigger) : makeActionItem(*copy.action);
     const size_t row = placement == Placement::Sibling ? target.row() + 1
-                       : copy.trigger                   ? triggerRow(*newParent)
-                                                        : newParent->childCount();
+                       : copy.trigger                  ? triggerRow(*newParent)
+                                                       : newParent->childCount();
     select(insert(*newParent, row, std::move(item)));
     m_doc.SetModifiedFlag(true);
     return true;
@@ -399,7 +424,8 @@ const CPlayer* playerOfDrop(const ScriptTreeItem& target, const LevelScript& scr
         return target.object()->owner();
     if (target.kind() == K::Trigger)
         if (const CTrigger* t = script.FindTrigger(target.scriptId()))
-            return t->ownerKind() == TriggerOwnerKind::Player ? static_cast<const CPlayer*>(t->ownerObject()) : nullptr;
+            return t->ownerKind() == TriggerOwnerKind::Player ? static_cast<const CPlayer*>(t->ownerObject())
+                                                              : nullptr;
     return nullptr;
 }
 
@@ -437,10 +463,11 @@ bool ScriptTreeModel::moveThing(ScriptTreeItem& dragged, ScriptTreeItem& target,
         }
         remove(dragged);
         // Beside another thing the item stays next to it; anywhere else it joins its player's things.
-        ScriptTreeItem* parent = placement == Placement::Sibling && isThingKind(target.kind()) ? target.parent()
-                                                                                               : &thingParent(*o);
+        ScriptTreeItem* parent = placement == Placement::Sibling && isThingKind(target.kind())
+                                     ? target.parent()
+                                     : &thingParent(*o);
         const size_t row = parent == target.parent() && isThingKind(target.kind()) ? target.row() + 1
-                                                                                    : thingRow(*parent, *o);
+                                                                                   : thingRow(*parent, *o);
         select(insert(*parent, row, makeThingItem(*o)));
         m_doc.SetModifiedFlag(true);
         return true;
@@ -525,7 +552,8 @@ bool ScriptTreeModel::copyThing(ScriptTreeItem& dragged, ScriptTreeItem& target,
         made = copy;
         break;
     }
-    default: return false; // players and hero parties are not copied
+    default:
+        return false; // players and hero parties are not copied
     }
     if (!made)
         return false;

@@ -53,7 +53,10 @@ public:
     ScriptTreeItem* parent() const { return m_parent; }
     const std::vector<std::unique_ptr<ScriptTreeItem>>& children() const { return m_children; }
     size_t childCount() const { return m_children.size(); }
-    ScriptTreeItem* child(size_t row) const { return row < m_children.size() ? m_children[row].get() : nullptr; }
+    ScriptTreeItem* child(size_t row) const
+    {
+        return row < m_children.size() ? m_children[row].get() : nullptr;
+    }
     /// The position among the parent's children (0 for the top item).
     size_t row() const;
     /// Whether `other` is this item or lies anywhere below it.

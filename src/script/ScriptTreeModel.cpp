@@ -16,20 +16,32 @@ namespace {
 using C = TreeCommand;
 using K = TreeItemKind;
 
-bool isThingKind(K kind) { return kind == K::Creature || kind == K::Door || kind == K::Trap || kind == K::Object; }
+bool isThingKind(K kind)
+{
+    return kind == K::Creature || kind == K::Door || kind == K::Trap || kind == K::Object;
+}
 
 K itemKindOf(const CLevelObject& object)
 {
     switch (object.kind()) {
-    case ObjectKind::Player: return K::Player;
-    case ObjectKind::Creature: return K::Creature;
-    case ObjectKind::Door: return K::Door;
-    case ObjectKind::Trap: return K::Trap;
-    case ObjectKind::Object: return K::Object;
-    case ObjectKind::ActionPoint: return K::ActionPoint;
-    case ObjectKind::HeroParty: return K::HeroParty;
-    case ObjectKind::EffectGenerator: return K::EffectGenerator;
-    case ObjectKind::Script: break;
+    case ObjectKind::Player:
+        return K::Player;
+    case ObjectKind::Creature:
+        return K::Creature;
+    case ObjectKind::Door:
+        return K::Door;
+    case ObjectKind::Trap:
+        return K::Trap;
+    case ObjectKind::Object:
+        return K::Object;
+    case ObjectKind::ActionPoint:
+        return K::ActionPoint;
+    case ObjectKind::HeroParty:
+        return K::HeroParty;
+    case ObjectKind::EffectGenerator:
+        return K::EffectGenerator;
+    case ObjectKind::Script:
+        break;
     }
     return K::Level;
 }
@@ -39,12 +51,18 @@ K itemKindOf(const CLevelObject& object)
 int levelGroup(const ScriptTreeItem& item)
 {
     switch (item.kind()) {
-    case K::Trigger: return 0;
-    case K::ActionPoint: return 1;
-    case K::EffectGenerator: return 2;
-    case K::HeroParty: return 3;
-    case K::Player: return static_cast<const CPlayer*>(item.object())->isVorlan() ? 4 : 5;
-    default: return 6;
+    case K::Trigger:
+        return 0;
+    case K::ActionPoint:
+        return 1;
+    case K::EffectGenerator:
+        return 2;
+    case K::HeroParty:
+        return 3;
+    case K::Player:
+        return static_cast<const CPlayer*>(item.object())->isVorlan() ? 4 : 5;
+    default:
+        return 6;
     }
 }
 
@@ -52,11 +70,16 @@ int levelGroup(const ScriptTreeItem& item)
 int playerGroup(K kind)
 {
     switch (kind) {
-    case K::Trigger: return 0;
-    case K::Creature: return 1;
-    case K::Door: return 2;
-    case K::Trap: return 3;
-    default: return 4;
+    case K::Trigger:
+        return 0;
+    case K::Creature:
+        return 1;
+    case K::Door:
+        return 2;
+    case K::Trap:
+        return 3;
+    default:
+        return 4;
     }
 }
 
@@ -129,8 +152,10 @@ constexpr TreeMenuEntry kCreatureMenu[] = {
     {C::ForceFirstPerson, u"&Force First Person"},
 };
 constexpr TreeMenuEntry kDoorMenu[] = {
-    {C::EditDoorProperties, u"&Edit Door Properties..."}, {C::EditDoorType, u"Edit Door &Type..."},
-    {C::DoorAddTrigger, u"Add &Trigger..."},               {C::MoveDoor, u"&Move Door"},
+    {C::EditDoorProperties, u"&Edit Door Properties..."},
+    {C::EditDoorType, u"Edit Door &Type..."},
+    {C::DoorAddTrigger, u"Add &Trigger..."},
+    {C::MoveDoor, u"&Move Door"},
     {C::DeleteDoor, u"&Delete Door"},
 };
 constexpr TreeMenuEntry kTrapMenu[] = {
@@ -140,8 +165,10 @@ constexpr TreeMenuEntry kTrapMenu[] = {
     {C::DeleteTrap, u"&Delete Trap"},
 };
 constexpr TreeMenuEntry kObjectMenu[] = {
-    {C::EditObjectProperties, u"&Edit Object Properties..."}, {C::EditObjectType, u"Edit Object &Type..."},
-    {C::ObjectAddTrigger, u"Add &Trigger..."},                 {C::MoveObject, u"&Move Object"},
+    {C::EditObjectProperties, u"&Edit Object Properties..."},
+    {C::EditObjectType, u"Edit Object &Type..."},
+    {C::ObjectAddTrigger, u"Add &Trigger..."},
+    {C::MoveObject, u"&Move Object"},
     {C::DeleteObject, u"&Delete Object"},
 };
 constexpr TreeMenuEntry kTriggerMenu[] = {
@@ -198,67 +225,94 @@ size_t partyCount(const CWorldEditorDoc& doc)
 bool enabledOn(const CWorldEditorDoc& doc, const LevelScript* script, const Targets& t, TreeCommand command)
 {
     switch (command) {
-    case C::CreateNewPlayer: return doc.PlayerCount() < ScriptTreeModel::kMaxPlayers;
-    case C::CreateNewHeroParty: return partyCount(doc) < size_t(kHeroPartySlots);
-    case C::CreateNewActionPoint: return doc.actionPoints().size() < ScriptTreeModel::kMaxActionPoints;
+    case C::CreateNewPlayer:
+        return doc.PlayerCount() < ScriptTreeModel::kMaxPlayers;
+    case C::CreateNewHeroParty:
+        return partyCount(doc) < size_t(kHeroPartySlots);
+    case C::CreateNewActionPoint:
+        return doc.actionPoints().size() < ScriptTreeModel::kMaxActionPoints;
     case C::EditVorlanProperties:
-    case C::EditStartingCameraPosition: return t.player && t.player->isVorlan();
-    case C::EditVorlanAlliances: return t.player && doc.PlayerCount() > 3;
-    case C::DefineBuildArea: return t.player && t.player->isComputer();
-    case C::PlayerAddTrigger: return t.player != nullptr;
-    case C::DeleteVorlan: return t.player && t.player->isVorlan() && doc.PlayerCount() > 3;
+    case C::EditStartingCameraPosition:
+        return t.player && t.player->isVorlan();
+    case C::EditVorlanAlliances:
+        return t.player && doc.PlayerCount() > 3;
+    case C::DefineBuildArea:
+        return t.player && t.player->isComputer();
+    case C::PlayerAddTrigger:
+        return t.player != nullptr;
+    case C::DeleteVorlan:
+        return t.player && t.player->isVorlan() && doc.PlayerCount() > 3;
     case C::EditCreatureProperties:
     case C::EditCreatureType:
-    case C::MoveCreature: return t.creature != nullptr;
+    case C::MoveCreature:
+        return t.creature != nullptr;
     case C::CreatureAddTrigger:
     case C::DeleteCreature:
-    case C::ForceFirstPerson: return t.creature && t.creature->isPlaced();
+    case C::ForceFirstPerson:
+        return t.creature && t.creature->isPlaced();
     case C::EditDoorProperties:
     case C::EditDoorType:
     case C::DoorAddTrigger:
     case C::MoveDoor:
-    case C::DeleteDoor: return t.door != nullptr;
+    case C::DeleteDoor:
+        return t.door != nullptr;
     case C::EditTrapProperties:
     case C::EditTrapType:
     case C::MoveTrap:
-    case C::DeleteTrap: return t.trap != nullptr;
+    case C::DeleteTrap:
+        return t.trap != nullptr;
     case C::EditObjectProperties:
     case C::EditObjectType:
     case C::ObjectAddTrigger:
     case C::MoveObject:
-    case C::DeleteObject: return t.object != nullptr;
+    case C::DeleteObject:
+        return t.object != nullptr;
     case C::EditTriggerProperties:
     case C::TriggerAddTrigger:
     case C::AddAction:
     case C::AddCreatureAction:
-    case C::DeleteTrigger: return t.trigger && !(script && script->isForcedFirstPersonTrigger(*t.trigger));
+    case C::DeleteTrigger:
+        return t.trigger && !(script && script->isForcedFirstPersonTrigger(*t.trigger));
     case C::EditActionProperties:
-    case C::DeleteAction: return t.action && !(script && script->isForcedFirstPersonAction(*t.action));
+    case C::DeleteAction:
+        return t.action && !(script && script->isForcedFirstPersonAction(*t.action));
     case C::EditTextMessages:
         return t.action && t.action->kind() == uint8_t(ActionKind::DisplayTextString) &&
                !(script && script->isForcedFirstPersonAction(*t.action));
     case C::EditActionPointProperties:
     case C::ActionPointAddTrigger:
     case C::MoveActionPoint:
-    case C::DeleteActionPoint: return t.actionPoint != nullptr;
-    case C::AddMembers: return t.party && !t.party->isFull();
+    case C::DeleteActionPoint:
+        return t.actionPoint != nullptr;
+    case C::AddMembers:
+        return t.party && !t.party->isFull();
     case C::HeroPartyAddTrigger:
-    case C::DeleteParty: return t.party != nullptr;
+    case C::DeleteParty:
+        return t.party != nullptr;
     case C::EditEffectGeneratorProperties:
     case C::MoveEffectGenerator:
-    case C::DeleteEffectGenerator: return t.generator != nullptr;
+    case C::DeleteEffectGenerator:
+        return t.generator != nullptr;
     case C::MoveAsChild:
     case C::MoveAsSibling:
     case C::CopyAsChild:
-    case C::CopyAsSibling: return false; // decided by the drop verdict
-    default: return true;
+    case C::CopyAsSibling:
+        return false; // decided by the drop verdict
+    default:
+        return true;
     }
 }
 
 } // namespace
 
-std::vector<TreeMenuEntry> emptySpaceMenu() { return entries(kEmptySpaceMenu); }
-std::vector<TreeMenuEntry> dropMenu() { return entries(kDropMenu); }
+std::vector<TreeMenuEntry> emptySpaceMenu()
+{
+    return entries(kEmptySpaceMenu);
+}
+std::vector<TreeMenuEntry> dropMenu()
+{
+    return entries(kDropMenu);
+}
 
 // --- construction and filling --------------------------------------------------------------------
 
@@ -268,7 +322,10 @@ ScriptTreeModel::ScriptTreeModel(CWorldEditorDoc& doc, const CTypeDatabase& db) 
     Refresh();
 }
 
-ScriptTreeModel::~ScriptTreeModel() { m_doc.removeObserver(this); }
+ScriptTreeModel::~ScriptTreeModel()
+{
+    m_doc.removeObserver(this);
+}
 
 LevelScript& ScriptTreeModel::script() const
 {
@@ -350,8 +407,8 @@ void ScriptTreeModel::appendChain(ScriptTreeItem& parent, int16_t head) const
             p->insertChild(p->childCount(), makeActionItem(*e.action));
             continue;
         }
-        auto item = std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, e.trigger->id(),
-                                                     triggerText(e.trigger));
+        auto item =
+            std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, e.trigger->id(), triggerText(e.trigger));
         ScriptTreeItem* t = p->insertChild(p->childCount(), std::move(item));
         stack.push_back({t, e.trigger->child()});
     }
@@ -413,9 +470,8 @@ std::u16string ScriptTreeModel::levelText() const
         name.erase(0, slash + 1);
     if (name.size() >= 4) {
         std::string ending = name.substr(name.size() - 4);
-        std::transform(ending.begin(), ending.end(), ending.begin(), [](char c) {
-            return char(c >= 'A' && c <= 'Z' ? c + 32 : c);
-        });
+        std::transform(ending.begin(), ending.end(), ending.begin(),
+                       [](char c) { return char(c >= 'A' && c <= 'Z' ? c + 32 : c); });
         if (ending == ".vwd")
             name.erase(name.size() - 4);
     }
@@ -426,7 +482,8 @@ std::u16string ScriptTreeModel::creatureText(const CCreature& c) const
 {
     const std::u16string type = scriptTypeName(m_db, TypeFamily::Creature, c.type());
     std::u16string text;
-    const CAction* source = !c.isPlaced() && c.sourceAction() != 0 ? script().FindAction(c.sourceAction()) : nullptr;
+    const CAction* source =
+        !c.isPlaced() && c.sourceAction() != 0 ? script().FindAction(c.sourceAction()) : nullptr;
     if (m_doc.PartyOf(&c)) {
         text = (c.hasFlag1(CreatureFlag1::Leader) ? u"[L] " : u"") + type + u" [" + decimal(c.level()) + u"]";
     } else if (source && source->creature() == &c) {
@@ -445,9 +502,12 @@ std::u16string ScriptTreeModel::creatureText(const CCreature& c) const
 std::u16string ScriptTreeModel::textOf(TreeItemKind kind, CLevelObject* object, int16_t scriptId) const
 {
     switch (kind) {
-    case K::Level: return levelText();
-    case K::Player: return latin1ToUtf16(static_cast<CPlayer*>(object)->name());
-    case K::Creature: return creatureText(*static_cast<CCreature*>(object));
+    case K::Level:
+        return levelText();
+    case K::Player:
+        return latin1ToUtf16(static_cast<CPlayer*>(object)->name());
+    case K::Creature:
+        return creatureText(*static_cast<CCreature*>(object));
     case K::Door: {
         auto* d = static_cast<CDoor*>(object);
         const char16_t* marker = d->isLocked() ? u"[L] " : d->isBlueprint() ? u"[B] " : u"";
@@ -483,14 +543,17 @@ std::u16string ScriptTreeModel::textOf(TreeItemKind kind, CLevelObject* object, 
         return u"[ID " + decimal(a->id()) + u"] " + ascii(a->name()) + u" " + pos(r.left, r.top) + u" - " +
                pos(r.right, r.bottom);
     }
-    case K::HeroParty: return u"Hero Party " + decimal(static_cast<CHeroParty*>(object)->id() + 1u);
+    case K::HeroParty:
+        return u"Hero Party " + decimal(static_cast<CHeroParty*>(object)->id() + 1u);
     case K::EffectGenerator: {
         auto* g = static_cast<CEffectGenerator*>(object);
         return u"Effect Generator " + decimal(g->id()) + u" " + pos(g->x(), g->y()) + u" - " +
                pos(g->x() + g->width(), g->y() + g->height());
     }
-    case K::Trigger: return triggerText(script().FindTrigger(scriptId));
-    case K::Action: return actionText(script().FindAction(scriptId));
+    case K::Trigger:
+        return triggerText(script().FindTrigger(scriptId));
+    case K::Action:
+        return actionText(script().FindAction(scriptId));
     }
     return {};
 }
@@ -558,19 +621,23 @@ CAction* ScriptTreeModel::actionOf(const ScriptTreeItem& item) const
 ScriptTreeItem* ScriptTreeModel::ownerItemOf(const CTrigger& trigger) const
 {
     switch (trigger.ownerKind()) {
-    case TriggerOwnerKind::Null: return nullptr;
-    case TriggerOwnerKind::Level: return m_root.get();
+    case TriggerOwnerKind::Null:
+        return nullptr;
+    case TriggerOwnerKind::Level:
+        return m_root.get();
     case TriggerOwnerKind::Trigger: {
         const CTrigger* parent = trigger.parentTrigger();
         return parent ? findTriggerItem(parent->id()) : nullptr;
     }
-    default: return trigger.ownerObject() ? findItem(*trigger.ownerObject()) : nullptr;
+    default:
+        return trigger.ownerObject() ? findItem(*trigger.ownerObject()) : nullptr;
     }
 }
 
 // --- changing items ------------------------------------------------------------------------------
 
-ScriptTreeItem* ScriptTreeModel::insert(ScriptTreeItem& parent, size_t row, std::unique_ptr<ScriptTreeItem> item)
+ScriptTreeItem* ScriptTreeModel::insert(ScriptTreeItem& parent, size_t row,
+                                        std::unique_ptr<ScriptTreeItem> item)
 {
     ScriptTreeItem* added = parent.insertChild(row, std::move(item));
     if (m_listener)
@@ -624,13 +691,15 @@ size_t ScriptTreeModel::thingRow(const ScriptTreeItem& parent, const CLevelObjec
     size_t row = 0;
     for (size_t i = 0; i < parent.childCount(); ++i) {
         const ScriptTreeItem& c = *parent.child(i);
-        const bool before = parent.kind() == K::Level
-                                ? levelGroup(c) <= (kind == K::Player ? (static_cast<const CPlayer&>(object).isVorlan() ? 4 : 5)
-                                                    : kind == K::ActionPoint   ? 1
-                                                    : kind == K::EffectGenerator ? 2
-                                                    : kind == K::HeroParty       ? 3
-                                                                                 : 6)
-                                : playerGroup(c.kind()) <= playerGroup(kind);
+        const bool before =
+            parent.kind() == K::Level
+                ? levelGroup(c) <= (kind == K::Player
+                                        ? (static_cast<const CPlayer&>(object).isVorlan() ? 4 : 5)
+                                    : kind == K::ActionPoint     ? 1
+                                    : kind == K::EffectGenerator ? 2
+                                    : kind == K::HeroParty       ? 3
+                                                                 : 6)
+                : playerGroup(c.kind()) <= playerGroup(kind);
         if (before)
             row = i + 1;
     }
@@ -666,17 +735,38 @@ void ScriptTreeModel::select(ScriptTreeItem* item)
     if (item) {
         CLevelObject* o = item->object();
         switch (item->kind()) {
-        case K::Player: setCurrentPlayer(static_cast<CPlayer*>(o)->id()); break;
-        case K::Creature: m_currentCreature = o; break;
-        case K::Door: m_currentDoor = o; break;
-        case K::Trap: m_currentTrap = o; break;
-        case K::Object: m_currentObject = o; break;
-        case K::ActionPoint: m_currentActionPoint = o; break;
-        case K::HeroParty: m_currentHeroParty = o; break;
-        case K::EffectGenerator: m_currentEffectGenerator = o; break;
-        case K::Trigger: m_currentTrigger = item->scriptId(); break;
-        case K::Action: m_currentAction = item->scriptId(); break;
-        case K::Level: break;
+        case K::Player:
+            setCurrentPlayer(static_cast<CPlayer*>(o)->id());
+            break;
+        case K::Creature:
+            m_currentCreature = o;
+            break;
+        case K::Door:
+            m_currentDoor = o;
+            break;
+        case K::Trap:
+            m_currentTrap = o;
+            break;
+        case K::Object:
+            m_currentObject = o;
+            break;
+        case K::ActionPoint:
+            m_currentActionPoint = o;
+            break;
+        case K::HeroParty:
+            m_currentHeroParty = o;
+            break;
+        case K::EffectGenerator:
+            m_currentEffectGenerator = o;
+            break;
+        case K::Trigger:
+            m_currentTrigger = item->scriptId();
+            break;
+        case K::Action:
+            m_currentAction = item->scriptId();
+            break;
+        case K::Level:
+            break;
         }
     }
     if (m_listener)
@@ -703,19 +793,46 @@ void ScriptTreeModel::setCurrentPlayer(uint8_t playerId)
         m_listener->currentPlayerChanged(playerId);
 }
 
-CPlayer* ScriptTreeModel::currentPlayer() const { return m_doc.FindPlayer(m_currentPlayer); }
-CCreature* ScriptTreeModel::currentCreature() const { return static_cast<CCreature*>(m_currentCreature); }
-CDoor* ScriptTreeModel::currentDoor() const { return static_cast<CDoor*>(m_currentDoor); }
-CTrap* ScriptTreeModel::currentTrap() const { return static_cast<CTrap*>(m_currentTrap); }
-CObjectThing* ScriptTreeModel::currentObject() const { return static_cast<CObjectThing*>(m_currentObject); }
-CActionPoint* ScriptTreeModel::currentActionPoint() const { return static_cast<CActionPoint*>(m_currentActionPoint); }
-CHeroParty* ScriptTreeModel::currentHeroParty() const { return static_cast<CHeroParty*>(m_currentHeroParty); }
+CPlayer* ScriptTreeModel::currentPlayer() const
+{
+    return m_doc.FindPlayer(m_currentPlayer);
+}
+CCreature* ScriptTreeModel::currentCreature() const
+{
+    return static_cast<CCreature*>(m_currentCreature);
+}
+CDoor* ScriptTreeModel::currentDoor() const
+{
+    return static_cast<CDoor*>(m_currentDoor);
+}
+CTrap* ScriptTreeModel::currentTrap() const
+{
+    return static_cast<CTrap*>(m_currentTrap);
+}
+CObjectThing* ScriptTreeModel::currentObject() const
+{
+    return static_cast<CObjectThing*>(m_currentObject);
+}
+CActionPoint* ScriptTreeModel::currentActionPoint() const
+{
+    return static_cast<CActionPoint*>(m_currentActionPoint);
+}
+CHeroParty* ScriptTreeModel::currentHeroParty() const
+{
+    return static_cast<CHeroParty*>(m_currentHeroParty);
+}
 CEffectGenerator* ScriptTreeModel::currentEffectGenerator() const
 {
     return static_cast<CEffectGenerator*>(m_currentEffectGenerator);
 }
-CTrigger* ScriptTreeModel::currentTrigger() const { return script().FindTrigger(m_currentTrigger); }
-CAction* ScriptTreeModel::currentAction() const { return script().FindAction(m_currentAction); }
+CTrigger* ScriptTreeModel::currentTrigger() const
+{
+    return script().FindTrigger(m_currentTrigger);
+}
+CAction* ScriptTreeModel::currentAction() const
+{
+    return script().FindAction(m_currentAction);
+}
 
 // --- commands ------------------------------------------------------------------------------------
 
@@ -733,26 +850,37 @@ std::vector<TreeMenuEntry> ScriptTreeModel::menu(const ScriptTreeItem& item) con
     if (hasNoCommands(item))
         return {};
     switch (item.kind()) {
-    case K::Level: return entries(kLevelMenu);
-    case K::Player: return entries(kPlayerMenu);
-    case K::Creature: return entries(kCreatureMenu);
-    case K::Door: return entries(kDoorMenu);
-    case K::Trap: return entries(kTrapMenu);
-    case K::Object: return entries(kObjectMenu);
-    case K::Trigger: return entries(kTriggerMenu);
-    case K::Action: return entries(kActionMenu);
-    case K::ActionPoint: return entries(kActionPointMenu);
-    case K::HeroParty: return entries(kHeroPartyMenu);
-    case K::EffectGenerator: return entries(kEffectGeneratorMenu);
+    case K::Level:
+        return entries(kLevelMenu);
+    case K::Player:
+        return entries(kPlayerMenu);
+    case K::Creature:
+        return entries(kCreatureMenu);
+    case K::Door:
+        return entries(kDoorMenu);
+    case K::Trap:
+        return entries(kTrapMenu);
+    case K::Object:
+        return entries(kObjectMenu);
+    case K::Trigger:
+        return entries(kTriggerMenu);
+    case K::Action:
+        return entries(kActionMenu);
+    case K::ActionPoint:
+        return entries(kActionPointMenu);
+    case K::HeroParty:
+        return entries(kHeroPartyMenu);
+    case K::EffectGenerator:
+        return entries(kEffectGeneratorMenu);
     }
     return {};
 }
 
 bool ScriptTreeModel::isEnabled(TreeCommand command) const
 {
-    Targets t{currentPlayer(),          currentCreature(),  currentDoor(),    currentTrap(),
-              currentObject(),          currentActionPoint(), currentHeroParty(), currentEffectGenerator(),
-              currentTrigger(),         currentAction()};
+    Targets t{currentPlayer(),  currentCreature(),    currentDoor(),      currentTrap(),
+              currentObject(),  currentActionPoint(), currentHeroParty(), currentEffectGenerator(),
+              currentTrigger(), currentAction()};
     return enabledOn(m_doc, &script(), t, command);
 }
 
@@ -772,15 +900,32 @@ Targets targetsOf(const ScriptTreeItem& item, CTrigger* trigger, CAction* action
     Targets t;
     CLevelObject* o = item.object();
     switch (item.kind()) {
-    case K::Player: t.player = static_cast<CPlayer*>(o); break;
-    case K::Creature: t.creature = static_cast<CCreature*>(o); break;
-    case K::Door: t.door = static_cast<CDoor*>(o); break;
-    case K::Trap: t.trap = static_cast<CTrap*>(o); break;
-    case K::Object: t.object = static_cast<CObjectThing*>(o); break;
-    case K::ActionPoint: t.actionPoint = static_cast<CActionPoint*>(o); break;
-    case K::HeroParty: t.party = static_cast<CHeroParty*>(o); break;
-    case K::EffectGenerator: t.generator = static_cast<CEffectGenerator*>(o); break;
-    default: break;
+    case K::Player:
+        t.player = static_cast<CPlayer*>(o);
+        break;
+    case K::Creature:
+        t.creature = static_cast<CCreature*>(o);
+        break;
+    case K::Door:
+        t.door = static_cast<CDoor*>(o);
+        break;
+    case K::Trap:
+        t.trap = static_cast<CTrap*>(o);
+        break;
+    case K::Object:
+        t.object = static_cast<CObjectThing*>(o);
+        break;
+    case K::ActionPoint:
+        t.actionPoint = static_cast<CActionPoint*>(o);
+        break;
+    case K::HeroParty:
+        t.party = static_cast<CHeroParty*>(o);
+        break;
+    case K::EffectGenerator:
+        t.generator = static_cast<CEffectGenerator*>(o);
+        break;
+    default:
+        break;
     }
     t.trigger = trigger;
     t.action = action;
@@ -792,11 +937,16 @@ Targets targetsOf(const ScriptTreeItem& item, CTrigger* trigger, CAction* action
 bool ScriptTreeModel::doubleClickCommand(const ScriptTreeItem& item, TreeCommand& command) const
 {
     static constexpr std::pair<K, C> kMain[] = {
-        {K::Level, C::EditLevelProperties},      {K::Player, C::EditVorlanProperties},
-        {K::Creature, C::EditCreatureProperties}, {K::Door, C::EditDoorProperties},
-        {K::Trap, C::EditTrapProperties},         {K::Object, C::EditObjectProperties},
-        {K::ActionPoint, C::EditActionPointProperties}, {K::EffectGenerator, C::EditEffectGeneratorProperties},
-        {K::Trigger, C::EditTriggerProperties},   {K::Action, C::EditActionProperties},
+        {K::Level, C::EditLevelProperties},
+        {K::Player, C::EditVorlanProperties},
+        {K::Creature, C::EditCreatureProperties},
+        {K::Door, C::EditDoorProperties},
+        {K::Trap, C::EditTrapProperties},
+        {K::Object, C::EditObjectProperties},
+        {K::ActionPoint, C::EditActionPointProperties},
+        {K::EffectGenerator, C::EditEffectGeneratorProperties},
+        {K::Trigger, C::EditTriggerProperties},
+        {K::Action, C::EditActionProperties},
         {K::HeroParty, C::AddMembers},
     };
     if (hasNoCommands(item))
@@ -815,11 +965,16 @@ bool ScriptTreeModel::doubleClickCommand(const ScriptTreeItem& item, TreeCommand
 bool ScriptTreeModel::deleteCommand(const ScriptTreeItem& item, TreeCommand& command) const
 {
     static constexpr std::pair<K, C> kDelete[] = {
-        {K::Player, C::DeleteVorlan},       {K::Creature, C::DeleteCreature},
-        {K::Door, C::DeleteDoor},           {K::Trap, C::DeleteTrap},
-        {K::Object, C::DeleteObject},       {K::Trigger, C::DeleteTrigger},
-        {K::ActionPoint, C::DeleteActionPoint}, {K::HeroParty, C::DeleteParty},
-        {K::EffectGenerator, C::DeleteEffectGenerator}, {K::Action, C::DeleteAction},
+        {K::Player, C::DeleteVorlan},
+        {K::Creature, C::DeleteCreature},
+        {K::Door, C::DeleteDoor},
+        {K::Trap, C::DeleteTrap},
+        {K::Object, C::DeleteObject},
+        {K::Trigger, C::DeleteTrigger},
+        {K::ActionPoint, C::DeleteActionPoint},
+        {K::HeroParty, C::DeleteParty},
+        {K::EffectGenerator, C::DeleteEffectGenerator},
+        {K::Action, C::DeleteAction},
     };
     if (hasNoCommands(item))
         return false;
@@ -842,20 +997,39 @@ bool ScriptTreeModel::deleteSelected()
     ScriptTreeItem& item = *m_selected;
     CLevelObject* o = item.object();
     switch (item.kind()) {
-    case K::Player: m_doc.DeletePlayer(static_cast<CPlayer*>(o)); break;
-    case K::Creature: m_doc.DeleteCreature(static_cast<CCreature*>(o), true); break;
-    case K::Door: m_doc.DeleteDoor(static_cast<CDoor*>(o), true); break;
-    case K::Trap: m_doc.DeleteTrap(static_cast<CTrap*>(o), true); break;
-    case K::Object: m_doc.DeleteObjectThing(static_cast<CObjectThing*>(o), true); break;
-    case K::ActionPoint: m_doc.DeleteActionPoint(static_cast<CActionPoint*>(o), true); break;
-    case K::HeroParty: m_doc.DeleteHeroParty(static_cast<CHeroParty*>(o), true); break;
-    case K::EffectGenerator: m_doc.DeleteEffectGenerator(static_cast<CEffectGenerator*>(o)); break;
-    case K::Trigger: script().DeleteTrigger(item.scriptId(), false); break;
+    case K::Player:
+        m_doc.DeletePlayer(static_cast<CPlayer*>(o));
+        break;
+    case K::Creature:
+        m_doc.DeleteCreature(static_cast<CCreature*>(o), true);
+        break;
+    case K::Door:
+        m_doc.DeleteDoor(static_cast<CDoor*>(o), true);
+        break;
+    case K::Trap:
+        m_doc.DeleteTrap(static_cast<CTrap*>(o), true);
+        break;
+    case K::Object:
+        m_doc.DeleteObjectThing(static_cast<CObjectThing*>(o), true);
+        break;
+    case K::ActionPoint:
+        m_doc.DeleteActionPoint(static_cast<CActionPoint*>(o), true);
+        break;
+    case K::HeroParty:
+        m_doc.DeleteHeroParty(static_cast<CHeroParty*>(o), true);
+        break;
+    case K::EffectGenerator:
+        m_doc.DeleteEffectGenerator(static_cast<CEffectGenerator*>(o));
+        break;
+    case K::Trigger:
+        script().DeleteTrigger(item.scriptId(), false);
+        break;
     case K::Action:
         if (CAction* a = actionOf(item))
             script().DeleteAction(*a);
         break;
-    case K::Level: return false;
+    case K::Level:
+        return false;
     }
     return true;
 }
@@ -901,7 +1075,8 @@ CTrigger* ScriptTreeModel::addTrigger(ScriptTreeItem& ownerItem, ScriptEditors& 
         t->setPlaced(parent->isPlaced());
         break;
     }
-    default: return nullptr; // traps and effect generators take no triggers
+    default:
+        return nullptr; // traps and effect generators take no triggers
     }
     if (s.NewTriggerId(*t) == 0 || !editors.EditTrigger(*t))
         return nullptr;
@@ -1062,6 +1237,9 @@ void ScriptTreeModel::levelReset()
     Refresh();
 }
 
-void ScriptTreeModel::currentPlayerSuggested(uint8_t playerId) { setCurrentPlayer(playerId); }
+void ScriptTreeModel::currentPlayerSuggested(uint8_t playerId)
+{
+    setCurrentPlayer(playerId);
+}
 
 } // namespace gr2

@@ -10,10 +10,11 @@ namespace gr2 {
 namespace {
 
 constexpr FieldDef kFields[] = {
-    {"a0", 0, 1, FieldKind::UInt},        {"a1", 1, 1, FieldKind::UInt},   {"a2", 2, 1, FieldKind::UInt},
-    {"a3", 3, 1, FieldKind::UInt},        {"b", 4, 4, FieldKind::UInt},    {"id", 8, 2, FieldKind::Int},
-    {"next", 10, 2, FieldKind::Int},      {"reserved", 12, 2, FieldKind::Raw},
-    {"kind", 14, 1, FieldKind::UInt},     {"reserved2", 15, 1, FieldKind::Raw},
+    {"a0", 0, 1, FieldKind::UInt},    {"a1", 1, 1, FieldKind::UInt},
+    {"a2", 2, 1, FieldKind::UInt},    {"a3", 3, 1, FieldKind::UInt},
+    {"b", 4, 4, FieldKind::UInt},     {"id", 8, 2, FieldKind::Int},
+    {"next", 10, 2, FieldKind::Int},  {"reserved", 12, 2, FieldKind::Raw},
+    {"kind", 14, 1, FieldKind::UInt}, {"reserved2", 15, 1, FieldKind::Raw},
 };
 
 const RecordLayout kLayout{"Trigger Action", RecordSize::TriggerItem, kFields};
@@ -22,7 +23,10 @@ constexpr uint8_t kDefaultObjectivePlayer = 3;
 
 } // namespace
 
-const RecordLayout& TriggerActionRecord::layout() { return kLayout; }
+const RecordLayout& TriggerActionRecord::layout()
+{
+    return kLayout;
+}
 
 Bytes TriggerActionRecord::pack() const
 {

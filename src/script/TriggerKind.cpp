@@ -100,7 +100,10 @@ static_assert(codesAreIndices(), "the kind table is indexed by code");
 
 } // namespace
 
-std::span<const TriggerKindInfo> triggerKinds() { return kKinds; }
+std::span<const TriggerKindInfo> triggerKinds()
+{
+    return kKinds;
+}
 
 const TriggerKindInfo* findTriggerKind(uint8_t code)
 {

@@ -9,9 +9,9 @@ namespace gr2 {
 namespace {
 
 constexpr FieldDef kFields[] = {
-    {"op", 0, 1, FieldKind::UInt},     {"subject", 1, 1, FieldKind::UInt}, {"flags", 2, 1, FieldKind::UInt},
-    {"other", 3, 1, FieldKind::UInt},  {"value", 4, 4, FieldKind::UInt},   {"id", 8, 2, FieldKind::Int},
-    {"next", 10, 2, FieldKind::Int},   {"child", 12, 2, FieldKind::Int},   {"kind", 14, 1, FieldKind::UInt},
+    {"op", 0, 1, FieldKind::UInt},      {"subject", 1, 1, FieldKind::UInt}, {"flags", 2, 1, FieldKind::UInt},
+    {"other", 3, 1, FieldKind::UInt},   {"value", 4, 4, FieldKind::UInt},   {"id", 8, 2, FieldKind::Int},
+    {"next", 10, 2, FieldKind::Int},    {"child", 12, 2, FieldKind::Int},   {"kind", 14, 1, FieldKind::UInt},
     {"repeat", 15, 1, FieldKind::UInt},
 };
 
@@ -19,7 +19,10 @@ const RecordLayout kLayout{"Trigger When", RecordSize::TriggerItem, kFields};
 
 } // namespace
 
-const RecordLayout& TriggerWhenRecord::layout() { return kLayout; }
+const RecordLayout& TriggerWhenRecord::layout()
+{
+    return kLayout;
+}
 
 Bytes TriggerWhenRecord::pack() const
 {

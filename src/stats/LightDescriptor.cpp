@@ -1,10 +1,8 @@
 #include "stats/LightDescriptor.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 using K = FieldKind;
 

@@ -6,11 +6,9 @@
 
 #include "worlddata/RecordLayout.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace LightFlag
-{
+namespace LightFlag {
 inline constexpr int Flicker = 1;
 inline constexpr int Pulse = 2;
 inline constexpr int PlayerColoured = 7;
@@ -19,8 +17,7 @@ inline constexpr int GreenNinthBit = 12;
 inline constexpr int BlueNinthBit = 13;
 } // namespace LightFlag
 
-namespace LightPart
-{
+namespace LightPart {
 inline constexpr uint32_t X = 0;
 inline constexpr uint32_t Y = 4;
 inline constexpr uint32_t Z = 8;

@@ -6,11 +6,9 @@
 #include <cmath>
 #include <limits>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 bool isDigit(char c)
 {

@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace gr2
-{
+namespace gr2 {
 
 enum class StatsCellKind : uint8_t {
     Number,       ///< a decimal number (text that is not a number reads as 0)

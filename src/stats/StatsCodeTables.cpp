@@ -5,13 +5,11 @@
 
 #include <array>
 
-namespace gr2
-{
+namespace gr2 {
 
 const char* const kInvalidWorldVariableMessage = "Invalid World Variable Field [ ID %d ]";
 
-namespace
-{
+namespace {
 
 using A = StatsApply;
 using R = StatsRecord;

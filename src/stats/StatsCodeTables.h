@@ -11,8 +11,7 @@
 #include <span>
 #include <string_view>
 
-namespace gr2
-{
+namespace gr2 {
 
 enum class StatsSection : uint8_t {
     WorldVariables,

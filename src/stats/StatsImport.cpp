@@ -17,16 +17,14 @@
 #include <string>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 const char* const StatsImport::kCannotLoadStatsFile = "Cannot load Stats file (%s)";
 const char* const StatsImport::kCannotAllocateBuffer = "Cannot allocatate buffer to load Stats file";
 const char* const StatsImport::kCannotLoadFile = "Cannot load XLS file (%s)";
 const char* const StatsImport::kUnknownSection = "Unknown Stat Data \"%s\" - Aborting Load";
 
-namespace
-{
+namespace {
 
 constexpr std::string_view kStartMark = "[START:";
 constexpr std::string_view kEndMark = "[END:";
@@ -96,8 +94,7 @@ struct StatsImport::ResolvedSection {
     }
 };
 
-namespace
-{
+namespace {
 
 void setFlagBit(CTypeRecord& record, const FieldDef& flags, int bit, bool on)
 {

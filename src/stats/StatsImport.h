@@ -12,16 +12,14 @@
 #include <span>
 #include <string_view>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CTypeDatabase;
 class EditorApp;
 class StatsTextLines;
 struct StatsSectionInfo;
 
-class StatsImport
-{
+class StatsImport {
 public:
     enum class Result {
         Imported,    ///< the text was read to its end

@@ -1,7 +1,6 @@
 #include "stats/StatsTextLines.h"
 
-namespace gr2
-{
+namespace gr2 {
 
 std::optional<std::string_view> StatsTextLines::next()
 {

@@ -6,14 +6,12 @@
 #include <optional>
 #include <string_view>
 
-namespace gr2
-{
+namespace gr2 {
 
 /// The lines of the text in order. A line ends at a line feed, at a carriage return followed by a
 /// line feed, or at a carriage return standing alone (the line end of some spreadsheet exports);
 /// the end of the text ends the last line.
-class StatsTextLines
-{
+class StatsTextLines {
 public:
     explicit StatsTextLines(std::string_view text) : m_rest(text) {}
 
@@ -26,8 +24,7 @@ private:
 
 /// The cells of one line, one after the other; cells are separated by tabs, and a tab at the end
 /// of the line opens no further cell.
-class StatsCells
-{
+class StatsCells {
 public:
     explicit StatsCells(std::string_view line) : m_rest(line) {}
 

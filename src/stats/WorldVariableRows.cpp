@@ -1,10 +1,8 @@
 #include "stats/WorldVariableRows.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 struct RowVariable {
     uint16_t row;

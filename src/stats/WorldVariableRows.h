@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace gr2
-{
+namespace gr2 {
 
 /// The global variable id a row of the WORLD VARIABLES section sets; none for rows that set
 /// nothing (rows without a variable, 0, negative rows and rows above 204).

@@ -8,6 +8,9 @@ constexpr RecordLayout kLayout{"Creature Spell", RecordSize::CreatureSpell, Crea
 
 } // namespace
 
-const RecordLayout& CCreatureSpellType::fileLayout() { return kLayout; }
+const RecordLayout& CCreatureSpellType::fileLayout()
+{
+    return kLayout;
+}
 
 } // namespace gr2

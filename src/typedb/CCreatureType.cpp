@@ -37,7 +37,10 @@ constexpr std::array<int, 12> kVidadKeptResources = {1, 3, 5, 6, 13, 14, 20, 23,
 
 } // namespace
 
-const RecordLayout& CCreatureType::fileLayout() { return kLayout; }
+const RecordLayout& CCreatureType::fileLayout()
+{
+    return kLayout;
+}
 
 bool CCreatureType::isOfferedInPools() const
 {
@@ -100,8 +103,8 @@ void CCreatureType::applyVidadResourceRule(std::span<uint8_t> record)
     const FieldDef& resources = CreatureField::AnimationResources.def();
     for (int k = 0; k < int(resources.count); ++k) {
         uint8_t* p = record.data() + resources.elementOffset(size_t(k));
-        bool kept = std::find(kVidadKeptResources.begin(), kVidadKeptResources.end(), k) !=
-                    kVidadKeptResources.end();
+        bool kept =
+            std::find(kVidadKeptResources.begin(), kVidadKeptResources.end(), k) != kVidadKeptResources.end();
         if (kept)
             storeU32(p + 64, loadU32(p + 64) | 1u);
         else
@@ -109,7 +112,10 @@ void CCreatureType::applyVidadResourceRule(std::span<uint8_t> record)
     }
 }
 
-void CCreatureType::applyVidadResourceRule() { applyVidadResourceRule(mutableBytes()); }
+void CCreatureType::applyVidadResourceRule()
+{
+    applyVidadResourceRule(mutableBytes());
+}
 
 void CCreatureType::prepareFileRecord(std::span<uint8_t> out) const
 {

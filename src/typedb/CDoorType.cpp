@@ -8,6 +8,9 @@ constexpr RecordLayout kLayout{"Door", RecordSize::Door, DoorField::kTable};
 
 } // namespace
 
-const RecordLayout& CDoorType::fileLayout() { return kLayout; }
+const RecordLayout& CDoorType::fileLayout()
+{
+    return kLayout;
+}
 
 } // namespace gr2

@@ -20,10 +20,7 @@ public:
     uint8_t crateObject() const { return uint8_t(intValue(DoorField::CrateObject)); }
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override
-    {
-        return std::make_unique<CDoorType>(*this);
-    }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CDoorType>(*this); }
 };
 
 } // namespace gr2

@@ -8,6 +8,9 @@ constexpr RecordLayout kLayout{"Effect Element", RecordSize::EffectElement, Effe
 
 } // namespace
 
-const RecordLayout& CEffectElementType::fileLayout() { return kLayout; }
+const RecordLayout& CEffectElementType::fileLayout()
+{
+    return kLayout;
+}
 
 } // namespace gr2

@@ -8,6 +8,9 @@ constexpr RecordLayout kLayout{"Effect", RecordSize::Effect, EffectField::kTable
 
 } // namespace
 
-const RecordLayout& CEffectType::fileLayout() { return kLayout; }
+const RecordLayout& CEffectType::fileLayout()
+{
+    return kLayout;
+}
 
 } // namespace gr2

@@ -14,10 +14,7 @@ public:
     CEffectType() : CTypeRecord(kFamily) {}
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override
-    {
-        return std::make_unique<CEffectType>(*this);
-    }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CEffectType>(*this); }
 };
 
 } // namespace gr2

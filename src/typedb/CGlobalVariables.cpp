@@ -24,7 +24,10 @@ int32_t toWhole(double v)
     return int32_t(std::clamp(std::trunc(v), -2147483648.0, 2147483647.0));
 }
 
-size_t availabilityIndex(AvailabilityFamily family) { return (size_t(family) - 1) % kAvailabilityFamilies; }
+size_t availabilityIndex(AvailabilityFamily family)
+{
+    return (size_t(family) - 1) % kAvailabilityFamilies;
+}
 
 } // namespace
 
@@ -43,7 +46,10 @@ bool SacrificeEntry::rewardHasType(uint8_t kind)
     }
 }
 
-CGlobalVariables::CGlobalVariables() { resetValuesToDefaults(); }
+CGlobalVariables::CGlobalVariables()
+{
+    resetValuesToDefaults();
+}
 
 void CGlobalVariables::setValue(uint32_t id, double value)
 {
@@ -70,7 +76,10 @@ bool CGlobalVariables::isRealVariable(uint32_t id)
     return std::find(std::begin(kRealIds), std::end(kRealIds), id) != std::end(kRealIds);
 }
 
-std::span<const uint32_t> CGlobalVariables::overridableIds() { return VariableTables::kOverridable; }
+std::span<const uint32_t> CGlobalVariables::overridableIds()
+{
+    return VariableTables::kOverridable;
+}
 
 bool CGlobalVariables::isOverridable(uint32_t id)
 {
@@ -111,7 +120,10 @@ CGlobalVariables::defaultAvailability(AvailabilityFamily family) const
     return m_availability[availabilityIndex(family)];
 }
 
-void CGlobalVariables::clearSacrifices() { m_sacrifices.fill(SacrificeEntry{}); }
+void CGlobalVariables::clearSacrifices()
+{
+    m_sacrifices.fill(SacrificeEntry{});
+}
 
 int16_t CGlobalVariables::experienceIncrease(size_t stat, size_t column) const
 {

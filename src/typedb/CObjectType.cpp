@@ -8,6 +8,9 @@ constexpr RecordLayout kLayout{"Object", RecordSize::Object, ObjectField::kTable
 
 } // namespace
 
-const RecordLayout& CObjectType::fileLayout() { return kLayout; }
+const RecordLayout& CObjectType::fileLayout()
+{
+    return kLayout;
+}
 
 } // namespace gr2

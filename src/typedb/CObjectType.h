@@ -18,10 +18,7 @@ public:
     void setIconIndex(int index) override { setIconInHashName(ObjectField::IconResource, index); }
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override
-    {
-        return std::make_unique<CObjectType>(*this);
-    }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CObjectType>(*this); }
 };
 
 } // namespace gr2

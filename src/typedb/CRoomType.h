@@ -37,10 +37,7 @@ public:
     bool isBuildable() const { return hasFlag(RoomTypeFlag::Buildable); }
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override
-    {
-        return std::make_unique<CRoomType>(*this);
-    }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CRoomType>(*this); }
 };
 
 } // namespace gr2

@@ -14,10 +14,7 @@ public:
     CShotType() : CTypeRecord(kFamily) {}
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override
-    {
-        return std::make_unique<CShotType>(*this);
-    }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CShotType>(*this); }
 };
 
 } // namespace gr2

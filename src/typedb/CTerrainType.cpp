@@ -8,7 +8,10 @@ constexpr RecordLayout kLayout{"Terrain", RecordSize::Terrain, TerrainField::kTa
 
 } // namespace
 
-const RecordLayout& CTerrainType::fileLayout() { return kLayout; }
+const RecordLayout& CTerrainType::fileLayout()
+{
+    return kLayout;
+}
 
 void CTerrainType::markAsRoomFloor()
 {

@@ -8,6 +8,9 @@ constexpr RecordLayout kLayout{"Trap", RecordSize::Trap, TrapField::kTable};
 
 } // namespace
 
-const RecordLayout& CTrapType::fileLayout() { return kLayout; }
+const RecordLayout& CTrapType::fileLayout()
+{
+    return kLayout;
+}
 
 } // namespace gr2

@@ -25,10 +25,7 @@ public:
     uint8_t crateObject() const { return uint8_t(intValue(TrapField::CrateObject)); }
 
 protected:
-    std::unique_ptr<CTypeRecord> cloneRecord() const override
-    {
-        return std::make_unique<CTrapType>(*this);
-    }
+    std::unique_ptr<CTypeRecord> cloneRecord() const override { return std::make_unique<CTrapType>(*this); }
 };
 
 } // namespace gr2

@@ -8,6 +8,9 @@ constexpr RecordLayout kLayout{"Vorlan Spell", RecordSize::VorlanSpell, VorlanSp
 
 } // namespace
 
-const RecordLayout& CVorlanSpellType::fileLayout() { return kLayout; }
+const RecordLayout& CVorlanSpellType::fileLayout()
+{
+    return kLayout;
+}
 
 } // namespace gr2

@@ -3,11 +3,9 @@
 
 #include "typedb/TypeField.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace CreatureSpellField
-{
+namespace CreatureSpellField {
 
 using K = FieldKind;
 

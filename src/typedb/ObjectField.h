@@ -3,11 +3,9 @@
 
 #include "typedb/TypeField.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace ObjectField
-{
+namespace ObjectField {
 
 using K = FieldKind;
 

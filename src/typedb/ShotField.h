@@ -3,11 +3,9 @@
 
 #include "typedb/TypeField.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace ShotField
-{
+namespace ShotField {
 
 using K = FieldKind;
 

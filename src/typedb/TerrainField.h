@@ -3,11 +3,9 @@
 
 #include "typedb/TypeField.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace TerrainField
-{
+namespace TerrainField {
 
 using K = FieldKind;
 

@@ -72,9 +72,8 @@ void fillVariableSink(RecordSink& sink, CTypeDatabase& db, bool withCameraModes)
             return true; // the reader always hands full records; anything else carries nothing
         VariableRecord r{loadU32(b.data()), loadU32(b.data() + 4), loadU32(b.data() + 8),
                          loadU32(b.data() + 12)};
-        db.variables().applyRecord(r, [&db](uint8_t family, uint8_t type) {
-            return db.typeValueTypeExists(family, type);
-        });
+        db.variables().applyRecord(
+            r, [&db](uint8_t family, uint8_t type) { return db.typeValueTypeExists(family, type); });
         return true;
     };
     if (withCameraModes)

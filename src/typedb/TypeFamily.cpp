@@ -36,11 +36,17 @@ constexpr FamilyInfo kInfo[kTypeFamilyCount] = {
     {SectionId::EffectElement, "EffectElements", "Effect Element"},
 };
 
-const FamilyInfo& info(TypeFamily family) { return kInfo[size_t(family) % kTypeFamilyCount]; }
+const FamilyInfo& info(TypeFamily family)
+{
+    return kInfo[size_t(family) % kTypeFamilyCount];
+}
 
 } // namespace
 
-SectionId sectionOf(TypeFamily family) { return info(family).section; }
+SectionId sectionOf(TypeFamily family)
+{
+    return info(family).section;
+}
 
 std::optional<TypeFamily> familyOfSection(uint32_t sectionId)
 {
@@ -50,7 +56,10 @@ std::optional<TypeFamily> familyOfSection(uint32_t sectionId)
     return std::nullopt;
 }
 
-uint32_t recordSizeOf(TypeFamily family) { return recordSize(sectionOf(family)); }
+uint32_t recordSizeOf(TypeFamily family)
+{
+    return recordSize(sectionOf(family));
+}
 
 const RecordLayout& layoutOf(TypeFamily family)
 {
@@ -81,8 +90,14 @@ const RecordLayout& layoutOf(TypeFamily family)
     return CEffectElementType::fileLayout();
 }
 
-const char* fileBaseName(TypeFamily family) { return info(family).baseName; }
+const char* fileBaseName(TypeFamily family)
+{
+    return info(family).baseName;
+}
 
-const char* familyName(TypeFamily family) { return info(family).name; }
+const char* familyName(TypeFamily family)
+{
+    return info(family).name;
+}
 
 } // namespace gr2

@@ -29,16 +29,16 @@ enum class TypeFamily : uint8_t {
 inline constexpr size_t kTypeFamilyCount = 11;
 
 inline constexpr std::array<TypeFamily, kTypeFamilyCount> kAllTypeFamilies = {
-    TypeFamily::Terrain, TypeFamily::Room,          TypeFamily::Creature,      TypeFamily::Door,
-    TypeFamily::Trap,    TypeFamily::Object,        TypeFamily::VorlanSpell,   TypeFamily::CreatureSpell,
-    TypeFamily::Shot,    TypeFamily::Effect,        TypeFamily::EffectElement,
+    TypeFamily::Terrain, TypeFamily::Room,   TypeFamily::Creature,      TypeFamily::Door,
+    TypeFamily::Trap,    TypeFamily::Object, TypeFamily::VorlanSpell,   TypeFamily::CreatureSpell,
+    TypeFamily::Shot,    TypeFamily::Effect, TypeFamily::EffectElement,
 };
 
 /// The order in which Save Game Data writes the family files.
 inline constexpr std::array<TypeFamily, kTypeFamilyCount> kSaveOrder = {
-    TypeFamily::Terrain, TypeFamily::Room,          TypeFamily::Creature,    TypeFamily::Door,
-    TypeFamily::Trap,    TypeFamily::Object,        TypeFamily::CreatureSpell, TypeFamily::VorlanSpell,
-    TypeFamily::Shot,    TypeFamily::Effect,        TypeFamily::EffectElement,
+    TypeFamily::Terrain, TypeFamily::Room,   TypeFamily::Creature,      TypeFamily::Door,
+    TypeFamily::Trap,    TypeFamily::Object, TypeFamily::CreatureSpell, TypeFamily::VorlanSpell,
+    TypeFamily::Shot,    TypeFamily::Effect, TypeFamily::EffectElement,
 };
 
 SectionId sectionOf(TypeFamily family);

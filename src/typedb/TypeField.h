@@ -12,8 +12,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace gr2
-{
+namespace gr2 {
 
 struct TypeField {
     TypeFamily family = TypeFamily::Terrain;

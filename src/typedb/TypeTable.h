@@ -89,8 +89,7 @@ private:
 };
 
 /// The typed view of a family's table: T is the family's record class.
-template <class T>
-class TypeTable : public TypeTableBase {
+template <class T> class TypeTable : public TypeTableBase {
 public:
     TypeTable() : TypeTableBase(T::kFamily) {}
 
@@ -101,8 +100,7 @@ public:
     void append(std::unique_ptr<T> record) { appendRecord(std::move(record)); }
 
     /// Iteration in table order: for (const CRoomType& room : db.rooms()) ...
-    template <class Table, class Ref>
-    class Iterator {
+    template <class Table, class Ref> class Iterator {
     public:
         Iterator(Table* table, size_t index) : m_table(table), m_index(index) {}
         Ref operator*() const { return *m_table->at(m_index); }

@@ -10,8 +10,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-namespace gr2
-{
+namespace gr2 {
 
 CChildFrame::CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext& context, QWidget* parent)
     : QWidget(parent), m_level(std::move(level)), m_doc(&m_level->doc()), m_context(context)

@@ -14,16 +14,14 @@
 
 class QSplitter;
 
-namespace gr2
-{
+namespace gr2 {
 
 class CWorldEditorDoc;
 class CWorldEditorView;
 class LevelDocument;
 class LevelFiles;
 
-class CChildFrame : public QWidget
-{
+class CChildFrame : public QWidget {
     Q_OBJECT
 public:
     CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext& context, QWidget* parent = nullptr);

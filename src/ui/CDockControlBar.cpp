@@ -4,8 +4,7 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
-namespace gr2
-{
+namespace gr2 {
 
 CDockControlBar::CDockControlBar(const QString& title, QSize size, QWidget* parent)
     : QDockWidget(title, parent), m_size(size)

@@ -6,11 +6,9 @@
 
 #include <QDockWidget>
 
-namespace gr2
-{
+namespace gr2 {
 
-class CDockControlBar : public QDockWidget
-{
+class CDockControlBar : public QDockWidget {
     Q_OBJECT
 public:
     static constexpr int kMinimumSide = 32;
@@ -31,8 +29,7 @@ private:
 };
 
 /// The "Script Tree" bar; its tree arrives with the script tree widget.
-class CBrowserBar : public CDockControlBar
-{
+class CBrowserBar : public CDockControlBar {
     Q_OBJECT
 public:
     explicit CBrowserBar(QWidget* parent = nullptr);

@@ -31,11 +31,9 @@
 #include <QTimer>
 #include <QToolBar>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 constexpr int kRecentFileCount = 6;
 constexpr int kZoomBoxWidth = 60;

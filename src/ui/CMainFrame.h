@@ -19,8 +19,7 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 
-namespace gr2
-{
+namespace gr2 {
 
 class CBrowserBar;
 class CChildFrame;
@@ -29,8 +28,7 @@ class CTypeDatabase;
 class CWorldEditorDoc;
 class CWorldEditorView;
 
-class CMainFrame : public QMainWindow, public CommandTarget
-{
+class CMainFrame : public QMainWindow, public CommandTarget {
     Q_OBJECT
 public:
     enum Bar { MainToolBar, DrawingToolBar, SelectionBar, ScriptTree, StatusBar, BarCount };

@@ -21,11 +21,9 @@
 #include <QToolTip>
 #include <qdrawutil.h>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 std::optional<ThingFamily> thingFamilyOf(PalettePage page)
 {
@@ -69,8 +67,7 @@ PalettePage pageOfHost(TypeKind host)
 }
 
 /// A page that offers the "&Show ..." menu on its background.
-class PalettePageWidget : public QWidget
-{
+class PalettePageWidget : public QWidget {
 public:
     PalettePageWidget(PalettePage page, CPanelBar* bar, const ViewContext& context)
         : m_page(page), m_bar(bar), m_context(context)

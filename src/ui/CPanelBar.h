@@ -15,12 +15,10 @@
 class QPushButton;
 class QTabWidget;
 
-namespace gr2
-{
+namespace gr2 {
 
 /// One square icon button of a type.
-class CTypeButton : public QAbstractButton
-{
+class CTypeButton : public QAbstractButton {
     Q_OBJECT
 public:
     CTypeButton(const ViewContext& context, PaletteItem item, QWidget* parent);
@@ -48,8 +46,7 @@ private:
     int m_variant = 3;
 };
 
-class CPanelBar : public CDockControlBar
-{
+class CPanelBar : public CDockControlBar {
     Q_OBJECT
 public:
     explicit CPanelBar(QWidget* parent = nullptr);

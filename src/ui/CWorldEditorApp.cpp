@@ -24,11 +24,9 @@ static void initResources()
     Q_INIT_RESOURCE(gr2edit);
 }
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 constexpr const char* kRecentGroup = "Recent File List";
 

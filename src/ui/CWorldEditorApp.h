@@ -20,16 +20,14 @@
 
 class QPrinter;
 
-namespace gr2
-{
+namespace gr2 {
 
 class CChildFrame;
 class CMainFrame;
 class CNewLevelDialog;
 class LevelDocument;
 
-class CWorldEditorApp : public QObject, public CommandTarget
-{
+class CWorldEditorApp : public QObject, public CommandTarget {
     Q_OBJECT
 public:
     static constexpr int kRecentFileCount = 6;

@@ -20,11 +20,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 QColor toColor(Rgb c)
 {
@@ -792,8 +790,7 @@ void CWorldEditorView::focusInEvent(QFocusEvent* event)
 
 // --- commands -----------------------------------------------------------------------------------
 
-namespace
-{
+namespace {
 
 std::optional<ToolCode> toolOf(EditorCommand command)
 {

@@ -22,16 +22,14 @@
 
 class QPrinter;
 
-namespace gr2
-{
+namespace gr2 {
 
 class CPlayer;
 class CWorldEditorDoc;
 class MapViewController;
 enum class TypeFamily : uint8_t;
 
-class CWorldEditorView : public QAbstractScrollArea, public DocumentObserver, public CommandTarget
-{
+class CWorldEditorView : public QAbstractScrollArea, public DocumentObserver, public CommandTarget {
     Q_OBJECT
 public:
     static constexpr int kAutosaveMilliseconds = 600000;

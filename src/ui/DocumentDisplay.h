@@ -5,8 +5,7 @@
 
 #include <cstdint>
 
-namespace gr2
-{
+namespace gr2 {
 
 struct DocumentDisplay {
     static constexpr uint8_t kNoHighlight = 255;

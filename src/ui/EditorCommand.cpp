@@ -2,11 +2,9 @@
 
 #include <array>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 using K = QKeySequence;
 

@@ -8,8 +8,7 @@
 
 #include <optional>
 
-namespace gr2
-{
+namespace gr2 {
 
 enum class EditorCommand {
     // application and document
@@ -79,8 +78,7 @@ const EditorCommandInfo& commandInfo(EditorCommand command);
 
 } // namespace gr2
 
-namespace gr2
-{
+namespace gr2 {
 
 /// What a command shows: enabled, checked, and a menu text when it changes with the state.
 struct CommandState {
@@ -90,8 +88,7 @@ struct CommandState {
 };
 
 /// Something a command can be routed to (the active map view, the frame, the application).
-class CommandTarget
-{
+class CommandTarget {
 public:
     virtual ~CommandTarget() = default;
     /// Carries the command out; false when this target does not handle it.

@@ -6,11 +6,9 @@
 
 #include <algorithm>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 std::optional<QRect> toRect(const std::optional<IconRect>& r)
 {

@@ -13,13 +13,11 @@
 #include <optional>
 #include <vector>
 
-namespace gr2
-{
+namespace gr2 {
 
 class CTypeDatabase;
 
-class IconSheets
-{
+class IconSheets {
 public:
     /// The families that have a sheet, in the order they are loaded.
     static constexpr std::array<TypeFamily, 8> kFamilies = {

@@ -6,11 +6,9 @@
 #include <QMessageBox>
 #include <QStringList>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 QMessageBox::Icon toQt(Prompter::Icon icon)
 {

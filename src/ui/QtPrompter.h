@@ -6,11 +6,9 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace gr2
-{
+namespace gr2 {
 
-class QtPrompter : public Prompter
-{
+class QtPrompter : public Prompter {
 public:
     explicit QtPrompter(QWidget* owner = nullptr) : m_owner(owner) {}
     void setOwner(QWidget* owner) { m_owner = owner; }

@@ -2,8 +2,7 @@
 
 #include <QFile>
 
-namespace gr2::QtText
-{
+namespace gr2::QtText {
 
 QString fromField(std::string_view text)
 {

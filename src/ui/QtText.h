@@ -10,8 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace gr2::QtText
-{
+namespace gr2::QtText {
 
 /// An 8-bit record field as the user reads it.
 QString fromField(std::string_view text);

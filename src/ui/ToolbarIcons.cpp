@@ -5,11 +5,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 constexpr int kSize = 32;
 

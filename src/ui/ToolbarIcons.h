@@ -5,8 +5,7 @@
 
 #include <QIcon>
 
-namespace gr2
-{
+namespace gr2 {
 
 /// A 32 × 32 icon for a toolbar command (an empty icon for commands without a button).
 QIcon toolbarIcon(EditorCommand command);

@@ -5,8 +5,7 @@
 
 class QPrinter;
 
-namespace gr2
-{
+namespace gr2 {
 
 class CMainFrame;
 class CTypeDatabase;

@@ -16,7 +16,10 @@ std::function<int(const std::filesystem::path&)>& faultHook()
     return hook;
 }
 
-WriteResult failure(int error) { return WriteResult{false, error ? error : EIO}; }
+WriteResult failure(int error)
+{
+    return WriteResult{false, error ? error : EIO};
+}
 
 bool writeAll(int fd, const uint8_t* data, size_t size)
 {
@@ -35,7 +38,10 @@ bool writeAll(int fd, const uint8_t* data, size_t size)
 
 } // namespace
 
-void setWriteFaultHook(std::function<int(const std::filesystem::path&)> hook) { faultHook() = std::move(hook); }
+void setWriteFaultHook(std::function<int(const std::filesystem::path&)> hook)
+{
+    faultHook() = std::move(hook);
+}
 
 WriteResult writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes)
 {

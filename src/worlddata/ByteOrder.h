@@ -14,13 +14,22 @@ namespace gr2 {
 
 using Bytes = std::vector<uint8_t>;
 
-inline uint16_t loadU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+inline uint16_t loadU16(const uint8_t* p)
+{
+    return uint16_t(p[0] | (p[1] << 8));
+}
 inline uint32_t loadU32(const uint8_t* p)
 {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
-inline int16_t loadI16(const uint8_t* p) { return int16_t(loadU16(p)); }
-inline int32_t loadI32(const uint8_t* p) { return int32_t(loadU32(p)); }
+inline int16_t loadI16(const uint8_t* p)
+{
+    return int16_t(loadU16(p));
+}
+inline int32_t loadI32(const uint8_t* p)
+{
+    return int32_t(loadU32(p));
+}
 
 inline void storeU16(uint8_t* p, uint16_t v)
 {
@@ -37,7 +46,10 @@ inline void storeU32(uint8_t* p, uint32_t v)
 
 /// 20.12 fixed point: value × 4096, truncated toward zero; out-of-range values saturate.
 int32_t toFixed12(double value);
-inline double fromFixed12(int32_t raw) { return double(raw) / 4096.0; }
+inline double fromFixed12(int32_t raw)
+{
+    return double(raw) / 4096.0;
+}
 
 /// A fixed-size 8-bit text field: the text ends at the first NUL, and the field's last byte is
 /// always treated as NUL, as the reader forces it.

@@ -17,7 +17,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix)
 {
-    return text.size() >= suffix.size() && equalsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+    return text.size() >= suffix.size() &&
+           equalsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 std::optional<std::filesystem::path> findFileIgnoringCase(const std::filesystem::path& path)

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <system_error>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace gr2 {
@@ -23,20 +23,29 @@ std::filesystem::path& baseDirectoryStorage()
     return dir;
 }
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
 
 } // namespace
 
-const std::filesystem::path& baseDirectory() { return baseDirectoryStorage(); }
+const std::filesystem::path& baseDirectory()
+{
+    return baseDirectoryStorage();
+}
 
-void setBaseDirectory(const std::filesystem::path& dir) { baseDirectoryStorage() = dir; }
+void setBaseDirectory(const std::filesystem::path& dir)
+{
+    baseDirectoryStorage() = dir;
+}
 
 std::filesystem::path resolveDataPath(const std::string& name)
 {
     std::string native = name;
     std::replace(native.begin(), native.end(), '\\', '/');
-    bool driveLetter = name.size() >= 3 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':' &&
-                       isSeparator(name[2]);
+    bool driveLetter = name.size() >= 3 && std::isalpha(static_cast<unsigned char>(name[0])) &&
+                       name[1] == ':' && isSeparator(name[2]);
     bool twoSeparators = name.size() >= 2 && isSeparator(name[0]) && isSeparator(name[1]);
     if (driveLetter || twoSeparators)
         return std::filesystem::path(native);

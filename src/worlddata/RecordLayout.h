@@ -121,7 +121,8 @@ double getRealField(std::span<const uint8_t> record, const FieldDef& field, size
 void setRealField(std::span<uint8_t> record, const FieldDef& field, double value, size_t element = 0);
 /// Text and art-resource names (the first 64 bytes of an ArtResource).
 std::string getTextField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0);
-void setTextField(std::span<uint8_t> record, const FieldDef& field, std::string_view text, size_t element = 0);
+void setTextField(std::span<uint8_t> record, const FieldDef& field, std::string_view text,
+                  size_t element = 0);
 std::u16string getText16Field(std::span<const uint8_t> record, const FieldDef& field);
 void setText16Field(std::span<uint8_t> record, const FieldDef& field, std::u16string_view text);
 

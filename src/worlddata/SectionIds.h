@@ -25,8 +25,14 @@ enum class SectionId : uint32_t {
     Effect = 270,
 };
 
-inline uint32_t headerBlockId(SectionId id) { return uint32_t(id) + 1; }
-inline uint32_t dataBlockId(SectionId id) { return uint32_t(id) + 2; }
+inline uint32_t headerBlockId(SectionId id)
+{
+    return uint32_t(id) + 1;
+}
+inline uint32_t dataBlockId(SectionId id)
+{
+    return uint32_t(id) + 2;
+}
 
 /// The name a section has in the reader's messages ("Unable to read Binary Vorlan Spell").
 const char* sectionName(SectionId id);

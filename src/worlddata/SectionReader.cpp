@@ -348,19 +348,32 @@ bool Reader::readMapSection()
 const RecordEntry* thingEntry(const RecordSink& sink, uint32_t kind)
 {
     switch (ThingKind(kind)) {
-    case ThingKind::Object: return &sink.thing.object;
-    case ThingKind::Trap: return &sink.thing.trap;
-    case ThingKind::Door: return &sink.thing.door;
-    case ThingKind::ActionPoint: return &sink.thing.actionPoint;
-    case ThingKind::CreatureNeutral: return &sink.thing.creatureNeutral;
-    case ThingKind::CreatureGood: return &sink.thing.creatureGood;
-    case ThingKind::CreatureEvil: return &sink.thing.creatureEvil;
-    case ThingKind::HeroParty: return &sink.thing.heroParty;
-    case ThingKind::DeadBody: return &sink.thing.deadBody;
-    case ThingKind::EffectGenerator: return &sink.thing.effectGenerator;
-    case ThingKind::Room: return &sink.thing.room;
-    case ThingKind::Camera: return &sink.thing.camera;
-    case ThingKind::Plinth: return &sink.thing.plinth;
+    case ThingKind::Object:
+        return &sink.thing.object;
+    case ThingKind::Trap:
+        return &sink.thing.trap;
+    case ThingKind::Door:
+        return &sink.thing.door;
+    case ThingKind::ActionPoint:
+        return &sink.thing.actionPoint;
+    case ThingKind::CreatureNeutral:
+        return &sink.thing.creatureNeutral;
+    case ThingKind::CreatureGood:
+        return &sink.thing.creatureGood;
+    case ThingKind::CreatureEvil:
+        return &sink.thing.creatureEvil;
+    case ThingKind::HeroParty:
+        return &sink.thing.heroParty;
+    case ThingKind::DeadBody:
+        return &sink.thing.deadBody;
+    case ThingKind::EffectGenerator:
+        return &sink.thing.effectGenerator;
+    case ThingKind::Room:
+        return &sink.thing.room;
+    case ThingKind::Camera:
+        return &sink.thing.camera;
+    case ThingKind::Plinth:
+        return &sink.thing.plinth;
     }
     return nullptr;
 }
@@ -579,8 +592,8 @@ bool Reader::readLevelSection()
 
 bool hasThreeLetterExtension(const std::string& name)
 {
-    return name.size() >= 4 && name[name.size() - 4] == '.' && name.find_first_of("\\/", name.size() - 3) ==
-                                                                    std::string::npos;
+    return name.size() >= 4 && name[name.size() - 4] == '.' &&
+           name.find_first_of("\\/", name.size() - 3) == std::string::npos;
 }
 
 } // namespace

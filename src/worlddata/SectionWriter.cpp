@@ -120,8 +120,7 @@ void writeTriggerSection(Bytes& out, TriggerSectionInfo info, std::span<const Th
     w.endSection();
 }
 
-void writeMapSection(Bytes& out, uint32_t width, uint32_t height,
-                     std::span<const uint8_t> elements)
+void writeMapSection(Bytes& out, uint32_t width, uint32_t height, std::span<const uint8_t> elements)
 {
     SectionWriter w(out);
     w.beginSection(uint32_t(SectionId::Map));
@@ -137,8 +136,9 @@ void writeMapSection(Bytes& out, uint32_t width, uint32_t height,
 void writeLevelSection(Bytes& out, const SectionInfo& info, std::span<const uint8_t> description,
                        std::span<const Bytes> resources, std::span<const uint32_t> availableCreatures)
 {
-    SectionInfo header = SectionInfo::forLevel(uint16_t(resources.size()), uint16_t(availableCreatures.size()),
-                                               info.constant, info.created, info.saved);
+    SectionInfo header =
+        SectionInfo::forLevel(uint16_t(resources.size()), uint16_t(availableCreatures.size()), info.constant,
+                              info.created, info.saved);
     SectionWriter w(out);
     w.beginSection(uint32_t(SectionId::Level));
     w.headerBlock(kLevelHeaderBlock, header);

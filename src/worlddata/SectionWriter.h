@@ -54,8 +54,7 @@ void writeThingSection(Bytes& out, SectionInfo info, std::span<const ThingItem> 
 void writeTriggerSection(Bytes& out, TriggerSectionInfo info, std::span<const ThingItem> items);
 
 /// The Map section of width × height 4-byte elements, row by row (its header carries no times).
-void writeMapSection(Bytes& out, uint32_t width, uint32_t height,
-                     std::span<const uint8_t> elements);
+void writeMapSection(Bytes& out, uint32_t width, uint32_t height, std::span<const uint8_t> elements);
 
 /// The Level section: header block, description block (223), then the level block (222) holding
 /// the resources and the available creatures.

@@ -15,10 +15,8 @@
 
 #include <sys/stat.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using test::ScriptedPrompter;
 using test::TempDir;
@@ -51,8 +49,7 @@ std::vector<std::string> terrainNames(const CTypeDatabase& db)
     return names;
 }
 
-class EditorAppTest : public ::testing::Test
-{
+class EditorAppTest : public ::testing::Test {
 protected:
     TempDir root;
     ScriptedPrompter prompter;

@@ -14,9 +14,9 @@ TEST(IconCellsTest, OwnerVariantsOfTheSpecialTerrains)
         int expected;
     };
     const Case cases[] = {
-        {true, 8, 1, 14},  {true, 8, 3, 10},  {true, 8, 6, 13}, {true, 8, 2, 10}, {true, 9, 7, 10},
-        {true, 32, 3, 10}, {true, 32, 5, 12}, {true, 32, 1, 9}, {true, 32, 0, 9}, {true, 5, 6, 10},
-        {false, 8, 6, 10}, {false, 32, 1, 10},
+        {true, 8, 1, 14}, {true, 8, 3, 10},  {true, 8, 6, 13},  {true, 8, 2, 10},
+        {true, 9, 7, 10}, {true, 32, 3, 10}, {true, 32, 5, 12}, {true, 32, 1, 9},
+        {true, 32, 0, 9}, {true, 5, 6, 10},  {false, 8, 6, 10}, {false, 32, 1, 10},
     };
     for (const Case& c : cases)
         EXPECT_EQ(iconCellNumber(c.terrain, c.id, 10, c.variant), c.expected)

@@ -10,10 +10,8 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 TEST(StatusTextsTest, PositionIsOneBasedAndEmptyOffTheMap)
 {

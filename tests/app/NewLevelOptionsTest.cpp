@@ -6,10 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 TEST(NewLevelOptionsTest, WidthAndHeightOutsideSevenTo128AreRefusedWithTheRangeMessage)
 {

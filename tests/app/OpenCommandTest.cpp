@@ -22,8 +22,9 @@ TEST(OpenCommandTest, DialogAsksForLevelsAndStatsInTheMapsFolder)
 {
     FileDialogSpec dialog = openCommandDialog("/data");
     EXPECT_EQ(dialog.title, "Open GR2 Map file(s)");
-    EXPECT_THAT(dialog.filters, ::testing::ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
-                                                     "All files (*.*)"));
+    EXPECT_THAT(dialog.filters,
+                ::testing::ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
+                                       "All files (*.*)"));
     EXPECT_EQ(dialog.initialPath, std::filesystem::path("/data/Maps"));
     EXPECT_TRUE(dialog.multiSelect);
 }

@@ -13,11 +13,20 @@ TEST(ReservedNamesTest, DataFileNamesMatchExactCaseWithOrWithoutVwd)
         bool reserved;
     };
     const Case cases[] = {
-        {"NewTraps", true},         {"NewTraps.vwd", true},      {"NewTraps.txt", false},
-        {"newtraps", false},        {"NewTraps.VWD", false},     {"GlobalVariables", true},
-        {"Maps/EffectElements.vwd", true}, {"Effect", false},    {"", false},
-        {"a", false},               {".vwd", false},             {"Rooms", true},
-        {"xyz", false},             {"Doorsx", false},
+        {"NewTraps", true},
+        {"NewTraps.vwd", true},
+        {"NewTraps.txt", false},
+        {"newtraps", false},
+        {"NewTraps.VWD", false},
+        {"GlobalVariables", true},
+        {"Maps/EffectElements.vwd", true},
+        {"Effect", false},
+        {"", false},
+        {"a", false},
+        {".vwd", false},
+        {"Rooms", true},
+        {"xyz", false},
+        {"Doorsx", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsReservedDataFileName(c.name), c.reserved) << c.name;

@@ -53,9 +53,9 @@ TEST(LevelMapTest, InsideNeedsNonNegativeCoordinates)
         bool interior;
     };
     const Case cases[] = {
-        {{0, 0}, true, false},  {{4, 4}, true, false},   {{1, 1}, true, true},   {{3, 3}, true, true},
-        {{-1, 2}, false, false}, {{2, -1}, false, false}, {{5, 2}, false, false}, {{2, 5}, false, false},
-        {{INT32_MIN, 0}, false, false},
+        {{0, 0}, true, false},  {{4, 4}, true, false},   {{1, 1}, true, true},
+        {{3, 3}, true, true},   {{-1, 2}, false, false}, {{2, -1}, false, false},
+        {{5, 2}, false, false}, {{2, 5}, false, false},  {{INT32_MIN, 0}, false, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(b.doc().IsInside(c.p), c.inside) << c.p.x << "," << c.p.y;
@@ -182,8 +182,11 @@ TEST(LevelMapTest, PlacementRulesFollowTerrainFlags)
         bool door;
     };
     const Case cases[] = {
-        {Path, true, true},          {Rock, false, false},         {test::TestTerrain::Earth, false, false},
-        {test::TestTerrain::Water, true, false}, {test::TestTerrain::Treasury, true, false},
+        {Path, true, true},
+        {Rock, false, false},
+        {test::TestTerrain::Earth, false, false},
+        {test::TestTerrain::Water, true, false},
+        {test::TestTerrain::Treasury, true, false},
         {99, false, false}, // a terrain no type describes
     };
     for (const Case& c : cases) {

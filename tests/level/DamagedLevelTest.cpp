@@ -6,16 +6,13 @@
 
 #include <gmock/gmock.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using test::readFile;
 using ::testing::ElementsAre;
 
-class DamagedLevelTest : public test::LevelFileFixture
-{
+class DamagedLevelTest : public test::LevelFileFixture {
 protected:
     /// The sample level saved as Cut/Cut.vwd, then reopened with the given part file cut short
     /// (or removed, for a negative cut).

@@ -1,7 +1,7 @@
 // The checks a level passes before the Save commands write it.
 
-#include "app/Prompter.h"
 #include "level/LevelChecks.h"
+#include "app/Prompter.h"
 #include "support/LevelBuilder.h"
 #include "support/ScriptBuilder.h"
 #include "support/ScriptedPrompter.h"
@@ -46,7 +46,7 @@ TEST(LevelChecksTest, HeartMustBeOwnedByTheVorlan)
 {
     CheckedLevel checked;
     checked.level.paint({1, 1, 5, 5}, TerrainId::DungeonHeart, 4); // player 3's heart now belongs to 4
-    checked.doc().FindPlayer(3)->setStartingGold(1 << 30);          // the heart check comes first
+    checked.doc().FindPlayer(3)->setStartingGold(1 << 30);         // the heart check comes first
     test::ScriptedPrompter prompter;
     EXPECT_FALSE(CheckLevel(checked.doc(), prompter));
     ASSERT_EQ(prompter.entries().size(), 1u);

@@ -14,10 +14,8 @@
 #include <cerrno>
 #include <map>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using test::readFile;
 using ::testing::ElementsAre;
@@ -58,9 +56,7 @@ std::vector<std::pair<std::string, uint32_t>> partEntries(const std::filesystem:
     return out;
 }
 
-class LevelFilesTest : public test::LevelFileFixture
-{
-};
+class LevelFilesTest : public test::LevelFileFixture {};
 
 TEST_F(LevelFilesTest, SavedOpenedAndSavedAgainGivesTheSameFiles)
 {

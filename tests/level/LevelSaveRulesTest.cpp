@@ -41,17 +41,17 @@ protected:
 TEST_F(LevelSaveRulesTest, AvailabilityMarking)
 {
     using K = AvailabilityKind;
-    player(3).setAvailabilityState(K::Rooms, 17, 4);        // an old mark goes back to 1
-    player(3).setAvailabilityState(K::VorlanSpells, 2, 4);  // only rooms and creatures are reset
-    player(4).setAvailabilityState(K::Rooms, 26, 0);        // the other Vorlan lacks it
+    player(3).setAvailabilityState(K::Rooms, 17, 4);       // an old mark goes back to 1
+    player(3).setAvailabilityState(K::VorlanSpells, 2, 4); // only rooms and creatures are reset
+    player(4).setAvailabilityState(K::Rooms, 26, 0);       // the other Vorlan lacks it
     player(4).setAvailabilityState(K::Creatures, 4, 2);
-    doc().StoreTile({5, 5}, TerrainId::Treasury, 3);        // a room floor on the map
-    doc().StoreTile({6, 6}, TerrainId::DungeonHeart, 3);    // a room no list holds
+    doc().StoreTile({5, 5}, TerrainId::Treasury, 3);     // a room floor on the map
+    doc().StoreTile({6, 6}, TerrainId::DungeonHeart, 3); // a room no list holds
     doc().CreateCreature(5, 3, {7, 7}, false);
     action(-1, ActionKind::CreateCreature, {8, 3, 1, 0});
-    action(-2, ActionKind::SetAvailability, {3, 3, 3, 1});  // a door: marks the trap list
-    action(-3, ActionKind::SetAvailability, {3, 4, 1, 1});  // a trap: marks the door list
-    action(-4, ActionKind::SetAvailability, {3, 4, 5, 0});  // makes unavailable: no mark
+    action(-2, ActionKind::SetAvailability, {3, 3, 3, 1}); // a door: marks the trap list
+    action(-3, ActionKind::SetAvailability, {3, 4, 1, 1}); // a trap: marks the door list
+    action(-4, ActionKind::SetAvailability, {3, 4, 5, 0}); // makes unavailable: no mark
 
     LevelSaveRules::markAvailability(doc(), app.types());
 

@@ -1,7 +1,7 @@
+#include "level/LevelSink.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelDescriptionRecord.h"
 #include "level/LevelRecords.h"
-#include "level/LevelSink.h"
 #include "level/PlayerRecord.h"
 #include "level/ThingRecords.h"
 #include "support/LevelBuilder.h"
@@ -194,18 +194,18 @@ TEST_F(LevelSinkTest, VariableRecords)
     CWorldEditorDoc& doc = b.doc();
     sink.variableHeader(SectionInfo{});
     const Bytes records[] = {
-        variableRecord(1, Warlock, 6, 4),              // pool of Vorlan 4
-        variableRecord(2, (3 << 16) | 4, 2, 0),        // door 2 unavailable to Vorlan 3
-        variableRecord(2, (3 << 16) | 2, Imp, 4),      // a stored state 4 reads as 1
-        variableRecord(66, 4, 3),                      // alliance
-        variableRecord(66, 3, 4),                      // the same alliance again
-        variableRecord(77, Knight, 4, 250),            // creature stat override
-        variableRecord(77, Knight, 40, 1),             // level out of range: ignored
-        variableRecord(241, 6144),                     // rating 1.5
-        variableRecord(242, 90),                       // average time
-        variableRecord(67, 10240),                     // fixed point: 2.5
-        variableRecord(178, 2000),                     // whole number
-        variableRecord(19, 7),                         // not overridable: ignored
+        variableRecord(1, Warlock, 6, 4),         // pool of Vorlan 4
+        variableRecord(2, (3 << 16) | 4, 2, 0),   // door 2 unavailable to Vorlan 3
+        variableRecord(2, (3 << 16) | 2, Imp, 4), // a stored state 4 reads as 1
+        variableRecord(66, 4, 3),                 // alliance
+        variableRecord(66, 3, 4),                 // the same alliance again
+        variableRecord(77, Knight, 4, 250),       // creature stat override
+        variableRecord(77, Knight, 40, 1),        // level out of range: ignored
+        variableRecord(241, 6144),                // rating 1.5
+        variableRecord(242, 90),                  // average time
+        variableRecord(67, 10240),                // fixed point: 2.5
+        variableRecord(178, 2000),                // whole number
+        variableRecord(19, 7),                    // not overridable: ignored
     };
     for (const Bytes& r : records)
         ASSERT_TRUE(sink.variable(FlaggedRecord(r)));
@@ -289,7 +289,8 @@ TEST(LevelDescriptionTest, LoadTimeCorrections)
         EXPECT_EQ(back.ticksPerSecond, 4);
         EXPECT_EQ(back.previousRewards, (std::array<uint8_t, 5>{0, 1, 0, 0, 0}));
         EXPECT_EQ(back.nextRewards[4], 0);
-        EXPECT_EQ(back.flags, LevelFlag::Carried | LevelFlag::Skirmish) << "merged; old levels lose Secret and Special";
+        EXPECT_EQ(back.flags, LevelFlag::Carried | LevelFlag::Skirmish)
+            << "merged; old levels lose Secret and Special";
         EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Warning: Invalid Previous Reward (Index 1)\n",
                                                               "Warning: Invalid Previous Reward (Index 3)\n",
                                                               "Warning: Invalid Previous Reward (Index 5)\n",
@@ -299,7 +300,8 @@ TEST(LevelDescriptionTest, LoadTimeCorrections)
     ScriptedPrompter quiet;
     p.previousRewards = {};
     p.nextRewards = {};
-    LevelDescriptionRecord::unpack(FlaggedRecord(LevelDescriptionRecord::pack(p, 3)), LevelVersion{3.0}, current, quiet);
+    LevelDescriptionRecord::unpack(FlaggedRecord(LevelDescriptionRecord::pack(p, 3)), LevelVersion{3.0},
+                                   current, quiet);
     EXPECT_TRUE(current.hasFlag(LevelFlag::SecretLevel));
 }
 
@@ -323,7 +325,8 @@ TEST(LevelDescriptionTest, SaveRecomputesTheFirstPersonFlag)
     LevelBuilder b;
     Bytes rec = LevelRecords::packLevelDescription(b.doc());
     EXPECT_TRUE(b.doc().properties().hasFlag(LevelFlag::VorlanWithoutFirstPerson));
-    EXPECT_EQ(loadU16(rec.data() + 25484) & LevelFlag::VorlanWithoutFirstPerson, LevelFlag::VorlanWithoutFirstPerson);
+    EXPECT_EQ(loadU16(rec.data() + 25484) & LevelFlag::VorlanWithoutFirstPerson,
+              LevelFlag::VorlanWithoutFirstPerson);
     CCreature* c = b.doc().CreateCreature(Imp, 3, {2, 2}, true);
     b.doc().FindPlayer(3)->setForcedFirstPerson(c);
     LevelRecords::packLevelDescription(b.doc());
@@ -344,7 +347,8 @@ TEST(LevelMapRecordTest, BridgeBaseAndElements)
     Bytes elements = LevelRecords::packMapElements(b.doc());
     ASSERT_EQ(elements.size(), 36u * 4);
     const size_t at = (2 * 6 + 2) * 4;
-    EXPECT_EQ((Bytes{elements[at], elements[at + 1], elements[at + 2], elements[at + 3]}), (Bytes{17, 3, 2, 0}));
+    EXPECT_EQ((Bytes{elements[at], elements[at + 1], elements[at + 2], elements[at + 3]}),
+              (Bytes{17, 3, 2, 0}));
 }
 
 } // namespace

@@ -181,7 +181,10 @@ TEST(PlacedThingsTest, EffectGeneratorExtentsStayOnTheMap)
         uint16_t expectW, expectH;
     };
     const Case cases[] = {
-        {{2, 2}, 3, 3, 3, 3}, {{2, 2}, 50, 50, 7, 5}, {{9, 7}, 5, 5, 0, 0}, {{8, 6}, 1, 4, 1, 1},
+        {{2, 2}, 3, 3, 3, 3},
+        {{2, 2}, 50, 50, 7, 5},
+        {{9, 7}, 5, 5, 0, 0},
+        {{8, 6}, 1, 4, 1, 1},
     };
     for (const Case& c : cases) {
         CEffectGenerator* g = b.doc().AddEffectGenerator(c.at);

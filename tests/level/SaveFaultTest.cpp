@@ -15,10 +15,8 @@
 #include <map>
 #include <sys/stat.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using test::readFile;
 using ::testing::ElementsAreArray;
@@ -40,8 +38,7 @@ std::map<std::filesystem::path, FileState> snapshot(const std::filesystem::path&
 {
     std::map<std::filesystem::path, FileState> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
-        struct stat st {
-        };
+        struct stat st {};
         if (entry.is_regular_file() && ::stat(entry.path().c_str(), &st) == 0)
             files[std::filesystem::relative(entry.path(), dir)] = {readFile(entry.path()), st.st_ino};
     }
@@ -57,8 +54,7 @@ std::string saveFailed(const std::filesystem::path& path, const std::string& cau
     return "Failed to save \"" + path.string() + "\" (cause = " + cause + ")\n";
 }
 
-class SaveFaultTest : public test::LevelFileFixture
-{
+class SaveFaultTest : public test::LevelFileFixture {
 protected:
     /// The sample level saved once as Levels/Keep.vwd, then changed in the map, the things and the
     /// script, so a second save rewrites every file.

@@ -20,18 +20,42 @@ void feed(LevelSink& sink, const std::vector<ThingItem>& items)
         FlaggedRecord r(item.record);
         bool ok = true;
         switch (ThingKind(item.kind)) {
-        case ThingKind::CreatureGood: ok = sink.creatureGood(r); break;
-        case ThingKind::CreatureNeutral: ok = sink.creatureNeutral(r); break;
-        case ThingKind::CreatureEvil: ok = sink.creatureEvil(r); break;
-        case ThingKind::Door: ok = sink.door(r); break;
-        case ThingKind::Trap: ok = sink.trap(r); break;
-        case ThingKind::Object: ok = sink.object(r); break;
-        case ThingKind::ActionPoint: ok = sink.actionPoint(r); break;
-        case ThingKind::HeroParty: ok = sink.heroParty(r); break;
-        case ThingKind::DeadBody: ok = sink.deadBody(r); break;
-        case ThingKind::EffectGenerator: ok = sink.effectGenerator(r); break;
-        case ThingKind::Room: ok = sink.room(r); break;
-        default: ok = sink.keptThing(item.kind, item.record); break;
+        case ThingKind::CreatureGood:
+            ok = sink.creatureGood(r);
+            break;
+        case ThingKind::CreatureNeutral:
+            ok = sink.creatureNeutral(r);
+            break;
+        case ThingKind::CreatureEvil:
+            ok = sink.creatureEvil(r);
+            break;
+        case ThingKind::Door:
+            ok = sink.door(r);
+            break;
+        case ThingKind::Trap:
+            ok = sink.trap(r);
+            break;
+        case ThingKind::Object:
+            ok = sink.object(r);
+            break;
+        case ThingKind::ActionPoint:
+            ok = sink.actionPoint(r);
+            break;
+        case ThingKind::HeroParty:
+            ok = sink.heroParty(r);
+            break;
+        case ThingKind::DeadBody:
+            ok = sink.deadBody(r);
+            break;
+        case ThingKind::EffectGenerator:
+            ok = sink.effectGenerator(r);
+            break;
+        case ThingKind::Room:
+            ok = sink.room(r);
+            break;
+        default:
+            ok = sink.keptThing(item.kind, item.record);
+            break;
         }
         ASSERT_TRUE(ok) << item.kind;
     }
@@ -167,7 +191,8 @@ TEST(ThingsFileTest, ItemsAreWrittenInTheGameOrder)
     EXPECT_EQ(kinds, expected);
 
     std::vector<ThingItem> items = LevelRecords::collectThingItems(b.doc());
-    const std::vector<uint8_t> goodGateTerrains = {items[12].record[18], items[13].record[18], items[14].record[18]};
+    const std::vector<uint8_t> goodGateTerrains = {items[12].record[18], items[13].record[18],
+                                                   items[14].record[18]};
     EXPECT_EQ(goodGateTerrains, (std::vector<uint8_t>{33, 34, 37}));
     EXPECT_EQ(items[15].record[18], TerrainId::DungeonHeart);
     EXPECT_EQ(items[16].record[18], TerrainId::Portal);

@@ -1,8 +1,8 @@
 // Level thumbnails: the colour table, the colour of a tile, the scaling, the file and its folder.
 
+#include "level/Thumbnail.h"
 #include "app/PngFile.h"
 #include "level/LevelFileFixture.h"
-#include "level/Thumbnail.h"
 #include "support/LevelBuilder.h"
 #include "worlddata/ByteOrder.h"
 

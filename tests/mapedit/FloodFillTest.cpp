@@ -9,10 +9,8 @@
 
 #include <algorithm>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using test::LevelBuilder;
 using test::TestTerrain::Claimed;
@@ -20,8 +18,7 @@ using test::TestTerrain::Path;
 using test::TestTerrain::Rock;
 
 /// Every rectangle the views are told to repaint.
-class RepaintLog : public DocumentObserver
-{
+class RepaintLog : public DocumentObserver {
 public:
     void tilesChanged(const TileRect& r) override { rects.push_back(r); }
     std::vector<TileRect> rects;
@@ -116,7 +113,8 @@ std::vector<uint8_t> referenceRegion(const CWorldEditorDoc& doc, TilePoint seed)
         const TilePoint p = open.back();
         open.pop_back();
         const size_t i = size_t(p.y) * doc.width() + size_t(p.x);
-        if (!doc.IsInterior(p) || in[i] || doc.GetTerrain(p) != t || doc.GetOwner(p) != o || !doc.IsTileFree(p))
+        if (!doc.IsInterior(p) || in[i] || doc.GetTerrain(p) != t || doc.GetOwner(p) != o ||
+            !doc.IsTileFree(p))
             continue;
         in[i] = 1;
         open.insert(open.end(), {{p.x + 1, p.y}, {p.x - 1, p.y}, {p.x, p.y + 1}, {p.x, p.y - 1}});

@@ -9,10 +9,8 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using test::LevelBuilder;
 using test::ScriptBuilder;
@@ -273,8 +271,7 @@ TEST(MapResizeTest, RoomsThatDoNotFitAreDismantled)
 
 /// A level whose script names tiles: one action of every kind that keeps a tile, under one trigger
 /// of player 3, and a Set Flag action whose word 2 is a number that must never move.
-class ScriptTilesTest : public ::testing::Test
-{
+class ScriptTilesTest : public ::testing::Test {
 protected:
     struct Named {
         ActionKind kind;

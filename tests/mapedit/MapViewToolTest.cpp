@@ -8,10 +8,8 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using test::LevelBuilder;
 using test::TestTerrain::Claimed;

@@ -6,10 +6,8 @@
 #include <algorithm>
 #include <set>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using Tiles = std::vector<TilePoint>;
 

@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 /// A 3 × 2 brush whose cells are numbered by their terrain:
 ///   1 2 3

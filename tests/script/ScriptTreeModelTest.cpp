@@ -289,10 +289,12 @@ TEST_F(ScriptTreeModelTest, SiblingMoveInAPlayersChainKeepsOwnerKindPlayer)
     CTrigger& second = addTrigger(playerItem(3));
     CTrigger& level = addTrigger(model->root());
     addAction(level);
-    ASSERT_TRUE(model->moveAsSibling(*model->findTriggerItem(level.id()), *model->findTriggerItem(first.id())));
+    ASSERT_TRUE(
+        model->moveAsSibling(*model->findTriggerItem(level.id()), *model->findTriggerItem(first.id())));
     EXPECT_EQ(level.ownerKind(), TriggerOwnerKind::Player);
     EXPECT_EQ(level.ownerId(), 3);
-    EXPECT_EQ(sb.chain(doc().FindPlayer(3)->firstTrigger()), (std::vector<int16_t>{first.id(), level.id(), second.id()}));
+    EXPECT_EQ(sb.chain(doc().FindPlayer(3)->firstTrigger()),
+              (std::vector<int16_t>{first.id(), level.id(), second.id()}));
     EXPECT_EQ(doc().properties().rootTrigger, 0);
     // The action under it now belongs to the player too.
     EXPECT_EQ(script().FindAction(level.child())->ownerId(), 3);
@@ -308,7 +310,8 @@ TEST_F(ScriptTreeModelTest, CopyingATriggerMakesFreshObjectsInOrder)
     CTrigger& target = addTrigger(playerItem(3));
     const size_t triggers = script().triggers().size(), actions = script().actions().size();
 
-    ASSERT_TRUE(model->copyAsChild(*model->findTriggerItem(source.id()), *model->findTriggerItem(target.id())));
+    ASSERT_TRUE(
+        model->copyAsChild(*model->findTriggerItem(source.id()), *model->findTriggerItem(target.id())));
     EXPECT_EQ(script().triggers().size(), triggers + 1);
     EXPECT_EQ(script().actions().size(), actions + 2);
     CTrigger* copy = script().FindTrigger(target.child());

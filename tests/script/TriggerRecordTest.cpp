@@ -9,7 +9,10 @@
 namespace gr2 {
 namespace {
 
-bool in(const std::set<int>& s, int kind) { return s.count(kind) != 0; }
+bool in(const std::set<int>& s, int kind)
+{
+    return s.count(kind) != 0;
+}
 
 // Which parameter bytes each trigger kind keeps, written out kind by kind from the record rules
 // rather than taken from the kind table under test.

@@ -11,10 +11,8 @@
 
 #include <set>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 const RecordLayout& layoutFor(const StatsSectionInfo& s, const StatsPlace& place)
 {

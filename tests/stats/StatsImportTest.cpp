@@ -17,10 +17,8 @@
 #include <string>
 #include <vector>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 using Result = StatsImport::Result;
 
@@ -128,8 +126,7 @@ int64_t lightInt(const CTypeRecord& r, TypeField light, uint32_t part)
     return getIntField(r.fieldBytes(light), lightPart(part));
 }
 
-class StatsImportTest : public ::testing::Test
-{
+class StatsImportTest : public ::testing::Test {
 protected:
     void SetUp() override { test::buildSmallTypeData(db); }
 

@@ -10,10 +10,8 @@
 #include <string>
 #include <vector>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 std::vector<std::string> allLines(std::string_view text)
 {

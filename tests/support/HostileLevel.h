@@ -14,8 +14,8 @@
 #include "script/ScriptTreeModel.h"
 #include "script/TriggerActionRecord.h"
 #include "script/TriggerWhenRecord.h"
-#include "worlddata/SectionWriter.h"
 #include "worlddata/AtomicFile.h"
+#include "worlddata/SectionWriter.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -29,7 +29,7 @@
 namespace gr2::test {
 
 /// The files of a level in the order the joined form holds them, as suffixes of the base path.
-inline constexpr const char* kLevelFileSuffixes[] = {".vwd",       "Triggers.vld", "Players.vld", "Map.vld",
+inline constexpr const char* kLevelFileSuffixes[] = {".vwd",       "Triggers.vld", "Players.vld",  "Map.vld",
                                                      "Things.vld", "Globals.vld",  "Variables.vld"};
 inline constexpr size_t kLevelFileCount = std::size(kLevelFileSuffixes);
 /// Separates the files of the joined form; a file that is absent is an empty piece.
@@ -113,7 +113,10 @@ public:
             return takeGlobals ? Answer::Ok : Answer::Cancel;
         return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::No : Answer::Ok;
     }
-    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override
+    {
+        return std::nullopt;
+    }
     std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec&) override { return {}; }
 };
 

@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2::test
-{
+namespace gr2::test {
 
-namespace
-{
+namespace {
 
 template <class T> std::vector<TilePoint> positions(const std::vector<std::unique_ptr<T>>& list)
 {

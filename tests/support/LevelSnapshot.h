@@ -8,8 +8,7 @@
 #include <ostream>
 #include <vector>
 
-namespace gr2::test
-{
+namespace gr2::test {
 
 struct PlayerPlaces {
     uint8_t id = 0;

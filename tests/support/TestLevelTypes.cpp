@@ -71,7 +71,10 @@ uint8_t TestLevelTypes::trapDefaultShots(uint8_t type) const
     return it == trapShots.end() ? 0 : it->second;
 }
 
-bool TestLevelTypes::creatureTypeExists(uint8_t type) const { return creatures.count(type) != 0; }
+bool TestLevelTypes::creatureTypeExists(uint8_t type) const
+{
+    return creatures.count(type) != 0;
+}
 
 uint8_t TestLevelTypes::eliteVariantOf(uint8_t type) const
 {
@@ -116,8 +119,14 @@ std::vector<AvailabilityEntry> TestLevelTypes::defaultAvailability(AvailabilityK
     return it == availability.end() ? std::vector<AvailabilityEntry>{} : it->second;
 }
 
-std::vector<double> TestLevelTypes::globalVariables() const { return variables; }
+std::vector<double> TestLevelTypes::globalVariables() const
+{
+    return variables;
+}
 
-std::vector<uint32_t> TestLevelTypes::overridableVariableIds() const { return overridable; }
+std::vector<uint32_t> TestLevelTypes::overridableVariableIds() const
+{
+    return overridable;
+}
 
 } // namespace gr2::test

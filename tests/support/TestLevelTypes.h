@@ -9,9 +9,9 @@
 namespace gr2::test {
 
 namespace TestTerrain {
-inline constexpr uint8_t Rock = 1;      ///< Solid
-inline constexpr uint8_t Earth = 2;     ///< Solid, Ownable
-inline constexpr uint8_t Path = 3;      ///< Ownable
+inline constexpr uint8_t Rock = 1;  ///< Solid
+inline constexpr uint8_t Earth = 2; ///< Solid, Ownable
+inline constexpr uint8_t Path = 3;  ///< Ownable
 inline constexpr uint8_t Lava = 4;
 inline constexpr uint8_t Water = 5;
 inline constexpr uint8_t Claimed = 8;   ///< Ownable

@@ -5,8 +5,7 @@
 
 #include <ostream>
 
-namespace gr2
-{
+namespace gr2 {
 
 inline void PrintTo(const TilePoint& p, std::ostream* os)
 {

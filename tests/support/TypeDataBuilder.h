@@ -14,8 +14,7 @@ namespace gr2::test {
 std::unique_ptr<CTypeRecord> makeType(TypeFamily family, uint16_t id, const std::string& name);
 
 /// Appends a record and returns it, typed.
-template <class T>
-T& addType(TypeTable<T>& table, uint16_t id, const std::string& name)
+template <class T> T& addType(TypeTable<T>& table, uint16_t id, const std::string& name)
 {
     table.appendRecord(makeType(T::kFamily, id, name));
     return *table.at(table.count() - 1);

@@ -9,10 +9,8 @@
 #include <cstdio>
 #include <sys/wait.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 struct RunResult {
     int status = -1;

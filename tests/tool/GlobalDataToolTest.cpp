@@ -20,11 +20,11 @@ TEST(GlobalDataToolTest, SampleDataThenSaveGameDataKeepsEveryFile)
 {
     test::TempDir dir;
     ASSERT_EQ(run("sample-data " + dir.path().string()), 0);
-    for (const char* name : {"Terrain.vwd", "Rooms.vwd", "Creatures.vwd", "Doors.vwd", "Traps.vwd", "Objects.vwd",
-                             "VorlanSpells.vwd", "CreatureSpells.vwd", "Shots.vwd", "Effects.vwd",
-                             "EffectElements.vwd", "GlobalVariables.vwd", "Graphics/TerrainIcons.bmp",
-                             "Graphics/CreatureSpellIcons.bmp", "Maps/Thumbnails/MapColours.png",
-                             "ReservedLevelNames.txt"})
+    for (const char* name :
+         {"Terrain.vwd", "Rooms.vwd", "Creatures.vwd", "Doors.vwd", "Traps.vwd", "Objects.vwd",
+          "VorlanSpells.vwd", "CreatureSpells.vwd", "Shots.vwd", "Effects.vwd", "EffectElements.vwd",
+          "GlobalVariables.vwd", "Graphics/TerrainIcons.bmp", "Graphics/CreatureSpellIcons.bmp",
+          "Maps/Thumbnails/MapColours.png", "ReservedLevelNames.txt"})
         EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
     const auto size = std::filesystem::file_size(dir / "Creatures.vwd");
     EXPECT_EQ(run("--root " + dir.path().string() + " save-game-data"), 0);

@@ -179,7 +179,8 @@ TEST_F(LevelToolTest, TreePrintsTheScriptTreeExport)
     // The level first, its children in braces, tab-indented, triggers and actions with their ids,
     // Windows line ends.
     EXPECT_EQ(r.out.rfind("FirstSteps\r\n{\r\n\t[1] ", 0), 0u) << r.out;
-    for (const char* line : {"\t\t[-1] ", "\tVorlan 1\r\n\t{\r\n", "\tGood Player\r\n", "\tNeutral Player\r\n"})
+    for (const char* line :
+         {"\t\t[-1] ", "\tVorlan 1\r\n\t{\r\n", "\tGood Player\r\n", "\tNeutral Player\r\n"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
     EXPECT_EQ(r.out.substr(r.out.size() - 3), "}\r\n");
 

@@ -13,10 +13,8 @@
 
 #include <cstdlib>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 int run(const std::string& args)
 {
@@ -24,8 +22,7 @@ int run(const std::string& args)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-class MapToolTest : public ::testing::Test
-{
+class MapToolTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -11,10 +11,8 @@
 #include <fstream>
 #include <iterator>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 /// Runs the tool with standard error caught in `errors`; returns the exit code.
 int run(const std::string& args, const std::filesystem::path& errors)
@@ -36,8 +34,7 @@ void writeText(const std::filesystem::path& path, const std::string& text)
     test::writeFile(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-class StatsImportToolTest : public ::testing::Test
-{
+class StatsImportToolTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(run("sample-data " + data.path().string(), work / "sample.err"), 0); }
 

@@ -37,7 +37,7 @@ TEST(CreatureTypeTest, SetJobsFillsTheListAndZeroesTheRest)
     CCreatureType c;
     c.setJobs(CreatureJobList::Unhappy, {{3, 1, 2, 50}, {4, 5, 6, 70}, {8, 0, 0, 0}});
     EXPECT_EQ(c.jobs(CreatureJobList::Unhappy).size(), 2u); // capacity 2
-    EXPECT_EQ(loadU32(c.bytes().data() + 3664), 0u);       // the angry list is untouched
+    EXPECT_EQ(loadU32(c.bytes().data() + 3664), 0u);        // the angry list is untouched
     c.setJobs(CreatureJobList::Unhappy, {{3, 1, 2, 50}});
     EXPECT_EQ(loadU32(c.bytes().data() + 3652), 0u);
 }

@@ -194,7 +194,7 @@ TEST_F(GlobalVariablesTest, FourBitValuesArePackedFromTheTopNibble)
 TEST_F(GlobalVariablesTest, SacrificesComeBackPackedAndKeepTheirRewardType)
 {
     CGlobalVariables& v = db.variables();
-    v.sacrifices()[5] = SacrificeEntry{{1, 3, 2, 1, 0, 0}, 5, 1, 0, 22};     // Vorlan spell reward
+    v.sacrifices()[5] = SacrificeEntry{{1, 3, 2, 1, 0, 0}, 5, 1, 0, 22};    // Vorlan spell reward
     v.sacrifices()[9] = SacrificeEntry{{2, 1, 0, 0, 3, 1}, 3, 0, 70000, 7}; // gold amount
     v.sacrifices()[11] = SacrificeEntry{{1, 2, 0, 0, 0, 0}, 8, 2, 0, 3};    // creatures angry
     v.sacrifices()[12] = SacrificeEntry{{0, 9, 0, 0, 0, 0}, 1, 1, 0, 1};    // no ingredient kinds: empty
@@ -221,19 +221,19 @@ TEST_F(GlobalVariablesTest, RecordsOutsideTheTablesAreIgnored)
 {
     const CGlobalVariables before = back.variables();
     Bytes file = variablesFileOf({
-        {65, 32, 5, 2},          // row beyond the 32 stats
-        {65, 0xFFFFFFFF, 5, 2},  // a huge row
-        {65, 3, 5, 11},          // level 11: column 9
-        {65, 3, 5, 1},           // level 1: column -1
+        {65, 32, 5, 2},         // row beyond the 32 stats
+        {65, 0xFFFFFFFF, 5, 2}, // a huge row
+        {65, 3, 5, 11},         // level 11: column 9
+        {65, 3, 5, 1},          // level 1: column -1
         {65, 3, 5, 0xFFFFFFFF},
         {224, 32, 5, 0},
         {224, 0x80000000, 5, 0},
-        {2, 9, 1, 4},            // no such availability family
-        {2, 1, 99, 4},           // no such room in the list
-        {17, 5, 1, 1},           // id-17 family 5 does not exist
-        {17, 1, 99, 1},          // no room 99
-        {19, 60, 0, 0},          // not overridable
-        {248, 1, 0, 0},          // beyond the value table
+        {2, 9, 1, 4},   // no such availability family
+        {2, 1, 99, 4},  // no such room in the list
+        {17, 5, 1, 1},  // id-17 family 5 does not exist
+        {17, 1, 99, 1}, // no room 99
+        {19, 60, 0, 0}, // not overridable
+        {248, 1, 0, 0}, // beyond the value table
         {0xFFFFFFFF, 1, 1, 1},
     });
     ASSERT_TRUE(readVariables(back, file));

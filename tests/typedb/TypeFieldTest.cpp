@@ -8,10 +8,8 @@
 #include <algorithm>
 #include <span>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 struct FamilyTable {
     TypeFamily family;

@@ -1,9 +1,9 @@
+#include "ui/CWorldEditorApp.h"
 #include "app/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
-#include "ui/CWorldEditorApp.h"
 
 #include <QMenuBar>
 #include <QTest>
@@ -43,8 +43,8 @@ TEST(CWorldEditorAppTest, StartsOnTheSampleDataWithItsMenusAndIcons)
     EXPECT_TRUE(app.iconSheets().cellForTypeId(TypeFamily::Creature, 1));
 
     QMenuBar* bar = app.mainFrame()->menuBar();
-    EXPECT_EQ(menuTexts(bar), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Map", "&Configuration", "&Window",
-                                           "&Help"}));
+    EXPECT_EQ(menuTexts(bar), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Map", "&Configuration",
+                                           "&Window", "&Help"}));
     QStringList file = menuTexts(bar->actions()[0]->menu());
     EXPECT_TRUE(file.contains("&Open..."));
     EXPECT_TRUE(file.contains("&New"));

@@ -7,10 +7,8 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 TEST(IconSheetsTest, TablesWithGapsInTheirIdsDrawEveryTypeWithItsOwnCell)
 {

@@ -27,13 +27,10 @@
 #include <cerrno>
 #include <fstream>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
-class LevelSaveWindowTest : public ::testing::Test
-{
+class LevelSaveWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -30,13 +30,10 @@
 
 #include <algorithm>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
-class LevelWindowTest : public ::testing::Test
-{
+class LevelWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

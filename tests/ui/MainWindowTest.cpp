@@ -17,10 +17,8 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 void clearPlacement()
 {
@@ -105,8 +103,7 @@ TEST(MainWindowTest, PanesTogglesAndTheToolBarsPopUp)
     frame.toolBarsMenu()->close();
 }
 
-class AppWindowTest : public ::testing::Test
-{
+class AppWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -35,13 +35,10 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
-class PaletteWindowTest : public ::testing::Test
-{
+class PaletteWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

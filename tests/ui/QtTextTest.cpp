@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-namespace gr2
-{
-namespace
-{
+namespace gr2 {
+namespace {
 
 TEST(QtTextTest, FieldsAreLatin1AndProgramTextIsTheSystemsEncodingBothWays)
 {

@@ -1,5 +1,5 @@
-#include "support/TempDir.h"
 #include "worlddata/AtomicFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

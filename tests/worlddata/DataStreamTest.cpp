@@ -1,5 +1,5 @@
-#include "support/TempDir.h"
 #include "worlddata/DataStream.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@ TEST(DataPathTest, StoredPathsResolveAgainstTheBaseDirectory)
 {
     const auto saved = baseDirectory();
     setBaseDirectory("/opt/gr2");
-    EXPECT_EQ(resolveDataPath("Data\\Editor\\Maps\\x.vld"), std::filesystem::path("/opt/gr2/Data/Editor/Maps/x.vld"));
+    EXPECT_EQ(resolveDataPath("Data\\Editor\\Maps\\x.vld"),
+              std::filesystem::path("/opt/gr2/Data/Editor/Maps/x.vld"));
     EXPECT_EQ(resolveDataPath("\\Maps\\a.vwd"), std::filesystem::path("/Maps/a.vwd"));
     EXPECT_EQ(resolveDataPath("C:\\Maps\\a.vwd"), std::filesystem::path("C:/Maps/a.vwd"));
     EXPECT_EQ(resolveDataPath("/tmp/a.vwd"), std::filesystem::path("/tmp/a.vwd"));

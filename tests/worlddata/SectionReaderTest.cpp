@@ -1,6 +1,6 @@
+#include "worlddata/SectionReader.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
-#include "worlddata/SectionReader.h"
 #include "worlddata/SectionWriter.h"
 
 #include <gmock/gmock.h>
@@ -9,9 +9,9 @@
 namespace gr2 {
 namespace {
 
-using ::testing::ElementsAre;
 using test::ScriptedPrompter;
 using test::TempDir;
+using ::testing::ElementsAre;
 
 Bytes filledRecord(uint32_t size, uint8_t seed)
 {
@@ -204,12 +204,13 @@ TEST_F(SectionReaderTest, EverySectionKindReadsBackWhatWasWritten)
     EXPECT_EQ(c.description, description);
     EXPECT_EQ(c.resources, resources);
     EXPECT_EQ(c.creatures, creatures);
-    EXPECT_THAT(c.notifications,
-                ElementsAre(std::pair(Notification::TerrainBegin, true), std::pair(Notification::TerrainEnd, true),
-                            std::pair(Notification::PlayerBegin, true), std::pair(Notification::PlayerEnd, true),
-                            std::pair(Notification::MapBegin, true), std::pair(Notification::MapEnd, true),
-                            std::pair(Notification::TriggerBegin, true), std::pair(Notification::TriggerEnd, true),
-                            std::pair(Notification::LevelBegin, true), std::pair(Notification::LevelEnd, true)));
+    EXPECT_THAT(
+        c.notifications,
+        ElementsAre(std::pair(Notification::TerrainBegin, true), std::pair(Notification::TerrainEnd, true),
+                    std::pair(Notification::PlayerBegin, true), std::pair(Notification::PlayerEnd, true),
+                    std::pair(Notification::MapBegin, true), std::pair(Notification::MapEnd, true),
+                    std::pair(Notification::TriggerBegin, true), std::pair(Notification::TriggerEnd, true),
+                    std::pair(Notification::LevelBegin, true), std::pair(Notification::LevelEnd, true)));
 }
 
 TEST_F(SectionReaderTest, WriterLengthsFollowTheLayoutRules)
@@ -220,10 +221,10 @@ TEST_F(SectionReaderTest, WriterLengthsFollowTheLayoutRules)
                                     {kTriggerActionItem, filledRecord(16, 3)}};
     writeTriggerSection(file, TriggerSectionInfo{}, items);
     EXPECT_EQ(file.size(), 60u + 24u * 3);
-    EXPECT_EQ(loadU32(file.data() + 8), 60u + 24u * 3);                  // exact section length
-    EXPECT_EQ(loadU32(file.data() + 12 + 40 + 4), 16u);                  // data block: triggers × 16
-    EXPECT_EQ(loadU32(file.data() + 12 + 8), 1u);                        // trigger count
-    EXPECT_EQ(loadU32(file.data() + 12 + 12), 2u);                       // action count
+    EXPECT_EQ(loadU32(file.data() + 8), 60u + 24u * 3); // exact section length
+    EXPECT_EQ(loadU32(file.data() + 12 + 40 + 4), 16u); // data block: triggers × 16
+    EXPECT_EQ(loadU32(file.data() + 12 + 8), 1u);       // trigger count
+    EXPECT_EQ(loadU32(file.data() + 12 + 12), 2u);      // action count
 
     Bytes things;
     writeThingSection(things, someInfo(), std::vector<ThingItem>{{uint32_t(ThingKind::Trap), Bytes(16, 1)}});
@@ -373,19 +374,27 @@ TEST_F(SectionReaderTest, FailureMessagesOfHeaderAndBlocks)
         std::vector<std::string> messages;
     };
     const std::vector<Case> cases = {
-        {"short section header", [](Bytes& f) { f.resize(5); },
+        {"short section header",
+         [](Bytes& f) { f.resize(5); },
          {"Unable to read binary File", "Unable to read Binary File"}},
-        {"short header block", [](Bytes& f) { f.resize(20); },
-         {"Unable to read binary Terrain Header", "Unable to read Binary Terrain", "Unable to read Binary File"}},
-        {"wrong header id", [](Bytes& f) { storeU32(f.data() + 12, 5); },
+        {"short header block",
+         [](Bytes& f) { f.resize(20); },
+         {"Unable to read binary Terrain Header", "Unable to read Binary Terrain",
+          "Unable to read Binary File"}},
+        {"wrong header id",
+         [](Bytes& f) { storeU32(f.data() + 12, 5); },
          {"Expecting a Terrain Header block", "Unable to read Binary Terrain", "Unable to read Binary File"}},
-        {"short data header", [](Bytes& f) { f.resize(50); },
+        {"short data header",
+         [](Bytes& f) { f.resize(50); },
          {"Unable to read binary Terrain", "Unable to read Binary Terrain", "Unable to read Binary File"}},
-        {"wrong data id", [](Bytes& f) { storeU32(f.data() + 48, 5); },
+        {"wrong data id",
+         [](Bytes& f) { storeU32(f.data() + 48, 5); },
          {"Expecting a Terrain block", "Unable to read Binary Terrain", "Unable to read Binary File"}},
         // Record count far beyond the payload: stored size 0 must not deliver endless zero records.
-        {"count beyond payload", [](Bytes& f) { storeU32(f.data() + 20, 0xFFFFFFFFu); },
-         {"Unable to read old binary Terrain Type", "Unable to read Binary Terrain", "Unable to read Binary File"}},
+        {"count beyond payload",
+         [](Bytes& f) { storeU32(f.data() + 20, 0xFFFFFFFFu); },
+         {"Unable to read old binary Terrain Type", "Unable to read Binary Terrain",
+          "Unable to read Binary File"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -406,8 +415,8 @@ TEST_F(SectionReaderTest, FailedSkipOfUntakenSectionReportsSkipMessage)
     file.resize(file.size() - 1);
     Collected c;
     EXPECT_FALSE(read(file, c));
-    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to skip binary Shot Types", "Unable to read Binary Shot",
-                                              "Unable to read Binary File"));
+    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to skip binary Shot Types",
+                                              "Unable to read Binary Shot", "Unable to read Binary File"));
 }
 
 TEST_F(SectionReaderTest, CallbackReturningFalseStopsWithSectionAndFileMessages)
@@ -472,7 +481,8 @@ TEST_F(SectionReaderTest, ExtensionCandidatesAreTriedInOrderIgnoringCase)
 
     prompter.clear();
     EXPECT_FALSE(ReadSectionFile(dir / "absent.vwd", none.sink(), prompter));
-    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to open Binary File '" + (dir / "absent.vwd").string() + "'"));
+    EXPECT_THAT(prompter.texts(),
+                ElementsAre("Unable to open Binary File '" + (dir / "absent.vwd").string() + "'"));
 }
 
 Bytes thingFile(const std::vector<ThingItem>& items)
@@ -534,20 +544,26 @@ TEST_F(SectionReaderTest, ThingFailuresNameTheKind)
         std::vector<std::string> messages;
     };
     const std::vector<Case> cases = {
-        {{{201, filledRecord(264, 1)}}, 10,
+        {{{201, filledRecord(264, 1)}},
+         10,
          {"Unable to read very old binary Thing Hero Party", "Unable to read Thing Hero Party",
           "Unable to read Binary Thing", "Unable to read Binary File"}},
-        {{{197, filledRecord(40, 1)}}, 10,
+        {{{197, filledRecord(40, 1)}},
+         10,
          {"Unable to read old binary Thing Action Point", "Unable to read Thing Action Point",
           "Unable to read Binary Thing", "Unable to read Binary File"}},
-        {{{195, filledRecord(16, 1)}}, 4, // trap: not taken by the sink, so it is skipped
+        {{{195, filledRecord(16, 1)}},
+         4, // trap: not taken by the sink, so it is skipped
          {"Unable to skip binary Thing Trap", "Unable to read Thing Trap", "Unable to read Binary Thing",
           "Unable to read Binary File"}},
-        {{{999, filledRecord(16, 1)}}, 4,
-         {"Unable to read binary Thing Unknown", "Unable to read Thing Unknown", "Unable to read Binary Thing",
+        {{{999, filledRecord(16, 1)}},
+         4,
+         {"Unable to read binary Thing Unknown", "Unable to read Thing Unknown",
+          "Unable to read Binary Thing", "Unable to read Binary File"}},
+        {{{194, filledRecord(24, 1)}},
+         30,
+         {"Unable to read binary Thing Data Header", "Unable to read Binary Thing",
           "Unable to read Binary File"}},
-        {{{194, filledRecord(24, 1)}}, 30,
-         {"Unable to read binary Thing Data Header", "Unable to read Binary Thing", "Unable to read Binary File"}},
     };
     for (const Case& tc : cases) {
         Bytes file = thingFile(tc.items);
@@ -607,8 +623,8 @@ TEST_F(SectionReaderTest, MapWhoseSizeDisagreesWithItsDataIsRefused)
     Collected c;
     EXPECT_FALSE(read(file, c));
     EXPECT_TRUE(c.elements.empty());
-    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to read binary Map Element(s)", "Unable to read Binary Map",
-                                              "Unable to read Binary File"));
+    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to read binary Map Element(s)",
+                                              "Unable to read Binary Map", "Unable to read Binary File"));
 }
 
 TEST_F(SectionReaderTest, OlderLevelDescriptionIsZeroFilled)

@@ -29,8 +29,14 @@ Prompter::Answer ConsolePrompter::ask(const std::string& text, Buttons buttons, 
     return cautiousAnswer(buttons);
 }
 
-std::optional<std::filesystem::path> ConsolePrompter::chooseSavePath(const FileDialogSpec&) { return std::nullopt; }
+std::optional<std::filesystem::path> ConsolePrompter::chooseSavePath(const FileDialogSpec&)
+{
+    return std::nullopt;
+}
 
-std::vector<std::filesystem::path> ConsolePrompter::chooseOpenPaths(const FileDialogSpec&) { return {}; }
+std::vector<std::filesystem::path> ConsolePrompter::chooseOpenPaths(const FileDialogSpec&)
+{
+    return {};
+}
 
 } // namespace gr2

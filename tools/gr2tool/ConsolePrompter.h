@@ -12,7 +12,10 @@ class ConsolePrompter : public Prompter {
 public:
     enum class Policy { Cautious, Yes, No };
 
-    explicit ConsolePrompter(std::ostream& out, Policy policy = Policy::Cautious) : m_out(out), m_policy(policy) {}
+    explicit ConsolePrompter(std::ostream& out, Policy policy = Policy::Cautious)
+        : m_out(out), m_policy(policy)
+    {
+    }
 
     void message(const std::string& text, Icon icon) override;
     Answer ask(const std::string& text, Buttons buttons, Icon icon) override;

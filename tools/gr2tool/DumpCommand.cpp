@@ -44,7 +44,9 @@ json dateJson(const DateStamp& d)
 
 json infoJson(const SectionInfo& info)
 {
-    return json{{"count", info.count}, {"constant", info.constant}, {"created", dateJson(info.created)},
+    return json{{"count", info.count},
+                {"constant", info.constant},
+                {"created", dateJson(info.created)},
                 {"saved", dateJson(info.saved)}};
 }
 
@@ -121,9 +123,14 @@ json fieldElementJson(std::span<const uint8_t> record, const FieldDef& f, size_t
     case FieldKind::Light:
         if (f.width < 24)
             break;
-        return json{{"x", fromFixed12(loadI32(p))}, {"y", fromFixed12(loadI32(p + 4))},
-                    {"z", fromFixed12(loadI32(p + 8))}, {"radius", fromFixed12(loadI32(p + 12))},
-                    {"flags", loadU32(p + 16)}, {"red", p[20]}, {"green", p[21]}, {"blue", p[22]}};
+        return json{{"x", fromFixed12(loadI32(p))},
+                    {"y", fromFixed12(loadI32(p + 4))},
+                    {"z", fromFixed12(loadI32(p + 8))},
+                    {"radius", fromFixed12(loadI32(p + 12))},
+                    {"flags", loadU32(p + 16)},
+                    {"red", p[20]},
+                    {"green", p[21]},
+                    {"blue", p[22]}};
     case FieldKind::Raw:
         break;
     }
@@ -178,14 +185,22 @@ json levelVariableFields(uint32_t id, uint32_t a, uint32_t b, uint32_t c)
 const char* levelVariableName(uint32_t id)
 {
     switch (id) {
-    case 1: return "Creature Pool";
-    case 2: return "Availability";
-    case 66: return "Alliance";
-    case 74: return "Gold Per Tick";
-    case 77: return "Creature Stat Override";
-    case 241: return "Level Rating";
-    case 242: return "Average Time";
-    default: return "";
+    case 1:
+        return "Creature Pool";
+    case 2:
+        return "Availability";
+    case 66:
+        return "Alliance";
+    case 74:
+        return "Gold Per Tick";
+    case 77:
+        return "Creature Stat Override";
+    case 241:
+        return "Level Rating";
+    case 242:
+        return "Average Time";
+    default:
+        return "";
     }
 }
 
@@ -203,7 +218,7 @@ json variableRecord(const FlaggedRecord& record)
     json j{{"id", id}, {"name", name}};
     if (CGlobalVariables::isOverridable(id))
         j["value"] = CGlobalVariables::isRealVariable(id) ? json(fromFixed12(loadI32(b.data() + 4)))
-                                                         : json(loadI32(b.data() + 4));
+                                                          : json(loadI32(b.data() + 4));
     json fields =
         levelVariableFields(id, loadU32(b.data() + 4), loadU32(b.data() + 8), loadU32(b.data() + 12));
     if (!fields.is_null())
@@ -298,15 +313,17 @@ public:
         s.thing.plinth = thingEntry(ThingKind::Plinth);
         s.thing.camera = thingEntry(ThingKind::Camera);
         s.thing.unknown = [this](uint32_t kind, std::span<const uint8_t> payload) {
-            current()["items"].push_back(json{{"kind", kind}, {"name", "Unknown"}, {"size", payload.size()},
-                                              {"bytes", hex(payload)}});
+            current()["items"].push_back(
+                json{{"kind", kind}, {"name", "Unknown"}, {"size", payload.size()}, {"bytes", hex(payload)}});
             return true;
         };
 
         s.trigger.header = [this](const TriggerSectionInfo& info) {
             json& t = open(SectionId::Trigger);
-            t["info"] = json{{"triggerCount", info.triggerCount}, {"actionCount", info.actionCount},
-                             {"constant", info.constant}, {"created", dateJson(info.created)},
+            t["info"] = json{{"triggerCount", info.triggerCount},
+                             {"actionCount", info.actionCount},
+                             {"constant", info.constant},
+                             {"created", dateJson(info.created)},
                              {"saved", dateJson(info.saved)}};
             t["items"] = json::array();
             return true;

@@ -17,19 +17,16 @@
 #include <algorithm>
 #include <iostream>
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 using json = nlohmann::ordered_json;
 
 /// The tool's answers to the questions of the level commands: the path Save As asks for (once, so
 /// a reserved name ends the command instead of asking again) and, when given, the answer to the
 /// global-data question of a save. Everything else goes to the console prompter.
-class LevelToolPrompter : public Prompter
-{
+class LevelToolPrompter : public Prompter {
 public:
     explicit LevelToolPrompter(Prompter& inner) : m_inner(inner) {}
 

@@ -6,16 +6,13 @@
 #include "mapedit/MapTransforms.h"
 #include "worlddata/DataStream.h"
 
-namespace gr2
-{
+namespace gr2 {
 
-namespace
-{
+namespace {
 
 /// Answers the Save As dialog with the output path, once, and the global-data question of the
 /// save from --globals; everything else goes to the console.
-class SaveAsPrompter : public Prompter
-{
+class SaveAsPrompter : public Prompter {
 public:
     SaveAsPrompter(Prompter& inner, std::filesystem::path output, bool globals)
         : m_inner(inner), m_output(std::move(output)), m_globals(globals)

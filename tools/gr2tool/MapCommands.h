@@ -7,13 +7,11 @@
 
 #include <string>
 
-namespace gr2
-{
+namespace gr2 {
 
 class Prompter;
 
-class MapCommands
-{
+class MapCommands {
 public:
     void define(CLI::App& app);
     bool selected() const;

@@ -14,8 +14,7 @@
 
 #include <iostream>
 
-namespace
-{
+namespace {
 
 /// Start-up loading of the global data from the root, as the editor does it without a window.
 std::unique_ptr<gr2::EditorApp> startEditor(gr2::Prompter& prompter)

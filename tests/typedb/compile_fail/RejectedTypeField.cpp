@@ -4,8 +4,7 @@
 
 #include "typedb/DoorField.h"
 
-namespace gr2
-{
+namespace gr2 {
 
 #if defined(UNKNOWN_NAME)
 constexpr TypeField kMisspelt = DoorField::named("goldCosts", 558);
