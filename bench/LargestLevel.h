@@ -4,10 +4,10 @@
 // with its copy of the global data by our own save into a scratch root that holds the sample data.
 
 #include "app/EditorApp.h"
-#include "app/SampleData.h"
+#include "document/LevelDocument.h"
+#include "document/SampleData.h"
+#include "document/SampleLevel.h"
 #include "level/CWorldEditorDoc.h"
-#include "level/LevelDocument.h"
-#include "level/SampleLevel.h"
 #include "mapedit/MapTransforms.h"
 #include "script/ActionKind.h"
 #include "script/CAction.h"
@@ -56,7 +56,8 @@ inline void buildLargestLevel(CWorldEditorDoc& doc, const std::string& path)
     grow.width = kLargestSide;
     grow.height = kLargestSide;
     grow.terrain = 2; // earth
-    ResizeMap(doc, grow);
+    BenchPrompter reporter;
+    ResizeMap(doc, grow, reporter);
     // Blocks of path, water, lava, gold and earth across the new part, as a designer lays them.
     const uint8_t terrains[] = {3, 4, 5, 6, 2};
     for (int32_t y = 1; y + 1 < int32_t(kLargestSide); ++y)

@@ -7,7 +7,7 @@
 #include "AgainstFloor.h"
 #include "LargestLevel.h"
 
-#include "app/BmpFile.h"
+#include "images/BmpFile.h"
 #include "level/Thumbnail.h"
 #include "mapedit/FloodFill.h"
 #include "mapedit/MapEdit.h"

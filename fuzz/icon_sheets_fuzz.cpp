@@ -2,7 +2,7 @@
 // "Graphics/<Family>Icons.bmp"), then the cell tables built over the sample types and every cell
 // asked for and copied out of the sheet: odd sheet sizes must give cells inside the sheet or none.
 
-#include "app/SampleData.h"
+#include "document/SampleData.h"
 #include "typedb/CTypeDatabase.h"
 #include "ui/IconSheets.h"
 

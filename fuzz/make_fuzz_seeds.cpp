@@ -1,12 +1,12 @@
 // Writes the seed corpus of the fuzz targets: small world-data files made by our own writers,
 // one per section kind and record-size rule, into the folder given as the first argument.
 
-#include "app/BmpFile.h"
 #include "app/EditorApp.h"
-#include "app/PngFile.h"
-#include "app/SampleData.h"
-#include "level/LevelDocument.h"
-#include "level/SampleLevel.h"
+#include "document/LevelDocument.h"
+#include "document/SampleData.h"
+#include "document/SampleLevel.h"
+#include "images/BmpFile.h"
+#include "images/PngFile.h"
 #include "script/LevelScript.h"
 #include "support/HostileLevel.h"
 #include "worlddata/AtomicFile.h"

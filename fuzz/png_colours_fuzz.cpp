@@ -1,7 +1,7 @@
 // Arbitrary bytes as the thumbnail colour image: the PNG decoder must refuse or decode, never
 // crash, overrun or allocate without bound.
 
-#include "app/PngFile.h"
+#include "images/PngFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

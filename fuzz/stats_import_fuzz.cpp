@@ -3,7 +3,7 @@
 // lines, cells and numbers.
 
 #include "NullPrompter.h"
-#include "app/SampleData.h"
+#include "document/SampleData.h"
 #include "stats/StatsImport.h"
 #include "typedb/CTypeDatabase.h"
 

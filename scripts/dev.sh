@@ -11,7 +11,7 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev libgl-dev libpng-dev zlib1g-dev
           libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-          clang libclang-rt-14-dev xvfb xauth)
+          clang libclang-rt-14-dev clang-format ccache xvfb xauth)
 
 install_dependencies() {
     local missing=()
@@ -27,8 +27,14 @@ install_dependencies() {
     fi
 }
 
+# Repeated builds, of this checkout or of another clone of it, compile only what changed.
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
+
+# The test builds stop on any compiler warning; the build for running the editor does not.
 build_main() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGR2_BUILD_BENCH=ON >/dev/null
+    local werror="${1:-OFF}"
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGR2_BUILD_BENCH=ON \
+        -DGR2_WERROR="$werror" >/dev/null
     cmake --build build -j "$jobs"
 }
 
@@ -45,19 +51,22 @@ cmd_run() {
 
 cmd_test() {
     install_dependencies
-    build_main
+    echo "== style: every C++ file as .clang-format makes it"
+    scripts/check-format.sh
+    build_main ON
     echo "== unit, GUI and tool tests"
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
     echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGR2_SANITIZE=ON -DGR2_BUILD_GUI=OFF >/dev/null
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGR2_SANITIZE=ON -DGR2_BUILD_GUI=OFF \
+        -DGR2_WERROR=ON >/dev/null
     cmake --build build-asan -j "$jobs"
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --output-on-failure -j "$jobs")
 
     echo "== fuzz targets (bounded runs)"
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DGR2_BUILD_FUZZ=ON -DGR2_BUILD_GUI=OFF -DGR2_BUILD_TESTS=OFF -DGR2_BUILD_TOOL=OFF >/dev/null
+        -DGR2_BUILD_FUZZ=ON -DGR2_BUILD_GUI=OFF -DGR2_BUILD_TESTS=OFF -DGR2_BUILD_TOOL=OFF -DGR2_WERROR=ON >/dev/null
     cmake --build build-fuzz -j "$jobs"
     local seeds="build-fuzz/seeds"
     rm -rf "$seeds"

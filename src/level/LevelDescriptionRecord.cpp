@@ -1,6 +1,6 @@
 #include "level/LevelDescriptionRecord.h"
 
-#include "app/Prompter.h"
+#include "worlddata/Reporter.h"
 #include "worlddata/SectionIds.h"
 
 #include <algorithm>
@@ -169,7 +169,7 @@ Bytes pack(const LevelProperties& p, size_t playerCount)
     return rec;
 }
 
-void unpack(const FlaggedRecord& record, const LevelVersion& version, LevelProperties& p, Prompter& prompter)
+void unpack(const FlaggedRecord& record, const LevelVersion& version, LevelProperties& p, Reporter& reporter)
 {
     std::span<const uint8_t> r = record.bytes();
     auto has = [&](Field id, size_t element = 0) { return record.present(kLayout, f(id), element); };
@@ -209,7 +209,7 @@ void unpack(const FlaggedRecord& record, const LevelVersion& version, LevelPrope
             target = b;
         } else {
             target = 0;
-            prompter.message(formatMessage(warning, std::string(), number), Prompter::Icon::Exclamation);
+            reporter.message(formatMessage(warning, std::string(), number), Reporter::Icon::Exclamation);
         }
     };
     static constexpr const char* kPrevious = "Warning: Invalid Previous Reward (Index %d)\n";

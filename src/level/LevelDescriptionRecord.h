@@ -8,7 +8,7 @@
 
 namespace gr2 {
 
-class Prompter;
+class Reporter;
 
 namespace LevelDescriptionRecord {
 
@@ -22,7 +22,7 @@ Bytes pack(const LevelProperties& properties, size_t playerCount);
 /// are merged into those already set, and levels older than 2.50 lose the Secret and Special
 /// Level flags.
 void unpack(const FlaggedRecord& record, const LevelVersion& version, LevelProperties& properties,
-            Prompter& prompter);
+            Reporter& reporter);
 
 /// Whether a stored reward byte names a reward the game knows.
 bool isValidReward(uint8_t reward);

@@ -1,11 +1,11 @@
 #include "level/LevelSink.h"
 
-#include "app/Prompter.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelDescriptionRecord.h"
 #include "level/LevelTypes.h"
 #include "level/PlayerRecord.h"
 #include "level/ThingRecords.h"
+#include "worlddata/Reporter.h"
 
 #include <algorithm>
 
@@ -121,7 +121,7 @@ bool LevelSink::levelHeader(const SectionInfo& info)
 
 bool LevelSink::levelDescription(const FlaggedRecord& record)
 {
-    LevelDescriptionRecord::unpack(record, m_doc.version(), m_doc.loadedProperties(), m_prompter);
+    LevelDescriptionRecord::unpack(record, m_doc.version(), m_doc.loadedProperties(), m_reporter);
     return true;
 }
 
@@ -160,7 +160,7 @@ bool LevelSink::player(const FlaggedRecord& record)
 {
     uint8_t id = PlayerRecord::storedId(record);
     if (id == 0) {
-        m_prompter.message("Invalid Player ID!", Prompter::Icon::Exclamation);
+        m_reporter.message("Invalid Player ID!", Reporter::Icon::Exclamation);
         return false;
     }
     CPlayer* p = m_doc.FindPlayer(id);

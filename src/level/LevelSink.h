@@ -12,12 +12,12 @@ namespace gr2 {
 
 class CCreature;
 class CWorldEditorDoc;
-class Prompter;
+class Reporter;
 class RecordFields;
 
 class LevelSink {
 public:
-    LevelSink(CWorldEditorDoc& doc, Prompter& prompter) : m_doc(doc), m_prompter(prompter) {}
+    LevelSink(CWorldEditorDoc& doc, Reporter& reporter) : m_doc(doc), m_reporter(reporter) {}
 
     /// Fills the level, map, player, thing and variable entries of the sink with this object's
     /// bodies. The sink must not outlive this object.
@@ -56,7 +56,7 @@ private:
     bool oldHealthAndGold() const;
 
     CWorldEditorDoc& m_doc;
-    Prompter& m_prompter;
+    Reporter& m_reporter;
 };
 
 } // namespace gr2

@@ -1,6 +1,6 @@
 #include "level/Thumbnail.h"
 
-#include "app/PngFile.h"
+#include "images/PngFile.h"
 #include "level/CWorldEditorDoc.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // per tile, coloured from the game's colour table by terrain and owner, scaled to 144 × 144 with
 // bilinear filtering and stored as a 24-bit BMP in a "Thumbnails" folder.
 
-#include "app/BmpFile.h"
+#include "images/BmpFile.h"
 
 #include <array>
 #include <cstdint>

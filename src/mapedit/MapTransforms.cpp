@@ -1,12 +1,12 @@
 #include "mapedit/MapTransforms.h"
 
-#include "app/Prompter.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/ScriptHooks.h"
 #include "level/TextConversion.h"
 #include "mapedit/MapEdit.h"
 #include "mapedit/Shapes.h"
 #include "script/ActionKind.h"
+#include "worlddata/Reporter.h"
 
 #include <algorithm>
 
@@ -274,7 +274,7 @@ std::string broughtInsideMessage(const std::vector<ScriptTileBroughtInside>& act
 
 } // namespace
 
-bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r, Prompter& prompter)
+bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r, Reporter& reporter)
 {
     if (r.width < 3 || r.height < 3 || r.width > CWorldEditorDoc::kMaxMapSide ||
         r.height > CWorldEditorDoc::kMaxMapSide)
@@ -367,7 +367,7 @@ bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r, Prompter& prompter)
     edit.redrawBorder();
     edit.markModified();
     if (!broughtInside.empty())
-        prompter.message(broughtInsideMessage(broughtInside), Prompter::Icon::Exclamation);
+        reporter.message(broughtInsideMessage(broughtInside), Reporter::Icon::Exclamation);
     return true;
 }
 

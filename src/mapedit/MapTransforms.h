@@ -11,7 +11,7 @@
 namespace gr2 {
 
 class CWorldEditorDoc;
-class Prompter;
+class Reporter;
 
 /// X: "Flip In X Axis", the rows swap top to bottom. Y: "Flip In Y Axis", the columns swap.
 enum class FlipAxis : uint8_t { X, Y };
@@ -36,9 +36,9 @@ struct ResizeRequest {
 /// Things that leave the interior are deleted with their triggers, action points wholly outside
 /// it are deleted, other markers are cut or moved into it, and hearts, portals and gates that do
 /// not fit whole are dismantled. A script action whose tile is cut off keeps its place in the
-/// script: its tile becomes the nearest interior tile and the prompter tells the user which
+/// script: its tile becomes the nearest interior tile and the reporter tells the user which
 /// actions to check (an action cannot be brought back once deleted, a tile is quickly corrected).
 /// Refused (false) below 3 or above the largest map side.
-bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& request, Prompter& prompter);
+bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& request, Reporter& reporter);
 
 } // namespace gr2

@@ -618,9 +618,9 @@ void MapViewController::rotateMap(Turn turn)
     RotateMap(m_doc, turn);
 }
 
-bool MapViewController::resizeMap(const ResizeRequest& request, Prompter& prompter)
+bool MapViewController::resizeMap(const ResizeRequest& request, Reporter& reporter)
 {
-    return ResizeMap(m_doc, request, prompter);
+    return ResizeMap(m_doc, request, reporter);
 }
 
 bool MapViewController::undo()

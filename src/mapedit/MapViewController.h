@@ -17,7 +17,7 @@ class CActionPoint;
 class CEffectGenerator;
 class CPlayer;
 class CWorldEditorDoc;
-class Prompter;
+class Reporter;
 
 enum class ViewKey : uint8_t { Left, Right, Up, Down, PageUp, PageDown, Home, End, Space };
 
@@ -115,8 +115,8 @@ public:
     void clearAll();
     void flipMap(FlipAxis axis);
     void rotateMap(Turn turn);
-    /// The prompter hears of script actions whose tiles the new size cut off.
-    bool resizeMap(const ResizeRequest& request, Prompter& prompter);
+    /// The reporter hears of script actions whose tiles the new size cut off.
+    bool resizeMap(const ResizeRequest& request, Reporter& reporter);
     bool canTransformBrush() const { return !m_state.brush().empty(); }
     /// The level keeps no undo history yet: both leave it as it is and answer false.
     bool undo();

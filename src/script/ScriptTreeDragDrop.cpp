@@ -1,5 +1,5 @@
-// Drag and drop on the script tree: the drop verdicts and the four drop commands (move or copy, as
-// child or as sibling) on triggers, actions and things.
+// Drag and drop on the script tree: the four drop commands (move or copy, as child or as sibling)
+// on triggers, actions and things, under the verdicts of the drop rules.
 
 #include "script/ScriptTreeModel.h"
 
@@ -13,20 +13,10 @@ namespace gr2 {
 namespace {
 
 using K = TreeItemKind;
-using V = DropVerdict;
 
 bool isThingKind(K kind)
 {
     return kind == K::Creature || kind == K::Door || kind == K::Trap || kind == K::Object;
-}
-
-bool allowsChild(V v)
-{
-    return v == V::ChildOrSibling || v == V::ChildOnly;
-}
-bool allowsSibling(V v)
-{
-    return v == V::ChildOrSibling || v == V::SiblingOnly;
 }
 
 /// Gives every element below the trigger its player and placed flag, as a child always takes its
@@ -53,62 +43,25 @@ void spreadOwner(LevelScript& script, CTrigger& top)
 
 } // namespace
 
+DropSide ScriptTreeModel::dropSide(const ScriptTreeItem& item) const
+{
+    DropSide side;
+    side.kind = item.kind();
+    side.placed = !item.object() || item.object()->isPlaced();
+    if (const CTrigger* trigger = triggerOf(item))
+        side.triggerOwner = trigger->ownerKind();
+    side.noCommands = hasNoCommands(item);
+    return side;
+}
+
 bool ScriptTreeModel::canDrag(const ScriptTreeItem& item) const
 {
-    if (item.kind() == K::Level || hasNoCommands(item))
-        return false;
-    // Creatures off the map (a party's members, an action's creature) belong to their party or
-    // action, not to a player.
-    if (item.kind() == K::Creature && !item.object()->isPlaced())
-        return false;
-    return true;
+    return gr2::canDrag(dropSide(item));
 }
 
 DropVerdict ScriptTreeModel::dropVerdict(const ScriptTreeItem& dragged, const ScriptTreeItem& target) const
 {
-    if (!canDrag(dragged) || dragged.contains(target) || hasNoCommands(target))
-        return V::None;
-    const K t = target.kind();
-    switch (dragged.kind()) {
-    case K::Player:
-        return t == K::Level ? V::ChildOnly : t == K::Player ? V::SiblingOnly : V::None;
-    case K::Creature:
-    case K::Door:
-    case K::Trap:
-    case K::Object:
-        if (t == K::Player)
-            return V::ChildOnly;
-        if (isThingKind(t))
-            return V::SiblingOnly;
-        if (t == K::Trigger) {
-            const CTrigger* trigger = triggerOf(target);
-            return trigger && trigger->ownerKind() == TriggerOwnerKind::Player ? V::SiblingOnly : V::None;
-        }
-        return V::None;
-    case K::Trigger:
-        if (t == K::Trigger)
-            return V::ChildOrSibling;
-        // Effect generators keep no triggers in any file, and a creature off the map takes none.
-        if (t == K::Action || t == K::EffectGenerator || (t == K::Creature && !target.object()->isPlaced()))
-            return V::None;
-        return V::ChildOnly;
-    case K::ActionPoint:
-    case K::HeroParty:
-        if (t == K::Level)
-            return V::ChildOnly;
-        return t == K::Player || t == K::ActionPoint || t == K::HeroParty ? V::SiblingOnly : V::None;
-    case K::Action:
-        if (t == K::Trigger) {
-            // Beside a trigger of the level, a player or a thing an action would sit in a chain
-            // that holds triggers only: such a trigger takes the action as a child only.
-            const CTrigger* trigger = triggerOf(target);
-            return trigger && trigger->ownerKind() == TriggerOwnerKind::Trigger ? V::ChildOrSibling
-                                                                                : V::ChildOnly;
-        }
-        return t == K::Action ? V::SiblingOnly : V::None;
-    default:
-        return V::None;
-    }
+    return dropVerdictFor(dropSide(dragged), dropSide(target), dragged.contains(target));
 }
 
 bool ScriptTreeModel::leftDrop(ScriptTreeItem& dragged, ScriptTreeItem& target)

@@ -99,224 +99,12 @@ bool containsIgnoringCase(std::u16string_view text, std::u16string_view wanted)
     return it != text.end();
 }
 
-std::u16string pos(int32_t x, int32_t y)
-{
-    std::u16string text = u"[";
-    text += decimal(uint32_t(x + 1));
-    text += u", ";
-    text += decimal(uint32_t(y + 1));
-    text += u']';
-    return text;
-}
-
-/// The objects a set of commands acts on.
-struct Targets {
-    CPlayer* player = nullptr;
-    CCreature* creature = nullptr;
-    CDoor* door = nullptr;
-    CTrap* trap = nullptr;
-    CObjectThing* object = nullptr;
-    CActionPoint* actionPoint = nullptr;
-    CHeroParty* party = nullptr;
-    CEffectGenerator* generator = nullptr;
-    CTrigger* trigger = nullptr;
-    CAction* action = nullptr;
-};
-
-constexpr TreeMenuEntry kLevelMenu[] = {
-    {C::Refresh, u"&Refresh Tree"},
-    {C::CreateNewPlayer, u"Create New &Player"},
-    {C::CreateNewHeroParty, u"Create New &Hero Party..."},
-    {C::CreateNewActionPoint, u"Create New &Action Point..."},
-    {C::CreateNewEffectGenerator, u"Create New Effect &Generator..."},
-    {C::EditLevelVariables, u"Edit Level &Variables..."},
-    {C::EditLevelProperties, u"Edit Level Properties..."},
-    {C::Find, u"Find..."},
-    {C::LevelAddTrigger, u"Add &Trigger..."},
-    {C::ResetAllCreatureProperties, u"Reset All &Creature Properties..."},
-};
-constexpr TreeMenuEntry kPlayerMenu[] = {
-    {C::EditVorlanProperties, u"&Edit Vorlan Properties..."},
-    {C::EditVorlanAlliances, u"Edit Vorlan &Alliances..."},
-    {C::EditStartingCameraPosition, u"Edit Starting &Camera Position"},
-    {C::DefineBuildArea, u"Define &Build Area..."},
-    {C::PlayerAddTrigger, u"Add &Trigger..."},
-    {C::DeleteVorlan, u"&Delete Vorlan"},
-};
-constexpr TreeMenuEntry kCreatureMenu[] = {
-    {C::EditCreatureProperties, u"&Edit Creature Properties..."},
-    {C::EditCreatureType, u"Edit Creature &Type..."},
-    {C::CreatureAddTrigger, u"Add &Trigger..."},
-    {C::MoveCreature, u"&Move Creature"},
-    {C::DeleteCreature, u"&Delete Creature"},
-    {C::ForceFirstPerson, u"&Force First Person"},
-};
-constexpr TreeMenuEntry kDoorMenu[] = {
-    {C::EditDoorProperties, u"&Edit Door Properties..."},
-    {C::EditDoorType, u"Edit Door &Type..."},
-    {C::DoorAddTrigger, u"Add &Trigger..."},
-    {C::MoveDoor, u"&Move Door"},
-    {C::DeleteDoor, u"&Delete Door"},
-};
-constexpr TreeMenuEntry kTrapMenu[] = {
-    {C::EditTrapProperties, u"&Edit Trap Properties..."},
-    {C::EditTrapType, u"Edit Trap &Type..."},
-    {C::MoveTrap, u"&Move Trap"},
-    {C::DeleteTrap, u"&Delete Trap"},
-};
-constexpr TreeMenuEntry kObjectMenu[] = {
-    {C::EditObjectProperties, u"&Edit Object Properties..."},
-    {C::EditObjectType, u"Edit Object &Type..."},
-    {C::ObjectAddTrigger, u"Add &Trigger..."},
-    {C::MoveObject, u"&Move Object"},
-    {C::DeleteObject, u"&Delete Object"},
-};
-constexpr TreeMenuEntry kTriggerMenu[] = {
-    {C::EditTriggerProperties, u"&Edit Trigger Properties..."},
-    {C::TriggerAddTrigger, u"Add &Trigger..."},
-    {C::AddAction, u"Add &Action..."},
-    {C::AddCreatureAction, u"Add &Creature Action..."},
-    {C::DeleteTrigger, u"&Delete Trigger"},
-};
-constexpr TreeMenuEntry kActionMenu[] = {
-    {C::EditActionProperties, u"&Edit Action Properties..."},
-    {C::EditTextMessages, u"Edit Text Messages..."},
-    {C::DeleteAction, u"&Delete Action"},
-};
-constexpr TreeMenuEntry kActionPointMenu[] = {
-    {C::EditActionPointProperties, u"Edit Action Point &Properties..."},
-    {C::ActionPointAddTrigger, u"Add &Trigger..."},
-    {C::MoveActionPoint, u"&Move Action Point"},
-    {C::DeleteActionPoint, u"&Delete Action Point"},
-};
-constexpr TreeMenuEntry kHeroPartyMenu[] = {
-    {C::AddMembers, u"Add &Members..."},
-    {C::HeroPartyAddTrigger, u"Add &Trigger..."},
-    {C::DeleteParty, u"&Delete Party"},
-};
-constexpr TreeMenuEntry kEffectGeneratorMenu[] = {
-    {C::EditEffectGeneratorProperties, u"&Edit Effect Generator Properties..."},
-    {C::MoveEffectGenerator, u"&Move Effect Generator"},
-    {C::DeleteEffectGenerator, u"&Delete Effect Generator"},
-};
-constexpr TreeMenuEntry kEmptySpaceMenu[] = {
-    {C::Refresh, u"&Refresh"}, {C::ExpandAll, u"Expand &All"}, {C::CollapseAll, u"&Collapse All"}};
-constexpr TreeMenuEntry kDropMenu[] = {
-    {C::MoveAsChild, u"Move As Child"},
-    {C::MoveAsSibling, u"Move As Sibling"},
-    {C::CopyAsChild, u"Copy As Child"},
-    {C::CopyAsSibling, u"Copy As Sibling"},
-};
-
-template <size_t N> std::vector<TreeMenuEntry> entries(const TreeMenuEntry (&list)[N])
-{
-    return std::vector<TreeMenuEntry>(std::begin(list), std::end(list));
-}
-
-size_t partyCount(const CWorldEditorDoc& doc)
-{
-    size_t n = 0;
-    for (size_t slot = 0; slot < size_t(kHeroPartySlots); ++slot)
-        if (doc.HeroPartyAt(slot))
-            ++n;
-    return n;
-}
-
-bool enabledOn(const CWorldEditorDoc& doc, const LevelScript* script, const Targets& t, TreeCommand command)
-{
-    switch (command) {
-    case C::CreateNewPlayer:
-        return doc.PlayerCount() < ScriptTreeModel::kMaxPlayers;
-    case C::CreateNewHeroParty:
-        return partyCount(doc) < size_t(kHeroPartySlots);
-    case C::CreateNewActionPoint:
-        return doc.actionPoints().size() < ScriptTreeModel::kMaxActionPoints;
-    case C::EditVorlanProperties:
-    case C::EditStartingCameraPosition:
-        return t.player && t.player->isVorlan();
-    case C::EditVorlanAlliances:
-        return t.player && doc.PlayerCount() > 3;
-    case C::DefineBuildArea:
-        return t.player && t.player->isComputer();
-    case C::PlayerAddTrigger:
-        return t.player != nullptr;
-    case C::DeleteVorlan:
-        return t.player && t.player->isVorlan() && doc.PlayerCount() > 3;
-    case C::EditCreatureProperties:
-    case C::EditCreatureType:
-    case C::MoveCreature:
-        return t.creature != nullptr;
-    case C::CreatureAddTrigger:
-    case C::DeleteCreature:
-    case C::ForceFirstPerson:
-        return t.creature && t.creature->isPlaced();
-    case C::EditDoorProperties:
-    case C::EditDoorType:
-    case C::DoorAddTrigger:
-    case C::MoveDoor:
-    case C::DeleteDoor:
-        return t.door != nullptr;
-    case C::EditTrapProperties:
-    case C::EditTrapType:
-    case C::MoveTrap:
-    case C::DeleteTrap:
-        return t.trap != nullptr;
-    case C::EditObjectProperties:
-    case C::EditObjectType:
-    case C::ObjectAddTrigger:
-    case C::MoveObject:
-    case C::DeleteObject:
-        return t.object != nullptr;
-    case C::EditTriggerProperties:
-    case C::TriggerAddTrigger:
-    case C::AddAction:
-    case C::AddCreatureAction:
-    case C::DeleteTrigger:
-        return t.trigger && !(script && script->isForcedFirstPersonTrigger(*t.trigger));
-    case C::EditActionProperties:
-    case C::DeleteAction:
-        return t.action && !(script && script->isForcedFirstPersonAction(*t.action));
-    case C::EditTextMessages:
-        return t.action && t.action->kind() == uint8_t(ActionKind::DisplayTextString) &&
-               !(script && script->isForcedFirstPersonAction(*t.action));
-    case C::EditActionPointProperties:
-    case C::ActionPointAddTrigger:
-    case C::MoveActionPoint:
-    case C::DeleteActionPoint:
-        return t.actionPoint != nullptr;
-    case C::AddMembers:
-        return t.party && !t.party->isFull();
-    case C::HeroPartyAddTrigger:
-    case C::DeleteParty:
-        return t.party != nullptr;
-    case C::EditEffectGeneratorProperties:
-    case C::MoveEffectGenerator:
-    case C::DeleteEffectGenerator:
-        return t.generator != nullptr;
-    case C::MoveAsChild:
-    case C::MoveAsSibling:
-    case C::CopyAsChild:
-    case C::CopyAsSibling:
-        return false; // decided by the drop verdict
-    default:
-        return true;
-    }
-}
-
 } // namespace
-
-std::vector<TreeMenuEntry> emptySpaceMenu()
-{
-    return entries(kEmptySpaceMenu);
-}
-std::vector<TreeMenuEntry> dropMenu()
-{
-    return entries(kDropMenu);
-}
 
 // --- construction and filling --------------------------------------------------------------------
 
-ScriptTreeModel::ScriptTreeModel(CWorldEditorDoc& doc, const CTypeDatabase& db) : m_doc(doc), m_db(db)
+ScriptTreeModel::ScriptTreeModel(CWorldEditorDoc& doc, const CTypeDatabase& db)
+    : m_doc(doc), m_db(db), m_texts(doc, db)
 {
     m_doc.addObserver(this);
     Refresh();
@@ -344,7 +132,7 @@ void ScriptTreeModel::Refresh()
     LevelScript& s = script();
     s.ResolveScript();
     m_selected = nullptr;
-    m_root = std::make_unique<ScriptTreeItem>(K::Level, nullptr, 0, levelText());
+    m_root = std::make_unique<ScriptTreeItem>(K::Level, nullptr, 0, m_texts.levelText());
     ScriptTreeItem& root = *m_root;
     appendChain(root, m_doc.properties().rootTrigger);
     for (const auto& ap : m_doc.actionPoints())
@@ -407,8 +195,8 @@ void ScriptTreeModel::appendChain(ScriptTreeItem& parent, int16_t head) const
             p->insertChild(p->childCount(), makeActionItem(*e.action));
             continue;
         }
-        auto item =
-            std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, e.trigger->id(), triggerText(e.trigger));
+        auto item = std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, e.trigger->id(),
+                                                     m_texts.triggerText(e.trigger));
         ScriptTreeItem* t = p->insertChild(p->childCount(), std::move(item));
         stack.push_back({t, e.trigger->child()});
     }
@@ -416,14 +204,16 @@ void ScriptTreeModel::appendChain(ScriptTreeItem& parent, int16_t head) const
 
 std::unique_ptr<ScriptTreeItem> ScriptTreeModel::makeTriggerItem(CTrigger& trigger) const
 {
-    auto item = std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, trigger.id(), triggerText(&trigger));
+    auto item =
+        std::make_unique<ScriptTreeItem>(K::Trigger, nullptr, trigger.id(), m_texts.triggerText(&trigger));
     appendChain(*item, trigger.child());
     return item;
 }
 
 std::unique_ptr<ScriptTreeItem> ScriptTreeModel::makeActionItem(CAction& action) const
 {
-    auto item = std::make_unique<ScriptTreeItem>(K::Action, nullptr, action.id(), actionText(&action));
+    auto item =
+        std::make_unique<ScriptTreeItem>(K::Action, nullptr, action.id(), m_texts.actionText(&action));
     if (action.kind() == uint8_t(ActionKind::CreateCreature) && action.creature())
         item->insertChild(0, makeThingItem(*action.creature()));
     return item;
@@ -432,7 +222,7 @@ std::unique_ptr<ScriptTreeItem> ScriptTreeModel::makeActionItem(CAction& action)
 std::unique_ptr<ScriptTreeItem> ScriptTreeModel::makeThingItem(CLevelObject& object) const
 {
     const K kind = itemKindOf(object);
-    auto item = std::make_unique<ScriptTreeItem>(kind, &object, 0, textOf(kind, &object, 0));
+    auto item = std::make_unique<ScriptTreeItem>(kind, &object, 0, m_texts.textOf(kind, &object, 0));
     if (kind == K::HeroParty) {
         auto& party = static_cast<CHeroParty&>(object);
         for (int m = 0; m < kHeroPartyMembers; ++m)
@@ -458,114 +248,6 @@ std::unique_ptr<ScriptTreeItem> ScriptTreeModel::makeThingItem(CLevelObject& obj
         item->m_bold = id == m_currentPlayer;
     }
     return item;
-}
-
-// --- texts ---------------------------------------------------------------------------------------
-
-std::u16string ScriptTreeModel::levelText() const
-{
-    std::string name = m_doc.path().empty() ? m_doc.title() : m_doc.path();
-    const size_t slash = name.find_last_of("/\\");
-    if (slash != std::string::npos)
-        name.erase(0, slash + 1);
-    if (name.size() >= 4) {
-        std::string ending = name.substr(name.size() - 4);
-        std::transform(ending.begin(), ending.end(), ending.begin(),
-                       [](char c) { return char(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-        if (ending == ".vwd")
-            name.erase(name.size() - 4);
-    }
-    return utf8ToUtf16(name);
-}
-
-std::u16string ScriptTreeModel::creatureText(const CCreature& c) const
-{
-    const std::u16string type = scriptTypeName(m_db, TypeFamily::Creature, c.type());
-    std::u16string text;
-    const CAction* source =
-        !c.isPlaced() && c.sourceAction() != 0 ? script().FindAction(c.sourceAction()) : nullptr;
-    if (m_doc.PartyOf(&c)) {
-        text = (c.hasFlag1(CreatureFlag1::Leader) ? u"[L] " : u"") + type + u" [" + decimal(c.level()) + u"]";
-    } else if (source && source->creature() == &c) {
-        text = type + u" [" + decimal(source->a(2)) + u"] " + pos(c.x(), c.y()) + u" [" +
-               scriptPlayerName(m_doc, source->a(1)) + u"]";
-    } else {
-        text = type + (c.isDeadBody() ? u" [DB] [" : u" [") + decimal(c.level()) + u"] " + pos(c.x(), c.y());
-    }
-    if (c.isElite())
-        return u"[E] " + text;
-    if (c.hasFlag2(CreatureFlag2::IAmAMercenary))
-        return u"[M] " + text;
-    return text;
-}
-
-std::u16string ScriptTreeModel::textOf(TreeItemKind kind, CLevelObject* object, int16_t scriptId) const
-{
-    switch (kind) {
-    case K::Level:
-        return levelText();
-    case K::Player:
-        return latin1ToUtf16(static_cast<CPlayer*>(object)->name());
-    case K::Creature:
-        return creatureText(*static_cast<CCreature*>(object));
-    case K::Door: {
-        auto* d = static_cast<CDoor*>(object);
-        const char16_t* marker = d->isLocked() ? u"[L] " : d->isBlueprint() ? u"[B] " : u"";
-        return scriptTypeName(m_db, TypeFamily::Door, d->type()) + u" " + marker + pos(d->x(), d->y());
-    }
-    case K::Trap: {
-        auto* t = static_cast<CTrap*>(object);
-        return scriptTypeName(m_db, TypeFamily::Trap, t->type()) + u" " + (t->shots() == 0 ? u"[B] " : u"") +
-               pos(t->x(), t->y());
-    }
-    case K::Object: {
-        auto* o = static_cast<CObjectThing*>(object);
-        const uint32_t flags = o->typeFlags();
-        std::u16string marker;
-        if (flags & ObjectClass::Gold) {
-            marker = u"[" + decimal(uint32_t(o->data2())) + u"] ";
-        } else if (flags & ObjectClass::Special) {
-            if (o->data1() == 0)
-                o->setSpell(2);
-            if (o->data2() != 0)
-                marker = u"[" + decimal(uint32_t(o->data2())) + u"] ";
-        } else if (flags & ObjectClass::SpellBook) {
-            if (o->data1() == 0)
-                o->setSpell(1);
-            if (m_db.vorlanSpells().findById(o->data1()))
-                marker = u"[" + scriptTypeName(m_db, TypeFamily::VorlanSpell, o->data1()) + u"] ";
-        }
-        return scriptTypeName(m_db, TypeFamily::Object, o->type()) + u" " + marker + pos(o->x(), o->y());
-    }
-    case K::ActionPoint: {
-        auto* a = static_cast<CActionPoint*>(object);
-        const TileRect& r = a->area();
-        return u"[ID " + decimal(a->id()) + u"] " + ascii(a->name()) + u" " + pos(r.left, r.top) + u" - " +
-               pos(r.right, r.bottom);
-    }
-    case K::HeroParty:
-        return u"Hero Party " + decimal(static_cast<CHeroParty*>(object)->id() + 1u);
-    case K::EffectGenerator: {
-        auto* g = static_cast<CEffectGenerator*>(object);
-        return u"Effect Generator " + decimal(g->id()) + u" " + pos(g->x(), g->y()) + u" - " +
-               pos(g->x() + g->width(), g->y() + g->height());
-    }
-    case K::Trigger:
-        return triggerText(script().FindTrigger(scriptId));
-    case K::Action:
-        return actionText(script().FindAction(scriptId));
-    }
-    return {};
-}
-
-std::u16string ScriptTreeModel::triggerText(const CTrigger* trigger) const
-{
-    return trigger ? u"When " + describeTrigger(*trigger, m_doc, m_db) : std::u16string();
-}
-
-std::u16string ScriptTreeModel::actionText(const CAction* action) const
-{
-    return action ? describeAction(*action, m_doc, m_db) : std::u16string();
 }
 
 // --- lookup --------------------------------------------------------------------------------------
@@ -849,39 +531,16 @@ std::vector<TreeMenuEntry> ScriptTreeModel::menu(const ScriptTreeItem& item) con
 {
     if (hasNoCommands(item))
         return {};
-    switch (item.kind()) {
-    case K::Level:
-        return entries(kLevelMenu);
-    case K::Player:
-        return entries(kPlayerMenu);
-    case K::Creature:
-        return entries(kCreatureMenu);
-    case K::Door:
-        return entries(kDoorMenu);
-    case K::Trap:
-        return entries(kTrapMenu);
-    case K::Object:
-        return entries(kObjectMenu);
-    case K::Trigger:
-        return entries(kTriggerMenu);
-    case K::Action:
-        return entries(kActionMenu);
-    case K::ActionPoint:
-        return entries(kActionPointMenu);
-    case K::HeroParty:
-        return entries(kHeroPartyMenu);
-    case K::EffectGenerator:
-        return entries(kEffectGeneratorMenu);
-    }
-    return {};
+    return menuFor(item.kind());
 }
 
 bool ScriptTreeModel::isEnabled(TreeCommand command) const
 {
-    Targets t{currentPlayer(),  currentCreature(),    currentDoor(),      currentTrap(),
-              currentObject(),  currentActionPoint(), currentHeroParty(), currentEffectGenerator(),
-              currentTrigger(), currentAction()};
-    return enabledOn(m_doc, &script(), t, command);
+    const TreeCommandTargets t{currentPlayer(),    currentCreature(),        currentDoor(),
+                               currentTrap(),      currentObject(),          currentActionPoint(),
+                               currentHeroParty(), currentEffectGenerator(), currentTrigger(),
+                               currentAction()};
+    return isTreeCommandEnabled(m_doc, &script(), t, command);
 }
 
 bool ScriptTreeModel::isChecked(TreeCommand command) const
@@ -893,100 +552,24 @@ bool ScriptTreeModel::isChecked(TreeCommand command) const
     return p && p->forcedFirstPerson() == c;
 }
 
-namespace {
-
-Targets targetsOf(const ScriptTreeItem& item, CTrigger* trigger, CAction* action)
-{
-    Targets t;
-    CLevelObject* o = item.object();
-    switch (item.kind()) {
-    case K::Player:
-        t.player = static_cast<CPlayer*>(o);
-        break;
-    case K::Creature:
-        t.creature = static_cast<CCreature*>(o);
-        break;
-    case K::Door:
-        t.door = static_cast<CDoor*>(o);
-        break;
-    case K::Trap:
-        t.trap = static_cast<CTrap*>(o);
-        break;
-    case K::Object:
-        t.object = static_cast<CObjectThing*>(o);
-        break;
-    case K::ActionPoint:
-        t.actionPoint = static_cast<CActionPoint*>(o);
-        break;
-    case K::HeroParty:
-        t.party = static_cast<CHeroParty*>(o);
-        break;
-    case K::EffectGenerator:
-        t.generator = static_cast<CEffectGenerator*>(o);
-        break;
-    default:
-        break;
-    }
-    t.trigger = trigger;
-    t.action = action;
-    return t;
-}
-
-} // namespace
-
 bool ScriptTreeModel::doubleClickCommand(const ScriptTreeItem& item, TreeCommand& command) const
 {
-    static constexpr std::pair<K, C> kMain[] = {
-        {K::Level, C::EditLevelProperties},
-        {K::Player, C::EditVorlanProperties},
-        {K::Creature, C::EditCreatureProperties},
-        {K::Door, C::EditDoorProperties},
-        {K::Trap, C::EditTrapProperties},
-        {K::Object, C::EditObjectProperties},
-        {K::ActionPoint, C::EditActionPointProperties},
-        {K::EffectGenerator, C::EditEffectGeneratorProperties},
-        {K::Trigger, C::EditTriggerProperties},
-        {K::Action, C::EditActionProperties},
-        {K::HeroParty, C::AddMembers},
-    };
-    if (hasNoCommands(item))
-        return false;
-    for (const auto& [kind, main] : kMain) {
-        if (kind != item.kind())
-            continue;
-        if (!enabledOn(m_doc, &script(), targetsOf(item, triggerOf(item), actionOf(item)), main))
-            return false;
-        command = main;
-        return true;
-    }
-    return false;
+    return offeredCommand(item, doubleClickCommandOf(item.kind()), command);
 }
 
 bool ScriptTreeModel::deleteCommand(const ScriptTreeItem& item, TreeCommand& command) const
 {
-    static constexpr std::pair<K, C> kDelete[] = {
-        {K::Player, C::DeleteVorlan},
-        {K::Creature, C::DeleteCreature},
-        {K::Door, C::DeleteDoor},
-        {K::Trap, C::DeleteTrap},
-        {K::Object, C::DeleteObject},
-        {K::Trigger, C::DeleteTrigger},
-        {K::ActionPoint, C::DeleteActionPoint},
-        {K::HeroParty, C::DeleteParty},
-        {K::EffectGenerator, C::DeleteEffectGenerator},
-        {K::Action, C::DeleteAction},
-    };
-    if (hasNoCommands(item))
+    return offeredCommand(item, deleteCommandOf(item.kind()), command);
+}
+
+bool ScriptTreeModel::offeredCommand(const ScriptTreeItem& item, std::optional<TreeCommand> wanted,
+                                     TreeCommand& command) const
+{
+    if (!wanted || hasNoCommands(item) ||
+        !isTreeCommandEnabled(m_doc, &script(), targetsOf(item, triggerOf(item), actionOf(item)), *wanted))
         return false;
-    for (const auto& [kind, del] : kDelete) {
-        if (kind != item.kind())
-            continue;
-        if (!enabledOn(m_doc, &script(), targetsOf(item, triggerOf(item), actionOf(item)), del))
-            return false;
-        command = del;
-        return true;
-    }
-    return false;
+    command = *wanted;
+    return true;
 }
 
 bool ScriptTreeModel::deleteSelected()
@@ -1229,7 +812,7 @@ void ScriptTreeModel::objectChanged(CLevelObject& object)
             select(fresh);
         return;
     }
-    setText(*item, textOf(kind, &object, 0));
+    setText(*item, m_texts.textOf(kind, &object, 0));
 }
 
 void ScriptTreeModel::levelReset()

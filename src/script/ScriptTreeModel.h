@@ -7,10 +7,14 @@
 // item it inserts, removes or changes, so that a tree widget can mirror it item for item.
 
 #include "level/DocumentObserver.h"
+#include "script/ScriptTreeCommands.h"
+#include "script/ScriptTreeDropRules.h"
 #include "script/ScriptTreeItem.h"
+#include "script/ScriptTreeTexts.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,89 +34,6 @@ class CTrigger;
 class CTypeDatabase;
 class CWorldEditorDoc;
 class LevelScript;
-
-/// The commands of the tree's context menus, by their command ids.
-enum class TreeCommand : uint16_t {
-    Refresh = 32886,
-    ExpandAll = 32882,
-    CollapseAll = 32993,
-    CreateNewPlayer = 32942,
-    CreateNewHeroParty = 32990,
-    CreateNewActionPoint = 32976,
-    CreateNewEffectGenerator = 33013,
-    EditLevelVariables = 32935,
-    EditLevelProperties = 33045,
-    Find = 33046,
-    LevelAddTrigger = 32975,
-    ResetAllCreatureProperties = 33012,
-    EditVorlanProperties = 32909,
-    EditVorlanAlliances = 33004,
-    EditStartingCameraPosition = 33027,
-    DefineBuildArea = 33028,
-    PlayerAddTrigger = 32950,
-    DeleteVorlan = 32903,
-    EditCreatureProperties = 32910,
-    EditCreatureType = 32913,
-    CreatureAddTrigger = 32920,
-    MoveCreature = 33037,
-    DeleteCreature = 32887,
-    ForceFirstPerson = 33018,
-    EditDoorProperties = 32958,
-    EditDoorType = 32959,
-    DoorAddTrigger = 32960,
-    MoveDoor = 33038,
-    DeleteDoor = 32957,
-    EditTrapProperties = 32955,
-    EditTrapType = 32956,
-    MoveTrap = 33040,
-    DeleteTrap = 32953,
-    EditObjectProperties = 32962,
-    EditObjectType = 32963,
-    ObjectAddTrigger = 32981,
-    MoveObject = 33039,
-    DeleteObject = 32961,
-    EditTriggerProperties = 32912,
-    TriggerAddTrigger = 32921,
-    AddAction = 32922,
-    AddCreatureAction = 32985,
-    DeleteTrigger = 32911,
-    EditActionProperties = 32972,
-    EditTextMessages = 33031,
-    DeleteAction = 32970,
-    EditActionPointProperties = 33010,
-    ActionPointAddTrigger = 32979,
-    MoveActionPoint = 33006,
-    DeleteActionPoint = 32977,
-    AddMembers = 33009,
-    HeroPartyAddTrigger = 32989,
-    DeleteParty = 32988,
-    EditEffectGeneratorProperties = 33016,
-    MoveEffectGenerator = 33015,
-    DeleteEffectGenerator = 33014,
-    ExportToFile = 32983,
-    MoveAsChild = 33041,
-    MoveAsSibling = 33042,
-    CopyAsChild = 33043,
-    CopyAsSibling = 33044,
-};
-
-struct TreeMenuEntry {
-    TreeCommand command;
-    std::u16string_view text;
-};
-
-/// The empty-space menu (Refresh, Expand All, Collapse All).
-std::vector<TreeMenuEntry> emptySpaceMenu();
-/// The drop menu of a right drag.
-std::vector<TreeMenuEntry> dropMenu();
-
-/// What a drop onto an item may do.
-enum class DropVerdict : uint8_t {
-    None = 0,
-    ChildOrSibling = 1,
-    ChildOnly = 2,
-    SiblingOnly = 3,
-};
 
 /// What the tree's widget hears from the model. Inserted items arrive with their whole subtree.
 class ScriptTreeListener {
@@ -143,8 +64,8 @@ public:
 
 class ScriptTreeModel : public DocumentObserver {
 public:
-    static constexpr size_t kMaxPlayers = 6;
-    static constexpr size_t kMaxActionPoints = 80;
+    static constexpr size_t kMaxPlayers = kMaxTreePlayers;
+    static constexpr size_t kMaxActionPoints = kMaxTreeActionPoints;
 
     /// Observes the document, which must have a LevelScript, and fills the tree.
     ScriptTreeModel(CWorldEditorDoc& doc, const CTypeDatabase& db);
@@ -250,14 +171,6 @@ private:
     std::unique_ptr<ScriptTreeItem> makeThingItem(CLevelObject& object) const;
     /// Adds the items of a chain (and of every child list below it) under the parent item.
     void appendChain(ScriptTreeItem& parent, int16_t head) const;
-    std::u16string textOf(TreeItemKind kind, CLevelObject* object, int16_t scriptId) const;
-    /// The texts of an element already in hand: building the tree must not look each one up again
-    /// by id (a scan of the array), which makes a long script quadratic.
-    std::u16string triggerText(const CTrigger* trigger) const;
-    std::u16string actionText(const CAction* action) const;
-    std::u16string levelText() const;
-    std::u16string creatureText(const CCreature& creature) const;
-
     ScriptTreeItem* insert(ScriptTreeItem& parent, size_t row, std::unique_ptr<ScriptTreeItem> item);
     void remove(ScriptTreeItem& item);
     void setText(ScriptTreeItem& item, std::u16string text);
@@ -269,6 +182,10 @@ private:
     size_t thingRow(const ScriptTreeItem& parent, const CLevelObject& object) const;
     ScriptTreeItem* ownerItemOf(const CTrigger& trigger) const;
     bool hasNoCommands(const ScriptTreeItem& item) const;
+    DropSide dropSide(const ScriptTreeItem& item) const;
+    /// The command when it is offered for the item (not greyed, the item has commands).
+    bool offeredCommand(const ScriptTreeItem& item, std::optional<TreeCommand> wanted,
+                        TreeCommand& command) const;
 
     bool moveScript(ScriptTreeItem& dragged, ScriptTreeItem& target, Placement placement);
     bool copyScript(ScriptTreeItem& dragged, ScriptTreeItem& target, Placement placement);
@@ -280,6 +197,7 @@ private:
 
     CWorldEditorDoc& m_doc;
     const CTypeDatabase& m_db;
+    ScriptTreeTexts m_texts;
     ScriptTreeListener* m_listener = nullptr;
     std::unique_ptr<ScriptTreeItem> m_root;
     ScriptTreeItem* m_selected = nullptr;

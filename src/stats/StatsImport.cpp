@@ -1,6 +1,5 @@
 #include "stats/StatsImport.h"
 
-#include "app/EditorApp.h"
 #include "level/TextConversion.h"
 #include "stats/StatsCell.h"
 #include "stats/StatsCodeTables.h"
@@ -168,8 +167,8 @@ StatsImport::Result StatsImport::importText(std::string_view text)
                 break;
             }
         if (!section) {
-            m_prompter.message(formatMessage(kUnknownSection, latin1ToUtf8(start)),
-                               Prompter::Icon::Exclamation);
+            m_reporter.message(formatMessage(kUnknownSection, latin1ToUtf8(start)),
+                               Reporter::Icon::Exclamation);
             return Result::Aborted;
         }
         std::optional<std::string_view> next = readSection(*section, lines);
@@ -260,9 +259,9 @@ void StatsImport::readTypeLine(const ResolvedSection& section, std::string_view 
             continue;
         const StatsCellValue value = readStatsCell(*cell);
         if (value.kind == StatsCellKind::NotAvailable) {
-            m_prompter.message(
+            m_reporter.message(
                 formatMessage(section.info.invalidFieldMessage, latin1ToUtf8(record->name()), int(id)),
-                Prompter::Icon::Exclamation);
+                Reporter::Icon::Exclamation);
             if (code->code->apply == StatsApply::Word)
                 continue; // no word: the field stays as it is
         }
@@ -321,8 +320,8 @@ void StatsImport::readWorldVariableLine(std::string_view line)
         return;
     const StatsCellValue value = readStatsCell(*cell);
     if (value.kind == StatsCellKind::NotAvailable)
-        m_prompter.message(formatMessage(kInvalidWorldVariableMessage, std::string(), messageNumber(row)),
-                           Prompter::Icon::Exclamation);
+        m_reporter.message(formatMessage(kInvalidWorldVariableMessage, std::string(), messageNumber(row)),
+                           Reporter::Icon::Exclamation);
     const std::optional<uint32_t> id = worldVariableForRow(row);
     if (!id || value.kind == StatsCellKind::Dash)
         return;
@@ -341,7 +340,7 @@ StatsImport::Result StatsImport::importFile(const std::filesystem::path& path)
     std::error_code error;
     const uintmax_t size = std::filesystem::file_size(path, error);
     if (error || size == 0) {
-        m_prompter.message(formatMessage(kCannotLoadStatsFile, path.string()), Prompter::Icon::Exclamation);
+        m_reporter.message(formatMessage(kCannotLoadStatsFile, path.string()), Reporter::Icon::Exclamation);
         return Result::LoadFailed;
     }
     std::string text;
@@ -350,27 +349,16 @@ StatsImport::Result StatsImport::importFile(const std::filesystem::path& path)
             throw std::bad_alloc();
         text.resize(size_t(size));
     } catch (const std::bad_alloc&) {
-        m_prompter.message(kCannotAllocateBuffer, Prompter::Icon::Exclamation);
+        m_reporter.message(kCannotAllocateBuffer, Reporter::Icon::Exclamation);
         return Result::LoadFailed;
     }
     DataStream stream;
     if (!stream.open(path) || stream.read(text.data(), text.size()) != text.size()) {
-        m_prompter.message(formatMessage(kCannotLoadFile, path.string()), Prompter::Icon::Exclamation);
+        m_reporter.message(formatMessage(kCannotLoadFile, path.string()), Reporter::Icon::Exclamation);
         return Result::LoadFailed;
     }
     stream.close();
     return importText(std::string_view(text));
-}
-
-StatsImport::Result importStatsFile(EditorApp& app, const std::filesystem::path& path, size_t* sectionsRead)
-{
-    StatsImport import(app.types(), app.prompter());
-    const StatsImport::Result result = import.importFile(path);
-    if (sectionsRead)
-        *sectionsRead = import.sectionsRead();
-    if (result == StatsImport::Result::Imported || result == StatsImport::Result::Aborted)
-        app.typeTablesChanged();
-    return result;
 }
 
 } // namespace gr2

@@ -3,7 +3,7 @@
 // the matching fields of the global type records and the global variables in memory. Nothing is
 // written to disk here; Save Game Data does that.
 
-#include "app/Prompter.h"
+#include "worlddata/Reporter.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +15,6 @@
 namespace gr2 {
 
 class CTypeDatabase;
-class EditorApp;
 class StatsTextLines;
 struct StatsSectionInfo;
 
@@ -32,7 +31,7 @@ public:
     /// export comes near it.
     static constexpr uint64_t kMaxFileSize = uint64_t(256) << 20;
 
-    StatsImport(CTypeDatabase& types, Prompter& prompter) : m_types(types), m_prompter(prompter) {}
+    StatsImport(CTypeDatabase& types, Reporter& reporter) : m_types(types), m_reporter(reporter) {}
 
     Result importText(std::string_view text);
     Result importText(std::span<const uint8_t> bytes)
@@ -52,7 +51,7 @@ public:
 
 private:
     CTypeDatabase& m_types;
-    Prompter& m_prompter;
+    Reporter& m_reporter;
     size_t m_sectionsRead = 0;
 
     /// Reads one section from the line after its start line. Returns a start line met before the
@@ -64,11 +63,5 @@ private:
     void readExperienceLine(int64_t typeId, std::string_view codeLine, std::string_view line);
     void readWorldVariableLine(std::string_view line);
 };
-
-/// The Open command's import on the application's data: imports the file and, when anything may
-/// have changed, rebuilds what is derived from the type tables. The result as above; `sectionsRead`
-/// (when given) receives how many stats sections the text held.
-StatsImport::Result importStatsFile(EditorApp& app, const std::filesystem::path& path,
-                                    size_t* sectionsRead = nullptr);
 
 } // namespace gr2

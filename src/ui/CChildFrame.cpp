@@ -1,8 +1,8 @@
 #include "ui/CChildFrame.h"
 
+#include "document/LevelDocument.h"
+#include "document/LevelFiles.h"
 #include "level/CWorldEditorDoc.h"
-#include "level/LevelDocument.h"
-#include "level/LevelFiles.h"
 #include "ui/CWorldEditorView.h"
 #include "ui/QtText.h"
 

@@ -1,9 +1,9 @@
 #include "ui/CWorldEditorApp.h"
 
 #include "app/OpenCommand.h"
+#include "app/StatsImportCommand.h"
 #include "dialogs/CNewLevelDialog.h"
-#include "level/LevelDocument.h"
-#include "stats/StatsImport.h"
+#include "document/LevelDocument.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CPanelBar.h"

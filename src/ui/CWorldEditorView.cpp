@@ -7,6 +7,7 @@
 #include "typedb/CTypeDatabase.h"
 #include "ui/CMainFrame.h"
 #include "ui/IconSheets.h"
+#include "ui/MapPainter.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,17 +24,6 @@
 namespace gr2 {
 
 namespace {
-
-QColor toColor(Rgb c)
-{
-    return QColor(c.r, c.g, c.b);
-}
-
-quint64 cellKey(TypeFamily family, const QRect& cell, int side, bool inverted)
-{
-    return (quint64(inverted) << 63) | (quint64(uint16_t(side)) << 48) | (quint64(uint8_t(family)) << 40) |
-           (quint64(uint16_t(cell.x())) << 20) | quint64(uint16_t(cell.y()));
-}
 
 TileRect boundsOf(const std::vector<TilePoint>& tiles)
 {
@@ -65,6 +55,7 @@ CWorldEditorView::CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& cont
         m_context.state = m_ownState.get();
     }
     m_controller = std::make_unique<MapViewController>(m_doc, *m_context.state);
+    m_painter = std::make_unique<MapPainter>(m_doc, m_context, m_display);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -172,54 +163,6 @@ std::optional<TilePoint> CWorldEditorView::clampedTileAt(QPoint pos) const
 
 // --- drawing ------------------------------------------------------------------------------------
 
-const QPixmap* CWorldEditorView::cellPixmap(TypeFamily family, const QRect& cell, int side, bool inverted)
-{
-    const quint64 key = cellKey(family, cell, side, inverted);
-    auto it = m_cells.find(key);
-    if (it == m_cells.end()) {
-        const QImage& sheet = m_context.icons->sheet(family);
-        // Halving step by step averages every source pixel into the small picture, so the
-        // lettering of a cell turns into its colour at 25% instead of into speckles. Each picture
-        // is made once per zoom, so the cost does not recur on every paint.
-        QImage scaled = sheet.copy(cell);
-        while (scaled.width() / 2 >= side && scaled.height() / 2 >= side)
-            scaled = scaled.scaled(scaled.width() / 2, scaled.height() / 2, Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation);
-        if (scaled.size() != QSize(side, side))
-            scaled = scaled.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (inverted)
-            scaled.invertPixels();
-        it = m_cells.insert(key, QPixmap::fromImage(scaled));
-    }
-    return &it.value();
-}
-
-const QPixmap* CWorldEditorView::terrainPixmap(uint8_t terrain, uint8_t owner, bool inverted)
-{
-    if (!m_context.icons || !m_context.types)
-        return nullptr;
-    const CTypeDatabase& types = *m_context.types;
-    std::optional<QRect> cell;
-    TypeFamily family = TypeFamily::Terrain;
-    if (const CRoomType* room = types.roomWithFloor(terrain)) {
-        family = TypeFamily::Room;
-        cell = m_context.icons->cellForTypeId(TypeFamily::Room, room->id());
-    } else if (terrain == 8 || terrain == 9 || terrain == 32) {
-        cell = m_context.icons->cellForType(types, TypeFamily::Terrain, terrain, owner);
-    } else {
-        cell = m_context.icons->cellForTypeId(TypeFamily::Terrain, terrain);
-    }
-    return cell ? cellPixmap(family, *cell, scaledTile(), inverted) : nullptr;
-}
-
-const QPixmap* CWorldEditorView::thingPixmap(TypeFamily family, uint8_t type, int side)
-{
-    if (!m_context.icons || side <= 0)
-        return nullptr;
-    auto cell = m_context.icons->cellForTypeId(family, type);
-    return cell ? cellPixmap(family, *cell, side) : nullptr;
-}
-
 bool CWorldEditorView::isDrawnInverted(TilePoint p) const
 {
     return m_controller->isSelected(p);
@@ -227,25 +170,14 @@ bool CWorldEditorView::isDrawnInverted(TilePoint p) const
 
 void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printing)
 {
-    const int side = scaledTile();
     const int width = int(m_doc.width());
     const int height = int(m_doc.height());
     if (width == 0 || height == 0)
         return;
-    int x0 = 0, y0 = 0, x1 = width - 1, y1 = height - 1;
-    if (!printing) {
-        x0 = std::max(0, area.left() / side);
-        y0 = std::max(0, area.top() / side);
-        x1 = std::min(width - 1, area.right() / side + 1);
-        y1 = std::min(height - 1, area.bottom() / side + 1);
-    }
-    const CTypeDatabase* types = m_context.types;
-    // One zoom's pictures at a time: a new tile size starts the cache afresh.
-    if (side != m_cellsSide) {
-        m_cells.clear();
-        m_cellsSide = side;
-    }
-
+    MapPainter::Frame frame;
+    frame.area = area;
+    frame.side = scaledTile();
+    frame.printing = printing;
     // The shape being dragged is drawn inverted like the selection; its tiles are marked once
     // per paint rather than searched for every tile.
     std::vector<char> dragged;
@@ -255,213 +187,10 @@ void CWorldEditorView::render(QPainter& painter, const QRect& area, bool printin
             if (m_doc.IsInside(p))
                 dragged[size_t(p.y) * size_t(width) + size_t(p.x)] = 1;
     }
-
-    // Tiles: the picture is looked up once per run of equal (terrain, owner, inverted) tiles.
-    for (int y = y0; y <= y1; ++y) {
-        int lastTerrain = -1, lastOwner = -1, lastInverted = -1;
-        const QPixmap* pixmap = nullptr;
-        for (int x = x0; x <= x1; ++x) {
-            const TilePoint p{x, y};
-            const uint8_t terrain = m_doc.GetTerrain(p);
-            const uint8_t owner = m_doc.GetOwner(p);
-            const QRect r = tileRect(p);
-            if (printing) {
-                const bool roomFloor = types && types->roomWithFloor(terrain);
-                if (!roomFloor) {
-                    const int grey = (terrain * 69 / 2) % 256;
-                    painter.fillRect(r, QColor(grey, grey, grey));
-                    continue;
-                }
-            }
-            const int inverted =
-                !printing &&
-                (isDrawnInverted(p) || (!dragged.empty() && dragged[size_t(y) * size_t(width) + size_t(x)]));
-            if (terrain != lastTerrain || owner != lastOwner || inverted != lastInverted) {
-                pixmap = terrainPixmap(terrain, owner, inverted != 0);
-                lastTerrain = terrain;
-                lastOwner = owner;
-                lastInverted = inverted;
-            }
-            if (pixmap) {
-                painter.drawPixmap(r.topLeft(), *pixmap);
-            } else {
-                const int red = (terrain * 69 / 2) % 256;
-                painter.fillRect(r, inverted ? QColor(255 - red, 255, 255) : QColor(red, 0, 0));
-            }
-        }
-    }
-
-    // Things, shrunk by 4 pixels on the left and top and 3 on the right and bottom. Whatever
-    // stands on a tile is drawn, because whatever stands there keeps terrain, fills and other
-    // creatures off it: the creatures a script will create (and those being picked for such an
-    // action) are drawn half transparent, under any placed thing of their tile.
-    const int thingSide = side - 7;
-    auto drawThings = [&](const auto& things, TypeFamily family, ThingFamily shown) {
-        if (!m_context.state->shows(shown))
-            return;
-        for (const bool placed : {false, true}) {
-            painter.setOpacity(placed ? 1.0 : kNotPlacedOpacity);
-            for (const auto& thing : things) {
-                if (thing->isPlaced() != placed)
-                    continue;
-                const QRect r = tileRect(thing->position());
-                if (!r.intersects(area) && !printing)
-                    continue;
-                if (const QPixmap* pix = thingPixmap(family, thing->type(), thingSide))
-                    painter.drawPixmap(r.left() + 4, r.top() + 4, *pix);
-            }
-        }
-        painter.setOpacity(1.0);
+    frame.inverted = [&](TilePoint p) {
+        return isDrawnInverted(p) || (!dragged.empty() && dragged[size_t(p.y) * size_t(width) + size_t(p.x)]);
     };
-    if (thingSide > 0) {
-        drawThings(m_doc.creatures(), TypeFamily::Creature, ThingFamily::Creature);
-        drawThings(m_doc.doors(), TypeFamily::Door, ThingFamily::Door);
-        drawThings(m_doc.traps(), TypeFamily::Trap, ThingFamily::Trap);
-        drawThings(m_doc.objects(), TypeFamily::Object, ThingFamily::Object);
-    }
-
-    auto areaRect = [&](const TileRect& t, int inset) {
-        return QRect(t.left * side + inset, t.top * side + inset,
-                     (t.right - t.left + 1) * side - 2 * inset - 1,
-                     (t.bottom - t.top + 1) * side - 2 * inset - 1);
-    };
-
-    // Build areas of computer Vorlans that were drawn with the tool.
-    for (size_t i = 0; i < m_doc.PlayerCount(); ++i) {
-        const CPlayer* player = m_doc.PlayerAt(i);
-        if (!player->isVorlan() || !player->isComputer() || !player->buildAreaDefined())
-            continue;
-        const BuildArea& b = player->buildArea();
-        if (b.right < b.left || b.bottom < b.top)
-            continue;
-        painter.setPen(QPen(toColor(player->colour()), 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(areaRect({b.left, b.top, b.right, b.bottom}, 2));
-    }
-
-    // Action points: inverted outlines (the highlighted one solid), and their waypoint paths.
-    painter.setBrush(Qt::NoBrush);
-    for (const auto& point : m_doc.actionPoints()) {
-        if (point->id() == m_display.highlightedActionPoint) {
-            painter.setPen(QPen(QColor(45, 131, 215), 1));
-            painter.drawRect(areaRect(point->area(), 2));
-            continue;
-        }
-        painter.save();
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(QPen(Qt::white, 1));
-        painter.drawRect(areaRect(point->area(), 2));
-        painter.restore();
-    }
-    if (m_doc.showsWaypointPaths()) {
-        auto middle = [&](const TileRect& t) {
-            return QPoint((t.left + (t.right - t.left) / 2) * side + side / 2 + 2,
-                          (t.top + (t.bottom - t.top) / 2) * side + side / 2 + 2);
-        };
-        painter.save();
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(QPen(Qt::white, 1));
-        for (const auto& point : m_doc.actionPoints())
-            if (point->nextWaypoint() != 0)
-                if (const CActionPoint* next = m_doc.FindActionPoint(point->nextWaypoint()))
-                    painter.drawLine(middle(point->area()), middle(next->area()));
-        painter.restore();
-    }
-    // Effect generators, three pixels inside their area.
-    for (const auto& generator : m_doc.effectGenerators()) {
-        const TilePoint p = generator->position();
-        const TileRect t{p.x, p.y, p.x + std::max<int>(1, generator->width()) - 1,
-                         p.y + std::max<int>(1, generator->height()) - 1};
-        if (generator->id() == m_display.highlightedEffectGenerator) {
-            painter.setPen(QPen(QColor(215, 130, 45), 1));
-            painter.drawRect(areaRect(t, 3));
-            continue;
-        }
-        painter.save();
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(QPen(Qt::white, 1));
-        painter.drawRect(areaRect(t, 3));
-        painter.restore();
-    }
-
-    if (!printing)
-        drawBrush(painter);
-
-    // Camera starts, then hearts, portals and hero gates.
-    for (size_t i = 0; i < m_doc.PlayerCount(); ++i) {
-        const CPlayer* player = m_doc.PlayerAt(i);
-        if (player->cameraStart() != TilePoint{}) {
-            painter.setPen(QPen(toColor(player->colour()), 2));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(tileRect(player->cameraStart()).adjusted(3, 3, -4, -4));
-        }
-    }
-    auto raised = [&](TilePoint p) {
-        if (!m_doc.IsInterior(p))
-            return;
-        const QRect r = tileRect(p).adjusted(0, 0, -1, -1);
-        painter.setPen(QPen(QColor(255, 255, 255), 1));
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(QPen(QColor(64, 64, 64), 1));
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-    };
-    for (size_t i = 0; i < m_doc.PlayerCount(); ++i)
-        if (m_doc.PlayerAt(i)->isVorlan() && m_doc.PlayerAt(i)->hasHeart())
-            raised(m_doc.PlayerAt(i)->heartPosition());
-    for (size_t i = 0; i < m_doc.PlayerCount(); ++i)
-        for (const PortalEntry& portal : m_doc.PlayerAt(i)->portals())
-            raised(portal.centre);
-    for (size_t i = 0; i < m_doc.PlayerCount(); ++i)
-        for (const HeroGateEntry& gate : m_doc.PlayerAt(i)->heroGates()) {
-            raised(gate.reference);
-            if (!m_doc.IsInterior(gate.reference))
-                continue;
-            const QRect r = tileRect(gate.reference);
-            const QPoint c = r.center();
-            const int reach = side / 2 - 4;
-            const int barb = side / 6;
-            QPoint tip = c;
-            QPoint b1, b2;
-            switch (gate.direction) {
-            case 0:
-                tip.ry() -= reach;
-                b1 = tip + QPoint(-barb, barb);
-                b2 = tip + QPoint(barb, barb);
-                break;
-            case 2:
-                tip.rx() += reach;
-                b1 = tip + QPoint(-barb, -barb);
-                b2 = tip + QPoint(-barb, barb);
-                break;
-            case 4:
-                tip.ry() += reach;
-                b1 = tip + QPoint(-barb, -barb);
-                b2 = tip + QPoint(barb, -barb);
-                break;
-            default:
-                tip.rx() -= reach;
-                b1 = tip + QPoint(barb, -barb);
-                b2 = tip + QPoint(barb, barb);
-                break;
-            }
-            painter.setPen(QPen(QColor(215, 130, 45), 2));
-            painter.drawLine(c, tip);
-            painter.drawLine(tip, b1);
-            painter.drawLine(tip, b2);
-        }
-
-    if (m_display.grid) {
-        painter.save();
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(QPen(QColor(128, 128, 128), 0));
-        for (int x = 0; x <= width; ++x)
-            painter.drawLine(x * side, 0, x * side, height * side);
-        for (int y = 0; y <= height; ++y)
-            painter.drawLine(0, y * side, width * side, y * side);
-        painter.restore();
-    }
+    m_painter->paint(painter, frame, [this](QPainter& p) { drawBrush(p); });
 }
 
 void CWorldEditorView::drawBrush(QPainter& painter)
@@ -475,10 +204,10 @@ void CWorldEditorView::drawBrush(QPainter& painter)
         if (!m_doc.IsInside(p))
             continue;
         const QRect r = tileRect(p);
-        if (const QPixmap* pixmap = terrainPixmap(cell.terrain, cell.owner))
+        if (const QPixmap* pixmap = m_painter->terrainPixmap(cell.terrain, cell.owner, scaledTile()))
             painter.drawPixmap(r.topLeft(), *pixmap);
         else
-            painter.fillRect(r, QColor((cell.terrain * 69 / 2) % 256, 0, 0));
+            MapPainter::fillMissingTile(painter, r, cell.terrain);
     }
 }
 

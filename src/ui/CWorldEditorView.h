@@ -1,9 +1,8 @@
 #pragma once
-// One scrolling map view of a level: draws the tiles from the icon sheets (scaled cells cached per
-// zoom), the selection inverted, the things and markers on top and the room brush at the pointer;
-// turns pixels into tiles and forwards presses, moves, releases and keys to the map editing
-// logic (MapViewController); fills the status panes and handles the view's own commands. It
-// observes the document and repaints only what changed.
+// One scrolling map view of a level: has its MapPainter draw the map with the selection inverted
+// and the room brush at the pointer; turns pixels into tiles and forwards presses, moves, releases
+// and keys to the map editing logic (MapViewController); fills the status panes and handles the view's own
+// commands. It observes the document and repaints only what changed.
 
 #include "level/DocumentObserver.h"
 #include "level/TileGeometry.h"
@@ -13,8 +12,6 @@
 #include "ui/ViewContext.h"
 
 #include <QAbstractScrollArea>
-#include <QHash>
-#include <QPixmap>
 #include <QTimer>
 
 #include <memory>
@@ -26,15 +23,13 @@ namespace gr2 {
 
 class CPlayer;
 class CWorldEditorDoc;
+class MapPainter;
 class MapViewController;
-enum class TypeFamily : uint8_t;
 
 class CWorldEditorView : public QAbstractScrollArea, public DocumentObserver, public CommandTarget {
     Q_OBJECT
 public:
     static constexpr int kAutosaveMilliseconds = 600000;
-    /// How opaque a thing that is not placed on the map is drawn (a script's creature to be).
-    static constexpr double kNotPlacedOpacity = 0.5;
 
     /// `display` holds the switches all views of the document share; it outlives the view.
     CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& context, DocumentDisplay& display,
@@ -98,10 +93,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    /// The scaled picture of one icon cell at a size (cached per zoom), plain or inverted.
-    const QPixmap* cellPixmap(TypeFamily family, const QRect& cell, int side, bool inverted = false);
-    const QPixmap* terrainPixmap(uint8_t terrain, uint8_t owner, bool inverted = false);
-    const QPixmap* thingPixmap(TypeFamily family, uint8_t type, int side);
     QRect tileRect(TilePoint p) const;
     QRect tilesRect(const TileRect& tiles) const;
     QPoint scrollOffset() const;
@@ -130,8 +121,7 @@ private:
     std::unique_ptr<MapViewController> m_controller;
     int m_tileSize = 32;
     TileRect m_lastOverlay;
-    QHash<quint64, QPixmap> m_cells;
-    int m_cellsSide = 0;
+    std::unique_ptr<MapPainter> m_painter;
     QTimer m_autosave;
 };
 

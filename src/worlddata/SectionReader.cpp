@@ -1,9 +1,9 @@
 #include "worlddata/SectionReader.h"
 
-#include "app/Prompter.h"
 #include "worlddata/ByteOrder.h"
 #include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
+#include "worlddata/Reporter.h"
 #include "worlddata/SectionIds.h"
 
 #include <algorithm>
@@ -15,7 +15,7 @@ namespace gr2 {
 
 namespace {
 
-constexpr Prompter::Icon kErrorIcon = Prompter::Icon::Exclamation;
+constexpr Reporter::Icon kErrorIcon = Reporter::Icon::Exclamation;
 
 /// The messages of one standard record section, in the order the read meets them.
 struct TypeSectionMessages {
@@ -98,8 +98,8 @@ const std::array<TypeSectionDesc, 13> kTypeSections = {{
 /// One read of one file. The scratch record is reused for every record of the read.
 class Reader {
 public:
-    Reader(DataStream& stream, const RecordSink& sink, Prompter& prompter)
-        : m_stream(stream), m_sink(sink), m_prompter(prompter)
+    Reader(DataStream& stream, const RecordSink& sink, Reporter& reporter)
+        : m_stream(stream), m_sink(sink), m_reporter(reporter)
     {
     }
 
@@ -114,7 +114,7 @@ private:
     bool readTriggerSection();
     bool readLevelSection();
 
-    void say(const char* text) { m_prompter.message(text, kErrorIcon); }
+    void say(const char* text) { m_reporter.message(text, kErrorIcon); }
     bool fail(const char* text)
     {
         say(text);
@@ -157,7 +157,7 @@ private:
 
     DataStream& m_stream;
     const RecordSink& m_sink;
-    Prompter& m_prompter;
+    Reporter& m_reporter;
     Bytes m_scratch;
 };
 
@@ -234,7 +234,7 @@ bool Reader::readSection()
     if (!ok) {
         std::string text = "Unable to read Binary ";
         text += sectionName(section);
-        m_prompter.message(text, kErrorIcon);
+        m_reporter.message(text, kErrorIcon);
         return false;
     }
     notify(begin ? begin + 1 : 0, takes);
@@ -404,7 +404,7 @@ bool Reader::readThingSection()
             const char* name = thingKindName(kind);
             std::string text = "Unable to read Thing ";
             text += name ? name : "Unknown";
-            m_prompter.message(text, kErrorIcon);
+            m_reporter.message(text, kErrorIcon);
             return false;
         }
     }
@@ -598,7 +598,7 @@ bool hasThreeLetterExtension(const std::string& name)
 
 } // namespace
 
-bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, Prompter& prompter)
+bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, Reporter& reporter)
 {
     DataStream stream;
     // The name as given first; only when that fails is the folder searched for another case.
@@ -609,16 +609,16 @@ bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, 
             opened = stream.open(*found);
     }
     if (!opened) {
-        prompter.message(formatMessage("Unable to open Binary File '%s'", path.string()), kErrorIcon);
+        reporter.message(formatMessage("Unable to open Binary File '%s'", path.string()), kErrorIcon);
         return false;
     }
-    Reader reader(stream, sink, prompter);
+    Reader reader(stream, sink, reporter);
     const bool ok = reader.readFile();
     stream.close();
     return ok;
 }
 
-bool OpenWorldFile(const std::string& name, const RecordSink& sink, Prompter& prompter)
+bool OpenWorldFile(const std::string& name, const RecordSink& sink, Reporter& reporter)
 {
     std::string path;
     if (hasThreeLetterExtension(name)) {
@@ -634,13 +634,13 @@ bool OpenWorldFile(const std::string& name, const RecordSink& sink, Prompter& pr
             }
         }
         if (path.empty()) {
-            prompter.message("Cannot open file", kErrorIcon);
+            reporter.message("Cannot open file", kErrorIcon);
             return false;
         }
     }
     if (!endsWithIgnoringCase(path, ".VWD") && !endsWithIgnoringCase(path, ".VLD"))
         return false;
-    return ReadSectionFile(path, sink, prompter);
+    return ReadSectionFile(path, sink, reporter);
 }
 
 } // namespace gr2

@@ -1,6 +1,6 @@
 #pragma once
 // Reads a world-data file section by section and hands every record, converted to the current
-// layout, to a RecordSink. Failures are reported through the Prompter block, section, file.
+// layout, to a RecordSink. Failures are reported through the Reporter block, section, file.
 
 #include "worlddata/RecordSink.h"
 
@@ -9,14 +9,14 @@
 
 namespace gr2 {
 
-class Prompter;
+class Reporter;
 
 /// Opens a world file by name: a name with a three-letter extension is the path; otherwise
 /// name.VWD, name.VLF and name.VLD are tried in that order (case-insensitively). Only VWD and VLD
 /// files are read; any other extension fails without a message.
-bool OpenWorldFile(const std::string& name, const RecordSink& sink, Prompter& prompter);
+bool OpenWorldFile(const std::string& name, const RecordSink& sink, Reporter& reporter);
 
 /// Reads the file at path (relative paths start at the base directory) into the sink.
-bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, Prompter& prompter);
+bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, Reporter& reporter);
 
 } // namespace gr2

@@ -1,6 +1,6 @@
 #include "app/EditorApp.h"
-#include "app/SampleData.h"
-#include "level/LevelDocument.h"
+#include "document/LevelDocument.h"
+#include "document/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "typedb/TypeDatabaseWriter.h"

@@ -1,9 +1,9 @@
 // The rules behind the main window's panes, its stored placement and the zoom drop-down.
 
-#include "app/SampleData.h"
 #include "app/StatusTexts.h"
 #include "app/WindowPlacement.h"
 #include "app/ZoomTable.h"
+#include "document/SampleData.h"
 #include "level/CWorldEditorDoc.h"
 #include "support/TestLevelTypes.h"
 #include "support/TypeDataBuilder.h"

@@ -1,7 +1,7 @@
 // What the palette pages offer and where their buttons go.
 
 #include "app/PaletteLayout.h"
-#include "app/SampleData.h"
+#include "document/SampleData.h"
 #include "support/TypeDataBuilder.h"
 #include "typedb/CTypeDatabase.h"
 

@@ -1,9 +1,9 @@
 // Level thumbnails: the colour table, the colour of a tile, the scaling, the file and its folder.
 
 #include "level/Thumbnail.h"
-#include "app/PngFile.h"
-#include "level/LevelFileFixture.h"
+#include "images/PngFile.h"
 #include "support/LevelBuilder.h"
+#include "support/LevelFileFixture.h"
 #include "worlddata/ByteOrder.h"
 
 #include <gmock/gmock.h>

@@ -2,6 +2,7 @@
 // world variables and experience-level lines, the messages, and hostile text.
 
 #include "stats/StatsImport.h"
+#include "app/StatsImportCommand.h"
 #include "stats/LightDescriptor.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TypeDataBuilder.h"

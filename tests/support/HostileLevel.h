@@ -6,8 +6,8 @@
 
 #include "app/EditorApp.h"
 #include "app/Prompter.h"
-#include "app/SampleData.h"
-#include "level/LevelDocument.h"
+#include "document/LevelDocument.h"
+#include "document/SampleData.h"
 #include "level/Thumbnail.h"
 #include "script/ScriptTreeExport.h"
 #include "script/ScriptTreeItem.h"

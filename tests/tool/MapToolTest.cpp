@@ -3,7 +3,7 @@
 // left out of the comparisons: level files do not keep them.
 
 #include "app/EditorApp.h"
-#include "level/LevelDocument.h"
+#include "document/LevelDocument.h"
 #include "mapedit/MapTransforms.h"
 #include "support/LevelSnapshot.h"
 #include "support/ScriptedPrompter.h"

@@ -1,5 +1,5 @@
 #include "ui/CWorldEditorApp.h"
-#include "app/SampleData.h"
+#include "document/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"

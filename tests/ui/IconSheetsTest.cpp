@@ -1,6 +1,6 @@
 // Icon cells as the map view and the palette find them.
 
-#include "app/SampleData.h"
+#include "document/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CWorldEditorApp.h"

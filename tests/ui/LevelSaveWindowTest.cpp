@@ -2,10 +2,10 @@
 // the window's name alone, a level read with failures says so in its title until it is saved, and
 // names and paths with letters beyond ASCII reach the window and the message boxes unchanged.
 
-#include "app/SampleData.h"
 #include "dialogs/CNewLevelDialog.h"
-#include "level/LevelFiles.h"
-#include "level/SampleLevel.h"
+#include "document/LevelFiles.h"
+#include "document/SampleData.h"
+#include "document/SampleLevel.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"

@@ -1,12 +1,12 @@
 // A level window as a user works with it: selecting and copying on the map, the views of one level
 // sharing their display switches, New with its dialog, Open, Save and closing, and printing.
 
-#include "app/SampleData.h"
 #include "dialogs/CNewLevelDialog.h"
+#include "document/LevelFiles.h"
+#include "document/SampleData.h"
+#include "document/SampleLevel.h"
 #include "level/CCreature.h"
 #include "level/CPlayer.h"
-#include "level/LevelFiles.h"
-#include "level/SampleLevel.h"
 #include "mapedit/MapViewController.h"
 #include "script/LevelScript.h"
 #include "support/ScriptedPrompter.h"

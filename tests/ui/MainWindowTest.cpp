@@ -1,6 +1,6 @@
 // The main window as a user meets it: bars, panes, placement, the palette and a level window.
 
-#include "app/SampleData.h"
+#include "document/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"

@@ -3,8 +3,8 @@
 // the Good pairs, right clicks open the palette's own menus, and the desktop manners of the map
 // view and the frame (Escape, filled shapes, zooming, refusals, the Window menu, closing).
 
-#include "app/SampleData.h"
 #include "app/WindowPlacement.h"
+#include "document/SampleData.h"
 #include "level/CPlayer.h"
 #include "mapedit/MapViewController.h"
 #include "support/ScriptedPrompter.h"

@@ -5,9 +5,9 @@
 // and the kept fault inputs of fuzz/regressions (laid out the same way) are opened.
 
 #include "app/EditorApp.h"
-#include "app/PngFile.h"
-#include "app/SampleData.h"
-#include "level/SampleLevel.h"
+#include "document/SampleData.h"
+#include "document/SampleLevel.h"
+#include "images/PngFile.h"
 #include "level/Thumbnail.h"
 #include "stats/StatsImport.h"
 #include "support/FullRecordSink.h"

@@ -2,7 +2,7 @@
 
 #include "app/EditorApp.h"
 #include "app/Prompter.h"
-#include "level/LevelDocument.h"
+#include "document/LevelDocument.h"
 #include "mapedit/MapTransforms.h"
 #include "worlddata/DataStream.h"
 

@@ -5,8 +5,8 @@
 #include "LevelCommands.h"
 #include "MapCommands.h"
 #include "app/EditorApp.h"
-#include "app/SampleData.h"
-#include "stats/StatsImport.h"
+#include "app/StatsImportCommand.h"
+#include "document/SampleData.h"
 #include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
 

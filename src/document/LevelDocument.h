@@ -4,8 +4,8 @@
 // and the command-line tool hold one per open level; each is known to the application while it
 // lives, so application-wide commands reach every open level.
 
+#include "document/LevelFiles.h"
 #include "level/CWorldEditorDoc.h"
-#include "level/LevelFiles.h"
 #include "level/Thumbnail.h"
 #include "level/TypeDatabaseLevelTypes.h"
 

@@ -1,8 +1,8 @@
-#include "level/SampleLevel.h"
+#include "document/SampleLevel.h"
 
 #include "app/EditorApp.h"
+#include "document/LevelDocument.h"
 #include "level/CWorldEditorDoc.h"
-#include "level/LevelDocument.h"
 #include "script/LevelScript.h"
 
 namespace gr2 {

@@ -2,7 +2,7 @@
 // A 5 × 7 pixel font for the labels drawn into the sample data's icon sheets, so the tool can make
 // readable pictures without any windowing library.
 
-#include "app/BmpFile.h"
+#include "images/BmpFile.h"
 
 #include <string_view>
 

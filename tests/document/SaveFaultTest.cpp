@@ -3,10 +3,10 @@
 // exact messages and leaves every file it did not write as it was, so the previous level still
 // opens; the backup save never touches the designer's own files.
 
-#include "level/LevelFileFixture.h"
-#include "level/LevelFiles.h"
+#include "document/LevelFiles.h"
 #include "mapedit/MapTransforms.h"
 #include "script/LevelScript.h"
+#include "support/LevelFileFixture.h"
 #include "support/ReadOnlyScope.h"
 
 #include <gmock/gmock.h>

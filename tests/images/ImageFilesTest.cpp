@@ -1,5 +1,5 @@
-#include "app/BmpFile.h"
-#include "app/PngFile.h"
+#include "images/BmpFile.h"
+#include "images/PngFile.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // level documents over it, for the tests of level files, checks and thumbnails.
 
 #include "app/EditorApp.h"
-#include "app/SampleData.h"
-#include "level/LevelDocument.h"
-#include "level/SampleLevel.h"
+#include "document/LevelDocument.h"
+#include "document/SampleData.h"
+#include "document/SampleLevel.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "worlddata/AtomicFile.h"

@@ -1,4 +1,4 @@
-#include "app/BmpFile.h"
+#include "images/BmpFile.h"
 
 namespace gr2 {
 

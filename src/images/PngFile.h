@@ -2,7 +2,7 @@
 // PNG through libpng: decoding any PNG into 32-bit pixels in row order (the thumbnail colour
 // table), and writing an RGB image (the sample data's colour table).
 
-#include "app/BmpFile.h"
+#include "images/BmpFile.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 // The checks a level passes before the Save commands write it.
 
-#include "level/LevelChecks.h"
+#include "document/LevelChecks.h"
 #include "app/Prompter.h"
 #include "support/LevelBuilder.h"
 #include "support/ScriptBuilder.h"

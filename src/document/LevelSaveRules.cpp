@@ -1,4 +1,4 @@
-#include "level/LevelSaveRules.h"
+#include "document/LevelSaveRules.h"
 
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"

@@ -1,11 +1,11 @@
 // Opening and saving levels: the files a save writes and in what form, the names it refuses, the
 // global-data question, the backup save, and the messages of failed reads and writes.
 
-#include "level/LevelFiles.h"
-#include "level/LevelFileFixture.h"
-#include "level/LevelSaveRules.h"
+#include "document/LevelFiles.h"
+#include "document/LevelSaveRules.h"
 #include "level/TextConversion.h"
 #include "script/LevelScript.h"
+#include "support/LevelFileFixture.h"
 #include "worlddata/ByteOrder.h"
 #include "worlddata/SectionWriter.h"
 

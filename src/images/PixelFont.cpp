@@ -1,4 +1,4 @@
-#include "app/PixelFont.h"
+#include "images/PixelFont.h"
 
 #include <cctype>
 

@@ -2,8 +2,7 @@
 // opens, its script tree is built and exported, it saves, and it opens again with the same tree.
 // A hang here ends in the test's time limit.
 
-#include "level/LevelFileFixture.h"
-#include "level/LevelFiles.h"
+#include "document/LevelFiles.h"
 #include "script/CAction.h"
 #include "script/CTrigger.h"
 #include "script/LevelScript.h"
@@ -13,6 +12,7 @@
 #include "script/TriggerActionRecord.h"
 #include "script/TriggerWhenRecord.h"
 #include "support/HostileLevel.h"
+#include "support/LevelFileFixture.h"
 #include "worlddata/SectionWriter.h"
 
 #include <gtest/gtest.h>

@@ -9,12 +9,12 @@
 namespace gr2 {
 
 class CWorldEditorDoc;
-class Prompter;
+class Reporter;
 
 /// The message of the first check that fails; none when the level passes them all.
 std::optional<std::string> firstFailedLevelCheck(const CWorldEditorDoc& doc);
 
 /// Runs the checks; the first failure is shown (exclamation icon) and answers false.
-bool CheckLevel(const CWorldEditorDoc& doc, Prompter& prompter);
+bool CheckLevel(const CWorldEditorDoc& doc, Reporter& reporter);
 
 } // namespace gr2

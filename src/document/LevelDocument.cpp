@@ -1,4 +1,4 @@
-#include "level/LevelDocument.h"
+#include "document/LevelDocument.h"
 
 #include "app/EditorApp.h"
 #include "script/LevelScript.h"

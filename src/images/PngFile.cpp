@@ -1,4 +1,4 @@
-#include "app/PngFile.h"
+#include "images/PngFile.h"
 
 #include <png.h>
 

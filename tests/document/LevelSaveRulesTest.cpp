@@ -1,8 +1,8 @@
 // What a save derives from the level: availability marks and the creature types the level uses.
 
-#include "level/LevelSaveRules.h"
-#include "level/LevelFileFixture.h"
+#include "document/LevelSaveRules.h"
 #include "script/LevelScript.h"
+#include "support/LevelFileFixture.h"
 
 #include <gmock/gmock.h>
 

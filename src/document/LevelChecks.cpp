@@ -1,9 +1,9 @@
-#include "level/LevelChecks.h"
+#include "document/LevelChecks.h"
 
-#include "app/Prompter.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/TextConversion.h"
 #include "script/LevelScript.h"
+#include "worlddata/Reporter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,10 +95,10 @@ std::optional<std::string> firstFailedLevelCheck(const CWorldEditorDoc& doc)
     return actionPointCheck(doc);
 }
 
-bool CheckLevel(const CWorldEditorDoc& doc, Prompter& prompter)
+bool CheckLevel(const CWorldEditorDoc& doc, Reporter& reporter)
 {
     if (std::optional<std::string> message = firstFailedLevelCheck(doc)) {
-        prompter.message(*message, Prompter::Icon::Exclamation);
+        reporter.message(*message, Reporter::Icon::Exclamation);
         return false;
     }
     return true;

@@ -1,8 +1,8 @@
 // A level opened from files that could not all be read holds less than they do: it is marked
 // damaged, and writing it over those files asks first. Saving it anywhere in full ends the mark.
 
-#include "level/LevelFileFixture.h"
-#include "level/LevelFiles.h"
+#include "document/LevelFiles.h"
+#include "support/LevelFileFixture.h"
 
 #include <gmock/gmock.h>
 
