@@ -56,7 +56,8 @@ inline void buildLargestLevel(CWorldEditorDoc& doc, const std::string& path)
     grow.width = kLargestSide;
     grow.height = kLargestSide;
     grow.terrain = 2; // earth
-    ResizeMap(doc, grow);
+    BenchPrompter quiet;
+    ResizeMap(doc, grow, quiet);
     // Blocks of path, water, lava, gold and earth across the new part, as a designer lays them.
     const uint8_t terrains[] = {3, 4, 5, 6, 2};
     for (int32_t y = 1; y + 1 < int32_t(kLargestSide); ++y)

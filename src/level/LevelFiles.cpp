@@ -5,6 +5,7 @@
 #include "app/SaveFailedMessage.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelChecks.h"
+#include "level/LevelFileCodec.h"
 #include "level/LevelRecords.h"
 #include "level/LevelSaveRules.h"
 #include "level/LevelSink.h"
@@ -79,6 +80,8 @@ LevelFiles::LevelFiles(EditorApp& app, CWorldEditorDoc& doc, ThumbnailColours& c
 {
     if (!LevelScript::of(m_doc))
         m_doc.adoptScript(std::make_unique<LevelScript>(m_doc));
+    if (!m_doc.history().hasCodec())
+        m_doc.history().setCodec(std::make_unique<LevelFileCodec>(m_app.types()));
     m_colours.ensureLoaded(m_app.rootDirectory());
 }
 

@@ -618,6 +618,14 @@ bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, 
     return ok;
 }
 
+bool ReadSectionBytes(std::vector<uint8_t> bytes, const RecordSink& sink, Prompter& prompter)
+{
+    DataStream stream;
+    stream.openBytes(std::move(bytes));
+    Reader reader(stream, sink, prompter);
+    return reader.readFile();
+}
+
 bool OpenWorldFile(const std::string& name, const RecordSink& sink, Prompter& prompter)
 {
     std::string path;
