@@ -9,6 +9,7 @@
 #include "level/EditStep.h"
 #include "mapedit/FloodFill.h"
 #include "mapedit/MapEdit.h"
+#include "mapedit/SelectionCommands.h"
 
 #include <cstring>
 #include <functional>
@@ -56,6 +57,11 @@ void undoRedo(benchmark::State& state, const std::function<void(CWorldEditorDoc&
 void BM_UndoRedoWholeMapFloodFill(benchmark::State& state)
 {
     undoRedo(state, [](CWorldEditorDoc& doc) {
+        {
+            // One terrain over the whole interior first, so the fill reaches every tile.
+            MapEdit clear(doc, "Clear All");
+            clearAll(clear, 2, PlayerId::Neutral);
+        }
         MapEdit edit(doc, "Flood Fill");
         FloodFill(edit, {int32_t(kLargestSide / 2), int32_t(kLargestSide / 2)}, 8, 3);
     });
