@@ -119,7 +119,7 @@ void BM_FloodFillWholeInterior(benchmark::State& state)
     LargestLevelRoot& f = fixture();
     LevelDocument level(f.app(), f.colours());
     level.doc().NewLevel({"Flood", kLargestSide, kLargestSide, 2, 0});
-    MapEdit edit(level.doc());
+    MapEdit edit(level.doc(), "Flood Fill");
     std::vector<uint8_t> terrain(level.doc().cellCount()), owner(level.doc().cellCount());
     uint8_t fill = 3;
     againstFloor(

@@ -4,6 +4,7 @@
 #include "app/ReservedNames.h"
 #include "app/SaveFailedMessage.h"
 #include "document/LevelChecks.h"
+#include "document/LevelFileCodec.h"
 #include "document/LevelSaveRules.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelRecords.h"
@@ -79,6 +80,8 @@ LevelFiles::LevelFiles(EditorApp& app, CWorldEditorDoc& doc, ThumbnailColours& c
 {
     if (!LevelScript::of(m_doc))
         m_doc.adoptScript(std::make_unique<LevelScript>(m_doc));
+    if (!m_doc.history().hasCodec())
+        m_doc.history().setCodec(std::make_unique<LevelFileCodec>(m_app.types()));
     m_colours.ensureLoaded(m_app.rootDirectory());
 }
 

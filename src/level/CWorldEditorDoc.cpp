@@ -93,6 +93,9 @@ void CWorldEditorDoc::notifyReset()
 
 void CWorldEditorDoc::SetModifiedFlag(bool modified)
 {
+    // Whatever makes the level agree with its files (a save, an open) puts the saved state here.
+    if (!modified && !m_history.isRecording())
+        m_history.markSaved();
     if (m_modified == modified)
         return;
     m_modified = modified;
@@ -136,6 +139,15 @@ void CWorldEditorDoc::setDamaged(bool damaged)
 
 void CWorldEditorDoc::resetContent()
 {
+    clearRecords();
+    m_width = m_height = 0;
+    m_terrain.clear();
+    m_owner.clear();
+    m_visited.clear();
+}
+
+void CWorldEditorDoc::clearRecords()
+{
     if (m_hooks)
         m_hooks->levelCleared();
     m_pickingForAction = 0;
@@ -156,10 +168,6 @@ void CWorldEditorDoc::resetContent()
     m_properties = LevelProperties();
     m_version = LevelVersion();
     m_variables = VariableOverrides();
-    m_width = m_height = 0;
-    m_terrain.clear();
-    m_owner.clear();
-    m_visited.clear();
 }
 
 void CWorldEditorDoc::NewLevel(const NewLevelSettings& settings)
@@ -187,11 +195,13 @@ void CWorldEditorDoc::NewLevel(const NewLevelSettings& settings)
     std::vector<uint32_t> ids = m_types.overridableVariableIds();
     m_variables.assign(values, ids);
     SetModifiedFlag(true);
+    m_history.clear(false);
 }
 
 void CWorldEditorDoc::beginOpen(const std::string& path)
 {
     m_opening = true;
+    m_history.clear(false);
     resetContent();
     setDamaged(false);
     SetTitle(path);
@@ -206,6 +216,7 @@ void CWorldEditorDoc::finishOpen()
     notifyReset();
     forEachObserver([&](DocumentObserver& o) { o.currentPlayerSuggested(PlayerId::FirstVorlan); });
     SetModifiedFlag(false);
+    m_history.clear(true);
     m_named = true;
     m_opening = false;
 }
@@ -238,6 +249,33 @@ void CWorldEditorDoc::AllocateMap()
     m_owner.assign(cellCount(), 0);
     m_visited.assign(cellCount(), 0);
     forEachObserver([&](DocumentObserver& o) { o.mapResized(m_width, m_height); });
+}
+
+void CWorldEditorDoc::restoreMap(uint32_t width, uint32_t height, std::span<const uint8_t> terrain,
+                                 std::span<const uint8_t> owner)
+{
+    m_width = width;
+    m_height = height;
+    m_terrain.assign(terrain.begin(), terrain.end());
+    m_owner.assign(owner.begin(), owner.end());
+    m_visited.assign(cellCount(), 0);
+    forEachObserver([&](DocumentObserver& o) { o.mapResized(m_width, m_height); });
+    notifyTilesChanged(mapRect());
+}
+
+void CWorldEditorDoc::restoreTiles(const TileRect& rect, std::span<const uint8_t> terrain,
+                                   std::span<const uint8_t> owner)
+{
+    const TileRect clipped = rect.intersected(mapRect());
+    if (clipped.empty() || terrain.size() != m_terrain.size() || owner.size() != m_owner.size())
+        return;
+    for (int32_t y = clipped.top; y <= clipped.bottom; ++y) {
+        const size_t first = index({clipped.left, y});
+        const size_t count = size_t(clipped.right - clipped.left + 1);
+        std::copy_n(terrain.begin() + ptrdiff_t(first), count, m_terrain.begin() + ptrdiff_t(first));
+        std::copy_n(owner.begin() + ptrdiff_t(first), count, m_owner.begin() + ptrdiff_t(first));
+    }
+    notifyTilesChanged(clipped);
 }
 
 bool CWorldEditorDoc::IsInterior(TilePoint p) const
@@ -277,13 +315,9 @@ bool CWorldEditorDoc::SetTerrain(TilePoint p, uint8_t terrain)
             return false;
     }
     dismantleAt(p, m_terrain[index(p)]);
-    if (m_terrain[index(p)] == terrain) {
-        m_undo.closeGroup();
+    if (m_terrain[index(p)] == terrain)
         return false;
-    }
-    m_undo.announceTile(p, m_terrain[index(p)], m_owner[index(p)]);
     m_terrain[index(p)] = terrain;
-    m_undo.closeGroup();
     notifyTilesChanged(TileRect::single(p));
     SetModifiedFlag(true);
     return true;
@@ -315,9 +349,7 @@ bool CWorldEditorDoc::SetOwner(TilePoint p, uint8_t owner)
     if (!IsInside(p))
         return false;
     if (m_owner[index(p)] != owner) {
-        m_undo.announceTile(p, m_terrain[index(p)], m_owner[index(p)]);
         m_owner[index(p)] = owner;
-        m_undo.closeGroup();
         notifyTilesChanged(TileRect::single(p));
         SetModifiedFlag(true);
     }
@@ -331,8 +363,6 @@ void CWorldEditorDoc::StoreRun(uint32_t y, uint32_t x0, uint32_t x1, uint8_t ter
     x1 = std::min(x1, m_width - 1);
     const size_t first = size_t(y) * m_width + x0;
     const size_t count = size_t(x1) - x0 + 1;
-    for (uint32_t x = x0; x <= x1; ++x)
-        m_undo.announceTile({int32_t(x), int32_t(y)}, m_terrain[first + x - x0], m_owner[first + x - x0]);
     std::memset(m_terrain.data() + first, terrain, count);
     std::memset(m_owner.data() + first, owner, count);
 }
@@ -414,7 +444,6 @@ void CWorldEditorDoc::fillClaimedFloor(const TileRect& block, std::optional<uint
     for (int32_t y = clipped.top; y <= clipped.bottom; ++y) {
         for (int32_t x = clipped.left; x <= clipped.right; ++x) {
             TilePoint p{x, y};
-            m_undo.announceTile(p, m_terrain[index(p)], m_owner[index(p)]);
             m_terrain[index(p)] = TerrainId::ClaimedFloor;
             if (owner)
                 m_owner[index(p)] = *owner;

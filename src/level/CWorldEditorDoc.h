@@ -13,10 +13,10 @@
 #include "level/CObjectThing.h"
 #include "level/CPlayer.h"
 #include "level/CTrap.h"
+#include "level/LevelHistory.h"
 #include "level/LevelIds.h"
 #include "level/LevelProperties.h"
 #include "level/TileGeometry.h"
-#include "level/UndoJournal.h"
 #include "level/VariableOverrides.h"
 #include "worlddata/SectionWriter.h"
 
@@ -101,7 +101,9 @@ public:
         m_baseTerrain = terrain;
         m_baseOwner = owner;
     }
-    UndoJournal& undoJournal() { return m_undo; }
+    /// The level's Undo and Redo steps (see EditStep for recording one).
+    LevelHistory& history() { return m_history; }
+    const LevelHistory& history() const { return m_history; }
 
     // --- new and open -------------------------------------------------------------------------
     /// The model's part of a new level: map filled with the base terrain and owner, border,
@@ -115,6 +117,9 @@ public:
     /// Gives every player without a heart the first terrain-14 tile it owns, scanning rows from
     /// the top and tiles from the left; the heart is two tiles right of and below that tile.
     void DeriveHeartPositions();
+    /// Empties everything of the level but its map, title and files (players, alliances, things,
+    /// script, properties, variables), for the history to restore them from their records.
+    void clearRecords();
 
     // --- map ----------------------------------------------------------------------------------
     uint32_t width() const { return m_width; }
@@ -167,6 +172,12 @@ public:
     uint8_t visited(TilePoint p) const;
     void setVisited(TilePoint p, uint8_t mark);
     void clearVisited();
+    /// For the history: the map becomes `width` × `height` with the given tiles (terrain, owner).
+    void restoreMap(uint32_t width, uint32_t height, std::span<const uint8_t> terrain,
+                    std::span<const uint8_t> owner);
+    /// For the history: the tiles inside `rect` are copied from whole-map arrays of the current
+    /// size; the views hear of the rectangle.
+    void restoreTiles(const TileRect& rect, std::span<const uint8_t> terrain, std::span<const uint8_t> owner);
     std::span<const uint8_t> terrainTiles() const { return m_terrain; }
     std::span<const uint8_t> ownerTiles() const { return m_owner; }
 
@@ -310,6 +321,11 @@ public:
     void notifyTilesChanged(const TileRect& rect);
     void notifyObjectChanged(CLevelObject& object);
     void notifyWaypointsChanged();
+    /// Everything shown of the level is stale (its records were replaced as a whole).
+    void notifyLevelReset() { notifyReset(); }
+    /// Undo and Redo of the level's history; false when there is no step to take.
+    bool Undo() { return m_history.undo(*this); }
+    bool Redo() { return m_history.redo(*this); }
     /// For the script model: a trigger or action joined the level or is about to leave it.
     void notifyObjectAdded(CLevelObject& object) { notifyAdded(object); }
     void notifyObjectRemoved(CLevelObject& object) { notifyRemoved(object); }
@@ -355,7 +371,7 @@ private:
     LevelProperties m_properties;
     LevelVersion m_version;
     VariableOverrides m_variables;
-    UndoJournal m_undo;
+    LevelHistory m_history;
 
     std::vector<std::unique_ptr<CCreature>> m_creatures;
     std::vector<std::unique_ptr<CDoor>> m_doors;

@@ -432,7 +432,6 @@ void CWorldEditorDoc::RemovePortal(CPlayer* player, const PortalEntry* portal)
     const uint8_t owner = IsInside(centre) ? GetOwner(centre) : it->ownerId;
     list.erase(it);
     fillClaimedFloor(portalFootprint(centre), owner);
-    m_undo.closeGroup();
     SetModifiedFlag(true);
 }
 
@@ -447,7 +446,6 @@ void CWorldEditorDoc::RemoveHeroGate(CPlayer* player, const HeroGateEntry* gate)
     const TileRect block = heroGateFootprint(*it);
     list.erase(it);
     fillClaimedFloor(block, std::nullopt);
-    m_undo.closeGroup();
     SetModifiedFlag(true);
 }
 
@@ -458,7 +456,6 @@ void CWorldEditorDoc::RemoveHeart(CPlayer* player)
     const TilePoint heart = player->heartPosition();
     const uint8_t owner = IsInside(heart) ? GetOwner(heart) : player->id();
     fillClaimedFloor(heartFootprint(heart), owner);
-    m_undo.closeGroup();
     DrawBorder();
     if (player->cameraStart() == heart)
         player->setCameraStart({});
@@ -497,7 +494,6 @@ void CWorldEditorDoc::SetPortalOwner(TilePoint p, uint8_t ownerId)
     if (!found)
         return;
     ownBlock(*this, portalFootprint(found.entry->centre), ownerId);
-    m_undo.closeGroup();
     // The portal's record is written with its player; it follows the tiles to the new owner.
     found.entry->ownerId = ownerId;
     if (CPlayer* newOwner = FindPlayer(ownerId))
@@ -513,7 +509,6 @@ void CWorldEditorDoc::SetHeroGateOwner(TilePoint p, uint8_t ownerId)
     // The whole footprint: for the long and narrow gates a 2 × 2 block from the reference tile
     // would miss gate tiles and take tiles that are not part of the gate.
     ownBlock(*this, heroGateFootprint(*found.entry), ownerId);
-    m_undo.closeGroup();
     found.entry->ownerId = ownerId;
     if (CPlayer* newOwner = FindPlayer(ownerId))
         moveEntry(found.player->heroGates(), found.entry, newOwner->heroGates());

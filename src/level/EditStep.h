@@ -16,13 +16,13 @@ class CWorldEditorDoc;
 
 class EditStep {
 public:
-    EditStep(CWorldEditorDoc& doc, std::string name) : m_doc(&doc), m_name(std::move(name)) {}
+    EditStep(CWorldEditorDoc& doc, std::string name);
     ~EditStep() { commit(); }
     EditStep(const EditStep&) = delete;
     EditStep& operator=(const EditStep&) = delete;
 
     /// Closes the step now; later changes are not part of it.
-    void commit() { m_doc = nullptr; }
+    void commit();
     const std::string& name() const { return m_name; }
 
 private:

@@ -4,10 +4,7 @@
 
 namespace gr2 {
 
-MapEdit::~MapEdit()
-{
-    m_doc.undoJournal().closeGroup();
-}
+MapEdit::~MapEdit() = default;
 
 bool MapEdit::canPaint(TilePoint p, uint8_t terrain) const
 {
@@ -25,7 +22,6 @@ bool MapEdit::paintTile(TilePoint p, uint8_t terrain, uint8_t owner)
     // because the terrain could not be laid.
     if (!canPaint(p, terrain))
         return false;
-    m_doc.undoJournal().announceTile(p, m_doc.GetTerrain(p), m_doc.GetOwner(p));
     m_doc.SetTerrain(p, terrain);
     m_doc.SetOwner(p, owner);
     return true;
@@ -43,11 +39,6 @@ void MapEdit::replaceMap(uint32_t width, uint32_t height, std::vector<uint8_t> t
     const size_t cells = size_t(width) * height;
     if (terrain.size() != cells || owner.size() != cells)
         return;
-    for (uint32_t y = 0; y < m_doc.height(); ++y)
-        for (uint32_t x = 0; x < m_doc.width(); ++x) {
-            TilePoint p{int32_t(x), int32_t(y)};
-            m_doc.undoJournal().announceTile(p, m_doc.GetTerrain(p), m_doc.GetOwner(p));
-        }
     m_doc.SetMapSize(width, height);
     m_doc.AllocateMap();
     for (uint32_t y = 0; y < height; ++y)

@@ -1,10 +1,11 @@
 #pragma once
 // The one gateway through which the map editing tools and commands change a level: every tile,
 // thing, marker and special-room change they make passes through here. One MapEdit covers one
-// user action; the undo journal hears each tile before it changes and the group is closed when
-// the MapEdit ends, so an undo stack needs only this class and the journal.
+// user action and is one step of the level's history, named for the Edit menu; a MapEdit inside a
+// longer action (a paint stroke, a command built of others) joins that action's step.
 
 #include "level/CWorldEditorDoc.h"
+#include "level/EditStep.h"
 
 #include <cstdint>
 #include <vector>
@@ -13,7 +14,7 @@ namespace gr2 {
 
 class MapEdit {
 public:
-    explicit MapEdit(CWorldEditorDoc& doc) : m_doc(doc) {}
+    MapEdit(CWorldEditorDoc& doc, std::string stepName) : m_doc(doc), m_step(doc, std::move(stepName)) {}
     ~MapEdit();
     MapEdit(const MapEdit&) = delete;
     MapEdit& operator=(const MapEdit&) = delete;
@@ -78,6 +79,7 @@ public:
 
 private:
     CWorldEditorDoc& m_doc;
+    EditStep m_step;
 };
 
 } // namespace gr2

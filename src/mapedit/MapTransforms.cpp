@@ -148,7 +148,7 @@ void applyMotion(CWorldEditorDoc& doc, const MapMotion& m)
         }
     }
 
-    MapEdit edit(doc);
+    MapEdit edit(doc, "Transform Map");
     edit.replaceMap(nw, m.newHeight(), std::move(terrain), std::move(owner));
     moveAll(edit, doc.creatures(), m);
     moveAll(edit, doc.doors(), m);
@@ -304,7 +304,7 @@ bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r, Reporter& reporter)
         }
     }
 
-    MapEdit edit(doc);
+    MapEdit edit(doc, "Resize Map");
     edit.replaceMap(r.width, r.height, std::move(terrain), std::move(owner));
     const TilePoint delta{cx.dest - cx.source, cy.dest - cy.source};
     const TileRect interior{1, 1, int32_t(r.width) - 2, int32_t(r.height) - 2};

@@ -12,6 +12,54 @@
 
 namespace gr2 {
 
+namespace {
+
+/// The Edit menu's name for a paint or placing stroke ("Undo Place Creature").
+std::string strokeName(const EditorState& state, ToolCode tool)
+{
+    struct Placing {
+        ToolCode tool;
+        ThingFamily family;
+        const char* thing;
+    };
+    static constexpr Placing kPlacing[] = {{ToolCode::PlaceCreature, ThingFamily::Creature, "Creature"},
+                                           {ToolCode::PlaceDoor, ThingFamily::Door, "Door"},
+                                           {ToolCode::PlaceTrap, ThingFamily::Trap, "Trap"},
+                                           {ToolCode::PlaceObject, ThingFamily::Object, "Object"}};
+    for (const Placing& p : kPlacing)
+        if (p.tool == tool)
+            return std::string(state.currentType(p.family) == 0 ? "Delete " : "Place ") + p.thing;
+    return "Paint";
+}
+
+/// The name of a stamp: the room a room brush lays, else the pasted clipboard.
+std::string stampName(const TileBrush& brush)
+{
+    if (brush.roomTerrain == TerrainId::DungeonHeart)
+        return "Place Dungeon Heart";
+    if (TerrainId::isPortal(brush.roomTerrain))
+        return "Place Portal";
+    if (TerrainId::isHeroGate(brush.roomTerrain))
+        return "Place Hero Gate";
+    return "Paste";
+}
+
+const char* kindName(ObjectKind kind)
+{
+    switch (kind) {
+    case ObjectKind::Door:
+        return "Door";
+    case ObjectKind::Trap:
+        return "Trap";
+    case ObjectKind::Object:
+        return "Object";
+    default:
+        return "Creature";
+    }
+}
+
+} // namespace
+
 int shrinkToFitTileSize(int clientWidth, int clientHeight, uint32_t mapWidth, uint32_t mapHeight)
 {
     if (mapWidth == 0 || mapHeight == 0)
@@ -58,6 +106,8 @@ bool MapViewController::leftDown(TilePoint tile)
     m_buttonDown = true;
     m_pointer = tile;
     const ToolCode tool = m_state.tool();
+    if (tool == ToolCode::Paint || isPlacingTool(tool))
+        m_stroke.emplace(m_doc, strokeName(m_state, tool));
     switch (tool) {
     case ToolCode::Paint:
         paintAt(tile);
@@ -79,7 +129,7 @@ bool MapViewController::leftDown(TilePoint tile)
         return true;
     case ToolCode::FloodFill:
         if (m_doc.IsInterior(tile)) {
-            MapEdit edit(m_doc);
+            MapEdit edit(m_doc, "Flood Fill");
             const uint8_t slab = m_state.paintSlab();
             FloodFill(edit, tile, slab, ownerFor(slab));
         }
@@ -87,7 +137,7 @@ bool MapViewController::leftDown(TilePoint tile)
     case ToolCode::Stamp: {
         StampResult result;
         {
-            MapEdit edit(m_doc);
+            MapEdit edit(m_doc, stampName(m_state.brush()));
             result = stampBrush(edit, m_state.brush(), tile);
         }
         if (result.placedHeart) {
@@ -105,7 +155,7 @@ bool MapViewController::leftDown(TilePoint tile)
     case ToolCode::CameraStart: {
         CPlayer* p = player();
         if (p && p->isVorlan() && m_doc.IsInterior(tile)) {
-            MapEdit edit(m_doc);
+            MapEdit edit(m_doc, "Set Camera Position");
             edit.setCameraStart(*p, tile);
         }
         return false;
@@ -144,6 +194,7 @@ bool MapViewController::mouseMove(TilePoint tile)
 bool MapViewController::leftUp(TilePoint tile)
 {
     m_buttonDown = false;
+    m_stroke.reset();
     if (!m_dragging)
         return false;
     if (!m_pointer || *m_pointer != tile) {
@@ -254,7 +305,7 @@ void MapViewController::paintAt(TilePoint tile)
     const uint8_t owner = ownerFor(slab);
     if (m_doc.GetTerrain(tile) == slab && m_doc.GetOwner(tile) == owner)
         return;
-    MapEdit edit(m_doc);
+    MapEdit edit(m_doc, "Paint");
     edit.paintTile(tile, slab, owner);
 }
 
@@ -263,7 +314,7 @@ void MapViewController::placeOrDelete(TilePoint tile)
     m_refusal = nullptr;
     if (!m_doc.IsInside(tile))
         return;
-    MapEdit edit(m_doc);
+    MapEdit edit(m_doc, strokeName(m_state, m_state.tool()));
     switch (m_state.tool()) {
     case ToolCode::PlaceCreature: {
         const uint8_t type = m_state.currentType(ThingFamily::Creature);
@@ -365,7 +416,7 @@ bool MapViewController::moveThingTo(TilePoint tile)
     if (!allowed)
         return false;
     {
-        MapEdit edit(m_doc);
+        MapEdit edit(m_doc, "Move " + std::string(kindName(thing.kind())));
         edit.moveThing(thing, tile);
     }
     endOneOff();
@@ -430,7 +481,9 @@ void MapViewController::finishDrag()
     case ToolCode::Circle: {
         const uint8_t slab = m_state.paintSlab();
         const uint8_t owner = ownerFor(slab);
-        MapEdit edit(m_doc);
+        MapEdit edit(m_doc, m_state.tool() == ToolCode::Line        ? "Draw Line"
+                            : m_state.tool() == ToolCode::Rectangle ? "Draw Rectangle"
+                                                                    : "Draw Circle");
         for (TilePoint p : shape)
             if (m_doc.IsInterior(p))
                 edit.paintTile(p, slab, owner);
@@ -441,12 +494,13 @@ void MapViewController::finishDrag()
         break;
     case ToolCode::BuildArea:
         if (CPlayer* p = player(); p && p->isVorlan() && p->isComputer()) {
-            MapEdit edit(m_doc);
+            MapEdit edit(m_doc, "Define Build Area");
             edit.setBuildArea(*p, {rect.left, rect.top, rect.right, rect.bottom}, true);
         }
         break;
     case ToolCode::ActionPoint: {
-        MapEdit edit(m_doc);
+        const bool moving = m_oneOff && m_oneOff->kind() == ObjectKind::ActionPoint;
+        MapEdit edit(m_doc, moving ? "Move Action Point" : "Create Action Point");
         if (m_oneOff && m_oneOff->kind() == ObjectKind::ActionPoint) {
             edit.setActionPointArea(static_cast<CActionPoint&>(*m_oneOff), rect);
             endOneOff();
@@ -458,7 +512,8 @@ void MapViewController::finishDrag()
         break;
     }
     case ToolCode::EffectGenerator: {
-        MapEdit edit(m_doc);
+        const bool moving = m_oneOff && m_oneOff->kind() == ObjectKind::EffectGenerator;
+        MapEdit edit(m_doc, moving ? "Move Effect Generator" : "Create Effect Generator");
         const auto w = uint16_t(rect.right - rect.left + 1);
         const auto h = uint16_t(rect.bottom - rect.top + 1);
         if (m_oneOff && m_oneOff->kind() == ObjectKind::EffectGenerator) {
@@ -589,7 +644,7 @@ bool MapViewController::cut()
     const TileRect region = *m_selection;
     m_state.setClipboard(copyRegion(m_doc, region));
     {
-        MapEdit edit(m_doc);
+        MapEdit edit(m_doc, "Cut");
         fillRegion(edit, region, m_state.paintSlab(), m_player);
     }
     m_selection.reset();
@@ -604,33 +659,36 @@ bool MapViewController::paste()
 
 void MapViewController::clearAll()
 {
-    MapEdit edit(m_doc);
+    MapEdit edit(m_doc, "Clear All");
     gr2::clearAll(edit, m_state.paintSlab(), m_player);
 }
 
 void MapViewController::flipMap(FlipAxis axis)
 {
+    EditStep step(m_doc, axis == FlipAxis::X ? "Flip In X Axis" : "Flip In Y Axis");
     FlipMap(m_doc, axis);
 }
 
 void MapViewController::rotateMap(Turn turn)
 {
+    EditStep step(m_doc, "Rotate Map");
     RotateMap(m_doc, turn);
 }
 
 bool MapViewController::resizeMap(const ResizeRequest& request, Reporter& reporter)
 {
+    EditStep step(m_doc, "Resize Map");
     return ResizeMap(m_doc, request, reporter);
 }
 
 bool MapViewController::undo()
 {
-    return m_doc.undoJournal().undo();
+    return m_doc.Undo();
 }
 
 bool MapViewController::redo()
 {
-    return m_doc.undoJournal().redo();
+    return m_doc.Redo();
 }
 
 // --- DocumentObserver ----------------------------------------------------------------------------
@@ -639,6 +697,7 @@ void MapViewController::forgetView()
 {
     m_dragging = false;
     m_buttonDown = false;
+    m_stroke.reset();
     m_shape.clear();
     m_selection.reset();
     m_pointer.reset();

@@ -5,6 +5,7 @@
 // and paints what this class and the document hold.
 
 #include "level/DocumentObserver.h"
+#include "level/EditStep.h"
 #include "mapedit/EditorState.h"
 #include "mapedit/MapTransforms.h"
 
@@ -118,7 +119,7 @@ public:
     /// The reporter hears of script actions whose tiles the new size cut off.
     bool resizeMap(const ResizeRequest& request, Reporter& reporter);
     bool canTransformBrush() const { return !m_state.brush().empty(); }
-    /// The level keeps no undo history yet: both leave it as it is and answer false.
+    /// Undo and Redo of the level's history; false when there was no step to take.
     bool undo();
     bool redo();
 
@@ -145,6 +146,8 @@ private:
     EditorState& m_state;
     uint8_t m_player;
     bool m_buttonDown = false;
+    /// A paint or placing stroke, press to release, is one step of the level's history.
+    std::optional<EditStep> m_stroke;
     bool m_dragging = false;
     TilePoint m_anchor;
     TilePoint m_dragPointer;

@@ -6,6 +6,7 @@
 #include "ui/CDockControlBar.h"
 #include "ui/CPanelBar.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/HistoryDock.h"
 #include "ui/QtText.h"
 #include "ui/ToolbarIcons.h"
 
@@ -71,6 +72,8 @@ CMainFrame::CMainFrame(const CTypeDatabase* types, QWidget* parent) : QMainWindo
     setDockNestingEnabled(true);
 
     createActions();
+    // Before the menus, which list it; it docks with the other bars below.
+    m_historyDock = new HistoryDock(this);
     createMenus();
     createToolBars();
     createDockBars();
@@ -112,6 +115,9 @@ void CMainFrame::createActions()
         auto* action = new QAction(tr(info.text), this);
         if (!info.shortcut.isEmpty())
             action->setShortcut(info.shortcut);
+        // Redo answers the other common key too.
+        if (command == EditorCommand::Redo)
+            action->setShortcuts({info.shortcut, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
         action->setStatusTip(statusPrompt(info));
         action->setToolTip(tooltip(info));
         action->setCheckable(info.checkable);
@@ -154,6 +160,8 @@ void CMainFrame::createMenus()
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addActions({action(C::ToggleToolBar), action(C::ToggleStatusBar), action(C::ToggleDrawingToolBar),
                       action(C::ToggleSelectionBar), action(C::ToggleScriptTree)});
+    view->addSeparator();
+    view->addAction(m_historyDock->toggleViewAction());
     view->addSeparator();
     view->addActions({action(C::Grid), action(C::ShrinkToFit), action(C::ShowWaypointPaths)});
 
@@ -255,6 +263,9 @@ void CMainFrame::createDockBars()
     });
     for (QWidget* bar : {static_cast<QWidget*>(m_panelBar), static_cast<QWidget*>(m_browserBar)})
         bar->installEventFilter(this);
+
+    addDockWidget(Qt::RightDockWidgetArea, m_historyDock);
+    connect(m_historyDock, &HistoryDock::historyMoved, this, &CMainFrame::updateCommandUI);
 }
 
 void CMainFrame::createStatusBar()
@@ -379,6 +390,7 @@ void CMainFrame::updateCommandUI()
             a->setText(text);
     }
     m_zoomBox->setEnabled(view != nullptr);
+    m_historyDock->showHistory(view ? &view->document() : nullptr);
 }
 
 bool CMainFrame::onCommand(EditorCommand command)

@@ -24,6 +24,7 @@ namespace gr2 {
 class CBrowserBar;
 class CChildFrame;
 class CPanelBar;
+class HistoryDock;
 class CTypeDatabase;
 class CWorldEditorDoc;
 class CWorldEditorView;
@@ -44,6 +45,7 @@ public:
     QComboBox* zoomBox() const { return m_zoomBox; }
     CPanelBar* selectionBar() const { return m_panelBar; }
     CBrowserBar* scriptTreeBar() const { return m_browserBar; }
+    HistoryDock* historyDock() const { return m_historyDock; }
     QMenu* toolBarsMenu() const { return m_toolBarsMenu; }
     QMenu* windowMenu() const { return m_windowMenu; }
     bool barVisible(Bar bar) const { return m_barVisible[bar]; }
@@ -123,6 +125,7 @@ private:
     std::array<QLabel*, 5> m_panes{};
     CPanelBar* m_panelBar = nullptr;
     CBrowserBar* m_browserBar = nullptr;
+    HistoryDock* m_historyDock = nullptr;
     QMenu* m_toolBarsMenu = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_windowMenu = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/IconSheets.h"
 #include "ui/MapPainter.h"
+#include "ui/QtText.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -666,10 +667,17 @@ std::optional<CommandState> CWorldEditorView::commandState(EditorCommand command
     case C::FlipY:
     case C::Print:
         return CommandState{};
-    case C::Undo:
-        return CommandState{m_doc.undoJournal().canUndo(), false, {}};
-    case C::Redo:
-        return CommandState{m_doc.undoJournal().canRedo(), false, {}};
+    case C::Undo: {
+        // The menu names the step it takes back ("Undo Flood Fill").
+        const LevelHistory& h = m_doc.history();
+        return CommandState{h.canUndo(), false,
+                            h.canUndo() ? tr("&Undo %1").arg(QtText::fromSystem(h.undoName())) : QString()};
+    }
+    case C::Redo: {
+        const LevelHistory& h = m_doc.history();
+        return CommandState{h.canRedo(), false,
+                            h.canRedo() ? tr("&Redo %1").arg(QtText::fromSystem(h.redoName())) : QString()};
+    }
     case C::BrushFlipX:
     case C::BrushFlipY:
         return CommandState{c.canTransformBrush(), false, {}};

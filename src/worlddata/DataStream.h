@@ -28,6 +28,13 @@ public:
 
     /// Opens an existing file for reading; false when it cannot be opened (or is a folder).
     bool open(const std::filesystem::path& path);
+    /// Reads from bytes held in memory instead of a file.
+    void openBytes(std::vector<uint8_t> bytes)
+    {
+        m_bytes = std::move(bytes);
+        m_open = true;
+        m_position = 0;
+    }
     /// Whether open would succeed, without reading the file.
     static bool canOpen(const std::filesystem::path& path);
     bool isOpen() const { return m_open; }

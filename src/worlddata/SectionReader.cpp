@@ -618,6 +618,14 @@ bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, 
     return ok;
 }
 
+bool ReadSectionBytes(std::vector<uint8_t> bytes, const RecordSink& sink, Reporter& reporter)
+{
+    DataStream stream;
+    stream.openBytes(std::move(bytes));
+    Reader reader(stream, sink, reporter);
+    return reader.readFile();
+}
+
 bool OpenWorldFile(const std::string& name, const RecordSink& sink, Reporter& reporter)
 {
     std::string path;

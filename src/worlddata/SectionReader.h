@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace gr2 {
 
@@ -18,5 +19,8 @@ bool OpenWorldFile(const std::string& name, const RecordSink& sink, Reporter& re
 
 /// Reads the file at path (relative paths start at the base directory) into the sink.
 bool ReadSectionFile(const std::filesystem::path& path, const RecordSink& sink, Reporter& reporter);
+
+/// Reads sections held in memory (a level's records kept by its history) into the sink.
+bool ReadSectionBytes(std::vector<uint8_t> bytes, const RecordSink& sink, Reporter& reporter);
 
 } // namespace gr2

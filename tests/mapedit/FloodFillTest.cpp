@@ -26,7 +26,7 @@ public:
 
 size_t fill(CWorldEditorDoc& doc, TilePoint seed, uint8_t terrain, uint8_t owner)
 {
-    MapEdit edit(doc);
+    MapEdit edit(doc, "Flood Fill");
     return FloodFill(edit, seed, terrain, owner);
 }
 

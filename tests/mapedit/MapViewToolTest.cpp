@@ -416,7 +416,7 @@ TEST(MapViewToolTest, DrawingForTheGoodPlayerSwapsVariants)
     EXPECT_EQ(f.state.currentType(ThingFamily::Door), 6);
 }
 
-TEST(MapViewToolTest, KeysScrollAndUndoChangesNothing)
+TEST(MapViewToolTest, KeysScrollAndUndoTakesBackAPaintClick)
 {
     ViewFixture f;
     EXPECT_EQ(f.view.key(ViewKey::Left, false, 300), (ScrollRequest{-20, 0}));
@@ -424,9 +424,14 @@ TEST(MapViewToolTest, KeysScrollAndUndoChangesNothing)
     EXPECT_EQ(f.view.key(ViewKey::PageUp, false, 300), (ScrollRequest{0, -298}));
     EXPECT_EQ(f.view.key(ViewKey::End, false, 300), (ScrollRequest{0, 0, false, true}));
 
+    const uint8_t before = f.doc().GetTerrain({3, 3});
     f.click({3, 3});
-    EXPECT_FALSE(f.view.undo());
-    EXPECT_FALSE(f.view.redo());
+    ASSERT_EQ(f.doc().GetTerrain({3, 3}), Claimed);
+    EXPECT_FALSE(f.view.redo()) << "nothing undone yet";
+    EXPECT_TRUE(f.view.undo());
+    EXPECT_EQ(f.doc().GetTerrain({3, 3}), before);
+    EXPECT_FALSE(f.view.undo()) << "the click was the only step";
+    EXPECT_TRUE(f.view.redo());
     EXPECT_EQ(f.doc().GetTerrain({3, 3}), Claimed);
 }
 

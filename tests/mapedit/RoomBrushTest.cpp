@@ -16,7 +16,7 @@ using test::TestTerrain::Path;
 
 StampResult stamp(CWorldEditorDoc& doc, const TileBrush& brush, TilePoint at)
 {
-    MapEdit edit(doc);
+    MapEdit edit(doc, "Stamp");
     return stampBrush(edit, brush, at);
 }
 
