@@ -5,6 +5,7 @@
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CPanelBar.h"
+#include "ui/CTriggerTree.h"
 #include "ui/CWorldEditorView.h"
 #include "ui/QtText.h"
 #include "ui/ToolbarIcons.h"
@@ -37,6 +38,7 @@ namespace {
 
 constexpr int kRecentFileCount = 6;
 constexpr int kZoomBoxWidth = 60;
+constexpr int kStatusMessageMilliseconds = 5000;
 constexpr const char* kAppTitle = "GR2 World Editor";
 
 QString statusPrompt(const EditorCommandInfo& info)
@@ -85,6 +87,8 @@ CMainFrame::CMainFrame(const CTypeDatabase* types, QWidget* parent) : QMainWindo
         applyBarVisibility(Bar(bar));
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        // The tree shows the active level; a frame that lost the focus to a dialog keeps its level.
+        m_browserBar->tree()->showLevel(activeChildFrame());
         updateTitle();
         updateCommandUI();
     });
@@ -253,6 +257,8 @@ void CMainFrame::createDockBars()
         m_barVisible[ScriptTree] = false;
         updateCommandUI();
     });
+    connect(m_browserBar->tree(), &CTriggerTree::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     for (QWidget* bar : {static_cast<QWidget*>(m_panelBar), static_cast<QWidget*>(m_browserBar)})
         bar->installEventFilter(this);
 }

@@ -440,6 +440,8 @@ void CPanelBar::clickButton(CTypeButton* button)
         showDrawItem(item.kind, id);
         const TypeKind host = item.kind == TypeKind::Object ? TypeKind(uint8_t(activePage()) + 2) : item.kind;
         selectButton(pageOfHost(host), button);
+        if (item.kind == TypeKind::Creature)
+            emit creatureTypeChosen(id);
         break;
     }
     default:
