@@ -14,8 +14,8 @@ namespace gr2 {
 PromptColumns promptColumns(const std::vector<std::u16string>& lines)
 {
     PromptColumns columns;
-    const size_t split = lines.size() <= PromptColumns::kLinesPerColumn ? lines.size()
-                                                                         : PromptColumns::kLinesPerColumn;
+    const size_t split =
+        lines.size() <= PromptColumns::kLinesPerColumn ? lines.size() : PromptColumns::kLinesPerColumn;
     columns.left.assign(lines.begin(), lines.begin() + std::ptrdiff_t(split));
     columns.right.assign(lines.begin() + std::ptrdiff_t(split), lines.end());
     return columns;

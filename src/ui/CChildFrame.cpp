@@ -57,6 +57,10 @@ CChildFrame::CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext
     // After the first view: the tree hears of the drawing player after the view that draws.
     if (m_context.types) {
         m_scriptTree = std::make_unique<ScriptTreeModel>(*m_doc, *m_context.types);
+        // The level was opened before the tree was made: it starts with the player the views
+        // draw for.
+        if (const CPlayer* drawing = m_activeView->currentPlayer())
+            m_scriptTree->setCurrentPlayer(drawing->id());
         m_partyPicking = std::make_unique<HeroPartyPicking>(*m_doc, *m_context.types);
         // The party being filled was deleted: the prompt has nothing left to collect.
         m_partyPicking->setEndedListener([this] {

@@ -334,7 +334,11 @@ void CMainFrame::updateTitle()
     QString title = QtText::fromSystem(kAppTitle);
     // A maximized level window puts its buttons into the menu bar and its own title, in brackets,
     // after the frame's title, as multiple-document windows do; the frame then shows only its name.
+    // While a modeless dialog (Find, a prompt) has the focus no level window is active; the
+    // current one still shows its title in the frame.
     QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
+    if (!sub)
+        sub = m_mdiArea->currentSubWindow();
     const bool titleFromLevelWindow =
         sub && sub->isMaximized() && menuBar()->cornerWidget(Qt::TopRightCorner);
     if (CChildFrame* child = activeChildFrame(); child && !titleFromLevelWindow) {

@@ -349,6 +349,8 @@ void CPanelBar::buildPage(PalettePage page)
     widget->setMinimumSize(extent);
     if (contents.initialSelection && *contents.initialSelection < size_t(m_buttons[i].size()))
         selectButton(page, m_buttons[i][int(*contents.initialSelection)]);
+    // A page first shown while the view draws for the Good player shows its Good variants too.
+    refreshForOwner();
 }
 
 void CPanelBar::selectButton(PalettePage page, CTypeButton* button)

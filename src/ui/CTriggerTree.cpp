@@ -247,22 +247,26 @@ void CTriggerTree::selectionChanged(ScriptTreeItem* item)
     if (widget)
         scrollToItem(widget);
     if (m_level)
-        m_level->showMapFocus(item ? mapFocusOf(*item, m_level->document(), LevelScript::of(m_level->document()))
-                                   : MapFocus{});
+        m_level->showMapFocus(
+            item ? mapFocusOf(*item, m_level->document(), LevelScript::of(m_level->document())) : MapFocus{});
 }
 
 void CTriggerTree::currentPlayerChanged(uint8_t)
 {
     // Every view of the level hears of the player through the level itself; the palette and the
     // status bar follow once all of them have.
-    QMetaObject::invokeMethod(this, [this] { emit drawingPlayerChanged(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { emit drawingPlayerChanged(); }, Qt::QueuedConnection);
 }
 
 void CTriggerTree::placeCopiedThing(CLevelObject& object)
 {
-    if (CWorldEditorView* view = mapView())
-        if (view->controller().beginMove(object, true))
-            view->modeChanged();
+    CWorldEditorView* view = mapView();
+    if (view && view->controller().beginMove(object, true)) {
+        view->modeChanged();
+        // The user places the copy in the map (or presses Escape there).
+        view->setFocus();
+    }
 }
 
 void CTriggerTree::modelDestroyed()
@@ -360,7 +364,8 @@ bool CTriggerTree::startMapMode(TreeCommand command)
         started = m_model->currentActionPoint() && controller.beginMove(*m_model->currentActionPoint());
         break;
     case C::MoveEffectGenerator:
-        started = m_model->currentEffectGenerator() && controller.beginMove(*m_model->currentEffectGenerator());
+        started =
+            m_model->currentEffectGenerator() && controller.beginMove(*m_model->currentEffectGenerator());
         break;
     default:
         return false;
@@ -418,7 +423,8 @@ void CTriggerTree::exportToFile()
     if (!m_model || !m_prompter)
         return;
     const CWorldEditorDoc& doc = m_model->document();
-    const std::filesystem::path levelPath = doc.isNamed() ? std::filesystem::path(doc.path()) : std::filesystem::path();
+    const std::filesystem::path levelPath =
+        doc.isNamed() ? std::filesystem::path(doc.path()) : std::filesystem::path();
     if (auto written = runTreeExportCommand(m_model->root(), levelPath, m_fallbackFolder, *m_prompter))
         emit statusMessage(tr("The script tree was written to %1.").arg(QtText::fromPath(*written)));
 }
@@ -589,7 +595,8 @@ void CTriggerTree::dragTo(QPoint pos)
         return;
     m_dragPos = pos;
     setDropTarget(modelItem(itemAt(pos)));
-    const DropVerdict verdict = m_dropTarget ? m_model->dropVerdict(*m_dragged, *m_dropTarget) : DropVerdict::None;
+    const DropVerdict verdict =
+        m_dropTarget ? m_model->dropVerdict(*m_dragged, *m_dropTarget) : DropVerdict::None;
     const bool refused =
         verdict == DropVerdict::None || (!m_rightDrag && verdict == DropVerdict::SiblingOnly);
     viewport()->setCursor(refused ? Qt::ForbiddenCursor : Qt::DragMoveCursor);

@@ -394,12 +394,12 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
     }
     if (event->button() != Qt::LeftButton)
         return;
-    const bool modeWaiting = m_controller->modeObject() != nullptr;
+    const CLevelObject* waiting = m_controller->modeObject();
     if (auto tile = tileAt(pos))
         m_controller->leftDown(*tile);
     if (const char* refusal = m_controller->lastRefusal())
         showStatusMessage(tr(refusal));
-    else if (modeWaiting || m_modePromptShown)
+    else if (m_controller->modeObject() != waiting)
         modeChanged();
     updateOverlay();
     commandsChanged();
@@ -504,10 +504,10 @@ void CWorldEditorView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const bool modeWaiting = m_controller->modeObject() != nullptr;
+    const CLevelObject* waiting = m_controller->modeObject();
     if (auto tile = clampedTileAt(event->position().toPoint()))
         m_controller->leftUp(*tile);
-    if (modeWaiting)
+    if (m_controller->modeObject() != waiting)
         modeChanged();
     updateOverlay();
     commandsChanged();
