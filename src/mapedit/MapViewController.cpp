@@ -486,6 +486,7 @@ void MapViewController::finishDrag()
             endOneOff();
             break;
         }
+        EditStep step(m_doc, treeCommandName(TreeCommand::CreateNewActionPoint));
         MapEdit edit(m_doc);
         CActionPoint* point = edit.addActionPoint(rect);
         if (!point || point->id() >= CActionPoint::kMaxId)
@@ -505,6 +506,7 @@ void MapViewController::finishDrag()
             endOneOff();
             break;
         }
+        EditStep step(m_doc, treeCommandName(TreeCommand::CreateNewEffectGenerator));
         MapEdit edit(m_doc);
         if (!edit.addEffectGenerator({rect.left, rect.top}, w, h))
             m_state.selectTool(ToolCode::Paint);

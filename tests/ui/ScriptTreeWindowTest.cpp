@@ -188,8 +188,8 @@ TEST_F(ScriptTreeWindowTest, TheTreeIsTheLevelsOutlineWithImagesAndTheBoldCurren
     EXPECT_TRUE(top[3].startsWith("Effect Generator 1"));
     EXPECT_EQ(top[4], "Hero Party 1");
     EXPECT_EQ(top.mid(5), (QStringList{"Vorlan 1", "Vorlan 2", "Good Player", "Neutral Player"}));
-    EXPECT_EQ(childTexts(item("Vorlan 1")),
-              (QStringList{"Digger [1] [9, 9]", "Digger [1] [5, 9]", "Wooden Door [11, 7]", "Spike Trap [B] [12, 6]"}));
+    EXPECT_EQ(childTexts(item("Vorlan 1")), (QStringList{"Digger [1] [9, 9]", "Digger [1] [5, 9]",
+                                                         "Wooden Door [11, 7]", "Spike Trap [B] [12, 6]"}));
     EXPECT_TRUE(item("Vorlan 1")->isExpanded());
     EXPECT_TRUE(level->child(0)->isExpanded());
 
@@ -472,6 +472,29 @@ TEST_F(ScriptTreeWindowTest, MoveCreatureFromTheTreeThenAClickMovesItInTheLevel)
     EXPECT_TRUE(item("Spike Trap [B] [12, 6]"));
 }
 
+TEST_F(ScriptTreeWindowTest, NewAndMovedActionPointsAreDraggedOutInTheMap)
+{
+    rightClick(tree()->topLevelItem(0), "Create New &Action Point...");
+    EXPECT_TRUE(app.mainFrame()->action(EditorCommand::CreateActionPoint)->isChecked());
+    QWidget* vp = view()->viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, view()->tileCentre({3, 3}));
+    moveMouse(vp, view()->tileCentre({4, 4}), Qt::LeftButton);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, view()->tileCentre({4, 4}));
+    ASSERT_TRUE(item("[ID 3] Action Point 3 [4, 4] - [5, 5]"));
+
+    // Move Action Point waits for the new area; the point keeps its id.
+    click(item("[ID 3]"));
+    EXPECT_EQ(child->display().highlightedActionPoint, 3);
+    rightClick(item("[ID 3]"), "&Move Action Point");
+    QTest::mousePress(vp, Qt::LeftButton, {}, view()->tileCentre({6, 10}));
+    moveMouse(vp, view()->tileCentre({7, 12}), Qt::LeftButton);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, view()->tileCentre({7, 12}));
+    EXPECT_TRUE(item("[ID 3] Action Point 3 [7, 11] - [8, 13]"));
+    EXPECT_EQ(doc().actionPoints().size(), 3u);
+    // Back to drawing new points, the tool it came from.
+    EXPECT_EQ(app.editorState().tool(), ToolCode::ActionPoint);
+}
+
 TEST_F(ScriptTreeWindowTest, AThingOnTheMapOpensItsTreeMenuAndIsSelected)
 {
     const std::vector<MenuEntry> entries = menuOf([&] {
@@ -482,8 +505,11 @@ TEST_F(ScriptTreeWindowTest, AThingOnTheMapOpensItsTreeMenuAndIsSelected)
     EXPECT_EQ(tree()->currentItem(), item("Wooden Door"));
 
     // Choosing Delete from the map's menu deletes the creature under the pointer.
-    menuOf([&] { QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({4, 8})); },
-           "&Delete Creature");
+    menuOf(
+        [&] {
+            QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({4, 8}));
+        },
+        "&Delete Creature");
     QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({4, 8}));
     EXPECT_EQ(doc().CreatureAt({4, 8}), nullptr);
     EXPECT_EQ(item("Digger [1] [5, 9]"), nullptr);
