@@ -38,9 +38,6 @@
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace gr2 {
 namespace {
 
@@ -161,12 +158,10 @@ protected:
         ADD_FAILURE() << "no entry " << text.toStdString();
         return false;
     }
-    std::string fileText(const std::filesystem::path& path) const
+    static std::string fileText(const std::filesystem::path& path)
     {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        const Bytes bytes = test::readFile(path);
+        return std::string(bytes.begin(), bytes.end());
     }
 
     test::TempDir root;
