@@ -184,8 +184,10 @@ bool isTreeCommandEnabled(const CWorldEditorDoc& doc, const LevelScript* script,
         return t.player && t.player->isVorlan() && doc.PlayerCount() > 3;
     case C::EditCreatureProperties:
     case C::EditCreatureType:
-    case C::MoveCreature:
         return t.creature != nullptr;
+    case C::MoveCreature:
+        // A hero-party member waits off the map: there is nothing to move.
+        return t.creature && !doc.PartyOf(t.creature);
     case C::CreatureAddTrigger:
     case C::DeleteCreature:
     case C::ForceFirstPerson:

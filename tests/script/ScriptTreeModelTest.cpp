@@ -155,7 +155,16 @@ TEST_F(ScriptTreeModelTest, GreyedCommandsAtTheLimits)
     }
     EXPECT_FALSE(model->isEnabled(TreeCommand::CreateNewHeroParty));
     model->select(model->findItem(*party));
-    for (int m = 0; m < kHeroPartyMembers; ++m) {
+    auto knight = std::make_unique<CCreature>(&doc(), test::TestCreature::Knight);
+    CCreature* first = knight.get();
+    party->addMember(knight);
+    doc().notifyObjectChanged(*party);
+    // A member stands on no tile: it cannot be moved on the map, only taken out of its party.
+    model->select(model->findItem(*first));
+    EXPECT_FALSE(model->isEnabled(TreeCommand::MoveCreature));
+    EXPECT_TRUE(model->isEnabled(TreeCommand::DeleteCreature));
+    model->select(model->findItem(*party));
+    for (int m = 1; m < kHeroPartyMembers; ++m) {
         EXPECT_TRUE(model->isEnabled(TreeCommand::AddMembers));
         auto member = std::make_unique<CCreature>(&doc(), test::TestCreature::Knight);
         party->addMember(member);
