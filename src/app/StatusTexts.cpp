@@ -2,6 +2,7 @@
 
 #include "level/CWorldEditorDoc.h"
 #include "level/TextConversion.h"
+#include "mapedit/EditorState.h"
 #include "typedb/CTypeDatabase.h"
 
 #include <cstdio>
@@ -20,6 +21,19 @@ std::string typeName(const CTypeDatabase& types, TypeKind kind, uint8_t typeId)
 }
 
 } // namespace
+
+std::optional<DrawItem> currentDrawItem(const EditorState& state)
+{
+    const ToolCode tool = state.tool();
+    if (!isPlacingTool(tool))
+        return DrawItem{TypeKind::Terrain, state.slab()};
+    const auto family = ThingFamily(uint8_t(tool) - uint8_t(ToolCode::PlaceCreature));
+    const uint8_t type = state.currentType(family);
+    if (type == 0)
+        return std::nullopt;
+    // The families follow the kinds in the same order: creature, door, trap, object.
+    return DrawItem{TypeKind(uint8_t(TypeKind::Creature) + uint8_t(family)), type};
+}
 
 std::string drawItemText(const CTypeDatabase& types, TypeKind kind, uint8_t typeId)
 {

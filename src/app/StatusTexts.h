@@ -6,12 +6,14 @@
 #include "app/TypeKind.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace gr2 {
 
 class CTypeDatabase;
 class CWorldEditorDoc;
+class EditorState;
 
 struct StatusPane {
     static constexpr int Prompt = 0;
@@ -29,6 +31,15 @@ inline constexpr int kStatusPaneWidths[StatusPane::Count] = {40, 210, 260, 115, 
 /// room is called "Room". Empty for a kind without a word; a type that does not exist shows an
 /// empty name.
 std::string drawItemText(const CTypeDatabase& types, TypeKind kind, uint8_t typeId);
+struct DrawItem {
+    TypeKind kind = TypeKind::None;
+    uint8_t typeId = 0;
+    bool operator==(const DrawItem&) const = default;
+};
+/// The draw item of the editing state: the type a placing tool places, else the terrain the tools
+/// paint (the slab). None for a placing tool in remove mode, which has no type.
+std::optional<DrawItem> currentDrawItem(const EditorState& state);
+
 /// "Slab Type: Earth  Owner: Vorlan 1"; empty when both ids are 0. `level` names the owner (no
 /// level or no such player: an empty owner name).
 std::string tileText(const CTypeDatabase& types, const CWorldEditorDoc* level, uint8_t terrainId,

@@ -3,6 +3,7 @@
 
 #include "level/CLevelObject.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -23,6 +24,12 @@ public:
     {
         m_width = width;
         m_height = height;
+    }
+    /// The tiles the generator covers, at least its own tile (a generator without extent covers
+    /// that one), as clicks and the map's highlight take it.
+    TileRect area() const
+    {
+        return {x(), y(), x() + std::max<int32_t>(m_width, 1) - 1, y() + std::max<int32_t>(m_height, 1) - 1};
     }
     /// Keeps x + width and y + height inside a map of the given size. A generator standing on
     /// the last column or row (or beyond) gets no extent there rather than a wrapped-around one.

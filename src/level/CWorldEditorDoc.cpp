@@ -74,6 +74,19 @@ void CWorldEditorDoc::notifyWaypointsChanged()
     forEachObserver([&](DocumentObserver& o) { o.waypointsChanged(); });
 }
 
+uint8_t CWorldEditorDoc::drawingPlayerAfterDeleting(uint8_t deletedId) const
+{
+    return deletedId != PlayerId::FirstVorlan && FindPlayer(PlayerId::FirstVorlan) ? PlayerId::FirstVorlan
+                                                                                   : PlayerId::Neutral;
+}
+
+void CWorldEditorDoc::chooseCurrentPlayer(uint8_t playerId)
+{
+    if (!FindPlayer(playerId))
+        return;
+    forEachObserver([&](DocumentObserver& o) { o.currentPlayerSuggested(playerId); });
+}
+
 void CWorldEditorDoc::notifyAdded(CLevelObject& object)
 {
     forEachObserver([&](DocumentObserver& o) { o.objectAdded(object); });

@@ -194,6 +194,9 @@ public:
     /// Deletes the player's things (each with its triggers), its triggers, its alliances and its
     /// heart, then the player. Tiles it owns keep its id.
     void DeletePlayer(CPlayer* player);
+    /// The player tools draw for once the one they drew for is deleted: Vorlan 1, or the Neutral
+    /// player when Vorlan 1 is the one deleted (painting must never hand tiles to nobody).
+    uint8_t drawingPlayerAfterDeleting(uint8_t deletedId) const;
     /// The lowest id >= 1 no player has; 0 when none is left.
     uint8_t lowestFreePlayerId() const;
 
@@ -326,6 +329,9 @@ public:
     /// Undo and Redo of the level's history; false when there is no step to take.
     bool Undo() { return m_history.undo(*this); }
     bool Redo() { return m_history.redo(*this); }
+    /// The player the level's views draw for was chosen (the script tree's current player): every
+    /// view and the tree follow it. Nothing happens for an id no player has.
+    void chooseCurrentPlayer(uint8_t playerId);
     /// For the script model: a trigger or action joined the level or is about to leave it.
     void notifyObjectAdded(CLevelObject& object) { notifyAdded(object); }
     void notifyObjectRemoved(CLevelObject& object) { notifyRemoved(object); }

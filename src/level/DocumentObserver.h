@@ -37,7 +37,8 @@ public:
     virtual void levelReset() {}
     virtual void modifiedChanged(bool modified) { (void)modified; }
     virtual void titleChanged(const std::string& title) { (void)title; }
-    /// The document suggests the player that tools should draw for (player 3 after opening).
+    /// The player that tools should draw for: player 3 after opening, then the one the user chooses
+    /// in the script tree.
     virtual void currentPlayerSuggested(uint8_t playerId) { (void)playerId; }
 };
 

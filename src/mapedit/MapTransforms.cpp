@@ -76,13 +76,6 @@ private:
     int32_t m_h;
 };
 
-TileRect generatorRect(const CEffectGenerator& g)
-{
-    const int32_t w = std::max<int32_t>(g.width(), 1);
-    const int32_t h = std::max<int32_t>(g.height(), 1);
-    return {g.x(), g.y(), g.x() + w - 1, g.y() + h - 1};
-}
-
 TileRect toRect(const BuildArea& a)
 {
     return {a.left, a.top, a.right, a.bottom};
@@ -160,7 +153,7 @@ void applyMotion(CWorldEditorDoc& doc, const MapMotion& m)
     for (const auto& a : doc.actionPoints())
         edit.setActionPointArea(*a, m.rect(a->area()));
     for (const auto& g : doc.effectGenerators()) {
-        const TileRect r = m.rect(generatorRect(*g));
+        const TileRect r = m.rect(g->area());
         const uint16_t gw = m.quarter() ? g->height() : g->width();
         const uint16_t gh = m.quarter() ? g->width() : g->height();
         edit.setEffectGeneratorArea(*g, {r.left, r.top}, gw, gh);
@@ -328,7 +321,7 @@ bool ResizeMap(CWorldEditorDoc& doc, const ResizeRequest& r, Reporter& reporter)
     auto clampX = [&](int32_t x) { return std::clamp(x, interior.left, interior.right); };
     auto clampY = [&](int32_t y) { return std::clamp(y, interior.top, interior.bottom); };
     for (const auto& g : doc.effectGenerators()) {
-        const TileRect moved = shifted(generatorRect(*g), delta);
+        const TileRect moved = shifted(g->area(), delta);
         const TileRect kept{clampX(moved.left), clampY(moved.top), clampX(moved.right), clampY(moved.bottom)};
         const uint16_t w = g->width() == 0 ? 0 : uint16_t(kept.right - kept.left + 1);
         const uint16_t h = g->height() == 0 ? 0 : uint16_t(kept.bottom - kept.top + 1);

@@ -1,12 +1,15 @@
 #include "mapedit/MapViewController.h"
 
 #include "level/CWorldEditorDoc.h"
+#include "level/EditStep.h"
 #include "level/LevelTypes.h"
+#include "level/TextConversion.h"
 #include "mapedit/FloodFill.h"
 #include "mapedit/MapEdit.h"
 #include "mapedit/RoomBrushes.h"
 #include "mapedit/SelectionCommands.h"
 #include "mapedit/Shapes.h"
+#include "script/ScriptTreeCommands.h"
 
 #include <algorithm>
 
@@ -42,20 +45,6 @@ std::string stampName(const TileBrush& brush)
     if (TerrainId::isHeroGate(brush.roomTerrain))
         return "Place Hero Gate";
     return "Paste";
-}
-
-const char* kindName(ObjectKind kind)
-{
-    switch (kind) {
-    case ObjectKind::Door:
-        return "Door";
-    case ObjectKind::Trap:
-        return "Trap";
-    case ObjectKind::Object:
-        return "Object";
-    default:
-        return "Creature";
-    }
 }
 
 } // namespace
@@ -105,6 +94,9 @@ bool MapViewController::leftDown(TilePoint tile)
     m_refusal = nullptr;
     m_buttonDown = true;
     m_pointer = tile;
+    // Another tool was chosen (in the palette) while a one-off command waited: it is abandoned.
+    if (m_oneOff && m_state.tool() != m_oneOffTool)
+        dropOneOff(false);
     const ToolCode tool = m_state.tool();
     if (tool == ToolCode::Paint || isPlacingTool(tool))
         m_stroke.emplace(m_doc, strokeName(m_state, tool));
@@ -153,10 +145,14 @@ bool MapViewController::leftDown(TilePoint tile)
         placeOrDelete(tile);
         return false;
     case ToolCode::CameraStart: {
-        CPlayer* p = player();
+        CPlayer* p = m_oneOff ? static_cast<CPlayer*>(m_oneOff) : player();
         if (p && p->isVorlan() && m_doc.IsInterior(tile)) {
-            MapEdit edit(m_doc, "Set Camera Position");
-            edit.setCameraStart(*p, tile);
+            {
+                MapEdit edit(m_doc, treeCommandName(TreeCommand::EditStartingCameraPosition));
+                edit.setCameraStart(*p, tile);
+            }
+            if (m_oneOff)
+                endOneOff();
         }
         return false;
     }
@@ -239,9 +235,7 @@ ContextHit MapViewController::rightDown(TilePoint tile)
     }
     if (hit.kind == Kind::None) {
         for (const auto& g : m_doc.effectGenerators()) {
-            const TileRect area{g->x(), g->y(), g->x() + std::max<int32_t>(g->width(), 1) - 1,
-                                g->y() + std::max<int32_t>(g->height(), 1) - 1};
-            if (area.contains(tile)) {
+            if (g->area().contains(tile)) {
                 hit.kind = Kind::EffectGenerator, hit.object = g.get();
                 break;
             }
@@ -389,25 +383,41 @@ bool MapViewController::moveThingTo(TilePoint tile)
         return false;
     CLevelObject& thing = *m_oneOff;
     bool allowed = false;
+    TreeCommand command = TreeCommand::MoveCreature;
     switch (thing.kind()) {
     case ObjectKind::Creature: {
         CCreature* other = m_doc.CreatureAt(tile);
         allowed = m_doc.CanPlaceCreature(tile) && (!other || other == &thing);
+        if (!allowed)
+            m_refusal = "The creature cannot stand on this tile: it is solid, on the edge of the map or "
+                        "another creature stands there.";
         break;
     }
     case ObjectKind::Object: {
         CObjectThing* other = m_doc.ObjectAt(tile);
         allowed = m_doc.CanPlaceCreature(tile) && (!other || other == &thing);
+        command = TreeCommand::MoveObject;
+        if (!allowed)
+            m_refusal = "The object cannot lie on this tile: it is solid, on the edge of the map or another "
+                        "object lies there.";
         break;
     }
     case ObjectKind::Door: {
         CDoor* other = m_doc.DoorAt(tile);
         allowed = m_doc.CanPlaceDoor(tile) && (!other || other == &thing);
+        command = TreeCommand::MoveDoor;
+        if (!allowed)
+            m_refusal = "A door needs a claimable floor tile inside the map that is not part of a room and "
+                        "holds no other door.";
         break;
     }
     case ObjectKind::Trap: {
         CTrap* other = m_doc.TrapAt(tile);
         allowed = m_doc.CanPlaceDoor(tile) && (!other || other == &thing);
+        command = TreeCommand::MoveTrap;
+        if (!allowed)
+            m_refusal = "A trap needs a claimable floor tile inside the map that is not part of a room and "
+                        "holds no other trap.";
         break;
     }
     default:
@@ -416,7 +426,7 @@ bool MapViewController::moveThingTo(TilePoint tile)
     if (!allowed)
         return false;
     {
-        MapEdit edit(m_doc, "Move " + std::string(kindName(thing.kind())));
+        MapEdit edit(m_doc, treeCommandName(command));
         edit.moveThing(thing, tile);
     }
     endOneOff();
@@ -492,36 +502,44 @@ void MapViewController::finishDrag()
     case ToolCode::RectangleSelect:
         m_selection = rect;
         break;
-    case ToolCode::BuildArea:
-        if (CPlayer* p = player(); p && p->isVorlan() && p->isComputer()) {
-            MapEdit edit(m_doc, "Define Build Area");
+    case ToolCode::BuildArea: {
+        CPlayer* p = m_oneOff ? static_cast<CPlayer*>(m_oneOff) : player();
+        if (p && p->isVorlan() && p->isComputer()) {
+            MapEdit edit(m_doc, treeCommandName(TreeCommand::DefineBuildArea));
             edit.setBuildArea(*p, {rect.left, rect.top, rect.right, rect.bottom}, true);
         }
+        if (m_oneOff)
+            endOneOff();
         break;
+    }
     case ToolCode::ActionPoint: {
-        const bool moving = m_oneOff && m_oneOff->kind() == ObjectKind::ActionPoint;
-        MapEdit edit(m_doc, moving ? "Move Action Point" : "Create Action Point");
         if (m_oneOff && m_oneOff->kind() == ObjectKind::ActionPoint) {
-            edit.setActionPointArea(static_cast<CActionPoint&>(*m_oneOff), rect);
+            {
+                MapEdit edit(m_doc, treeCommandName(TreeCommand::MoveActionPoint));
+                edit.setActionPointArea(static_cast<CActionPoint&>(*m_oneOff), rect);
+            }
             endOneOff();
             break;
         }
+        MapEdit edit(m_doc, treeCommandName(TreeCommand::CreateNewActionPoint));
         CActionPoint* point = edit.addActionPoint(rect);
         if (!point || point->id() >= CActionPoint::kMaxId)
             m_state.selectTool(ToolCode::Paint);
         break;
     }
     case ToolCode::EffectGenerator: {
-        const bool moving = m_oneOff && m_oneOff->kind() == ObjectKind::EffectGenerator;
-        MapEdit edit(m_doc, moving ? "Move Effect Generator" : "Create Effect Generator");
         const auto w = uint16_t(rect.right - rect.left + 1);
         const auto h = uint16_t(rect.bottom - rect.top + 1);
         if (m_oneOff && m_oneOff->kind() == ObjectKind::EffectGenerator) {
-            edit.setEffectGeneratorArea(static_cast<CEffectGenerator&>(*m_oneOff), {rect.left, rect.top}, w,
-                                        h);
+            {
+                MapEdit edit(m_doc, treeCommandName(TreeCommand::MoveEffectGenerator));
+                edit.setEffectGeneratorArea(static_cast<CEffectGenerator&>(*m_oneOff), {rect.left, rect.top},
+                                            w, h);
+            }
             endOneOff();
             break;
         }
+        MapEdit edit(m_doc, treeCommandName(TreeCommand::CreateNewEffectGenerator));
         if (!edit.addEffectGenerator({rect.left, rect.top}, w, h))
             m_state.selectTool(ToolCode::Paint);
         break;
@@ -561,14 +579,15 @@ bool MapViewController::selectTool(ToolCode tool)
 {
     if (!canSelectTool(tool))
         return false;
-    m_oneOff = nullptr;
+    if (m_oneOff)
+        dropOneOff(false);
     m_dragging = false;
     m_shape.clear();
     m_state.selectTool(tool);
     return true;
 }
 
-bool MapViewController::beginMove(CLevelObject& thing)
+bool MapViewController::beginMove(CLevelObject& thing, bool copy)
 {
     ToolCode tool;
     switch (thing.kind()) {
@@ -587,38 +606,139 @@ bool MapViewController::beginMove(CLevelObject& thing)
     case ObjectKind::Object:
         tool = ToolCode::MoveObject;
         break;
+    case ObjectKind::ActionPoint:
+        return beginReposition(static_cast<CActionPoint&>(thing), copy);
+    case ObjectKind::EffectGenerator:
+        return beginReposition(static_cast<CEffectGenerator&>(thing), copy);
     default:
         return false;
     }
+    beginOneOff(thing, tool, copy);
+    return true;
+}
+
+bool MapViewController::beginReposition(CActionPoint& point, bool copy)
+{
+    beginOneOff(point, ToolCode::ActionPoint, copy);
+    return true;
+}
+
+bool MapViewController::beginReposition(CEffectGenerator& generator, bool copy)
+{
+    beginOneOff(generator, ToolCode::EffectGenerator, copy);
+    return true;
+}
+
+bool MapViewController::beginCameraStart(CPlayer& player)
+{
+    if (!player.isVorlan())
+        return false;
+    beginOneOff(player, ToolCode::CameraStart, false);
+    return true;
+}
+
+bool MapViewController::beginBuildArea(CPlayer& player)
+{
+    if (!player.isVorlan() || !player.isComputer())
+        return false;
+    beginOneOff(player, ToolCode::BuildArea, false);
+    return true;
+}
+
+void MapViewController::beginOneOff(CLevelObject& object, ToolCode tool, bool copy)
+{
+    if (m_oneOff == &object) {
+        copy = copy || m_oneOffIsCopy;
+    } else if (m_oneOff) {
+        // The command waiting before is cancelled, its copy removed, its tool restored.
+        cancelMode();
+    }
     const ToolCode before = m_oneOff ? m_toolBeforeOneOff : m_state.tool();
+    m_dragging = false;
+    m_shape.clear();
     m_state.selectTool(tool);
     m_toolBeforeOneOff = before == ToolCode::Stamp ? ToolCode::Paint : before;
-    m_oneOff = &thing;
-    return true;
-}
-
-bool MapViewController::beginReposition(CActionPoint& point)
-{
-    const ToolCode before = m_oneOff ? m_toolBeforeOneOff : m_state.tool();
-    m_state.selectTool(ToolCode::ActionPoint);
-    m_toolBeforeOneOff = before == ToolCode::Stamp ? ToolCode::Paint : before;
-    m_oneOff = &point;
-    return true;
-}
-
-bool MapViewController::beginReposition(CEffectGenerator& generator)
-{
-    const ToolCode before = m_oneOff ? m_toolBeforeOneOff : m_state.tool();
-    m_state.selectTool(ToolCode::EffectGenerator);
-    m_toolBeforeOneOff = before == ToolCode::Stamp ? ToolCode::Paint : before;
-    m_oneOff = &generator;
-    return true;
+    m_oneOff = &object;
+    m_oneOffTool = tool;
+    m_oneOffIsCopy = copy;
 }
 
 void MapViewController::endOneOff()
 {
     m_oneOff = nullptr;
+    m_oneOffIsCopy = false;
     m_state.selectTool(m_toolBeforeOneOff);
+}
+
+void MapViewController::dropOneOff(bool restoreTool)
+{
+    CLevelObject* copy = m_oneOffIsCopy ? m_oneOff : nullptr;
+    m_oneOff = nullptr;
+    m_oneOffIsCopy = false;
+    if (restoreTool)
+        m_state.selectTool(m_toolBeforeOneOff);
+    if (!copy)
+        return;
+    // A copy waits on its source's tile until it is placed; left there it would be a duplicate
+    // the user never asked for.
+    EditStep step(m_doc, "Cancel Move");
+    switch (copy->kind()) {
+    case ObjectKind::ActionPoint: {
+        MapEdit edit(m_doc, "Cancel Move");
+        edit.deleteActionPoint(static_cast<CActionPoint&>(*copy));
+        break;
+    }
+    case ObjectKind::EffectGenerator:
+        m_doc.DeleteEffectGenerator(static_cast<CEffectGenerator*>(copy));
+        break;
+    default: {
+        MapEdit edit(m_doc, "Cancel Move");
+        edit.deleteThing(*copy, true);
+        break;
+    }
+    }
+}
+
+bool MapViewController::cancelMode()
+{
+    const bool dragging = m_dragging;
+    if (m_dragging) {
+        m_dragging = false;
+        m_buttonDown = false;
+        m_shape.clear();
+    }
+    if (!m_oneOff)
+        return dragging;
+    dropOneOff(true);
+    return true;
+}
+
+std::string MapViewController::modePrompt() const
+{
+    if (!m_oneOff)
+        return {};
+    switch (m_oneOffTool) {
+    case ToolCode::MoveCreature:
+        return "Click the tile the creature is to stand on; Escape cancels.";
+    case ToolCode::MoveDoor:
+        return "Click the tile the door is to stand on; Escape cancels.";
+    case ToolCode::MoveTrap:
+        return "Click the tile the trap is to stand on; Escape cancels.";
+    case ToolCode::MoveObject:
+        return "Click the tile the object is to lie on; Escape cancels.";
+    case ToolCode::ActionPoint:
+        return "Drag the new area of the action point; Escape cancels.";
+    case ToolCode::EffectGenerator:
+        return "Drag the new area of the effect generator; Escape cancels.";
+    case ToolCode::CameraStart:
+        return "Click the starting camera position of " +
+               latin1ToUtf8(static_cast<const CPlayer*>(m_oneOff)->name()) + "; Escape cancels.";
+    case ToolCode::BuildArea:
+        return "Drag the build area of " + latin1ToUtf8(static_cast<const CPlayer*>(m_oneOff)->name()) +
+               "; Escape cancels.";
+    default:
+        return {};
+    }
 }
 
 void MapViewController::selectAll()
@@ -653,7 +773,8 @@ bool MapViewController::cut()
 
 bool MapViewController::paste()
 {
-    m_oneOff = nullptr;
+    if (m_oneOff)
+        dropOneOff(false);
     return m_state.startPaste();
 }
 
@@ -714,11 +835,7 @@ void MapViewController::objectRemoved(CLevelObject& object)
         m_lastHit = {};
     if (object.kind() == ObjectKind::Player && static_cast<CPlayer&>(object).id() == m_player) {
         // Painting for a player that no longer exists would hand tiles to nobody.
-        const uint8_t fallback = static_cast<CPlayer&>(object).id() != PlayerId::FirstVorlan &&
-                                         m_doc.FindPlayer(PlayerId::FirstVorlan)
-                                     ? PlayerId::FirstVorlan
-                                     : PlayerId::Neutral;
-        setCurrentPlayer(fallback);
+        setCurrentPlayer(m_doc.drawingPlayerAfterDeleting(m_player));
     }
 }
 

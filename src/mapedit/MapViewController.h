@@ -10,6 +10,7 @@
 #include "mapedit/MapTransforms.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace gr2 {
@@ -103,11 +104,27 @@ public:
     /// Area only for a computer-controlled Vorlan, the shape tools not while a room brush waits.
     bool canSelectTool(ToolCode tool) const;
     bool selectTool(ToolCode tool);
-    /// The Move command of a creature, door, trap or object: the next press moves it there.
-    bool beginMove(CLevelObject& thing);
+    // One-off commands: the tool changes for one action and returns to the one before when it is
+    // done or cancelled (Escape). Starting one cancels the one waiting before it.
+
+    /// The Move command of a creature, door, trap or object: the next press on a tile where it may
+    /// stand moves it there. An action point or effect generator is repositioned instead. `copy`
+    /// says the thing is a fresh copy waiting on its source's tile: cancelling removes it.
+    bool beginMove(CLevelObject& thing, bool copy = false);
     /// The next rectangle drawn with tool 14 (15) repositions this action point (generator).
-    bool beginReposition(CActionPoint& point);
-    bool beginReposition(CEffectGenerator& generator);
+    bool beginReposition(CActionPoint& point, bool copy = false);
+    bool beginReposition(CEffectGenerator& generator, bool copy = false);
+    /// Edit Starting Camera Position of a Vorlan: the next click sets it.
+    bool beginCameraStart(CPlayer& player);
+    /// Define Build Area of a computer-controlled Vorlan: the next rectangle drawn becomes it.
+    bool beginBuildArea(CPlayer& player);
+    /// Escape: ends a drag without its effect and cancels the one-off command waiting (a copy
+    /// waiting to be placed is removed). Answers whether there was anything to cancel.
+    bool cancelMode();
+    /// The object a one-off command waits to place, move or set; none when no command waits.
+    const CLevelObject* modeObject() const { return m_oneOff; }
+    /// What the user is to do for the waiting one-off command; empty when none waits.
+    std::string modePrompt() const;
 
     void selectAll();
     bool copy();
@@ -138,7 +155,12 @@ private:
     void updateDrag(TilePoint pointer);
     void finishDrag();
     void computeShape();
+    void beginOneOff(CLevelObject& object, ToolCode tool, bool copy);
+    /// Ends the one-off command after it was carried out: the tool before it comes back.
     void endOneOff();
+    /// Drops the waiting command without carrying it out, removing a waiting copy; the tool before
+    /// it comes back when asked (not when the user already chose another).
+    void dropOneOff(bool restoreTool);
     void forgetView();
     CPlayer* player() const;
 
@@ -156,8 +178,11 @@ private:
     std::optional<TilePoint> m_pointer;
     ContextHit m_lastHit;
     const char* m_refusal = nullptr;
-    // A one-off command (move a thing, reposition a marker) and the tool to return to after it.
+    // A one-off command (move a thing, reposition a marker, set a player's camera start or build
+    // area), its tool and the tool to return to after it.
     CLevelObject* m_oneOff = nullptr;
+    ToolCode m_oneOffTool = ToolCode::Paint;
+    bool m_oneOffIsCopy = false;
     ToolCode m_toolBeforeOneOff = ToolCode::Paint;
 };
 

@@ -6,6 +6,7 @@
 #include "script/CTrigger.h"
 #include "script/LevelScript.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace gr2 {
@@ -26,6 +27,8 @@ constexpr TreeMenuEntry kLevelMenu[] = {
     {C::Find, u"Find..."},
     {C::LevelAddTrigger, u"Add &Trigger..."},
     {C::ResetAllCreatureProperties, u"Reset All &Creature Properties..."},
+    // The export had no menu and wrote into whatever folder was current; here it asks where.
+    {C::ExportToFile, u"Export To File..."},
 };
 constexpr TreeMenuEntry kPlayerMenu[] = {
     {C::EditVorlanProperties, u"&Edit Vorlan Properties..."},
@@ -100,6 +103,48 @@ constexpr TreeMenuEntry kDropMenu[] = {
     {C::CopyAsSibling, u"Copy As Sibling"},
 };
 
+constexpr TreeMenuEntry kDungeonHeartMenu[] = {
+    {C::EditDungeonHeartProperties, u"&Edit Dungeon Heart Properties..."}};
+constexpr TreeMenuEntry kPortalMenu[] = {{C::EditPortalProperties, u"&Edit Portal Properties..."}};
+constexpr TreeMenuEntry kHeroGateMenu[] = {{C::EditHeroGateProperties, u"&Edit Hero Gate Properties..."}};
+
+/// What the editor runs today; every other command waits for its dialog.
+constexpr TreeCommand kAvailable[] = {
+    C::Refresh,
+    C::ExpandAll,
+    C::CollapseAll,
+    C::CreateNewPlayer,
+    C::CreateNewHeroParty,
+    C::CreateNewActionPoint,
+    C::CreateNewEffectGenerator,
+    C::Find,
+    C::ExportToFile,
+    C::EditStartingCameraPosition,
+    C::DefineBuildArea,
+    C::DeleteVorlan,
+    C::MoveCreature,
+    C::DeleteCreature,
+    C::ForceFirstPerson,
+    C::MoveDoor,
+    C::DeleteDoor,
+    C::MoveTrap,
+    C::DeleteTrap,
+    C::MoveObject,
+    C::DeleteObject,
+    C::DeleteTrigger,
+    C::DeleteAction,
+    C::MoveActionPoint,
+    C::DeleteActionPoint,
+    C::AddMembers,
+    C::DeleteParty,
+    C::MoveEffectGenerator,
+    C::DeleteEffectGenerator,
+    C::MoveAsChild,
+    C::MoveAsSibling,
+    C::CopyAsChild,
+    C::CopyAsSibling,
+};
+
 template <size_t N> std::vector<TreeMenuEntry> entries(const TreeMenuEntry (&list)[N])
 {
     return std::vector<TreeMenuEntry>(std::begin(list), std::end(list));
@@ -139,8 +184,10 @@ bool isTreeCommandEnabled(const CWorldEditorDoc& doc, const LevelScript* script,
         return t.player && t.player->isVorlan() && doc.PlayerCount() > 3;
     case C::EditCreatureProperties:
     case C::EditCreatureType:
-    case C::MoveCreature:
         return t.creature != nullptr;
+    case C::MoveCreature:
+        // A hero-party member waits off the map: there is nothing to move.
+        return t.creature && !doc.PartyOf(t.creature);
     case C::CreatureAddTrigger:
     case C::DeleteCreature:
     case C::ForceFirstPerson:
@@ -233,6 +280,61 @@ std::vector<TreeMenuEntry> menuFor(TreeItemKind kind)
     case K::EffectGenerator:
         return entries(kEffectGeneratorMenu);
     }
+    return {};
+}
+
+std::vector<TreeMenuEntry> specialRoomMenu(SpecialRoom room)
+{
+    switch (room) {
+    case SpecialRoom::DungeonHeart:
+        return entries(kDungeonHeartMenu);
+    case SpecialRoom::Portal:
+        return entries(kPortalMenu);
+    case SpecialRoom::HeroGate:
+        return entries(kHeroGateMenu);
+    }
+    return {};
+}
+
+bool isTreeCommandAvailable(TreeCommand command)
+{
+    return std::find(std::begin(kAvailable), std::end(kAvailable), command) != std::end(kAvailable);
+}
+
+std::vector<TreeMenuEntry> availableEntries(const std::vector<TreeMenuEntry>& menu)
+{
+    std::vector<TreeMenuEntry> offered;
+    for (const TreeMenuEntry& e : menu)
+        if (isTreeCommandAvailable(e.command))
+            offered.push_back(e);
+    return offered;
+}
+
+std::string treeCommandName(TreeCommand command)
+{
+    auto nameIn = [command](const auto& table) -> std::optional<std::string> {
+        for (const TreeMenuEntry& e : table) {
+            if (e.command != command)
+                continue;
+            std::string name;
+            for (char16_t c : e.text)
+                if (c != u'&')
+                    name += char(c); // the menu texts are plain ASCII
+            while (!name.empty() && name.back() == '.')
+                name.pop_back();
+            return name;
+        }
+        return std::nullopt;
+    };
+    // The level's own menu first: Refresh is "Refresh Tree" there.
+    for (const auto& menu :
+         {entries(kLevelMenu), entries(kPlayerMenu), entries(kCreatureMenu), entries(kDoorMenu),
+          entries(kTrapMenu), entries(kObjectMenu), entries(kTriggerMenu), entries(kActionMenu),
+          entries(kActionPointMenu), entries(kHeroPartyMenu), entries(kEffectGeneratorMenu),
+          entries(kEmptySpaceMenu), entries(kDropMenu), entries(kDungeonHeartMenu), entries(kPortalMenu),
+          entries(kHeroGateMenu)})
+        if (auto name = nameIn(menu))
+            return *name;
     return {};
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 // The script tree's commands: their ids, the context menu of each kind of item with the texts the
-// user sees, and the rule that greys each command, all as tables over the objects a command acts
-// on, so the tree widget, the map view's menus and the tests ask the same rules.
+// user sees, the rule that greys each command, and which commands the editor offers at all, all as
+// tables over the objects a command acts on, so the tree widget, the map view's menus and the tests
+// ask the same rules.
 
 #include "script/ScriptTreeItem.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -89,6 +91,10 @@ enum class TreeCommand : uint16_t {
     MoveAsSibling = 33042,
     CopyAsChild = 33043,
     CopyAsSibling = 33044,
+    // The map view's menus of the special rooms, numbered after the tree's own commands.
+    EditDungeonHeartProperties = 33100,
+    EditPortalProperties = 33101,
+    EditHeroGateProperties = 33102,
 };
 
 struct TreeMenuEntry {
@@ -103,6 +109,20 @@ std::vector<TreeMenuEntry> dropMenu();
 
 /// The context menu of an item kind, in the order the user sees it.
 std::vector<TreeMenuEntry> menuFor(TreeItemKind kind);
+
+/// The special rooms whose menus the map view opens on a right click.
+enum class SpecialRoom : uint8_t { DungeonHeart, Portal, HeroGate };
+std::vector<TreeMenuEntry> specialRoomMenu(SpecialRoom room);
+
+/// Whether the editor offers the command at all: a command whose dialog or editor is not part of
+/// the editor yet stays out of every menu and is not run by a double click. This is the one list
+/// to extend when such a dialog arrives.
+bool isTreeCommandAvailable(TreeCommand command);
+/// The entries of a menu that the editor offers, in their order.
+std::vector<TreeMenuEntry> availableEntries(const std::vector<TreeMenuEntry>& menu);
+/// The command's name as the user reads it in its menu, without the mnemonic and the trailing
+/// "..." ("Delete Creature", "Create New Hero Party"): the name of its step in the level's history.
+std::string treeCommandName(TreeCommand command);
 
 /// The objects a command acts on: the current one of each kind, or those of one item.
 struct TreeCommandTargets {

@@ -2,7 +2,6 @@
 
 #include "level/TextConversion.h"
 #include "script/ScriptTreeItem.h"
-#include "worlddata/AtomicFile.h"
 
 #include <vector>
 
@@ -42,11 +41,24 @@ std::string exportTreeText(const ScriptTreeItem& top)
     return out;
 }
 
-bool writeTreeOutput(const ScriptTreeItem& top, const std::filesystem::path& folder)
+WriteResult writeTreeExport(const ScriptTreeItem& top, const std::filesystem::path& file)
 {
     const std::string text = exportTreeText(top);
     const std::vector<uint8_t> bytes(text.begin(), text.end());
-    return writeFileAtomically(folder / kTreeOutputFileName, bytes).ok;
+    return writeFileAtomically(file, bytes);
+}
+
+bool writeTreeOutput(const ScriptTreeItem& top, const std::filesystem::path& folder)
+{
+    return writeTreeExport(top, folder / kTreeOutputFileName).ok;
+}
+
+std::filesystem::path defaultTreeExportPath(const std::filesystem::path& levelPath,
+                                            const std::filesystem::path& fallbackFolder)
+{
+    const std::filesystem::path folder =
+        levelPath.has_parent_path() ? levelPath.parent_path() : fallbackFolder;
+    return folder / kTreeOutputFileName;
 }
 
 } // namespace gr2

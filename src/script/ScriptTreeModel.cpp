@@ -1,6 +1,7 @@
 #include "script/ScriptTreeModel.h"
 
 #include "level/CWorldEditorDoc.h"
+#include "level/EditStep.h"
 #include "level/TextConversion.h"
 #include "script/LevelScript.h"
 #include "script/ScriptDescriptions.h"
@@ -113,6 +114,8 @@ ScriptTreeModel::ScriptTreeModel(CWorldEditorDoc& doc, const CTypeDatabase& db)
 ScriptTreeModel::~ScriptTreeModel()
 {
     m_doc.removeObserver(this);
+    if (m_listener)
+        m_listener->modelDestroyed();
 }
 
 LevelScript& ScriptTreeModel::script() const
@@ -418,7 +421,9 @@ void ScriptTreeModel::select(ScriptTreeItem* item)
         CLevelObject* o = item->object();
         switch (item->kind()) {
         case K::Player:
-            setCurrentPlayer(static_cast<CPlayer*>(o)->id());
+            // Through the level, so that its map views draw for the player too; the model hears
+            // it back as one of the level's observers.
+            m_doc.chooseCurrentPlayer(static_cast<CPlayer*>(o)->id());
             break;
         case K::Creature:
             m_currentCreature = o;
@@ -577,44 +582,57 @@ bool ScriptTreeModel::deleteSelected()
     TreeCommand command;
     if (!m_selected || !deleteCommand(*m_selected, command))
         return false;
-    ScriptTreeItem& item = *m_selected;
-    CLevelObject* o = item.object();
-    switch (item.kind()) {
-    case K::Player:
-        m_doc.DeletePlayer(static_cast<CPlayer*>(o));
-        break;
-    case K::Creature:
-        m_doc.DeleteCreature(static_cast<CCreature*>(o), true);
-        break;
-    case K::Door:
-        m_doc.DeleteDoor(static_cast<CDoor*>(o), true);
-        break;
-    case K::Trap:
-        m_doc.DeleteTrap(static_cast<CTrap*>(o), true);
-        break;
-    case K::Object:
-        m_doc.DeleteObjectThing(static_cast<CObjectThing*>(o), true);
-        break;
-    case K::ActionPoint:
-        m_doc.DeleteActionPoint(static_cast<CActionPoint*>(o), true);
-        break;
-    case K::HeroParty:
-        m_doc.DeleteHeroParty(static_cast<CHeroParty*>(o), true);
-        break;
-    case K::EffectGenerator:
-        m_doc.DeleteEffectGenerator(static_cast<CEffectGenerator*>(o));
-        break;
-    case K::Trigger:
-        script().DeleteTrigger(item.scriptId(), false);
-        break;
-    case K::Action:
-        if (CAction* a = actionOf(item))
-            script().DeleteAction(*a);
-        break;
-    case K::Level:
+    // The selected item's object is the current one of its kind, which the command acts on.
+    select(m_selected);
+    return run(command);
+}
+
+bool ScriptTreeModel::run(TreeCommand command)
+{
+    if (command == C::Refresh) {
+        Refresh();
+        return true;
+    }
+    if (!isEnabled(command))
+        return false;
+    EditStep step(m_doc, treeCommandName(command));
+    switch (command) {
+    case C::CreateNewPlayer:
+        return m_doc.CreateNewPlayer() != nullptr;
+    case C::DeleteVorlan:
+        m_doc.DeletePlayer(currentPlayer());
+        return true;
+    case C::DeleteCreature:
+        m_doc.DeleteCreature(currentCreature(), true);
+        return true;
+    case C::ForceFirstPerson:
+        return script().ForceFirstPerson(*currentCreature(), !isChecked(command));
+    case C::DeleteDoor:
+        m_doc.DeleteDoor(currentDoor(), true);
+        return true;
+    case C::DeleteTrap:
+        m_doc.DeleteTrap(currentTrap(), true);
+        return true;
+    case C::DeleteObject:
+        m_doc.DeleteObjectThing(currentObject(), true);
+        return true;
+    case C::DeleteActionPoint:
+        m_doc.DeleteActionPoint(currentActionPoint(), true);
+        return true;
+    case C::DeleteParty:
+        m_doc.DeleteHeroParty(currentHeroParty(), true);
+        return true;
+    case C::DeleteEffectGenerator:
+        m_doc.DeleteEffectGenerator(currentEffectGenerator());
+        return true;
+    case C::DeleteTrigger:
+        return script().DeleteTrigger(m_currentTrigger, false);
+    case C::DeleteAction:
+        script().DeleteAction(*currentAction());
+        return true;
+    default:
         return false;
     }
-    return true;
 }
 
 // --- adding and editing --------------------------------------------------------------------------
@@ -781,6 +799,10 @@ void ScriptTreeModel::objectRemoved(CLevelObject& object)
     }
     if (item)
         remove(*item);
+    // The current player is deleted: the tree follows the map views to the player they now draw
+    // for.
+    if (object.kind() == ObjectKind::Player && static_cast<CPlayer&>(object).id() == m_currentPlayer)
+        setCurrentPlayer(m_doc.drawingPlayerAfterDeleting(m_currentPlayer));
 }
 
 void ScriptTreeModel::objectChanged(CLevelObject& object)

@@ -51,6 +51,8 @@ public:
     virtual void currentPlayerChanged(uint8_t playerId) { (void)playerId; }
     /// A thing was copied: the map view lets the user place it.
     virtual void placeCopiedThing(CLevelObject& object) { (void)object; }
+    /// The model is going away; every item the listener holds is gone with it.
+    virtual void modelDestroyed() {}
 };
 
 /// The two modal editors that Add Trigger, Add Action and the edit commands run.
@@ -93,7 +95,7 @@ public:
 
     // --- selection and current objects ---------------------------------------------------------
     /// Selects the item and makes its object the current one of its kind; a player item also
-    /// becomes the current (bold) player.
+    /// becomes the current (bold) player, which every map view of the level then draws for.
     void select(ScriptTreeItem* item);
     ScriptTreeItem* selected() const { return m_selected; }
     CPlayer* currentPlayer() const;
@@ -123,6 +125,11 @@ public:
     /// Deletes the selected item's object (the Delete and Backspace keys), under the same guards as
     /// the menus. Answers whether something was deleted.
     bool deleteSelected();
+    /// Runs a command that needs nothing but the level, on the current object of its kind, as one
+    /// step of the level's history: Refresh, Create New Player, Force First Person and the Delete
+    /// commands. Answers false, doing nothing, for a greyed command and for the commands that need
+    /// a map view or a dialog (the widget runs those).
+    bool run(TreeCommand command);
 
     /// Add Trigger with the owner of the item (level, player, creature, door, object, action
     /// point, hero party or trigger): a new trigger is edited and, when confirmed, added last in

@@ -1,8 +1,15 @@
 #include "ui/CChildFrame.h"
 
+#include "dialogs/CPlacementPrompt.h"
 #include "document/LevelDocument.h"
 #include "document/LevelFiles.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/DocumentObserver.h"
+#include "mapedit/HeroPartyPicking.h"
+#include "mapedit/MapFocus.h"
+#include "script/ScriptTreeModel.h"
+#include "ui/CMainFrame.h"
+#include "ui/CPanelBar.h"
 #include "ui/CWorldEditorView.h"
 #include "ui/QtText.h"
 
@@ -12,8 +19,32 @@
 
 namespace gr2 {
 
+/// Drops the highlighted thing when it leaves the level, so no view draws a thing that is gone.
+class CChildFrame::HighlightKeeper : public DocumentObserver {
+public:
+    HighlightKeeper(CWorldEditorDoc& doc, DocumentDisplay& display) : m_doc(doc), m_display(display)
+    {
+        m_doc.addObserver(this);
+    }
+    ~HighlightKeeper() override { m_doc.removeObserver(this); }
+    HighlightKeeper(const HighlightKeeper&) = delete;
+    HighlightKeeper& operator=(const HighlightKeeper&) = delete;
+
+    void objectRemoved(CLevelObject& object) override
+    {
+        if (m_display.highlightedThing == &object)
+            m_display.highlightedThing = nullptr;
+    }
+    void levelReset() override { m_display.highlightedThing = nullptr; }
+
+private:
+    CWorldEditorDoc& m_doc;
+    DocumentDisplay& m_display;
+};
+
 CChildFrame::CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext& context, QWidget* parent)
-    : QWidget(parent), m_level(std::move(level)), m_doc(&m_level->doc()), m_context(context)
+    : QWidget(parent), m_level(std::move(level)), m_doc(&m_level->doc()), m_context(context),
+      m_highlightKeeper(std::make_unique<HighlightKeeper>(*m_doc, m_display))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -23,6 +54,21 @@ CChildFrame::CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext
     auto* row = new QSplitter(Qt::Horizontal, m_rows);
     row->setChildrenCollapsible(false);
     m_activeView = addView(row);
+    // After the first view: the tree hears of the drawing player after the view that draws.
+    if (m_context.types) {
+        m_scriptTree = std::make_unique<ScriptTreeModel>(*m_doc, *m_context.types);
+        // The level was opened before the tree was made: it starts with the player the views
+        // draw for.
+        if (const CPlayer* drawing = m_activeView->currentPlayer())
+            m_scriptTree->setCurrentPlayer(drawing->id());
+        m_partyPicking = std::make_unique<HeroPartyPicking>(*m_doc, *m_context.types);
+        // The party being filled was deleted: the prompt has nothing left to collect.
+        m_partyPicking->setEndedListener([this] {
+            if (m_prompt)
+                m_prompt->hide();
+            endHeroPartyPicking(false);
+        });
+    }
     setWindowTitle(documentTitle());
 }
 
@@ -31,6 +77,65 @@ CChildFrame::~CChildFrame()
     // Views observe the document; they go before it.
     delete m_rows;
     m_views.clear();
+    if (m_partyPicking && m_partyPicking->isPicking())
+        endHeroPartyPicking(false);
+}
+
+void CChildFrame::showMapFocus(const MapFocus& focus)
+{
+    m_display.highlightedThing = focus.thing;
+    m_display.highlightedActionPoint = focus.actionPoint.value_or(DocumentDisplay::kNoHighlight);
+    m_display.highlightedEffectGenerator = focus.effectGenerator.value_or(DocumentDisplay::kNoHighlight);
+    for (CWorldEditorView* view : m_views)
+        view->viewport()->update();
+    if (focus.area && m_activeView)
+        m_activeView->ensureVisible(*focus.area);
+}
+
+CPlacementPrompt* CChildFrame::prompt()
+{
+    if (!m_prompt) {
+        m_prompt = new CPlacementPrompt(this);
+        connect(m_prompt, &CPlacementPrompt::completed, this,
+                [this](bool finished) { endHeroPartyPicking(finished); });
+    }
+    return m_prompt;
+}
+
+bool CChildFrame::beginHeroPartyPicking(CHeroParty* party)
+{
+    if (!m_partyPicking)
+        return false;
+    const bool wasShown = m_partyPicking->isPicking();
+    if (!(party ? m_partyPicking->beginAddingMembers(*party) : m_partyPicking->beginNewParty()))
+        return false;
+    CPanelBar* palette = m_context.frame ? m_context.frame->selectionBar() : nullptr;
+    if (palette && !wasShown) {
+        m_paletteBeforePrompt = int(palette->activePage());
+        palette->setActivePage(PalettePage::Creatures);
+    }
+    prompt()->open(QtText::fromSystem(HeroPartyPicking::kTitle),
+                   QtText::fromSystem(HeroPartyPicking::promptText()));
+    m_prompt->setLines(m_partyPicking->memberLines());
+    return true;
+}
+
+bool CChildFrame::addPartyMember(uint8_t creatureType)
+{
+    if (!m_partyPicking || !m_partyPicking->addMember(creatureType))
+        return false;
+    prompt()->setLines(m_partyPicking->memberLines());
+    return true;
+}
+
+void CChildFrame::endHeroPartyPicking(bool finished)
+{
+    if (m_partyPicking)
+        m_partyPicking->finish(finished);
+    CPanelBar* palette = m_context.frame ? m_context.frame->selectionBar() : nullptr;
+    if (palette && m_paletteBeforePrompt >= 0)
+        palette->setActivePage(PalettePage(m_paletteBeforePrompt));
+    m_paletteBeforePrompt = -1;
 }
 
 bool CChildFrame::autosaveDue(std::chrono::steady_clock::time_point now)

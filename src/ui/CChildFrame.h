@@ -1,7 +1,8 @@
 #pragma once
 // The window of one open level inside the main frame's document area. It owns the level (document,
-// script and file side) and the display switches its views share, and shows it in up to 2 × 2 map
-// views (a splitter of splitters); every view observes the same document.
+// script and file side), its script tree model, the display switches its views share and the
+// member prompt of its hero parties, and shows it in up to 2 × 2 map views (a splitter of
+// splitters); every view observes the same document.
 
 #include "ui/DocumentDisplay.h"
 #include "ui/ViewContext.h"
@@ -16,10 +17,15 @@ class QSplitter;
 
 namespace gr2 {
 
+class CHeroParty;
+class CPlacementPrompt;
 class CWorldEditorDoc;
 class CWorldEditorView;
+class HeroPartyPicking;
 class LevelDocument;
 class LevelFiles;
+class ScriptTreeModel;
+struct MapFocus;
 
 class CChildFrame : public QWidget {
     Q_OBJECT
@@ -32,6 +38,20 @@ public:
     LevelFiles& levelFiles() const;
     /// The grid, Shrink to Fit and highlights, shared by all views of the level.
     DocumentDisplay& display() { return m_display; }
+    /// The level's script tree; none without type data to name things by (some tests).
+    ScriptTreeModel* scriptTree() const { return m_scriptTree.get(); }
+    /// Highlights what the script tree selected in every view and scrolls the active view to it.
+    void showMapFocus(const MapFocus& focus);
+
+    /// Create New Hero Party (none) or Add Members (the party): shows the "Create Hero Party"
+    /// prompt with the palette's creatures. False when the level takes no party or member more.
+    bool beginHeroPartyPicking(CHeroParty* party);
+    /// A creature type chosen in the palette: a member for the party being built. Answers whether
+    /// one joined.
+    bool addPartyMember(uint8_t creatureType);
+    HeroPartyPicking* partyPicking() const { return m_partyPicking.get(); }
+    /// The level's prompt window, made when first needed.
+    CPlacementPrompt* prompt();
     /// A view's backup timer fired: the level is backed up when the interval has passed since its
     /// last backup, so several views back it up once per interval. Answers whether it was saved.
     bool autosaveDue(std::chrono::steady_clock::time_point now);
@@ -59,11 +79,19 @@ protected:
 
 private:
     CWorldEditorView* addView(QSplitter* into);
+    void endHeroPartyPicking(bool finished);
+    class HighlightKeeper;
 
     std::unique_ptr<LevelDocument> m_level;
     CWorldEditorDoc* m_doc;
     DocumentDisplay m_display;
     ViewContext m_context;
+    std::unique_ptr<HighlightKeeper> m_highlightKeeper;
+    std::unique_ptr<ScriptTreeModel> m_scriptTree;
+    std::unique_ptr<HeroPartyPicking> m_partyPicking;
+    CPlacementPrompt* m_prompt = nullptr;
+    /// The palette page shown before the member prompt switched it to the creatures.
+    int m_paletteBeforePrompt = -1;
     QSplitter* m_rows = nullptr;
     QList<CWorldEditorView*> m_views;
     CWorldEditorView* m_activeView = nullptr;

@@ -1,8 +1,9 @@
 #include "ui/CDockControlBar.h"
 
+#include "ui/CTriggerTree.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QTreeWidget>
 
 namespace gr2 {
 
@@ -36,9 +37,8 @@ void CDockControlBar::mouseDoubleClickEvent(QMouseEvent* event)
 CBrowserBar::CBrowserBar(QWidget* parent) : CDockControlBar(tr("Script Tree"), QSize(255, 489), parent)
 {
     setAllowedAreas(Qt::AllDockWidgetAreas);
-    auto* tree = new QTreeWidget(this);
-    tree->setHeaderHidden(true);
-    setWidget(tree);
+    m_tree = new CTriggerTree(this);
+    setWidget(m_tree);
 }
 
 } // namespace gr2

@@ -28,11 +28,17 @@ private:
     QSize m_size;
 };
 
-/// The "Script Tree" bar; its tree arrives with the script tree widget.
+class CTriggerTree;
+
+/// The "Script Tree" bar: the script tree fills it.
 class CBrowserBar : public CDockControlBar {
     Q_OBJECT
 public:
     explicit CBrowserBar(QWidget* parent = nullptr);
+    CTriggerTree* tree() const { return m_tree; }
+
+private:
+    CTriggerTree* m_tree = nullptr;
 };
 
 } // namespace gr2

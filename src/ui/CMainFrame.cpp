@@ -5,6 +5,7 @@
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CPanelBar.h"
+#include "ui/CTriggerTree.h"
 #include "ui/CWorldEditorView.h"
 #include "ui/HistoryDock.h"
 #include "ui/QtText.h"
@@ -38,6 +39,7 @@ namespace {
 
 constexpr int kRecentFileCount = 6;
 constexpr int kZoomBoxWidth = 60;
+constexpr int kStatusMessageMilliseconds = 5000;
 constexpr const char* kAppTitle = "GR2 World Editor";
 
 QString statusPrompt(const EditorCommandInfo& info)
@@ -88,6 +90,8 @@ CMainFrame::CMainFrame(const CTypeDatabase* types, QWidget* parent) : QMainWindo
         applyBarVisibility(Bar(bar));
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        // The tree shows the active level; a frame that lost the focus to a dialog keeps its level.
+        m_browserBar->tree()->showLevel(activeChildFrame());
         updateTitle();
         updateCommandUI();
     });
@@ -261,6 +265,8 @@ void CMainFrame::createDockBars()
         m_barVisible[ScriptTree] = false;
         updateCommandUI();
     });
+    connect(m_browserBar->tree(), &CTriggerTree::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     for (QWidget* bar : {static_cast<QWidget*>(m_panelBar), static_cast<QWidget*>(m_browserBar)})
         bar->installEventFilter(this);
 
@@ -339,7 +345,11 @@ void CMainFrame::updateTitle()
     QString title = QtText::fromSystem(kAppTitle);
     // A maximized level window puts its buttons into the menu bar and its own title, in brackets,
     // after the frame's title, as multiple-document windows do; the frame then shows only its name.
+    // While a modeless dialog (Find, a prompt) has the focus no level window is active; the
+    // current one still shows its title in the frame.
     QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
+    if (!sub)
+        sub = m_mdiArea->currentSubWindow();
     const bool titleFromLevelWindow =
         sub && sub->isMaximized() && menuBar()->cornerWidget(Qt::TopRightCorner);
     if (CChildFrame* child = activeChildFrame(); child && !titleFromLevelWindow) {

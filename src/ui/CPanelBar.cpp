@@ -349,6 +349,8 @@ void CPanelBar::buildPage(PalettePage page)
     widget->setMinimumSize(extent);
     if (contents.initialSelection && *contents.initialSelection < size_t(m_buttons[i].size()))
         selectButton(page, m_buttons[i][int(*contents.initialSelection)]);
+    // A page first shown while the view draws for the Good player shows its Good variants too.
+    refreshForOwner();
 }
 
 void CPanelBar::selectButton(PalettePage page, CTypeButton* button)
@@ -440,6 +442,8 @@ void CPanelBar::clickButton(CTypeButton* button)
         showDrawItem(item.kind, id);
         const TypeKind host = item.kind == TypeKind::Object ? TypeKind(uint8_t(activePage()) + 2) : item.kind;
         selectButton(pageOfHost(host), button);
+        if (item.kind == TypeKind::Creature)
+            emit creatureTypeChosen(id);
         break;
     }
     default:

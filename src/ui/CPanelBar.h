@@ -74,6 +74,8 @@ signals:
     void redrawViews();
     /// A type button's "&Edit Properties..." was chosen; the type editors answer it.
     void editPropertiesRequested(PaletteItem item);
+    /// A creature button was clicked: a level picking hero-party members takes one of the type.
+    void creatureTypeChosen(uint8_t typeId);
 
 private:
     void createPages();

@@ -2,11 +2,15 @@
 
 #include "app/OpenCommand.h"
 #include "app/StatsImportCommand.h"
+#include "app/StatusTexts.h"
 #include "dialogs/CNewLevelDialog.h"
 #include "document/LevelDocument.h"
+#include "script/ScriptTreeModel.h"
 #include "ui/CChildFrame.h"
+#include "ui/CDockControlBar.h"
 #include "ui/CMainFrame.h"
 #include "ui/CPanelBar.h"
+#include "ui/CTriggerTree.h"
 #include "ui/CWorldEditorView.h"
 #include "ui/QtText.h"
 
@@ -61,6 +65,7 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
             CWorldEditorView* view = m_mainFrame->activeView();
             return view && view->currentPlayer() ? view->currentPlayer()->id() : 0;
         });
+    m_mainFrame->scriptTreeBar()->tree()->setContext(m_treeImages, &prompter(), rootDirectory);
     m_prompter.setOwner(m_mainFrame.get());
     m_mainFrame->setApplicationTarget(this);
     connectCommands();
@@ -75,8 +80,14 @@ void CWorldEditorApp::onTypeTablesChanged()
     // Everything the editor derives from the tables follows them: at start-up, after Reset To
     // GR2 Defaults, a level's own globals and every type editor's change.
     m_editorState.setGoodPairs(GoodPairs::fromTypes(m_core->types()));
-    if (m_mainFrame)
+    if (m_mainFrame) {
         m_mainFrame->selectionBar()->tablesChanged();
+        // Type names show in the script trees' items.
+        for (QMdiSubWindow* sub : m_mainFrame->mdiArea()->subWindowList())
+            if (auto* child = qobject_cast<CChildFrame*>(sub->widget()))
+                if (ScriptTreeModel* tree = child->scriptTree())
+                    tree->Refresh();
+    }
 }
 
 bool CWorldEditorApp::loadTreeImages()
@@ -97,6 +108,17 @@ void CWorldEditorApp::connectCommands()
     connect(m_mainFrame.get(), &CMainFrame::zoomChosen, this, [this](int tileSize) {
         if (CWorldEditorView* view = m_mainFrame->activeView())
             view->setTileSize(tileSize);
+    });
+    connect(m_mainFrame->scriptTreeBar()->tree(), &CTriggerTree::drawingPlayerChanged, this, [this] {
+        // The palette's owner variants and Good swaps, and the draw item they may have changed.
+        m_mainFrame->selectionBar()->refreshForOwner();
+        if (auto item = currentDrawItem(m_editorState))
+            m_mainFrame->showDrawItem(item->kind, item->typeId);
+        m_mainFrame->updateCommandUI();
+    });
+    connect(m_mainFrame->selectionBar(), &CPanelBar::creatureTypeChosen, this, [this](uint8_t type) {
+        if (CChildFrame* child = m_mainFrame->activeChildFrame())
+            child->addPartyMember(type);
     });
     connect(m_mainFrame->selectionBar(), &CPanelBar::redrawViews, this, [this] {
         for (QMdiSubWindow* sub : m_mainFrame->mdiArea()->subWindowList())

@@ -4,13 +4,17 @@
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"
 #include "mapedit/MapViewController.h"
+#include "script/ScriptTreeCommands.h"
 #include "typedb/CTypeDatabase.h"
+#include "ui/CDockControlBar.h"
 #include "ui/CMainFrame.h"
+#include "ui/CTriggerTree.h"
 #include "ui/IconSheets.h"
 #include "ui/MapPainter.h"
 #include "ui/QtText.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
@@ -149,6 +153,39 @@ std::optional<TilePoint> CWorldEditorView::tileAt(QPoint pos) const
     if (!m_doc.IsInside(p))
         return std::nullopt;
     return p;
+}
+
+QPoint CWorldEditorView::tileCentre(TilePoint p) const
+{
+    const int side = scaledTile();
+    return QPoint(p.x * side + side / 2, p.y * side + side / 2) - scrollOffset();
+}
+
+void CWorldEditorView::ensureVisible(const TileRect& tiles)
+{
+    if (tiles.empty())
+        return;
+    const QRect wanted = tilesRect(tiles);
+    const QRect visible(scrollOffset(), viewport()->size());
+    if (visible.contains(wanted))
+        return;
+    horizontalScrollBar()->setValue(wanted.center().x() - viewport()->width() / 2);
+    verticalScrollBar()->setValue(wanted.center().y() - viewport()->height() / 2);
+}
+
+void CWorldEditorView::modeChanged()
+{
+    const std::string prompt = m_controller->modePrompt();
+    if (m_context.frame) {
+        if (!prompt.empty())
+            m_context.frame->statusBar()->showMessage(QtText::fromSystem(prompt));
+        else if (m_modePromptShown)
+            m_context.frame->statusBar()->clearMessage();
+    }
+    m_modePromptShown = !prompt.empty();
+    updateOverlay();
+    viewport()->update();
+    commandsChanged();
 }
 
 std::optional<TilePoint> CWorldEditorView::clampedTileAt(QPoint pos) const
@@ -337,27 +374,70 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
         return;
     }
     if (event->button() == Qt::RightButton) {
-        // A right press inverts the filled flag or drops the brush; what lies under the pointer
-        // gets its menu once the script tree offers the menus of things and rooms.
+        // A right press inverts the filled flag or drops the brush, and opens the menu of what
+        // lies under the pointer.
         const bool filled = m_context.state->filled();
-        if (auto tile = clampedTileAt(pos))
-            m_controller->rightDown(*tile);
+        ContextHit hit;
+        if (auto tile = tileAt(pos))
+            hit = m_controller->rightDown(*tile);
+        else if (auto clamped = clampedTileAt(pos))
+            m_controller->rightDown(*clamped);
         if (m_context.state->filled() != filled)
             showStatusMessage(filled ? tr("Rectangles and circles are now drawn as outlines.")
                                      : tr("Rectangles and circles are now drawn filled."));
         viewport()->update();
         updateOverlay();
         commandsChanged();
+        if (hit.kind != ContextHit::Kind::None)
+            openContextMenu(hit, event->globalPosition().toPoint());
         return;
     }
     if (event->button() != Qt::LeftButton)
         return;
+    const CLevelObject* waiting = m_controller->modeObject();
     if (auto tile = tileAt(pos))
         m_controller->leftDown(*tile);
     if (const char* refusal = m_controller->lastRefusal())
         showStatusMessage(tr(refusal));
+    else if (m_controller->modeObject() != waiting)
+        modeChanged();
     updateOverlay();
     commandsChanged();
+}
+
+void CWorldEditorView::openContextMenu(const ContextHit& hit, QPoint globalPos)
+{
+    using Kind = ContextHit::Kind;
+    switch (hit.kind) {
+    case Kind::Creature:
+    case Kind::Door:
+    case Kind::Trap:
+    case Kind::Object:
+    case Kind::ActionPoint:
+    case Kind::EffectGenerator:
+        // The menus of things belong to the script tree, which acts on the object's item.
+        if (m_context.frame && hit.object)
+            m_context.frame->scriptTreeBar()->tree()->popupMenuFor(*hit.object, globalPos);
+        break;
+    case Kind::Heart:
+    case Kind::Portal:
+    case Kind::HeroGate: {
+        const SpecialRoom room = hit.kind == Kind::Heart    ? SpecialRoom::DungeonHeart
+                                 : hit.kind == Kind::Portal ? SpecialRoom::Portal
+                                                            : SpecialRoom::HeroGate;
+        const std::vector<TreeMenuEntry> entries = availableEntries(specialRoomMenu(room));
+        if (entries.empty())
+            break; // the rooms' property dialogs are not part of the editor yet
+        QMenu menu(this);
+        for (const TreeMenuEntry& e : entries)
+            menu.addAction(QtText::fromUtf16(e.text));
+        menu.exec(globalPos);
+        break;
+    }
+    case Kind::None:
+        break;
+    }
+    modeChanged();
 }
 
 void CWorldEditorView::showStatusMessage(const QString& text)
@@ -424,8 +504,11 @@ void CWorldEditorView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    const CLevelObject* waiting = m_controller->modeObject();
     if (auto tile = clampedTileAt(event->position().toPoint()))
         m_controller->leftUp(*tile);
+    if (m_controller->modeObject() != waiting)
+        modeChanged();
     updateOverlay();
     commandsChanged();
 }
@@ -476,12 +559,17 @@ void CWorldEditorView::keyPressEvent(QKeyEvent* event)
         key = ViewKey::Space;
         break;
     case Qt::Key_Escape:
-        // Escape puts a pasted or room brush away, as a right click does.
+        // Escape puts a pasted or room brush away, as a right click does, and cancels a waiting
+        // move, camera start or build area (a copy waiting to be placed goes with it).
         if (m_context.state->brushActive()) {
             m_context.state->dropBrush();
             viewport()->update();
             updateOverlay();
             commandsChanged();
+            return;
+        }
+        if (m_controller->cancelMode()) {
+            modeChanged();
             return;
         }
         QAbstractScrollArea::keyPressEvent(event);
@@ -561,7 +649,7 @@ bool CWorldEditorView::onCommand(EditorCommand command)
     EditorState& state = *m_context.state;
     if (auto tool = toolOf(command)) {
         c.selectTool(*tool);
-        viewport()->update();
+        modeChanged();
         return true;
     }
     switch (command) {

@@ -23,6 +23,7 @@ namespace gr2 {
 
 class CPlayer;
 class CWorldEditorDoc;
+struct ContextHit;
 class MapPainter;
 class MapViewController;
 
@@ -50,6 +51,13 @@ public:
 
     /// The tile under a point of the viewport; none off the map.
     std::optional<TilePoint> tileAt(QPoint viewportPoint) const;
+    /// The viewport point at the middle of a tile.
+    QPoint tileCentre(TilePoint p) const;
+    /// Scrolls so that the tiles are in view, centring them when they are not already.
+    void ensureVisible(const TileRect& tiles);
+    /// A one-off command started or ended in the controller (from the script tree or the view):
+    /// the status bar tells what to do, the toolbar shows the tool.
+    void modeChanged();
     /// Draws the view's visible part (or, when printing, the whole map) at the current zoom.
     void render(QPainter& painter, const QRect& area, bool printing);
     /// The whole visible map as an image, as the screen shows it.
@@ -109,6 +117,8 @@ private:
     void zoomAt(int tileSize, QPoint viewportPoint, bool centre);
     /// A message in the status bar's prompt pane for a few seconds.
     void showStatusMessage(const QString& text);
+    /// The right press hit something: its context menu (the script tree's for things).
+    void openContextMenu(const ContextHit& hit, QPoint globalPos);
     TileRect overlayTiles() const;
     bool isDrawnInverted(TilePoint p) const;
     void drawBrush(QPainter& painter);
@@ -123,6 +133,8 @@ private:
     TileRect m_lastOverlay;
     std::unique_ptr<MapPainter> m_painter;
     QTimer m_autosave;
+    /// The status bar shows the waiting one-off command's prompt.
+    bool m_modePromptShown = false;
 };
 
 } // namespace gr2

@@ -1,11 +1,14 @@
 #pragma once
 // The display switches that belong to one level and so to all of its views together: the grid,
-// Shrink to Fit and the highlighted action point and effect generator. (Whether waypoint paths
-// are shown is kept by the document itself.) The level's child frame owns them.
+// Shrink to Fit and what the script tree highlights (a thing, an action point, an effect
+// generator). (Whether waypoint paths are shown is kept by the document itself.) The level's child
+// frame owns them and drops a highlighted thing that leaves the level.
 
 #include <cstdint>
 
 namespace gr2 {
+
+class CLevelObject;
 
 struct DocumentDisplay {
     static constexpr uint8_t kNoHighlight = 255;
@@ -14,6 +17,7 @@ struct DocumentDisplay {
     bool shrinkToFit = false;
     uint8_t highlightedActionPoint = kNoHighlight;
     uint8_t highlightedEffectGenerator = kNoHighlight;
+    const CLevelObject* highlightedThing = nullptr;
 };
 
 } // namespace gr2

@@ -16,6 +16,9 @@ namespace gr2 {
 
 namespace {
 
+/// The colour of what the script tree has selected on the map.
+const QColor kHighlight(45, 131, 215);
+
 QColor toColor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
@@ -160,6 +163,12 @@ void MapPainter::drawThings(QPainter& painter, const Frame& frame)
     draw(m_doc.doors(), TypeFamily::Door, ThingFamily::Door);
     draw(m_doc.traps(), TypeFamily::Trap, ThingFamily::Trap);
     draw(m_doc.objects(), TypeFamily::Object, ThingFamily::Object);
+    // The thing selected in the script tree, framed in the colour of a highlighted action point.
+    if (const CLevelObject* thing = m_display.highlightedThing; thing && !frame.printing) {
+        painter.setPen(QPen(kHighlight, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(tileRect(thing->position(), frame.side).adjusted(1, 1, -2, -2));
+    }
 }
 
 void MapPainter::drawBuildAreas(QPainter& painter, const Frame& frame)
@@ -185,7 +194,7 @@ void MapPainter::drawActionPoints(QPainter& painter, const Frame& frame)
     for (const auto& point : m_doc.actionPoints()) {
         const QRect r = areaRect(point->area(), frame.side, 2);
         if (point->id() == m_display.highlightedActionPoint) {
-            painter.setPen(QPen(QColor(45, 131, 215), 1));
+            painter.setPen(QPen(kHighlight, 1));
             painter.drawRect(r);
         } else {
             drawInvertedRect(painter, r);
@@ -216,10 +225,7 @@ void MapPainter::drawEffectGenerators(QPainter& painter, const Frame& frame)
 {
     // Three pixels inside their area; the highlighted one solid.
     for (const auto& generator : m_doc.effectGenerators()) {
-        const TilePoint p = generator->position();
-        const TileRect t{p.x, p.y, p.x + std::max<int>(1, generator->width()) - 1,
-                         p.y + std::max<int>(1, generator->height()) - 1};
-        const QRect r = areaRect(t, frame.side, 3);
+        const QRect r = areaRect(generator->area(), frame.side, 3);
         if (generator->id() == m_display.highlightedEffectGenerator) {
             painter.setPen(QPen(QColor(215, 130, 45), 1));
             painter.setBrush(Qt::NoBrush);

@@ -28,6 +28,16 @@ std::string toSystem(const QString& text)
     return text.toLocal8Bit().toStdString();
 }
 
+QString fromUtf16(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
+}
+
+std::u16string toUtf16(const QString& text)
+{
+    return text.toStdU16String();
+}
+
 QString fromPath(const std::filesystem::path& path)
 {
     return QFile::decodeName(QByteArray::fromStdString(path.native()));

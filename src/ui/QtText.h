@@ -21,6 +21,10 @@ std::string toField(const QString& text);
 QString fromSystem(std::string_view text);
 std::string toSystem(const QString& text);
 
+/// Text the core holds in UTF-16 (the script tree's items and the searches in them).
+QString fromUtf16(std::u16string_view text);
+std::u16string toUtf16(const QString& text);
+
 QString fromPath(const std::filesystem::path& path);
 std::filesystem::path toPath(const QString& path);
 

@@ -5,6 +5,7 @@
 #include "app/ZoomTable.h"
 #include "document/SampleData.h"
 #include "level/CWorldEditorDoc.h"
+#include "mapedit/EditorState.h"
 #include "support/TestLevelTypes.h"
 #include "support/TypeDataBuilder.h"
 
@@ -43,6 +44,28 @@ TEST(StatusTextsTest, DrawItemNamesTheKindAndCallsRoomFloorsRooms)
     EXPECT_EQ(drawItemText(types, TypeKind::Object, 200), "Draw Item: Object [  ]");
     EXPECT_EQ(drawItemText(types, TypeKind::Room, 10), "");
     EXPECT_EQ(drawItemText(types, TypeKind::VorlanSpell, 1), "");
+}
+
+TEST(StatusTextsTest, DrawItemFollowsTheToolThePlaceToolsTypeAndTheGoodSwaps)
+{
+    EditorState state;
+    state.SetDrawTerrain(TerrainId::Bridge2, 3);
+    EXPECT_EQ(currentDrawItem(state), (DrawItem{TypeKind::Terrain, TerrainId::Bridge2}));
+    // Drawing for the Good player swaps the bridge; the pane follows the swapped slab.
+    state.drawingPlayerChanged(true);
+    EXPECT_EQ(currentDrawItem(state), (DrawItem{TypeKind::Terrain, TerrainId::Bridge3}));
+
+    state.selectTool(ToolCode::PlaceTrap);
+    state.setCurrentType(ThingFamily::Trap, 7);
+    EXPECT_EQ(currentDrawItem(state), (DrawItem{TypeKind::Trap, 7}));
+    state.selectTool(ToolCode::PlaceObject);
+    state.setCurrentType(ThingFamily::Object, 9);
+    EXPECT_EQ(currentDrawItem(state), (DrawItem{TypeKind::Object, 9}));
+    // Remove mode has no type to show.
+    state.setCurrentType(ThingFamily::Object, 0);
+    EXPECT_EQ(currentDrawItem(state), std::nullopt);
+    state.selectTool(ToolCode::RectangleSelect);
+    EXPECT_EQ(currentDrawItem(state), (DrawItem{TypeKind::Terrain, TerrainId::Bridge3}));
 }
 
 TEST(StatusTextsTest, TileNamesTerrainAndTheLevelsPlayer)

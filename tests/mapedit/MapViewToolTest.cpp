@@ -227,6 +227,84 @@ TEST(MapViewToolTest, MovingAThingChecksItsNewTileAndReturnsToTheTool)
     EXPECT_EQ(f.state.tool(), ToolCode::Line);
 }
 
+TEST(MapViewToolTest, EscapeCancelsAWaitingMoveAndACopyWaitingToBePlacedGoesWithIt)
+{
+    ViewFixture f;
+    CCreature* c = f.doc().CreateCreature(1, 3, {2, 2}, true);
+    f.view.selectTool(ToolCode::Rectangle);
+    ASSERT_TRUE(f.view.beginMove(*c));
+    EXPECT_EQ(f.view.modeObject(), c);
+    EXPECT_NE(f.view.modePrompt(), "");
+    EXPECT_TRUE(f.view.cancelMode());
+    EXPECT_EQ(f.view.modeObject(), nullptr);
+    EXPECT_EQ(f.view.modePrompt(), "");
+    EXPECT_EQ(f.state.tool(), ToolCode::Rectangle);
+    EXPECT_EQ(c->position(), (TilePoint{2, 2}));
+    EXPECT_EQ(f.doc().creatures().size(), 1u);
+    EXPECT_FALSE(f.view.cancelMode()); // nothing waits any more
+
+    // A copy waits on its source's tile; cancelled, it is removed rather than left as a duplicate.
+    CCreature* copy = f.doc().CreateCreature(1, 3, {2, 2}, true);
+    ASSERT_TRUE(f.view.beginMove(*copy, true));
+    EXPECT_TRUE(f.view.cancelMode());
+    ASSERT_EQ(f.doc().creatures().size(), 1u);
+    EXPECT_EQ(f.doc().creatures()[0].get(), c);
+    EXPECT_EQ(f.state.tool(), ToolCode::Rectangle);
+
+    // Placed, the copy stays where it was put.
+    copy = f.doc().CreateCreature(1, 3, {2, 2}, true);
+    ASSERT_TRUE(f.view.beginMove(*copy, true));
+    f.click({6, 6});
+    EXPECT_EQ(copy->position(), (TilePoint{6, 6}));
+    EXPECT_EQ(f.doc().creatures().size(), 2u);
+    EXPECT_FALSE(f.view.cancelMode());
+    EXPECT_EQ(f.doc().creatures().size(), 2u);
+
+    // A copied action point waits to be dragged; choosing another tool abandons it, copy and all.
+    CActionPoint* point = f.doc().AddActionPoint({3, 3, 4, 4});
+    ASSERT_TRUE(f.view.beginMove(*point, true));
+    EXPECT_EQ(f.state.tool(), ToolCode::ActionPoint);
+    f.state.selectTool(ToolCode::Paint); // as the palette does
+    f.click({8, 8});
+    EXPECT_TRUE(f.doc().actionPoints().empty());
+    EXPECT_EQ(f.state.tool(), ToolCode::Paint);
+    EXPECT_EQ(f.view.modeObject(), nullptr);
+}
+
+TEST(MapViewToolTest, CameraStartAndBuildAreaAsOneOffCommandsForTheirPlayer)
+{
+    ViewFixture f;
+    f.b.playersUpTo(4);
+    CPlayer& second = *f.doc().FindPlayer(4);
+    second.setComputer(true);
+    f.view.selectTool(ToolCode::Paint);
+    EXPECT_FALSE(f.view.beginCameraStart(*f.doc().FindPlayer(PlayerId::Good)));
+    ASSERT_TRUE(f.view.beginCameraStart(second));
+    EXPECT_EQ(f.state.tool(), ToolCode::CameraStart);
+    f.click({0, 0}); // the border takes no camera
+    EXPECT_EQ(f.state.tool(), ToolCode::CameraStart);
+    f.click({5, 6});
+    // Set for the player the command named, not the one the view draws for (player 3).
+    EXPECT_EQ(second.cameraStart(), (TilePoint{5, 6}));
+    EXPECT_NE(f.doc().FindPlayer(3)->cameraStart(), (TilePoint{5, 6}));
+    EXPECT_EQ(f.state.tool(), ToolCode::Paint);
+
+    EXPECT_FALSE(f.view.beginBuildArea(*f.doc().FindPlayer(3))); // a human player builds no area
+    ASSERT_TRUE(f.view.beginBuildArea(second));
+    f.view.leftDown({2, 2});
+    f.view.mouseMove({4, 5});
+    EXPECT_TRUE(f.view.cancelMode()); // Escape in the middle of the drag
+    f.view.leftUp({4, 5});
+    EXPECT_FALSE(second.buildAreaDefined());
+    EXPECT_EQ(f.state.tool(), ToolCode::Paint);
+    ASSERT_TRUE(f.view.beginBuildArea(second));
+    f.drag({2, 2}, {4, 5});
+    EXPECT_TRUE(second.buildAreaDefined());
+    EXPECT_EQ(second.buildArea().right, 4);
+    EXPECT_EQ(second.buildArea().bottom, 5);
+    EXPECT_EQ(f.state.tool(), ToolCode::Paint);
+}
+
 TEST(MapViewToolTest, ActionPointsAndEffectGenerators)
 {
     ViewFixture f;

@@ -155,7 +155,16 @@ TEST_F(ScriptTreeModelTest, GreyedCommandsAtTheLimits)
     }
     EXPECT_FALSE(model->isEnabled(TreeCommand::CreateNewHeroParty));
     model->select(model->findItem(*party));
-    for (int m = 0; m < kHeroPartyMembers; ++m) {
+    auto knight = std::make_unique<CCreature>(&doc(), test::TestCreature::Knight);
+    CCreature* first = knight.get();
+    party->addMember(knight);
+    doc().notifyObjectChanged(*party);
+    // A member stands on no tile: it cannot be moved on the map, only taken out of its party.
+    model->select(model->findItem(*first));
+    EXPECT_FALSE(model->isEnabled(TreeCommand::MoveCreature));
+    EXPECT_TRUE(model->isEnabled(TreeCommand::DeleteCreature));
+    model->select(model->findItem(*party));
+    for (int m = 1; m < kHeroPartyMembers; ++m) {
         EXPECT_TRUE(model->isEnabled(TreeCommand::AddMembers));
         auto member = std::make_unique<CCreature>(&doc(), test::TestCreature::Knight);
         party->addMember(member);
@@ -381,6 +390,113 @@ TEST_F(ScriptTreeModelTest, DeletingFromTheDocumentRemovesItems)
     EXPECT_TRUE(model->deleteSelected());
     EXPECT_EQ(model->root().childCount(), 3u);
     EXPECT_EQ(model->selected(), nullptr);
+}
+
+TEST_F(ScriptTreeModelTest, CommandsActOnTheCurrentObjectOfTheirKind)
+{
+    CCreature* first = doc().CreateCreature(test::TestCreature::Imp, 3, {3, 3}, true);
+    CCreature* second = doc().CreateCreature(test::TestCreature::Imp, 3, {4, 4}, true);
+    CDoor* door = doc().CreateDoor(1, 3, {5, 5});
+    model->select(model->findItem(*first));
+    // Selecting an item of another kind keeps the current creature.
+    model->select(model->findItem(*door));
+    doc().SetModifiedFlag(false);
+    EXPECT_TRUE(model->run(TreeCommand::DeleteCreature));
+    EXPECT_EQ(doc().creatures().size(), 1u);
+    EXPECT_EQ(doc().creatures()[0].get(), second);
+    EXPECT_EQ(doc().doors().size(), 1u);
+    EXPECT_TRUE(doc().isModified());
+    // The deleted creature is no longer current: nothing is left for the command.
+    EXPECT_FALSE(model->run(TreeCommand::DeleteCreature));
+    EXPECT_EQ(doc().creatures().size(), 1u);
+
+    // Force First Person turns on and off with the same command.
+    model->select(model->findItem(*second));
+    EXPECT_TRUE(model->run(TreeCommand::ForceFirstPerson));
+    EXPECT_TRUE(model->isChecked(TreeCommand::ForceFirstPerson));
+    EXPECT_NE(script().forcedFirstPersonTrigger(3), 0);
+    EXPECT_TRUE(model->run(TreeCommand::ForceFirstPerson));
+    EXPECT_FALSE(model->isChecked(TreeCommand::ForceFirstPerson));
+    EXPECT_EQ(script().forcedFirstPersonTrigger(3), 0);
+
+    // New players up to the limit of six, each with its item.
+    for (uint8_t id = 4; id <= 6; ++id) {
+        EXPECT_TRUE(model->run(TreeCommand::CreateNewPlayer));
+        ASSERT_NE(doc().FindPlayer(id), nullptr);
+        EXPECT_NE(model->findItem(*doc().FindPlayer(id)), nullptr);
+    }
+    EXPECT_FALSE(model->run(TreeCommand::CreateNewPlayer));
+    EXPECT_EQ(doc().PlayerCount(), 6u);
+
+    // Commands that need a map view or a dialog are not the model's to run.
+    model->select(&playerItem(4));
+    EXPECT_FALSE(model->run(TreeCommand::EditStartingCameraPosition));
+    EXPECT_FALSE(model->run(TreeCommand::EditVorlanProperties));
+}
+
+TEST_F(ScriptTreeModelTest, TheCurrentPlayerIsTheOneTheLevelsViewsDrawFor)
+{
+    struct Heard : DocumentObserver {
+        void currentPlayerSuggested(uint8_t id) override { players.push_back(id); }
+        std::vector<uint8_t> players;
+    } views;
+    doc().addObserver(&views);
+    level.playersUpTo(4);
+    model->select(&playerItem(4));
+    EXPECT_EQ(views.players, (std::vector<uint8_t>{4}));
+    EXPECT_TRUE(playerItem(4).isBold());
+    EXPECT_EQ(model->currentPlayer(), doc().FindPlayer(4));
+
+    // Deleting the current player makes Vorlan 1 current, as the views draw for it then.
+    EXPECT_TRUE(model->run(TreeCommand::DeleteVorlan));
+    EXPECT_EQ(model->currentPlayer(), doc().FindPlayer(3));
+    EXPECT_TRUE(playerItem(3).isBold());
+    doc().removeObserver(&views);
+}
+
+TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
+{
+    auto texts = [](const std::vector<TreeMenuEntry>& entries) {
+        std::vector<std::string> out;
+        for (const TreeMenuEntry& e : availableEntries(entries))
+            out.push_back(utf16ToUtf8(e.text));
+        return out;
+    };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(
+        texts(menuFor(TreeItemKind::Level)),
+        (V{"&Refresh Tree", "Create New &Player", "Create New &Hero Party...", "Create New &Action Point...",
+           "Create New Effect &Generator...", "Find...", "Export To File..."}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Player)),
+              (V{"Edit Starting &Camera Position", "Define &Build Area...", "&Delete Vorlan"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Creature)),
+              (V{"&Move Creature", "&Delete Creature", "&Force First Person"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)), (V{"&Move Trap", "&Delete Trap"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Trigger)), (V{"&Delete Trigger"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Action)), (V{"&Delete Action"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)), (V{"&Move Action Point", "&Delete Action Point"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::HeroParty)), (V{"Add &Members...", "&Delete Party"}));
+    EXPECT_EQ(texts(emptySpaceMenu()), (V{"&Refresh", "Expand &All", "&Collapse All"}));
+    EXPECT_EQ(texts(dropMenu()).size(), 4u);
+    // The rooms' property dialogs are not part of the editor yet: their menus stay shut.
+    for (SpecialRoom room : {SpecialRoom::DungeonHeart, SpecialRoom::Portal, SpecialRoom::HeroGate})
+        EXPECT_TRUE(availableEntries(specialRoomMenu(room)).empty());
+    EXPECT_FALSE(isTreeCommandAvailable(TreeCommand::EditCreatureProperties));
+}
+
+TEST(ScriptTreeCommandsTest, CommandNamesAreTheirMenuTextsWithoutMnemonicAndEllipsis)
+{
+    const std::pair<TreeCommand, std::string> cases[] = {
+        {TreeCommand::Refresh, "Refresh Tree"},
+        {TreeCommand::DeleteCreature, "Delete Creature"},
+        {TreeCommand::CreateNewHeroParty, "Create New Hero Party"},
+        {TreeCommand::AddMembers, "Add Members"},
+        {TreeCommand::MoveAsSibling, "Move As Sibling"},
+        {TreeCommand::EditStartingCameraPosition, "Edit Starting Camera Position"},
+        {TreeCommand::ExportToFile, "Export To File"},
+    };
+    for (const auto& [command, name] : cases)
+        EXPECT_EQ(treeCommandName(command), name);
 }
 
 } // namespace
