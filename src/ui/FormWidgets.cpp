@@ -23,6 +23,9 @@ namespace {
 /// Field lines per column before a form's lines are split into two columns.
 constexpr int kLinesPerColumn = 12;
 constexpr int kCheckBoxColumns = 3;
+constexpr int kColumnGap = 12;
+/// Wide enough for the largest numbers the fields hold.
+constexpr int kNumberFieldWidth = 110;
 
 bool isFieldLine(ControlKind kind)
 {
@@ -99,11 +102,20 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
                     grid->addWidget(lines[size_t(n)].label, n % perColumn, column);
                 grid->addLayout(lines[size_t(n)].controls, n % perColumn, column + 1);
             }
-            if (count > kLinesPerColumn)
-                grid->setColumnMinimumWidth(2, 150);
+            // The fields take the room; a second column of lines stands apart from the first.
+            grid->setColumnStretch(1, 1);
+            if (count > kLinesPerColumn) {
+                grid->setColumnStretch(3, 1);
+                grid->setColumnMinimumWidth(2, grid->columnMinimumWidth(2) + kColumnGap);
+                for (int n = perColumn; n < count; ++n)
+                    if (lines[size_t(n)].label)
+                        lines[size_t(n)].label->setContentsMargins(kColumnGap, 0, 0, 0);
+            }
             sectionLayout->addLayout(grid);
         }
         if (checkCount > 0) {
+            // The check boxes keep together at the top beside a taller group of options.
+            checks->setRowStretch((checkCount - 1) / kCheckBoxColumns + 1, 1);
             optionsAndChecks->addLayout(checks, 1);
         }
         if (!optionsAndChecks->isEmpty())
@@ -132,6 +144,7 @@ QWidget* FormWidgets::makeControl(size_t row, QWidget* parent)
     case ControlKind::Integer:
     case ControlKind::Real: {
         auto* edit = new FormNumberEdit(r, parent);
+        edit->setMinimumWidth(kNumberFieldWidth);
         connect(edit, &FormNumberEdit::edited, this, [this, row](const QString& text) {
             if (m_syncing)
                 return;
