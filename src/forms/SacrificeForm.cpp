@@ -180,6 +180,10 @@ FormDescription<SacrificeEntry> sacrificeForm(const CTypeDatabase& types)
     FormRow& type = form.row(rewardType);
     type.choicesFollow = rewardKind;
     type.visible = isNot(valueIsOneOf(rewardKind, {RewardKind::Gold, RewardKind::Mana}));
+    // "<none>" and "Easter Egg" reward no type: their list is empty and greyed.
+    type.enabled = valueIsOneOf(rewardKind, {RewardKind::Creature, RewardKind::Object,
+                                             RewardKind::VorlanSpell, RewardKind::CreaturesHappy,
+                                             RewardKind::CreaturesUnhappy, RewardKind::CreaturesAngry});
     type.whenInactive = InactiveRule::StoreZero;
     type.sameLine = true;
     FormRow& money = form.row(amount);

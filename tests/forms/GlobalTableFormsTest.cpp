@@ -149,6 +149,7 @@ TEST_F(SacrificeFormTest, EntriesAreNumberedAndAGoldRewardShowsItsAmountInPlaceO
     EXPECT_EQ(texts(rewardType), (std::vector<std::string>{"Lightning", "Heal"}));
     s.setValue(row("Re&ward:"), 9);
     EXPECT_TRUE(texts(rewardType).empty());
+    EXPECT_FALSE(s.isEnabled(rewardType));
 }
 
 TEST_F(SacrificeFormTest, SwitchingStoresTheShownEntryAndAKindOfNoneStoresTypeZero)
