@@ -15,6 +15,8 @@ namespace gr2 {
 const char* const EditorApp::kResetQuestion =
     "Reset To GR2 Defaults\n\nThis will affect all levels currently open in the Editor.\n\nAre You Sure?\n";
 
+const char* const EditorApp::kSaveGameDataQuestion = "Save changes to the game data?";
+
 namespace {
 
 std::string quoted(const std::filesystem::path& file)
@@ -99,7 +101,26 @@ bool EditorApp::SaveGameData()
         if (!setAsideCaseTwins(family, files))
             allWritten = false;
     }
+    if (allWritten)
+        m_gameDataModified = false;
     return allWritten;
+}
+
+bool EditorApp::SaveGameDataModified()
+{
+    if (!m_gameDataModified)
+        return true;
+    switch (
+        m_prompter.ask(kSaveGameDataQuestion, Prompter::Buttons::YesNoCancel, Prompter::Icon::Exclamation)) {
+    case Prompter::Answer::Yes:
+    case Prompter::Answer::Ok:
+        // A file that could not be written keeps the program open, so the changes are not lost.
+        return SaveGameData();
+    case Prompter::Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool EditorApp::setAsideCaseTwins(TypeFamily family, const FamilyFileTarget& files)
@@ -160,6 +181,7 @@ bool EditorApp::ResetToGR2Defaults()
     m_terrainToRoom = m_types.terrainToRoomTable();
     for (CWorldEditorDoc* level : m_openLevels)
         level->ResetVariablesFromGlobals();
+    m_gameDataModified = false;
     notify(Change::Reset);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "typedb/CTypeDatabase.h"
 #include "worlddata/ByteOrder.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -83,6 +84,27 @@ public:
     /// The question of Reset To GR2 Defaults, exactly as the user sees it.
     static const char* const kResetQuestion;
 
+    // --- unsaved global data ------------------------------------------------------------------
+    /// Whether the global data holds changes Save Game Data has not written: set by a type or
+    /// table editor that changed something and by the stats import; cleared by a Save Game Data
+    /// that wrote every file and by Reset, after which the data is what the files hold.
+    bool isGameDataModified() const { return m_gameDataModified; }
+    void setGameDataModified() { m_gameDataModified = true; }
+    /// Asked before the program ends. When the global data is modified: "Save changes to the game
+    /// data?" with Yes (Save Game Data), No and Cancel. True when the program may end: not
+    /// modified, No, or Yes and every file written.
+    bool SaveGameDataModified();
+    static const char* const kSaveGameDataQuestion;
+
+    // --- the type editors' memory -------------------------------------------------------------
+    /// The list position each family's type editor was last left at, for the whole run (0 at
+    /// first). Not clamped: the table may have shrunk since, which its editor allows for.
+    size_t typeEditorPosition(TypeFamily family) const { return m_typeEditorPositions[size_t(family)]; }
+    void setTypeEditorPosition(TypeFamily family, size_t position)
+    {
+        m_typeEditorPositions[size_t(family)] = position;
+    }
+
 private:
     std::filesystem::path m_root;
     Prompter& m_prompter;
@@ -91,6 +113,8 @@ private:
     std::vector<uint8_t> m_terrainToRoom;
     std::vector<std::function<void(Change)>> m_listeners;
     std::vector<CWorldEditorDoc*> m_openLevels;
+    bool m_gameDataModified = false;
+    std::array<size_t, kTypeFamilyCount> m_typeEditorPositions{};
 
     void notify(Change change);
     bool setAsideCaseTwins(TypeFamily family, const FamilyFileTarget& files);

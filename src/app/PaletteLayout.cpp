@@ -8,12 +8,6 @@ namespace gr2 {
 
 namespace {
 
-namespace ObjectFlagBit {
-constexpr int Special = 2;
-constexpr int Crate = 4;
-constexpr int Placeable = 23;
-} // namespace ObjectFlagBit
-
 bool isExcludedTerrain(uint8_t id)
 {
     return id == 27 || id == 30 || id == 31 || id == 38;
@@ -186,9 +180,9 @@ PalettePageContents buildPalettePage(const CTypeDatabase& types, PalettePage pag
     case PalettePage::Objects: {
         std::vector<uint8_t> normal, special;
         for (const CObjectType& o : types.objects()) {
-            if (!o.hasFlag(ObjectFlagBit::Placeable) || o.hasFlag(ObjectFlagBit::Crate))
+            if (!o.hasFlag(ObjectTypeFlag::Placeable) || o.hasFlag(ObjectTypeFlag::Crate))
                 continue;
-            (o.hasFlag(ObjectFlagBit::Special) ? special : normal).push_back(uint8_t(o.id()));
+            (o.hasFlag(ObjectTypeFlag::Special) ? special : normal).push_back(uint8_t(o.id()));
         }
         addRow(c, TypeKind::Object, normal, 0);
         addRow(c, TypeKind::Object, special, 1);

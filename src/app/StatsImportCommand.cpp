@@ -10,8 +10,11 @@ StatsImport::Result importStatsFile(EditorApp& app, const std::filesystem::path&
     const StatsImport::Result result = import.importFile(path);
     if (sectionsRead)
         *sectionsRead = import.sectionsRead();
-    if (result == StatsImport::Result::Imported || result == StatsImport::Result::Aborted)
+    if (result == StatsImport::Result::Imported || result == StatsImport::Result::Aborted) {
+        // Even a stopped import may have changed the types it reached.
+        app.setGameDataModified();
         app.typeTablesChanged();
+    }
     return result;
 }
 

@@ -47,4 +47,29 @@ inline std::optional<TypeFamily> familyOfKind(TypeKind kind)
     return std::nullopt;
 }
 
+/// The kind that draws a family's types; None for the families without icons.
+inline TypeKind kindOfFamily(TypeFamily family)
+{
+    switch (family) {
+    case TypeFamily::Terrain:
+        return TypeKind::Terrain;
+    case TypeFamily::Room:
+        return TypeKind::Room;
+    case TypeFamily::Creature:
+        return TypeKind::Creature;
+    case TypeFamily::Door:
+        return TypeKind::Door;
+    case TypeFamily::Trap:
+        return TypeKind::Trap;
+    case TypeFamily::Object:
+        return TypeKind::Object;
+    case TypeFamily::VorlanSpell:
+        return TypeKind::VorlanSpell;
+    case TypeFamily::CreatureSpell:
+        return TypeKind::CreatureSpell;
+    default:
+        return TypeKind::None;
+    }
+}
+
 } // namespace gr2

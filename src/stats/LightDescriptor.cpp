@@ -4,16 +4,12 @@ namespace gr2 {
 
 namespace {
 
-using K = FieldKind;
-
 constexpr FieldDef kFields[] = {
-    {"x", LightPart::X, 4, K::Real},          {"y", LightPart::Y, 4, K::Real},
-    {"z", LightPart::Z, 4, K::Real},          {"radius", LightPart::Radius, 4, K::Real},
-    {"flags", LightPart::Flags, 4, K::Flags}, {"red", LightPart::Red, 1, K::UInt},
-    {"green", LightPart::Green, 1, K::UInt},  {"blue", LightPart::Blue, 1, K::UInt},
+    LightField::X,     LightField::Y,   LightField::Z,     LightField::Radius,
+    LightField::Flags, LightField::Red, LightField::Green, LightField::Blue,
 };
 
-constexpr RecordLayout kLayout{"Light", 24, kFields};
+constexpr RecordLayout kLayout{"Light", kLightDescriptorSize, kFields};
 
 } // namespace
 

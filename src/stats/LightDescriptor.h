@@ -28,6 +28,20 @@ inline constexpr uint32_t Green = 21;
 inline constexpr uint32_t Blue = 22;
 } // namespace LightPart
 
+/// The descriptor's fields, which code and the light editor name directly.
+namespace LightField {
+inline constexpr FieldDef X{"x", LightPart::X, 4, FieldKind::Real};
+inline constexpr FieldDef Y{"y", LightPart::Y, 4, FieldKind::Real};
+inline constexpr FieldDef Z{"z", LightPart::Z, 4, FieldKind::Real};
+inline constexpr FieldDef Radius{"radius", LightPart::Radius, 4, FieldKind::Real};
+inline constexpr FieldDef Flags{"flags", LightPart::Flags, 4, FieldKind::Flags};
+inline constexpr FieldDef Red{"red", LightPart::Red, 1, FieldKind::UInt};
+inline constexpr FieldDef Green{"green", LightPart::Green, 1, FieldKind::UInt};
+inline constexpr FieldDef Blue{"blue", LightPart::Blue, 1, FieldKind::UInt};
+} // namespace LightField
+
+inline constexpr uint32_t kLightDescriptorSize = 24;
+
 const RecordLayout& lightDescriptorLayout();
 
 } // namespace gr2

@@ -6,6 +6,12 @@
 
 namespace gr2 {
 
+namespace DoorTypeFlag {
+inline constexpr int Secret = 5;
+inline constexpr int Barricade = 6;
+inline constexpr int Good = 7;
+} // namespace DoorTypeFlag
+
 class CDoorType : public CTypeRecord {
 public:
     static constexpr TypeFamily kFamily = TypeFamily::Door;
@@ -15,7 +21,7 @@ public:
 
     int iconIndex() const override { return iconFromHashName(DoorField::IconResource); }
     void setIconIndex(int index) override { setIconInHashName(DoorField::IconResource, index); }
-    bool isGood() const { return hasFlag(7); }
+    bool isGood() const { return hasFlag(DoorTypeFlag::Good); }
     /// The object type a door is boxed in before it is built; 0 = none.
     uint8_t crateObject() const { return uint8_t(intValue(DoorField::CrateObject)); }
 

@@ -9,7 +9,6 @@ namespace {
 
 constexpr uint8_t kAlwaysAvailableRooms[] = {12, 40};
 constexpr uint8_t kUnavailableVorlanSpell = 14;
-constexpr int kDoorGoodBit = 7;
 
 } // namespace
 
@@ -131,7 +130,7 @@ void CTypeDatabase::buildDefaultAvailability()
     auto& doors = m_variables.defaultAvailability(AvailabilityFamily::Doors);
     doors.clear();
     for (const CDoorType& d : m_doors)
-        if (!d.hasFlag(kDoorGoodBit))
+        if (!d.isGood())
             doors.push_back({uint8_t(d.id()), 1});
 
     auto& traps = m_variables.defaultAvailability(AvailabilityFamily::Traps);

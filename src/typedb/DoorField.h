@@ -53,6 +53,12 @@ inline constexpr TypeField Health = named("health", 556);
 inline constexpr TypeField GoldCost = named("goldCost", 558);
 inline constexpr TypeField ManaCost = named("manaCost", 568);
 inline constexpr TypeField CrateObject = named("crateObject", 582);
+inline constexpr TypeField HealthGain = named("healthGain", 540);
+inline constexpr TypeField Height = named("height", 536);
+inline constexpr TypeField ManufactureToBuild = named("manufactureToBuild", 564);
+inline constexpr TypeField MaterialType = named("materialType", 550);
+inline constexpr TypeField KeyObject = named("keyObject", 583);
+inline constexpr TypeField DeathEffect = named("deathEffect", 562);
 
 } // namespace DoorField
 

@@ -48,6 +48,13 @@ inline constexpr TypeField Flags = named("flags", 836);
 inline constexpr TypeField IconResource = named("iconResource", 200);
 inline constexpr TypeField Light = named("light", 788);
 inline constexpr TypeField Health = named("health", 840);
+inline constexpr TypeField Width = named("width", 812);
+inline constexpr TypeField Height = named("height", 816);
+inline constexpr TypeField Mass = named("mass", 820);
+inline constexpr TypeField RoomCapacity = named("roomCapacity", 860);
+inline constexpr TypeField SlapEffect = named("slapEffect", 852);
+inline constexpr TypeField DeathEffect = named("deathEffect", 854);
+inline constexpr TypeField MaterialType = named("materialType", 832);
 
 } // namespace ObjectField
 

@@ -75,6 +75,23 @@ inline constexpr TypeField CrateObject = named("crateObject", 526);
 inline constexpr TypeField ShotOffsetX = named("shotOffsetX", 561);
 inline constexpr TypeField ShotOffsetY = named("shotOffsetY", 565);
 inline constexpr TypeField ShotOffsetZ = named("shotOffsetZ", 569);
+inline constexpr TypeField HealthGain = named("healthGain", 577);
+inline constexpr TypeField RechargeTime = named("rechargeTime", 456);
+inline constexpr TypeField ManaUsage = named("manaUsage", 514);
+inline constexpr TypeField ManaCostToFire = named("manaCostToFire", 468);
+inline constexpr TypeField Threat = named("threat", 490);
+inline constexpr TypeField ThreatDuration = named("threatDuration", 464);
+inline constexpr TypeField IdleEffectDelay = named("idleEffectDelay", 472);
+inline constexpr TypeField Height = named("height", 452);
+inline constexpr TypeField ManufactureToBuild = named("manufactureToBuild", 506);
+inline constexpr TypeField ShotDelay = named("shotDelay", 573);
+inline constexpr TypeField MaterialType = named("materialType", 559);
+inline constexpr TypeField PowerlessEffect = named("powerlessEffect", 500);
+inline constexpr TypeField IdleEffect = named("idleEffect", 502);
+inline constexpr TypeField DeathEffect = named("deathEffect", 504);
+inline constexpr TypeField ShotData1 = named("shotData1", 480);
+inline constexpr TypeField ShotData2 = named("shotData2", 484);
+inline constexpr TypeField TriggerData = named("triggerData", 476);
 
 } // namespace TrapField
 

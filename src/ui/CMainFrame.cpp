@@ -184,6 +184,8 @@ void CMainFrame::createMenus()
     map->addActions({action(C::BrushFlipX), action(C::BrushFlipY)});
 
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
+    configuration->addActions({action(C::DoorTypes), action(C::TrapTypes), action(C::ObjectTypes)});
+    configuration->addSeparator();
     configuration->addAction(action(C::ResetToDefaults));
 
     m_windowMenu = menuBar()->addMenu(tr("&Window"));
@@ -727,6 +729,12 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     // The placement is taken before the level windows close, while the frame still looks the way
     // the user left it, and stored only once the close really happens.
     const WindowPlacement placement = currentPlacement();
+    // The game data is asked about before any level window closes, so that a Cancel leaves
+    // everything as it was.
+    if (m_exitQuestion && !m_exitQuestion()) {
+        event->ignore();
+        return;
+    }
     // One level at a time: a Cancel on one level's question stops the close there, and the levels
     // after it are not asked.
     for (QMdiSubWindow* sub : m_mdiArea->subWindowList(QMdiArea::StackingOrder)) {

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -77,6 +78,8 @@ public:
     void setRecentFiles(const QStringList& paths);
     /// The application's handler for the commands it owns.
     void setApplicationTarget(CommandTarget* target) { m_appTarget = target; }
+    /// Asked first when the window closes (the game data's unsaved changes); false keeps it open.
+    void setExitQuestion(std::function<bool()> question) { m_exitQuestion = std::move(question); }
 
     bool onCommand(EditorCommand command) override;
     std::optional<CommandState> commandState(EditorCommand command) const override;
@@ -132,6 +135,7 @@ private:
     QAction* m_recentSeparator = nullptr;
     QList<QAction*> m_recentActions;
     CommandTarget* m_appTarget = nullptr;
+    std::function<bool()> m_exitQuestion;
     bool m_closing = false;
 };
 

@@ -11,7 +11,7 @@
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMenu>
-#include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -126,6 +126,22 @@ void CTypeButton::setVariant(int variant)
     update();
 }
 
+void CTypeButton::showAsPreview(int iconIndex)
+{
+    m_preview = iconIndex;
+    setFocusPolicy(Qt::NoFocus);
+    update();
+}
+
+void CTypeButton::mousePressEvent(QMouseEvent* event)
+{
+    if (m_preview) {
+        event->ignore();
+        return;
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
 bool CTypeButton::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip && m_context.types) {
@@ -144,13 +160,13 @@ void CTypeButton::contextMenuEvent(QContextMenuEvent* event)
 {
     // Handled here so that the page's "&Show ..." menu never opens over a button.
     event->accept();
-    if (!m_context.frame || !m_context.frame->activeView())
+    if (m_preview || !m_context.frame || !m_context.frame->activeView())
         return;
     QMenu menu(tr("&Button Type"), this);
     QAction* edit = menu.addAction(tr("&Edit Properties..."));
     edit->setStatusTip(tr("Display the properties dialog for the selected type."));
-    // Enabled once a type editor listens for it.
-    edit->setEnabled(isSignalConnected(QMetaMethod::fromSignal(&CTypeButton::editPropertiesRequested)));
+    // Offered where the type's family has an editor.
+    edit->setEnabled(m_editCheck && m_editCheck(m_item));
     if (menu.exec(event->globalPos()) == edit)
         emit editPropertiesRequested(m_item);
 }
@@ -162,7 +178,10 @@ void CTypeButton::paintEvent(QPaintEvent*)
     std::optional<QRect> cell;
     TypeFamily family = TypeFamily::Terrain;
     if (m_context.icons && m_context.types) {
-        if (m_item.kind == TypeKind::Terrain) {
+        if (auto f = gr2::familyOfKind(m_item.kind); f && m_preview) {
+            family = *f;
+            cell = m_context.icons->cellOfIcon(family, *m_preview);
+        } else if (m_item.kind == TypeKind::Terrain) {
             if (const CRoomType* room = m_context.types->roomWithFloor(m_item.id)) {
                 family = TypeFamily::Room;
                 cell = m_context.icons->cellForTypeId(TypeFamily::Room, room->id());
@@ -325,6 +344,7 @@ void CPanelBar::buildPage(PalettePage page)
                     button->setText(QtText::fromField(r->name()));
         connect(button, &QAbstractButton::clicked, this, [this, button] { clickButton(button); });
         connect(button, &CTypeButton::editPropertiesRequested, this, &CPanelBar::editPropertiesRequested);
+        button->setEditCheck([this](const PaletteItem& i) { return m_editCheck && m_editCheck(i); });
         // Built inside a page that may already be on screen: a child added to a shown widget
         // stays hidden until shown itself.
         button->show();
@@ -449,6 +469,13 @@ void CPanelBar::clickButton(CTypeButton* button)
     default:
         break;
     }
+}
+
+void CPanelBar::repaintButtons()
+{
+    for (const QList<CTypeButton*>& page : m_buttons)
+        for (CTypeButton* b : page)
+            b->update();
 }
 
 void CPanelBar::refreshForOwner()

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QPushButton;
 class QTabWidget;
@@ -28,6 +29,13 @@ public:
     void setSelected(bool on);
     /// The owner variant terrain buttons draw (the drawing player's colour).
     void setVariant(int variant);
+    /// Makes the button the type editors' preview: it draws the cell of `iconIndex` of its
+    /// family's sheet (the index being edited, not the one of the first type with its id) and is
+    /// neither clickable nor has a menu.
+    void showAsPreview(int iconIndex);
+    bool isPreview() const { return m_preview.has_value(); }
+    /// Whether "&Edit Properties..." is offered for the button's type (an editor exists for it).
+    void setEditCheck(std::function<bool(const PaletteItem&)> check) { m_editCheck = std::move(check); }
 
 signals:
     /// "&Edit Properties..." of the button's type menu was chosen.
@@ -36,6 +44,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     /// The "&Button Type" menu, while a map view is active.
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -44,6 +53,8 @@ private:
     PaletteItem m_item;
     bool m_selected = false;
     int m_variant = 3;
+    std::optional<int> m_preview;
+    std::function<bool(const PaletteItem&)> m_editCheck;
 };
 
 class CPanelBar : public CDockControlBar {
@@ -65,6 +76,10 @@ public:
     void clickButton(CTypeButton* button);
     /// Terrain page redraws; rooms page swaps 26 and 36, doors page the Good/evil door pairs.
     void refreshForOwner();
+    /// Redraws every built button (a type editor changed an icon).
+    void repaintButtons();
+    /// Which types "&Edit Properties..." is offered for; none: no type.
+    void setEditCheck(std::function<bool(const PaletteItem&)> check) { m_editCheck = std::move(check); }
     /// The type tables changed (reset, a level's own globals, a type editor): every page is built
     /// again from them, keeping the active page and each page's chosen type where it still exists.
     void tablesChanged();
@@ -93,6 +108,7 @@ private:
     std::array<QList<CTypeButton*>, 6> m_buttons;
     std::array<CTypeButton*, 6> m_current{};
     std::array<QPushButton*, 6> m_delete{};
+    std::function<bool(const PaletteItem&)> m_editCheck;
 };
 
 } // namespace gr2

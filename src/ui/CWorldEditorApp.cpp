@@ -3,8 +3,13 @@
 #include "app/OpenCommand.h"
 #include "app/StatsImportCommand.h"
 #include "app/StatusTexts.h"
+#include "dialogs/CFormDialog.h"
 #include "dialogs/CNewLevelDialog.h"
+#include "dialogs/CTypeEditorDialog.h"
 #include "document/LevelDocument.h"
+#include "forms/ExperienceForm.h"
+#include "forms/SacrificeForm.h"
+#include "forms/TypeEditorForms.h"
 #include "script/ScriptTreeModel.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
@@ -68,7 +73,12 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     m_mainFrame->scriptTreeBar()->tree()->setContext(m_treeImages, &prompter(), rootDirectory);
     m_prompter.setOwner(m_mainFrame.get());
     m_mainFrame->setApplicationTarget(this);
+    m_mainFrame->setExitQuestion([this] { return m_core->SaveGameDataModified(); });
+    m_mainFrame->selectionBar()->setEditCheck(
+        [this](const PaletteItem& item) { return editorOfPaletteItem(item).has_value(); });
     connectCommands();
+    // The application's commands show their state from the start, not from the first idle update.
+    m_mainFrame->updateCommandUI();
     m_mainFrame->setRecentFiles(recentFiles());
     if (showWindow)
         m_mainFrame->showWithPlacement();
@@ -120,12 +130,9 @@ void CWorldEditorApp::connectCommands()
         if (CChildFrame* child = m_mainFrame->activeChildFrame())
             child->addPartyMember(type);
     });
-    connect(m_mainFrame->selectionBar(), &CPanelBar::redrawViews, this, [this] {
-        for (QMdiSubWindow* sub : m_mainFrame->mdiArea()->subWindowList())
-            if (auto* child = qobject_cast<CChildFrame*>(sub->widget()))
-                for (CWorldEditorView* view : child->views())
-                    view->viewport()->update();
-    });
+    connect(m_mainFrame->selectionBar(), &CPanelBar::redrawViews, this, &CWorldEditorApp::repaintViews);
+    connect(m_mainFrame->selectionBar(), &CPanelBar::editPropertiesRequested, this,
+            &CWorldEditorApp::editPaletteType);
     connect(m_mainFrame.get(), &CMainFrame::openRequested, this, &CWorldEditorApp::onOpen);
     auto openAll = [this](const QStringList& paths) {
         for (const QString& path : paths)
@@ -270,9 +277,89 @@ void CWorldEditorApp::onSaveAs()
     m_mainFrame->updateTitle();
 }
 
+void CWorldEditorApp::repaintViews()
+{
+    for (QMdiSubWindow* sub : m_mainFrame->mdiArea()->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(sub->widget()))
+            for (CWorldEditorView* view : child->views())
+                view->viewport()->update();
+}
+
+bool CWorldEditorApp::openTypeEditor(TypeFamily family, std::optional<uint16_t> typeId)
+{
+    std::optional<FormDescription<CTypeRecord>> form = typeEditorForm(family, m_core->types());
+    if (!form)
+        return false;
+    TypeEditorSession session(*m_core, family, *form, typeId, m_iconSheets.cellCount(family));
+    {
+        CTypeEditorDialog dialog(session, viewContext(), prompter(), m_mainFrame.get());
+        // The palette shows a new icon at once, as the record has it before "OK".
+        connect(&dialog, &CTypeEditorDialog::iconChanged, this, [this] {
+            m_iconSheets.rebuildCells(m_core->types());
+            m_mainFrame->selectionBar()->repaintButtons();
+        });
+        dialog.exec();
+    }
+    // Whatever the result: the icon tables, the palette and the views follow the tables.
+    session.finish();
+    repaintViews();
+    return true;
+}
+
+std::optional<std::pair<TypeFamily, uint16_t>>
+CWorldEditorApp::editorOfPaletteItem(const PaletteItem& item) const
+{
+    std::optional<TypeFamily> family = familyOfKind(item.kind);
+    if (!family)
+        return std::nullopt;
+    uint16_t id = item.id;
+    if (*family == TypeFamily::Terrain)
+        if (const CRoomType* room = m_core->types().roomWithFloor(item.id)) {
+            family = TypeFamily::Room;
+            id = room->id();
+        }
+    if (!hasTypeEditor(*family))
+        return std::nullopt;
+    return std::pair{*family, id};
+}
+
+bool CWorldEditorApp::editPaletteType(const PaletteItem& item)
+{
+    const auto target = editorOfPaletteItem(item);
+    return target && openTypeEditor(target->first, target->second);
+}
+
+void CWorldEditorApp::globalTablesEdited(bool changed)
+{
+    if (changed)
+        m_core->setGameDataModified();
+}
+
+void CWorldEditorApp::openExperienceEditor()
+{
+    ExperienceSession session(m_core->types().variables());
+    CFormDialog dialog(session, prompter(), m_mainFrame.get());
+    dialog.exec();
+    globalTablesEdited(session.changed());
+}
+
+void CWorldEditorApp::openSacrificeEditor()
+{
+    SacrificeSession session(m_core->types().variables(), m_core->types());
+    CFormDialog dialog(session, prompter(), m_mainFrame.get());
+    dialog.exec();
+    globalTablesEdited(session.changed());
+}
+
 bool CWorldEditorApp::onCommand(EditorCommand command)
 {
     switch (command) {
+    case EditorCommand::DoorTypes:
+        return openTypeEditor(TypeFamily::Door);
+    case EditorCommand::TrapTypes:
+        return openTypeEditor(TypeFamily::Trap);
+    case EditorCommand::ObjectTypes:
+        return openTypeEditor(TypeFamily::Object);
     case EditorCommand::Save:
         onSave();
         return true;
@@ -290,6 +377,10 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::Save:
     case EditorCommand::SaveAs:
         return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
+    case EditorCommand::DoorTypes:
+    case EditorCommand::TrapTypes:
+    case EditorCommand::ObjectTypes:
+        return CommandState{};
     default:
         return std::nullopt;
     }

@@ -4,6 +4,7 @@
 // global data for the whole run.
 
 #include "app/EditorApp.h"
+#include "app/PaletteLayout.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/TypeDatabaseLevelTypes.h"
 #include "mapedit/EditorState.h"
@@ -59,6 +60,18 @@ public:
     /// "Create New GR2 Level", made once and kept for the whole run.
     CNewLevelDialog& newLevelDialog();
 
+    /// Opens the family's type editor on the first type with `typeId`, or where the family's
+    /// editor was left; then rebuilds what depends on the tables and repaints the map views. False
+    /// when the family has no editor yet.
+    bool openTypeEditor(TypeFamily family, std::optional<uint16_t> typeId = std::nullopt);
+    /// The palette's "&Edit Properties...": the family's editor on the button's type; a room's
+    /// floor opens the room editor on that room.
+    bool editPaletteType(const PaletteItem& item);
+    /// "Creature Stats...": the global experience-level increases.
+    void openExperienceEditor();
+    /// "&Sacrifices...": the global sacrifice combinations.
+    void openSacrificeEditor();
+
     /// Save, Save As and the other commands the application serves for the active level.
     bool onCommand(EditorCommand command) override;
     std::optional<CommandState> commandState(EditorCommand command) const override;
@@ -84,6 +97,11 @@ private:
     CChildFrame* addLevelWindow(std::unique_ptr<LevelDocument> level);
     CChildFrame* findLevelWindow(const std::filesystem::path& path) const;
     ViewContext viewContext();
+    /// The family and type a palette button's editor opens on; none without an editor.
+    std::optional<std::pair<TypeFamily, uint16_t>> editorOfPaletteItem(const PaletteItem& item) const;
+    void repaintViews();
+    /// After a global table editor closed: marks the data modified when it changed.
+    void globalTablesEdited(bool changed);
 
     QtPrompter m_prompter;
     Prompter* m_prompterOverride = nullptr;

@@ -21,6 +21,10 @@ enum class EditorCommand {
     Print,
     PrintSetup,
     Exit,
+    // the type editors of the Configuration menu
+    DoorTypes,
+    TrapTypes,
+    ObjectTypes,
     ResetToDefaults,
     About,
     // edit

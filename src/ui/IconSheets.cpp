@@ -110,6 +110,17 @@ std::optional<QRect> IconSheets::cellForTypeId(TypeFamily family, int typeId) co
     return entry ? cells[size_t(*entry)] : std::nullopt;
 }
 
+std::optional<QRect> IconSheets::cellOfIcon(TypeFamily family, int iconIndex) const
+{
+    return toRect(geometry(family).cell(iconIndex));
+}
+
+int IconSheets::cellCount(TypeFamily family) const
+{
+    const IconSheetGeometry g = geometry(family);
+    return g.columns() * g.rows();
+}
+
 std::optional<QRect> IconSheets::cellForType(const CTypeDatabase& types, TypeFamily family, int typeId,
                                              int variant) const
 {

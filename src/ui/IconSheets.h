@@ -36,6 +36,11 @@ public:
     /// id no row holds, entry id − 1, or the last entry for a larger id; none when the family has
     /// no sheet or no cell.
     std::optional<QRect> cellForTypeId(TypeFamily family, int typeId) const;
+    /// The cell that icon index `iconIndex` names in the family's sheet, whatever type has it (the
+    /// type editors' preview shows the index being edited); none beyond the sheet.
+    std::optional<QRect> cellOfIcon(TypeFamily family, int iconIndex) const;
+    /// How many cells the family's sheet holds (its columns times its rows); 0 without a sheet.
+    int cellCount(TypeFamily family) const;
     /// The cell of a type for an owner variant (terrains 8, 9 and 32 have one per owner).
     std::optional<QRect> cellForType(const CTypeDatabase& types, TypeFamily family, int typeId,
                                      int variant) const;

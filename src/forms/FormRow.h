@@ -1,0 +1,125 @@
+#pragma once
+// One row of a form: the label the user reads, the kind of control that edits the value, the range
+// or list of values it accepts and when it is shown and enabled. A dialog is the list of its rows
+// (see FormDescription in Form.h); the rows name no widget, so every rule can be tested without a
+// window, and one factory in the window layer makes every control.
+
+#include "worlddata/ByteOrder.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace gr2 {
+
+class FormState;
+template <class Target> struct FormDescription;
+
+enum class ControlKind : uint8_t {
+    Integer,    ///< a whole number in an edit field with a spin
+    Real,       ///< a number with a fraction in an edit field with a spin
+    FlagBit,    ///< a check box for one bit of a flags word
+    Choice,     ///< a drop-down list of fixed entries
+    Radio,      ///< a group of option buttons, one per entry
+    Slider,     ///< a whole number on a slider
+    Text,       ///< a line of text
+    TypeList,   ///< a drop-down list of the types of a family
+    PlayerList, ///< a drop-down list of a level's players
+    SubForm,    ///< a button that opens a further form on a block of the record ("Light...")
+};
+
+/// A value as a field holds it: whole numbers (flag bits and choices included), reals, text, or
+/// the bytes of a block that a sub-form edits.
+using FieldValue = std::variant<int64_t, double, std::string, Bytes>;
+
+/// Inclusive bounds. Whole-number bounds are exact in a double up to 2^53.
+struct NumberRange {
+    double low = 0;
+    double high = 0;
+    bool contains(double value) const { return value >= low && value <= high; }
+};
+
+/// What a field can hold, which the form checks even where a row names no range of its own.
+struct NumberTraits {
+    NumberRange capacity{-2147483648.0, 2147483647.0};
+    double scale = 0;        ///< fixed-point units per 1.0 for reals; 0 for a plain double
+    bool isUnsigned = false; ///< a negative entry gets the "positive integer" message
+};
+
+struct Choice {
+    int64_t value = 0;
+    std::string text;
+    bool operator==(const Choice&) const = default;
+};
+using ChoiceList = std::vector<Choice>;
+
+/// Evaluated on the values the form shows now.
+using FormRule = std::function<bool(const FormState&)>;
+using ChoiceSource = std::function<ChoiceList(const FormState&)>;
+
+/// What an inactive row (disabled or hidden) stores.
+enum class InactiveRule : uint8_t {
+    Keep,      ///< nothing: the field keeps what it holds
+    StoreZero, ///< 0, while the row still shows its value greyed
+    ShowZero,  ///< 0, shown as 0; when the row becomes active again it shows the field's value
+};
+
+struct FormRow {
+    std::string label;
+    ControlKind kind = ControlKind::Integer;
+    /// The values accepted (Integer, Real, Slider); none: whatever the field can hold.
+    std::optional<NumberRange> range;
+    /// What the spin or slider steps over; by default the range.
+    std::optional<NumberRange> spin;
+    /// A range message other than the standard one ("%1"/"%2" or "%d"/"%d" for the bounds).
+    const char* rangeMessage = nullptr;
+    NumberTraits number;
+
+    ChoiceSource choices;
+    /// The row whose change refills the choices (the row then shows the first new entry).
+    std::optional<size_t> choicesFollow;
+
+    FormRule enabled; ///< none: always
+    FormRule visible; ///< none: always
+    InactiveRule whenInactive = InactiveRule::Keep;
+    /// Stored even when the user left it as loaded (for rows whose store rule mends the record).
+    bool alwaysStore = false;
+
+    /// Rows with the same group title are framed together; empty: no frame.
+    std::string group;
+    /// Sits to the right of the previous row's control instead of on a line of its own.
+    bool sameLine = false;
+
+    /// SubForm rows: the form the button opens on the block, and its caption.
+    std::shared_ptr<const FormDescription<Bytes>> subForm;
+
+    bool isNumber() const
+    {
+        return kind == ControlKind::Integer || kind == ControlKind::Real || kind == ControlKind::Slider;
+    }
+    bool isText() const
+    {
+        return kind == ControlKind::Integer || kind == ControlKind::Real || kind == ControlKind::Text;
+    }
+    bool isList() const
+    {
+        return kind == ControlKind::Choice || kind == ControlKind::Radio || kind == ControlKind::TypeList ||
+               kind == ControlKind::PlayerList;
+    }
+    /// The bounds the spin steps over.
+    NumberRange spinRange() const { return spin ? *spin : range ? *range : number.capacity; }
+};
+
+/// Which row a refused value is in, and the message to show; the dialog focuses that row.
+struct FormError {
+    size_t row = 0;
+    std::string message;
+    bool operator==(const FormError&) const = default;
+};
+
+} // namespace gr2

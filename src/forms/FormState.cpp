@@ -1,0 +1,251 @@
+#include "forms/FormState.h"
+
+#include "forms/FormMessages.h"
+#include "forms/NumberText.h"
+
+namespace gr2 {
+
+namespace {
+
+int64_t asInteger(const FieldValue& value)
+{
+    if (const auto* i = std::get_if<int64_t>(&value))
+        return *i;
+    if (const auto* d = std::get_if<double>(&value))
+        return int64_t(*d);
+    return 0;
+}
+
+double asReal(const FieldValue& value)
+{
+    if (const auto* d = std::get_if<double>(&value))
+        return *d;
+    if (const auto* i = std::get_if<int64_t>(&value))
+        return double(*i);
+    return 0;
+}
+
+/// What an inactive row that stores zero writes.
+FieldValue zeroOf(ControlKind kind)
+{
+    if (kind == ControlKind::Real)
+        return 0.0;
+    if (kind == ControlKind::Text)
+        return std::string();
+    return int64_t(0);
+}
+
+} // namespace
+
+FormState::FormState(std::vector<FormRow> rows) : m_rows(std::move(rows)), m_values(m_rows.size()) {}
+
+void FormState::load(const std::vector<FieldValue>& values)
+{
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        RowValue& v = m_values[i];
+        v.loaded = i < values.size() ? values[i] : FieldValue(int64_t(0));
+        v.enabled = v.visible = true;
+        show(i, v.loaded);
+    }
+    // Lists are filled once every row shows its value, as a list may depend on another row.
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].choices)
+            m_values[i].choices = m_rows[i].choices(*this);
+    applyRules(std::nullopt);
+}
+
+std::string FormState::shownText(size_t row, const FieldValue& value) const
+{
+    const FormRow& r = m_rows.at(row);
+    switch (r.kind) {
+    case ControlKind::Integer:
+        return formatInteger(asInteger(value));
+    case ControlKind::Real:
+        return formatReal(asReal(value), r.number.scale);
+    case ControlKind::Text:
+        if (const auto* s = std::get_if<std::string>(&value))
+            return *s;
+        return {};
+    default:
+        return {};
+    }
+}
+
+void FormState::show(size_t row, const FieldValue& value)
+{
+    RowValue& v = m_values[row];
+    const FormRow& r = m_rows[row];
+    if (r.isText())
+        v.text = shownText(row, value);
+    else if (r.kind == ControlKind::SubForm)
+        v.bytes = std::holds_alternative<Bytes>(value) ? std::get<Bytes>(value) : Bytes();
+    else
+        v.value = asInteger(value);
+}
+
+void FormState::showZero(size_t row)
+{
+    const FormRow& r = m_rows[row];
+    if (r.kind == ControlKind::Text)
+        show(row, std::string());
+    else if (r.kind == ControlKind::Real)
+        show(row, 0.0);
+    else if (r.kind != ControlKind::SubForm)
+        show(row, int64_t(0));
+}
+
+std::optional<size_t> FormState::choiceIndex(size_t row) const
+{
+    const RowValue& v = m_values.at(row);
+    for (size_t i = 0; i < v.choices.size(); ++i)
+        if (v.choices[i].value == v.value)
+            return i;
+    return std::nullopt;
+}
+
+bool FormState::isChanged(size_t row) const
+{
+    const FormRow& r = m_rows.at(row);
+    const RowValue& v = m_values[row];
+    if (r.isText())
+        return v.text != shownText(row, v.loaded);
+    if (r.kind == ControlKind::SubForm)
+        return !std::holds_alternative<Bytes>(v.loaded) || v.bytes != std::get<Bytes>(v.loaded);
+    return v.value != asInteger(v.loaded);
+}
+
+void FormState::setText(size_t row, std::string text)
+{
+    m_values.at(row).text = std::move(text);
+    applyRules(row);
+}
+
+void FormState::setValue(size_t row, int64_t value)
+{
+    m_values.at(row).value = value;
+    applyRules(row);
+}
+
+void FormState::choose(size_t row, size_t index)
+{
+    const ChoiceList& list = m_values.at(row).choices;
+    if (index < list.size())
+        setValue(row, list[index].value);
+}
+
+void FormState::setBytes(size_t row, Bytes bytes)
+{
+    m_values.at(row).bytes = std::move(bytes);
+    applyRules(row);
+}
+
+void FormState::applyRules(std::optional<size_t> changedRow)
+{
+    if (changedRow) {
+        for (size_t i = 0; i < m_rows.size(); ++i) {
+            if (m_rows[i].choicesFollow != changedRow || !m_rows[i].choices)
+                continue;
+            RowValue& v = m_values[i];
+            v.choices = m_rows[i].choices(*this);
+            v.value = v.choices.empty() ? 0 : v.choices.front().value;
+        }
+    }
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const FormRow& r = m_rows[i];
+        RowValue& v = m_values[i];
+        const bool wasActive = v.enabled && v.visible;
+        v.enabled = !r.enabled || r.enabled(*this);
+        v.visible = !r.visible || r.visible(*this);
+        const bool active = v.enabled && v.visible;
+        if (r.whenInactive != InactiveRule::ShowZero)
+            continue;
+        // On loading every row starts active, so a row that loads inactive shows 0 at once.
+        if (!active && (wasActive || !changedRow))
+            showZero(i);
+        else if (active && !wasActive)
+            show(i, v.loaded);
+    }
+}
+
+std::optional<std::string> FormState::refusal(size_t row) const
+{
+    const FormRow& r = m_rows[row];
+    const std::string& text = m_values[row].text;
+    const NumberRange capacity = r.number.capacity;
+    if (r.kind == ControlKind::Integer) {
+        const ParsedInteger parsed = parseInteger(text);
+        if (parsed.status == ParsedInteger::Status::NotANumber)
+            return FormMessages::kInteger;
+        if (parsed.negative && r.number.isUnsigned && parsed.value != 0)
+            return FormMessages::kPositiveInteger;
+        // A row's range lies inside what its field holds; a row without one takes the field's.
+        const NumberRange bounds = r.range ? *r.range : capacity;
+        if (parsed.status == ParsedInteger::Status::TooLarge || !bounds.contains(double(parsed.value)) ||
+            !capacity.contains(double(parsed.value)))
+            return FormMessages::withBounds(r.rangeMessage ? r.rangeMessage : FormMessages::kIntegerRange,
+                                            formatInteger(int64_t(bounds.low)),
+                                            formatInteger(int64_t(bounds.high)));
+        return std::nullopt;
+    }
+    if (r.kind == ControlKind::Real) {
+        const std::optional<double> parsed = parseReal(text);
+        if (!parsed)
+            return FormMessages::kNumber;
+        const NumberRange bounds = r.range ? *r.range : capacity;
+        if (!bounds.contains(*parsed) || !capacity.contains(*parsed))
+            return FormMessages::withBounds(r.rangeMessage ? r.rangeMessage : FormMessages::kNumberRange,
+                                            formatReal(bounds.low, 0), formatReal(bounds.high, 0));
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<FormError> FormState::validate() const
+{
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (!isActive(i) || !isChanged(i))
+            continue;
+        if (auto message = refusal(i))
+            return FormError{i, *message};
+    }
+    return std::nullopt;
+}
+
+FieldValue FormState::parsed(size_t row) const
+{
+    const FormRow& r = m_rows[row];
+    const RowValue& v = m_values[row];
+    if (r.isText() && !isChanged(row))
+        return v.loaded;
+    switch (r.kind) {
+    case ControlKind::Integer:
+        return parseInteger(v.text).value;
+    case ControlKind::Real:
+        return parseReal(v.text).value_or(0.0);
+    case ControlKind::Text:
+        return v.text;
+    case ControlKind::SubForm:
+        return v.bytes;
+    default:
+        return v.value;
+    }
+}
+
+std::vector<std::optional<FieldValue>> FormState::valuesToStore() const
+{
+    std::vector<std::optional<FieldValue>> out(m_rows.size());
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const FormRow& r = m_rows[i];
+        if (!isActive(i)) {
+            if (r.whenInactive == InactiveRule::Keep || r.kind == ControlKind::SubForm)
+                continue;
+            out[i] = zeroOf(r.kind);
+            continue;
+        }
+        if (isChanged(i) || r.alwaysStore)
+            out[i] = parsed(i);
+    }
+    return out;
+}
+
+} // namespace gr2

@@ -1,0 +1,38 @@
+#pragma once
+// Form fields of type records, made from the families' compile-time field handles, and of blocks
+// inside a record (a light descriptor) made from the block's field table.
+
+#include "forms/FieldAccess.h"
+#include "typedb/CTypeRecord.h"
+#include "typedb/TypeField.h"
+
+#include <initializer_list>
+#include <vector>
+
+namespace gr2 {
+
+/// What a stored field can hold: its width and sign, and the fixed-point scale of a real.
+NumberTraits fieldTraits(const FieldDef& field);
+
+/// The field as a number (whole or real, by its kind), a text, or a block of bytes.
+FieldAccess<CTypeRecord> recordField(TypeField field);
+/// One bit of a flags word: 0 or 1.
+FieldAccess<CTypeRecord> recordFlag(TypeField flags, int bit);
+/// A choice among bits of a flags word of which at most one may be set: the value is the mask of
+/// the first of `bits` (in the order given) that is set, 0 when none is; storing clears them all
+/// and sets the chosen one.
+FieldAccess<CTypeRecord> recordBitChoice(TypeField flags, std::initializer_list<int> bits);
+/// The value that recordBitChoice gives a bit.
+constexpr int64_t bitChoiceValue(int bit)
+{
+    return int64_t(1) << bit;
+}
+
+/// A field of a block (its offsets counted from the block's start).
+FieldAccess<Bytes> blockField(const FieldDef& field);
+/// One bit of a block's flags word.
+FieldAccess<Bytes> blockFlag(const FieldDef& flags, int bit);
+/// A 9-bit value: the low eight bits in a byte field, the ninth in a bit of a flags word.
+FieldAccess<Bytes> blockNinthBitValue(const FieldDef& lowByte, const FieldDef& flags, int ninthBit);
+
+} // namespace gr2

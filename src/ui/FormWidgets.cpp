@@ -1,0 +1,313 @@
+#include "ui/FormWidgets.h"
+
+#include "ui/FormNumberEdit.h"
+#include "ui/QtText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace gr2 {
+
+namespace {
+
+/// Field lines per column before a form's lines are split into two columns.
+constexpr int kLinesPerColumn = 12;
+constexpr int kCheckBoxColumns = 3;
+constexpr int kColumnGap = 12;
+/// Wide enough for the largest numbers the fields hold.
+constexpr int kNumberFieldWidth = 110;
+
+bool isFieldLine(ControlKind kind)
+{
+    return kind != ControlKind::FlagBit && kind != ControlKind::Radio && kind != ControlKind::SubForm;
+}
+
+} // namespace
+
+FormWidgets::FormWidgets(FormState& state, QWidget* parent)
+    : QObject(parent), m_state(state), m_rows(state.rowCount())
+{
+    auto* outer = new QVBoxLayout(parent);
+    outer->setContentsMargins(0, 0, 0, 0);
+    size_t row = 0;
+    while (row < m_state.rowCount()) {
+        // A section: the rows up to the next change of group.
+        const std::string& group = m_state.row(row).group;
+        size_t end = row;
+        while (end < m_state.rowCount() && m_state.row(end).group == group)
+            ++end;
+        QWidget* section =
+            group.empty() ? new QWidget(parent) : new QGroupBox(QtText::fromSystem(group), parent);
+        auto* sectionLayout = new QVBoxLayout(section);
+        if (group.empty())
+            sectionLayout->setContentsMargins(0, 0, 0, 0);
+
+        struct Line {
+            QLabel* label;
+            QHBoxLayout* controls;
+        };
+        std::vector<Line> lines;
+        auto* checks = new QGridLayout;
+        int checkCount = 0;
+        auto* optionsAndChecks = new QHBoxLayout;
+        auto* buttons = new QHBoxLayout;
+        for (size_t i = row; i < end; ++i) {
+            const FormRow& r = m_state.row(i);
+            QWidget* control = makeControl(i, section);
+            m_rows[i].control = control;
+            if (!isFieldLine(r.kind)) {
+                if (r.kind == ControlKind::FlagBit) {
+                    checks->addWidget(control, checkCount / kCheckBoxColumns, checkCount % kCheckBoxColumns);
+                    ++checkCount;
+                } else if (r.kind == ControlKind::Radio) {
+                    optionsAndChecks->addWidget(control);
+                } else {
+                    buttons->addWidget(control);
+                }
+                continue;
+            }
+            QLabel* label = nullptr;
+            if (!r.label.empty()) {
+                label = new QLabel(QtText::fromSystem(r.label), section);
+                label->setBuddy(control);
+                m_rows[i].label = label;
+            }
+            if (r.sameLine && !lines.empty()) {
+                if (label)
+                    lines.back().controls->addWidget(label);
+                lines.back().controls->addWidget(control, 1);
+                continue;
+            }
+            auto* controls = new QHBoxLayout;
+            controls->addWidget(control, 1);
+            lines.push_back({label, controls});
+        }
+        if (!lines.empty()) {
+            auto* grid = new QGridLayout;
+            const int count = int(lines.size());
+            const int perColumn = count > kLinesPerColumn ? (count + 1) / 2 : count;
+            for (int n = 0; n < count; ++n) {
+                const int column = 2 * (n / perColumn);
+                if (lines[size_t(n)].label)
+                    grid->addWidget(lines[size_t(n)].label, n % perColumn, column);
+                grid->addLayout(lines[size_t(n)].controls, n % perColumn, column + 1);
+            }
+            // The fields take the room; a second column of lines stands apart from the first.
+            grid->setColumnStretch(1, 1);
+            if (count > kLinesPerColumn) {
+                grid->setColumnStretch(3, 1);
+                grid->setColumnMinimumWidth(2, grid->columnMinimumWidth(2) + kColumnGap);
+                for (int n = perColumn; n < count; ++n)
+                    if (lines[size_t(n)].label)
+                        lines[size_t(n)].label->setContentsMargins(kColumnGap, 0, 0, 0);
+            }
+            sectionLayout->addLayout(grid);
+        }
+        if (checkCount > 0) {
+            // The check boxes keep together at the top beside a taller group of options.
+            checks->setRowStretch((checkCount - 1) / kCheckBoxColumns + 1, 1);
+            optionsAndChecks->addLayout(checks, 1);
+        }
+        if (!optionsAndChecks->isEmpty())
+            sectionLayout->addLayout(optionsAndChecks);
+        else
+            delete optionsAndChecks;
+        if (!buttons->isEmpty()) {
+            buttons->addStretch(1);
+            sectionLayout->addLayout(buttons);
+        } else {
+            delete buttons;
+        }
+        if (checkCount == 0)
+            delete checks;
+        outer->addWidget(section);
+        row = end;
+    }
+    outer->addStretch(1);
+    showState();
+}
+
+QWidget* FormWidgets::makeControl(size_t row, QWidget* parent)
+{
+    const FormRow& r = m_state.row(row);
+    switch (r.kind) {
+    case ControlKind::Integer:
+    case ControlKind::Real: {
+        auto* edit = new FormNumberEdit(r, parent);
+        edit->setMinimumWidth(kNumberFieldWidth);
+        connect(edit, &FormNumberEdit::edited, this, [this, row](const QString& text) {
+            if (m_syncing)
+                return;
+            m_state.setText(row, QtText::toSystem(text));
+            sync(row);
+        });
+        return edit;
+    }
+    case ControlKind::Text: {
+        auto* edit = new QLineEdit(parent);
+        connect(edit, &QLineEdit::textEdited, this, [this, row](const QString& text) {
+            m_state.setText(row, QtText::toField(text));
+            sync(row);
+        });
+        return edit;
+    }
+    case ControlKind::FlagBit: {
+        auto* box = new QCheckBox(QtText::fromSystem(r.label), parent);
+        connect(box, &QCheckBox::clicked, this, [this, row](bool on) {
+            m_state.setChecked(row, on);
+            sync(row);
+        });
+        return box;
+    }
+    case ControlKind::Radio: {
+        auto* frame = new QGroupBox(QtText::fromSystem(r.label), parent);
+        auto* layout = new QVBoxLayout(frame);
+        auto* group = new QButtonGroup(frame);
+        const ChoiceList& choices = m_state.choices(row);
+        for (size_t i = 0; i < choices.size(); ++i) {
+            auto* option = new QRadioButton(QtText::fromSystem(choices[i].text), frame);
+            group->addButton(option, int(i));
+            layout->addWidget(option);
+        }
+        m_rows[row].shownChoices = choices;
+        m_rows[row].options = group;
+        connect(group, &QButtonGroup::idClicked, this, [this, row](int index) {
+            m_state.choose(row, size_t(index));
+            sync(row);
+        });
+        return frame;
+    }
+    case ControlKind::Slider: {
+        auto* slider = new QSlider(Qt::Horizontal, parent);
+        const NumberRange range = r.spinRange();
+        slider->setRange(int(range.low), int(range.high));
+        connect(slider, &QSlider::valueChanged, this, [this, row](int value) {
+            if (m_syncing)
+                return;
+            m_state.setValue(row, value);
+            sync(row);
+        });
+        return slider;
+    }
+    case ControlKind::SubForm: {
+        auto* button = new QPushButton(QtText::fromSystem(r.label), parent);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, row] { emit subFormRequested(row); });
+        return button;
+    }
+    case ControlKind::Choice:
+    case ControlKind::TypeList:
+    case ControlKind::PlayerList:
+    default: {
+        auto* box = new QComboBox(parent);
+        box->setMaxVisibleItems(20);
+        connect(box, &QComboBox::activated, this, [this, row](int index) {
+            if (index < 0)
+                return;
+            m_state.choose(row, size_t(index));
+            sync(row);
+        });
+        return box;
+    }
+    }
+}
+
+void FormWidgets::sync(std::optional<size_t> editedRow)
+{
+    m_syncing = true;
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        // The field being typed in keeps its text (and the cursor in it) as the user left it.
+        if (row == editedRow && m_state.row(row).isText()) {
+            const bool enabled = m_allEnabled && m_state.isEnabled(row);
+            m_rows[row].control->setEnabled(enabled);
+            continue;
+        }
+        syncRow(row);
+    }
+    m_syncing = false;
+}
+
+void FormWidgets::syncRow(size_t row)
+{
+    const FormRow& r = m_state.row(row);
+    RowWidgets& w = m_rows[row];
+    const bool enabled = m_allEnabled && m_state.isEnabled(row);
+    const bool visible = m_state.isVisible(row);
+    w.control->setEnabled(enabled);
+    w.control->setVisible(visible);
+    if (w.label) {
+        w.label->setEnabled(enabled);
+        w.label->setVisible(visible);
+    }
+    switch (r.kind) {
+    case ControlKind::Integer:
+    case ControlKind::Real:
+        static_cast<FormNumberEdit*>(w.control)->showText(QtText::fromSystem(m_state.text(row)));
+        break;
+    case ControlKind::Text: {
+        auto* edit = static_cast<QLineEdit*>(w.control);
+        const QString text = QtText::fromField(m_state.text(row));
+        if (edit->text() != text)
+            edit->setText(text);
+        break;
+    }
+    case ControlKind::FlagBit:
+        static_cast<QCheckBox*>(w.control)->setChecked(m_state.checked(row));
+        break;
+    case ControlKind::Slider:
+        static_cast<QSlider*>(w.control)->setValue(int(m_state.value(row)));
+        break;
+    case ControlKind::SubForm:
+        break;
+    case ControlKind::Radio: {
+        // A value of no option shows none checked, which an exclusive group cannot.
+        w.options->setExclusive(false);
+        const std::optional<size_t> chosen = m_state.choiceIndex(row);
+        for (QAbstractButton* option : w.options->buttons())
+            option->setChecked(chosen && w.options->id(option) == int(*chosen));
+        w.options->setExclusive(true);
+        break;
+    }
+    default: {
+        auto* box = static_cast<QComboBox*>(w.control);
+        const ChoiceList& choices = m_state.choices(row);
+        if (choices != w.shownChoices || box->count() != int(choices.size())) {
+            box->clear();
+            for (const Choice& c : choices)
+                box->addItem(QtText::fromField(c.text));
+            w.shownChoices = choices;
+        }
+        const std::optional<size_t> chosen = m_state.choiceIndex(row);
+        box->setCurrentIndex(chosen ? int(*chosen) : -1);
+        break;
+    }
+    }
+}
+
+void FormWidgets::focusRow(size_t row)
+{
+    QWidget* control = m_rows.at(row).control;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* number = qobject_cast<FormNumberEdit*>(control))
+        number->selectAll();
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
+}
+
+void FormWidgets::setAllEnabled(bool enabled)
+{
+    m_allEnabled = enabled;
+    showState();
+}
+
+} // namespace gr2

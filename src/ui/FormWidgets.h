@@ -1,0 +1,58 @@
+#pragma once
+// The one factory that turns a form's rows into controls: an edit field with a spin for numbers,
+// a check box for a flag bit, a drop-down list for choices and types, option buttons, a slider, a
+// text field and a button for a sub-form, each with its label, laid out in the rows' groups. It
+// binds every control both ways: the user's edits go into the form state, and after each edit
+// every other control shows what the state's rules made of it.
+
+#include "forms/FormState.h"
+
+#include <QObject>
+
+#include <vector>
+
+class QButtonGroup;
+class QGridLayout;
+class QLabel;
+class QWidget;
+
+namespace gr2 {
+
+class FormWidgets : public QObject {
+    Q_OBJECT
+public:
+    /// Builds the controls inside `parent`, whose layout it sets. The state must outlive them.
+    FormWidgets(FormState& state, QWidget* parent);
+
+    /// Shows the state in every control (after loading another target).
+    void showState() { sync(std::nullopt); }
+    /// Gives the row's control the focus and selects its text.
+    void focusRow(size_t row);
+    QWidget* control(size_t row) const { return m_rows.at(row).control; }
+    QLabel* label(size_t row) const { return m_rows.at(row).label; }
+    /// Every control enabled or not at all (an editor with nothing to edit).
+    void setAllEnabled(bool enabled);
+
+signals:
+    /// A sub-form row's button was pressed.
+    void subFormRequested(size_t row);
+
+private:
+    struct RowWidgets {
+        QWidget* control = nullptr;
+        QLabel* label = nullptr;
+        QButtonGroup* options = nullptr; ///< Radio rows
+        ChoiceList shownChoices;
+    };
+
+    QWidget* makeControl(size_t row, QWidget* parent);
+    void sync(std::optional<size_t> editedRow);
+    void syncRow(size_t row);
+
+    FormState& m_state;
+    std::vector<RowWidgets> m_rows;
+    bool m_syncing = false;
+    bool m_allEnabled = true;
+};
+
+} // namespace gr2

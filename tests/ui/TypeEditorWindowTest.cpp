@@ -1,0 +1,408 @@
+// The type editors and the global table editors as a designer meets them in the shown main window:
+// F4 opens the door editor and its OK changes the type; Cancel after switching types keeps the first
+// type's edits; the icon spin wraps and shows the new picture; a refused value keeps the dialog open
+// with its field focused; Enter closes nothing, Escape cancels, the close box stores; the trap's
+// and object's rules and the light editor; the palette's "&Edit Properties..."; the question on
+// exit after an edit; the experience and sacrifice editors.
+
+#include "app/EditorApp.h"
+#include "app/WindowPlacement.h"
+#include "dialogs/CTypeEditorDialog.h"
+#include "document/SampleData.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "typedb/CTypeDatabase.h"
+#include "ui/CChildFrame.h"
+#include "ui/CMainFrame.h"
+#include "ui/CPanelBar.h"
+#include "ui/CWorldEditorApp.h"
+#include "ui/FormNumberEdit.h"
+#include "ui/FormWidgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace gr2 {
+namespace {
+
+class TypeEditorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QSettings().remove(QString::fromLatin1(kPlacementGroup));
+        ASSERT_TRUE(writeSampleData(root.path()).empty());
+        ASSERT_TRUE(app.InitInstance(root.path(), false));
+        app.mainFrame()->resize(1200, 900);
+        app.mainFrame()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
+    }
+
+    /// Runs `open`, which shows a modal form dialog, and `body` on the dialog once it is on
+    /// screen. The body closes the dialog; a dialog still open after it is cancelled.
+    void withDialog(const std::function<void()>& open, const std::function<void(CFormDialog&)>& body)
+    {
+        bool seen = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<CFormDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible() || seen)
+                return;
+            seen = true;
+            poll.stop();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            body(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        poll.start();
+        open();
+        EXPECT_TRUE(seen) << "no dialog opened";
+    }
+    static size_t rowOf(CFormDialog& dialog, const std::string& label)
+    {
+        FormState& s = dialog.session().state();
+        for (size_t i = 0; i < s.rowCount(); ++i)
+            if (s.row(i).label == label)
+                return i;
+        ADD_FAILURE() << "no row " << label;
+        return 0;
+    }
+    /// Types a value into a number field as a user does: select what is there, type over it.
+    static void typeInto(CFormDialog& dialog, const std::string& label, const QString& text)
+    {
+        auto* edit = qobject_cast<FormNumberEdit*>(dialog.rows().control(rowOf(dialog, label)));
+        ASSERT_TRUE(edit);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    static QString shownText(CFormDialog& dialog, const std::string& label)
+    {
+        return qobject_cast<FormNumberEdit*>(dialog.rows().control(rowOf(dialog, label)))->text();
+    }
+    /// Chooses an entry of the selector with the keyboard.
+    static void chooseEntry(CFormDialog& dialog, int index)
+    {
+        QComboBox* selector = dialog.selector();
+        selector->setFocus();
+        while (selector->currentIndex() < index)
+            QTest::keyClick(selector, Qt::Key_Down);
+        while (selector->currentIndex() > index)
+            QTest::keyClick(selector, Qt::Key_Up);
+    }
+    CDoorType& door(size_t position) { return *app.core().types().doors().at(position); }
+
+    test::TempDir root;
+    test::ScriptedPrompter prompter;
+    CWorldEditorApp app{&prompter};
+};
+
+TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
+{
+    QAction* doors = app.mainFrame()->action(EditorCommand::DoorTypes);
+    EXPECT_EQ(doors->text(), "&Door Types...");
+    EXPECT_EQ(doors->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_TRUE(doors->isEnabled());
+    QMenu* configuration = nullptr;
+    for (QAction* menu : app.mainFrame()->menuBar()->actions())
+        if (menu->text() == "&Configuration")
+            configuration = menu->menu();
+    ASSERT_TRUE(configuration);
+    QStringList items;
+    for (QAction* a : configuration->actions())
+        if (!a->isSeparator())
+            items << a->text();
+    EXPECT_EQ(items,
+              (QStringList{"&Door Types...", "Tr&ap Types...", "&Object Types...", "Reset To GR2 Defaults"}));
+    EXPECT_EQ(app.mainFrame()->action(EditorCommand::TrapTypes)->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(app.mainFrame()->action(EditorCommand::ObjectTypes)->shortcut(), QKeySequence(Qt::Key_F6));
+
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F4); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Door Properties");
+                   EXPECT_EQ(dialog.selector()->currentText(), "Wooden Door");
+                   EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 1 ] Name:");
+                   QLabel* label = dialog.rows().label(rowOf(dialog, "Gold &Cost:"));
+                   ASSERT_TRUE(label);
+                   EXPECT_TRUE(label->isVisible());
+                   EXPECT_EQ(label->buddy(), dialog.rows().control(rowOf(dialog, "Gold &Cost:")));
+                   typeInto(dialog, "Gold &Cost:", "250");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(door(0).intValue(DoorField::GoldCost), 250);
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, CancelAfterSwitchingTypesKeepsTheFirstTypesEdits)
+{
+    withDialog([&] { app.mainFrame()->action(EditorCommand::DoorTypes)->trigger(); },
+               [&](CFormDialog& dialog) {
+                   typeInto(dialog, "Gold &Cost:", "111");
+                   chooseEntry(dialog, 2);
+                   EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 3 ] Name:");
+                   EXPECT_EQ(shownText(dialog, "Gold &Cost:"), "0");
+                   typeInto(dialog, "Gold &Cost:", "333");
+                   QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(door(0).intValue(DoorField::GoldCost), 111);
+    EXPECT_EQ(door(2).intValue(DoorField::GoldCost), 0);
+
+    // Opened again, the editor shows the door it was left on.
+    withDialog([&] { app.mainFrame()->action(EditorCommand::DoorTypes)->trigger(); },
+               [&](CFormDialog& dialog) { EXPECT_EQ(dialog.selector()->currentText(), "Iron Door"); });
+}
+
+TEST_F(TypeEditorWindowTest, TheIconSpinWrapsAndThePreviewShowsTheNewPicture)
+{
+    const int cells = app.iconSheets().cellCount(TypeFamily::Door);
+    ASSERT_GT(cells, 1);
+    const int first = door(0).iconIndex();
+    ASSERT_EQ(first, 0) << "the sample's first door has the first cell";
+    withDialog([&] { app.mainFrame()->action(EditorCommand::DoorTypes)->trigger(); },
+               [&](CFormDialog& form) {
+                   auto& dialog = static_cast<CTypeEditorDialog&>(form);
+                   ASSERT_TRUE(dialog.iconPreview() && dialog.iconSpin());
+                   EXPECT_TRUE(dialog.iconPreview()->isVisible());
+                   EXPECT_TRUE(dialog.iconSpin()->isEnabled());
+                   const QImage before = dialog.iconPreview()->grab().toImage();
+                   QTest::keyClick(dialog.iconSpin(), Qt::Key_Down);
+                   EXPECT_EQ(door(0).iconIndex(), cells - 1) << "below the first cell: the last";
+                   EXPECT_EQ(dialog.iconSpin()->value(), cells - 1);
+                   EXPECT_NE(dialog.iconPreview()->grab().toImage(), before);
+                   QTest::keyClick(dialog.iconSpin(), Qt::Key_Up);
+                   EXPECT_EQ(door(0).iconIndex(), 0) << "past the last cell: the first";
+                   EXPECT_EQ(dialog.iconPreview()->grab().toImage(), before);
+                   QTest::keyClick(dialog.iconSpin(), Qt::Key_Up);
+                   EXPECT_EQ(door(0).iconIndex(), 1);
+                   QTest::keyClick(&dialog, Qt::Key_Escape);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(door(0).iconIndex(), first) << "Escape restores the icon the type was shown with";
+    EXPECT_FALSE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, ARefusedValueKeepsTheDialogOpenWithItsFieldFocusedAndSelected)
+{
+    withDialog([&] { app.mainFrame()->action(EditorCommand::DoorTypes)->trigger(); },
+               [&](CFormDialog& dialog) {
+                   typeInto(dialog, "Gold &Cost:", "5");
+                   typeInto(dialog, "&Health:", "40000");
+                   prompter.clear();
+                   // Enter closes nothing; the close box stores like OK and is refused the same way.
+                   QTest::keyClick(dialog.rows().control(rowOf(dialog, "&Health:")), Qt::Key_Return);
+                   EXPECT_TRUE(dialog.isVisible());
+                   EXPECT_TRUE(prompter.texts().empty());
+                   dialog.close();
+                   EXPECT_TRUE(dialog.isVisible());
+                   EXPECT_EQ(prompter.texts(),
+                             std::vector<std::string>{"Please enter an integer between 0 and 32767."});
+                   auto* health =
+                       qobject_cast<FormNumberEdit*>(dialog.rows().control(rowOf(dialog, "&Health:")));
+                   EXPECT_TRUE(health->hasFocus());
+                   EXPECT_EQ(health->findChild<QLineEdit*>()->selectedText(), "40000");
+                   EXPECT_EQ(door(0).intValue(DoorField::GoldCost), 0) << "nothing stored";
+                   typeInto(dialog, "&Health:", "300");
+                   dialog.close();
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(door(0).intValue(DoorField::GoldCost), 5);
+    EXPECT_EQ(door(0).intValue(DoorField::Health), 300);
+}
+
+TEST_F(TypeEditorWindowTest, TheTrapsRequireManaGreysItsCostAndTheShotDataFollowTheShot)
+{
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F5); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Trap Properties");
+                   QWidget* cost = dialog.rows().control(rowOf(dialog, "&Mana Cost To Fire:"));
+                   auto* require =
+                       qobject_cast<QCheckBox*>(dialog.rows().control(rowOf(dialog, "Re&quire Mana")));
+                   ASSERT_TRUE(require);
+                   EXPECT_FALSE(require->isChecked());
+                   EXPECT_FALSE(cost->isEnabled());
+                   QTest::mouseClick(require, Qt::LeftButton);
+                   EXPECT_TRUE(cost->isEnabled());
+                   typeInto(dialog, "&Mana Cost To Fire:", "120");
+                   auto* shot = qobject_cast<QComboBox*>(dialog.rows().control(rowOf(dialog, "Shot T&ype:")));
+                   QWidget* data = dialog.rows().control(rowOf(dialog, "Shot Data &1:"));
+                   shot->setFocus();
+                   QTest::keyClick(shot, Qt::Key_Home);
+                   EXPECT_EQ(shot->currentText(), "<none>");
+                   EXPECT_FALSE(data->isEnabled());
+                   EXPECT_EQ(shownText(dialog, "Shot Data &1:"), "0");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+               });
+    const CTrapType& spike = *app.core().types().traps().at(0);
+    EXPECT_TRUE(spike.hasFlag(TrapTypeFlag::RequireMana));
+    EXPECT_EQ(spike.intValue(TrapField::ManaCostToFire), 120);
+    EXPECT_EQ(spike.intValue(TrapField::ShotType), 0);
+}
+
+TEST_F(TypeEditorWindowTest, TheObjectsLightButtonEditsTheLightThatTheObjectsOkStores)
+{
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F6); },
+               [&](CFormDialog& objects) {
+                   EXPECT_EQ(objects.windowTitle(), "Configure Object Types");
+                   auto* light =
+                       qobject_cast<QPushButton*>(objects.rows().control(rowOf(objects, "Light...")));
+                   ASSERT_TRUE(light);
+                   withDialog([&] { QTest::mouseClick(light, Qt::LeftButton); },
+                              [&](CFormDialog& dialog) {
+                                  EXPECT_EQ(dialog.windowTitle(), "Modify Light Properties");
+                                  EXPECT_FALSE(dialog.selector());
+                                  typeInto(dialog, "Red:", "300");
+                                  QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                              });
+                   EXPECT_TRUE(objects.isVisible());
+                   EXPECT_EQ(app.core().types().objects().at(0)->fieldBytes(ObjectField::Light)[20], 0)
+                       << "not before the object editor's OK";
+                   QTest::mouseClick(objects.okButton(), Qt::LeftButton);
+               });
+    const auto light = app.core().types().objects().at(0)->fieldBytes(ObjectField::Light);
+    EXPECT_EQ(light[20], 300 - 256);
+    EXPECT_TRUE(light[16 + 1] & (1 << (11 - 8))) << "the ninth bit of red";
+}
+
+TEST_F(TypeEditorWindowTest, ThePalettesEditPropertiesOpensTheEditorOnTheButtonsType)
+{
+    app.newLevel({"GR2Level1", 20, 20, 3, 2});
+    CPanelBar* palette = app.mainFrame()->selectionBar();
+    palette->setActivePage(PalettePage::Doors);
+    QApplication::processEvents();
+    CTypeButton* target = nullptr;
+    for (CTypeButton* b : palette->buttons(PalettePage::Doors))
+        if (b->item().kind == TypeKind::Door && b->item().id == 3)
+            target = b;
+    ASSERT_TRUE(target);
+    withDialog(
+        [&] {
+            QTimer::singleShot(30, [] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (!menu)
+                    return;
+                EXPECT_EQ(menu->title(), "&Button Type");
+                EXPECT_TRUE(menu->actions().first()->isEnabled());
+                // Chosen as a user chooses it, which closes the menu with that answer.
+                menu->setActiveAction(menu->actions().first());
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    target->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(target, &event);
+        },
+        [&](CFormDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Modify Door Properties");
+            EXPECT_EQ(dialog.selector()->currentText(), "Iron Door");
+        });
+
+    // A terrain has no editor yet: the menu offers it greyed.
+    palette->setActivePage(PalettePage::Terrain);
+    QApplication::processEvents();
+    CTypeButton* terrain = palette->buttons(PalettePage::Terrain).first();
+    bool seen = false;
+    QTimer::singleShot(30, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        seen = true;
+        EXPECT_FALSE(menu->actions().first()->isEnabled());
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), terrain->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(terrain, &event);
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(TypeEditorWindowTest, ExitAfterAnEditAsksAboutTheGameData)
+{
+    withDialog([&] { app.mainFrame()->action(EditorCommand::DoorTypes)->trigger(); },
+               [&](CFormDialog& dialog) {
+                   typeInto(dialog, "Gold &Cost:", "77");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+               });
+    prompter.clear();
+    prompter.queueAnswer(Prompter::Answer::Cancel);
+    app.mainFrame()->action(EditorCommand::Exit)->trigger();
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Save changes to the game data?"});
+    EXPECT_TRUE(app.mainFrame()->isVisible()) << "Cancel keeps the editor open";
+
+    prompter.clear();
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    app.mainFrame()->action(EditorCommand::Exit)->trigger();
+    EXPECT_FALSE(app.mainFrame()->isVisible());
+    EXPECT_FALSE(app.core().isGameDataModified());
+    test::ScriptedPrompter quiet;
+    EditorApp reread(root.path(), quiet);
+    reread.loadGlobalData();
+    EXPECT_EQ(reread.types().doors().at(0)->intValue(DoorField::GoldCost), 77);
+}
+
+TEST_F(TypeEditorWindowTest, TheExperienceEditorKeepsAStatsValuesAcrossSwitching)
+{
+    withDialog([&] { app.openExperienceEditor(); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(),
+                             "Modify Creature Stats [ Global Experience Level Increases ]");
+                   EXPECT_EQ(dialog.selectorLabel()->text(), "Creature &Stat.:");
+                   chooseEntry(dialog, 1);
+                   EXPECT_EQ(dialog.selector()->currentText(), "Health");
+                   typeInto(dialog, "&2:", "15");
+                   chooseEntry(dialog, 2);
+                   EXPECT_EQ(dialog.selector()->currentText(), "Fear");
+                   chooseEntry(dialog, 1);
+                   EXPECT_EQ(shownText(dialog, "&2:"), "15");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+               });
+    EXPECT_EQ(app.core().types().variables().experienceIncrease(1, 0), 15);
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, TheSacrificeEditorShowsAnAmountForGoldAndACreatureListForACreature)
+{
+    withDialog([&] { app.openSacrificeEditor(); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Edit Sacrifice Combinations");
+                   EXPECT_EQ(dialog.selector()->currentText(), "Sacrifice 1");
+                   auto* reward = qobject_cast<QComboBox*>(dialog.rows().control(rowOf(dialog, "Re&ward:")));
+                   QWidget* amount = dialog.rows().control(rowOf(dialog, "&Amount:"));
+                   reward->setFocus();
+                   while (reward->currentText() != "Gold")
+                       QTest::keyClick(reward, Qt::Key_Down);
+                   EXPECT_TRUE(amount->isVisible());
+                   QWidget* types = nullptr;
+                   for (QComboBox* box : dialog.findChildren<QComboBox*>())
+                       if (box != reward && box != dialog.selector() &&
+                           box->parentWidget() == reward->parentWidget() &&
+                           box->geometry().top() == reward->geometry().top())
+                           types = box;
+                   ASSERT_TRUE(types);
+                   EXPECT_FALSE(types->isVisible());
+                   QTest::keyClick(reward, Qt::Key_Home);
+                   QTest::keyClick(reward, Qt::Key_Down);
+                   EXPECT_EQ(reward->currentText(), "Creature");
+                   EXPECT_FALSE(amount->isVisible());
+                   EXPECT_TRUE(types->isVisible());
+                   EXPECT_EQ(static_cast<QComboBox*>(types)->itemText(0), "Digger");
+                   QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+               });
+    EXPECT_TRUE(app.core().types().variables().sacrifices()[0].empty()) << "Cancel stores nothing";
+    EXPECT_FALSE(app.core().isGameDataModified());
+}
+
+} // namespace
+} // namespace gr2
