@@ -2,6 +2,7 @@
 
 #include "ConsolePrompter.h"
 #include "DumpCommand.h"
+#include "JsonCommands.h"
 #include "LevelCommands.h"
 #include "MapCommands.h"
 #include "app/EditorApp.h"
@@ -61,6 +62,8 @@ int main(int argc, char** argv)
     levelCommands.define(app);
     gr2::MapCommands mapCommands;
     mapCommands.define(app);
+    gr2::JsonCommands jsonCommands;
+    jsonCommands.define(app);
 
     try {
         app.parse(argc, argv);
@@ -79,6 +82,8 @@ int main(int argc, char** argv)
         return levelCommands.run(prompter);
     if (mapCommands.selected())
         return mapCommands.run(prompter);
+    if (jsonCommands.selected())
+        return jsonCommands.run(prompter);
     if (*dump)
         // A relative name is the current folder's, as for every other command (the data root
         // only resolves the names the data files themselves hold).
