@@ -43,7 +43,8 @@ class CTypeDatabase;
 
 /// With type data at hand, the map gets a legend of the terrain codes it uses (a note: an import
 /// ignores it).
-JsonFormResult<Json> exportLevelJson(const std::filesystem::path& master, const CTypeDatabase* types = nullptr);
+JsonFormResult<Json> exportLevelJson(const std::filesystem::path& master,
+                                     const CTypeDatabase* types = nullptr);
 JsonFormResult<Json> exportGameDataJson(const std::filesystem::path& root);
 
 /// The files a document makes, checked whole, without writing anything.
