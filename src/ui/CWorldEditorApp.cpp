@@ -4,6 +4,8 @@
 #include "app/StatsImportCommand.h"
 #include "dialogs/CNewLevelDialog.h"
 #include "document/LevelDocument.h"
+#include "document/LevelJsonCommands.h"
+#include "level/TextConversion.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CPanelBar.h"
@@ -224,6 +226,24 @@ CChildFrame* CWorldEditorApp::openLevel(const std::filesystem::path& path)
     return addLevelWindow(std::move(level));
 }
 
+CChildFrame* CWorldEditorApp::importLevelJson()
+{
+    const JsonImportScratch scratch;
+    const std::optional<std::filesystem::path> master = ImportLevelJson(*m_core, scratch);
+    if (!master)
+        return nullptr;
+    auto level = std::make_unique<LevelDocument>(*m_core);
+    if (!level->files().OnOpenDocument(*master))
+        return nullptr;
+    // A new level: it has no file of its own until the user saves it, and it holds unsaved work.
+    CWorldEditorDoc& doc = level->doc();
+    doc.setPath({});
+    doc.setNamed(false);
+    doc.SetTitle(utf16ToUtf8(doc.properties().name));
+    doc.SetModifiedFlag(true);
+    return addLevelWindow(std::move(level));
+}
+
 void CWorldEditorApp::onOpen()
 {
     OpenHandlers handlers;
@@ -257,6 +277,13 @@ bool CWorldEditorApp::onCommand(EditorCommand command)
     case EditorCommand::SaveAs:
         onSaveAs();
         return true;
+    case EditorCommand::ExportJson:
+        if (CChildFrame* child = m_mainFrame->activeChildFrame())
+            ExportLevelAsJson(*m_core, child->levelFiles());
+        return true;
+    case EditorCommand::ImportJson:
+        importLevelJson();
+        return true;
     default:
         return false;
     }
@@ -267,7 +294,10 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     switch (command) {
     case EditorCommand::Save:
     case EditorCommand::SaveAs:
+    case EditorCommand::ExportJson:
         return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
+    case EditorCommand::ImportJson:
+        return CommandState{};
     default:
         return std::nullopt;
     }
