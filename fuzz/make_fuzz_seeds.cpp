@@ -3,6 +3,7 @@
 
 #include "app/EditorApp.h"
 #include "document/LevelDocument.h"
+#include "document/LevelJson.h"
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
 #include "images/BmpFile.h"
@@ -127,6 +128,15 @@ void writeSampleDataSeeds(const std::filesystem::path& dir)
     for (const char* suffix : test::kLevelFileSuffixes)
         level.push_back(readBytes(base + suffix));
     saveIn("level_open", "sample-level", test::joinLevelFiles(level));
+    // The text form of the sample level and of the global data.
+    auto saveJson = [&](const char* name, const JsonFormResult<Json>& json) {
+        if (json.value) {
+            const std::string text = jsonText(*json.value);
+            saveIn("json_import", name, Bytes(text.begin(), text.end()));
+        }
+    };
+    saveJson("sample-level.json", exportLevelJson(base + ".vwd"));
+    saveJson("game-data.json", exportGameDataJson(sample));
     std::vector<Bytes> hostile = level;
     hostile[1] = test::hostileTriggerFile();
     saveIn("level_open", "hostile-script", test::joinLevelFiles(hostile));

@@ -289,6 +289,11 @@ SaveResult LevelFiles::writeLevel(const std::string& master, const std::u16strin
     return allWritten ? SaveResult::Saved : SaveResult::Failed;
 }
 
+bool LevelFiles::WriteCopy(const std::string& master)
+{
+    return writeLevel(master, m_doc.properties().name, true) == SaveResult::Saved;
+}
+
 bool LevelFiles::saveNamed()
 {
     if (!CheckLevel(m_doc, m_prompter))

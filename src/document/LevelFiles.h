@@ -77,6 +77,9 @@ public:
 
     /// The backup save the views' timers ask for.
     bool AutoSave();
+    /// Writes the level as the window holds it to `master` and its part files, as the backup does:
+    /// no question, and the document's path, name and modified flag stay as they are.
+    bool WriteCopy(const std::string& master);
     /// Saves the backup when the interval has passed since the last one (or since the document was
     /// made): however many views time it, a document is backed up once per interval.
     bool autosaveIfDue(std::chrono::steady_clock::time_point now);

@@ -140,6 +140,8 @@ void CMainFrame::createMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({action(C::Save), action(C::SaveAs)});
     m_fileMenu->addSeparator();
+    m_fileMenu->addActions({action(C::ExportJson), action(C::ImportJson)});
+    m_fileMenu->addSeparator();
     m_fileMenu->addAction(action(C::SaveGameData));
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({action(C::Print), action(C::PrintSetup)});

@@ -7,9 +7,11 @@
 #include "dialogs/CNewLevelDialog.h"
 #include "dialogs/CTypeEditorDialog.h"
 #include "document/LevelDocument.h"
+#include "document/LevelJsonCommands.h"
 #include "forms/ExperienceForm.h"
 #include "forms/SacrificeForm.h"
 #include "forms/TypeEditorForms.h"
+#include "level/TextConversion.h"
 #include "script/ScriptTreeModel.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
@@ -253,6 +255,24 @@ CChildFrame* CWorldEditorApp::openLevel(const std::filesystem::path& path)
     return addLevelWindow(std::move(level));
 }
 
+CChildFrame* CWorldEditorApp::importLevelJson()
+{
+    const JsonImportScratch scratch;
+    const std::optional<std::filesystem::path> master = ImportLevelJson(*m_core, scratch);
+    if (!master)
+        return nullptr;
+    auto level = std::make_unique<LevelDocument>(*m_core);
+    if (!level->files().OnOpenDocument(*master))
+        return nullptr;
+    // A new level: it has no file of its own until the user saves it, and it holds unsaved work.
+    CWorldEditorDoc& doc = level->doc();
+    doc.setPath({});
+    doc.setNamed(false);
+    doc.SetTitle(utf16ToUtf8(doc.properties().name));
+    doc.SetModifiedFlag(true);
+    return addLevelWindow(std::move(level));
+}
+
 void CWorldEditorApp::onOpen()
 {
     OpenHandlers handlers;
@@ -366,6 +386,13 @@ bool CWorldEditorApp::onCommand(EditorCommand command)
     case EditorCommand::SaveAs:
         onSaveAs();
         return true;
+    case EditorCommand::ExportJson:
+        if (CChildFrame* child = m_mainFrame->activeChildFrame())
+            ExportLevelAsJson(*m_core, child->levelFiles());
+        return true;
+    case EditorCommand::ImportJson:
+        importLevelJson();
+        return true;
     default:
         return false;
     }
@@ -376,10 +403,12 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     switch (command) {
     case EditorCommand::Save:
     case EditorCommand::SaveAs:
+    case EditorCommand::ExportJson:
         return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
     case EditorCommand::DoorTypes:
     case EditorCommand::TrapTypes:
     case EditorCommand::ObjectTypes:
+    case EditorCommand::ImportJson:
         return CommandState{};
     default:
         return std::nullopt;

@@ -57,6 +57,9 @@ public:
     /// Opens the level file in a window, or activates the window that already shows it. None when
     /// the level could not be read (the user was told why).
     CChildFrame* openLevel(const std::filesystem::path& path);
+    /// Import From JSON: the chosen document opens as a new, unsaved level; none when cancelled
+    /// or refused.
+    CChildFrame* importLevelJson();
     /// "Create New GR2 Level", made once and kept for the whole run.
     CNewLevelDialog& newLevelDialog();
 

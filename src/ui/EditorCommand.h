@@ -17,6 +17,9 @@ enum class EditorCommand {
     Close,
     Save,
     SaveAs,
+    /// The active level as JSON, and a level from JSON (text forms for version control).
+    ExportJson,
+    ImportJson,
     SaveGameData,
     Print,
     PrintSetup,

@@ -12,6 +12,7 @@
 #include "stats/StatsImport.h"
 #include "support/FullRecordSink.h"
 #include "support/HostileLevel.h"
+#include "support/JsonRoundTrip.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "worlddata/SectionReader.h"
@@ -84,10 +85,16 @@ protected:
     size_t replay(const std::filesystem::path& dir)
     {
         const std::pair<const char*, std::function<void(const std::filesystem::path&)>> readers[] = {
-            {"section_reader", [&](const auto& f) { readSections(f); }},
+            {"section_reader",
+             [&](const auto& f) {
+                 readSections(f);
+                 // Every file a reader meets also comes back from its text form unchanged.
+                 EXPECT_TRUE(test::fileComesBack(readFile(f)));
+             }},
             {"level_open", [&](const auto& f) { openLevel(readFile(f), f.filename().string()); }},
             {"png_colours", [&](const auto& f) { readColours(f); }},
             {"stats_import", [&](const auto& f) { importStats(f); }},
+            {"json_import", [&](const auto& f) { EXPECT_TRUE(test::jsonInputHolds(readFile(f))); }},
         };
         size_t opened = 0;
         for (const auto& [target, read] : readers) {

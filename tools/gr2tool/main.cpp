@@ -2,6 +2,7 @@
 
 #include "ConsolePrompter.h"
 #include "DumpCommand.h"
+#include "JsonCommands.h"
 #include "LevelCommands.h"
 #include "MapCommands.h"
 #include "TypeEditCommand.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv)
     mapCommands.define(app);
     gr2::TypeEditCommand typeEdit;
     typeEdit.define(app);
+    gr2::JsonCommands jsonCommands;
+    jsonCommands.define(app);
 
     try {
         app.parse(argc, argv);
@@ -84,6 +87,8 @@ int main(int argc, char** argv)
         return mapCommands.run(prompter);
     if (typeEdit.selected())
         return typeEdit.run(prompter);
+    if (jsonCommands.selected())
+        return jsonCommands.run(prompter);
     if (*dump)
         // A relative name is the current folder's, as for every other command (the data root
         // only resolves the names the data files themselves hold).

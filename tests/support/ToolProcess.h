@@ -1,0 +1,45 @@
+#pragma once
+// Runs gr2tool as a separate process, the way designers and scripts call it, and collects its exit
+// status, standard output and standard error.
+
+#include "support/TempDir.h"
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace gr2::test {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string shellQuoted(const std::filesystem::path& p)
+{
+    return "'" + p.string() + "'";
+}
+
+/// `args` are passed through the shell; standard error goes through a file in `scratch`.
+inline ToolRun runTool(const std::string& args, const std::filesystem::path& scratch)
+{
+    const std::filesystem::path errFile = scratch / "tool-err.txt";
+    const std::string command = std::string(GR2TOOL_PATH) + " " + args + " 2>" + shellQuoted(errFile);
+    ToolRun result;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return result;
+    std::array<char, 4096> buffer;
+    size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const Bytes err = readFile(errFile);
+    result.err.assign(err.begin(), err.end());
+    return result;
+}
+
+} // namespace gr2::test
