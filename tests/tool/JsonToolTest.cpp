@@ -81,3 +81,37 @@ TEST_F(JsonToolTest, BadValueNamesItsPathAndWritesNothing)
 
 } // namespace
 } // namespace gr2
+
+namespace gr2 {
+namespace {
+
+// The stats export through the tool: importing it and saving leaves every type file as it was,
+// apart from the save times.
+TEST_F(JsonToolTest, StatsExportImportsBackUnchanged)
+{
+    const std::filesystem::path stats = scratch / "stats.txt";
+    ASSERT_EQ(tool("export-stats " + shellQuoted(stats)).status, 0);
+    const std::filesystem::path before = scratch / "before.json";
+    const std::filesystem::path after = scratch / "after.json";
+    ASSERT_EQ(tool("export-json --game-data " + shellQuoted(before)).status, 0);
+    ASSERT_EQ(tool("import-stats " + shellQuoted(stats)).status, 0);
+    ASSERT_EQ(tool("export-json --game-data " + shellQuoted(after)).status, 0);
+    // The JSON names each section's save time on a line of its own: all else must be equal.
+    auto withoutTimes = [](const Bytes& bytes) {
+        std::string text(bytes.begin(), bytes.end()), out;
+        size_t at = 0;
+        while (at < text.size()) {
+            const size_t end = std::min(text.find('\n', at), text.size());
+            const std::string line = text.substr(at, end - at);
+            if (line.find("\"saved\":") == std::string::npos &&
+                line.find("\"created\":") == std::string::npos)
+                out += line + "\n";
+            at = end + 1;
+        }
+        return out;
+    };
+    EXPECT_EQ(withoutTimes(readFile(after)), withoutTimes(readFile(before)));
+}
+
+} // namespace
+} // namespace gr2

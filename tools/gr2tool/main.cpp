@@ -9,6 +9,8 @@
 #include "app/EditorApp.h"
 #include "app/StatsImportCommand.h"
 #include "document/SampleData.h"
+#include "stats/StatsExport.h"
+#include "worlddata/AtomicFile.h"
 #include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
 
@@ -53,6 +55,12 @@ int main(int argc, char** argv)
 
     CLI::App* saveGameData =
         app.add_subcommand("save-game-data", "Load the global data from the root and save it back");
+
+    std::string statsOut;
+    CLI::App* exportStats = app.add_subcommand(
+        "export-stats",
+        "Write the root's type data and world variables as a stats text the import reads back");
+    exportStats->add_option("OUT", statsOut, "Stats text file to write (.txt)")->required();
 
     std::string statsFile;
     CLI::App* importStats = app.add_subcommand(
@@ -104,6 +112,18 @@ int main(int argc, char** argv)
     if (*saveGameData) {
         auto editor = startEditor(prompter);
         return editor->SaveGameData() ? 0 : 1;
+    }
+    if (*exportStats) {
+        auto editor = startEditor(prompter);
+        const std::string text = gr2::exportStatsText(editor->types());
+        const gr2::WriteResult written =
+            gr2::writeFileAtomically(std::filesystem::absolute(statsOut),
+                                     std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+        if (!written.ok)
+            prompter.message("Cannot write \"" + statsOut + "\" (" + gr2::describeSystemError(written.error) +
+                                 ")",
+                             gr2::Prompter::Icon::Exclamation);
+        return written.ok ? 0 : 1;
     }
     if (*importStats) {
         auto editor = startEditor(prompter);
