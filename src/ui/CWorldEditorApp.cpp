@@ -11,6 +11,7 @@
 #include "forms/ExperienceForm.h"
 #include "forms/SacrificeForm.h"
 #include "forms/TypeEditorForms.h"
+#include "level/LevelHistory.h"
 #include "level/TextConversion.h"
 #include "script/ScriptTreeModel.h"
 #include "ui/CChildFrame.h"
@@ -28,6 +29,8 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+
+#include <algorithm>
 
 // The resources of a static library are registered by name, outside any namespace.
 static void initResources()
@@ -187,8 +190,23 @@ ViewContext CWorldEditorApp::viewContext()
     return {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get(), m_printer.get()};
 }
 
+size_t CWorldEditorApp::undoStepLimit()
+{
+    // A setting of the editor's own: how many steps each level's history keeps. It is written on
+    // first use, so a designer finds it in the settings file beside the window placement.
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Editor"));
+    const QString key = QStringLiteral("Undo Steps");
+    if (!settings.contains(key))
+        settings.setValue(key, int(LevelHistory::kDefaultStepLimit));
+    bool ok = false;
+    const int steps = settings.value(key).toInt(&ok);
+    return ok ? size_t(std::clamp(steps, 1, 10000)) : LevelHistory::kDefaultStepLimit;
+}
+
 CChildFrame* CWorldEditorApp::addLevelWindow(std::unique_ptr<LevelDocument> level)
 {
+    level->doc().history().setStepLimit(undoStepLimit());
     auto* child = new CChildFrame(std::move(level), viewContext());
     child->setCloseQuestion([](CChildFrame& frame) { return frame.levelFiles().SaveModified(); });
     connect(child, &CChildFrame::titleOrModifiedChanged, m_mainFrame.get(), &CMainFrame::updateTitle);

@@ -60,6 +60,9 @@ public:
     /// Import From JSON: the chosen document opens as a new, unsaved level; none when cancelled
     /// or refused.
     CChildFrame* importLevelJson();
+    /// How many steps each level's history keeps: the setting "Editor/Undo Steps" (1 to 10000,
+    /// 100 when not set).
+    static size_t undoStepLimit();
     /// "Create New GR2 Level", made once and kept for the whole run.
     CNewLevelDialog& newLevelDialog();
 

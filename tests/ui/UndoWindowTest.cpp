@@ -5,6 +5,7 @@
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/LevelHistory.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"
@@ -14,6 +15,7 @@
 #include "ui/HistoryDock.h"
 
 #include <QListWidget>
+#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -151,6 +153,19 @@ TEST_F(UndoWindowTest, ClickingAStepInTheHistoryDockGoesToIt)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     EXPECT_EQ(doc.GetTerrain(first), oldTerrain);
     EXPECT_FALSE(doc.isModified());
+}
+
+// The history's length is a setting of the editor ("Editor/Undo Steps"), read for each level
+// window that opens.
+TEST(UndoStepSettingTest, LevelWindowsKeepAsManyStepsAsTheSettingSays)
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("Editor/Undo Steps"), 3);
+    EXPECT_EQ(CWorldEditorApp::undoStepLimit(), 3u);
+    settings.setValue(QStringLiteral("Editor/Undo Steps"), 0);
+    EXPECT_EQ(CWorldEditorApp::undoStepLimit(), 1u);
+    settings.remove(QStringLiteral("Editor/Undo Steps"));
+    EXPECT_EQ(CWorldEditorApp::undoStepLimit(), LevelHistory::kDefaultStepLimit);
 }
 
 } // namespace
