@@ -209,15 +209,7 @@ std::string tileCode(const uint8_t* e)
 
 void tileFromCode(std::string_view code, uint8_t* e, const std::string& path)
 {
-    auto hex = [&](char c) -> uint8_t {
-        if (c >= '0' && c <= '9')
-            return uint8_t(c - '0');
-        if (c >= 'a' && c <= 'f')
-            return uint8_t(c - 'a' + 10);
-        if (c >= 'A' && c <= 'F')
-            return uint8_t(c - 'A' + 10);
-        throw JsonFormError(path, kTileRule);
-    };
+    auto hex = [&](char c) { return hexDigit(c, path, kTileRule); };
     if (code.size() == 4) {
         e[0] = uint8_t(hex(code[0]) << 4 | hex(code[1]));
         e[1] = hex(code[2]);

@@ -19,19 +19,22 @@ std::vector<uint8_t> fromHex(const Json& value, const std::string& path)
     const std::string& text = jsonString(value, path);
     if (text.size() % 2 != 0)
         throw JsonFormError(path, "hex bytes come in pairs of digits");
-    auto digit = [&](char c) -> uint8_t {
-        if (c >= '0' && c <= '9')
-            return uint8_t(c - '0');
-        if (c >= 'a' && c <= 'f')
-            return uint8_t(c - 'a' + 10);
-        if (c >= 'A' && c <= 'F')
-            return uint8_t(c - 'A' + 10);
-        throw JsonFormError(path, "hex bytes use the digits 0-9 and a-f only");
-    };
+    auto digit = [&](char c) { return hexDigit(c, path, "hex bytes use the digits 0-9 and a-f only"); };
     std::vector<uint8_t> bytes(text.size() / 2);
     for (size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = uint8_t(digit(text[2 * i]) << 4 | digit(text[2 * i + 1]));
     return bytes;
+}
+
+uint8_t hexDigit(char c, const std::string& path, const char* rule)
+{
+    if (c >= '0' && c <= '9')
+        return uint8_t(c - '0');
+    if (c >= 'a' && c <= 'f')
+        return uint8_t(c - 'a' + 10);
+    if (c >= 'A' && c <= 'F')
+        return uint8_t(c - 'A' + 10);
+    throw JsonFormError(path, rule);
 }
 
 std::string jsonKey(const std::string& path, const std::string& key)

@@ -31,6 +31,9 @@ private:
 std::string toHex(const uint8_t* data, size_t size);
 std::vector<uint8_t> fromHex(const Json& value, const std::string& path);
 
+/// The value of one hex digit (either case); `rule` is the error at `path` for any other character.
+uint8_t hexDigit(char c, const std::string& path, const char* rule);
+
 /// The JSON path of a key or an index below `path`.
 std::string jsonKey(const std::string& path, const std::string& key);
 std::string jsonIndex(const std::string& path, size_t index);

@@ -13,18 +13,6 @@ namespace gr2 {
 
 namespace {
 
-double scaleOf(FieldKind kind)
-{
-    switch (kind) {
-    case FieldKind::Real16x16:
-        return 65536.0;
-    case FieldKind::PercentReal:
-        return 40.96;
-    default:
-        return 4096.0;
-    }
-}
-
 bool isReal(FieldKind kind)
 {
     return kind == FieldKind::Real || kind == FieldKind::Real16x16 || kind == FieldKind::PercentReal;
@@ -130,7 +118,7 @@ Json elementToJson(const FieldDef& f, const uint8_t* p)
     if (isInteger(f.kind) && (f.width == 1 || f.width == 2 || f.width == 4))
         return loadSized(p, f.width, isSigned);
     if (isReal(f.kind) && (f.width == 2 || f.width == 4))
-        return double(loadSized(p, f.width, true)) / scaleOf(f.kind);
+        return double(loadSized(p, f.width, true)) / fixedScale(f.kind);
     switch (f.kind) {
     case FieldKind::Text:
         return latin1Text(p, f.width);
@@ -173,7 +161,7 @@ void elementFromJson(const FieldDef& f, const Json& value, uint8_t* p, const std
         return;
     }
     if (isReal(f.kind) && (f.width == 2 || f.width == 4)) {
-        storeSized(p, f.width, realToRaw(value, path, scaleOf(f.kind), f.width));
+        storeSized(p, f.width, realToRaw(value, path, fixedScale(f.kind), f.width));
         return;
     }
     switch (f.kind) {

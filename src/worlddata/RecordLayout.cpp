@@ -55,19 +55,6 @@ void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value
 
 namespace {
 
-/// How many stored units make 1.0 in a fixed-point field.
-double fixedScale(FieldKind kind)
-{
-    switch (kind) {
-    case FieldKind::Real16x16:
-        return 65536.0;
-    case FieldKind::PercentReal:
-        return 40.96;
-    default:
-        return 4096.0;
-    }
-}
-
 int32_t toFixed(double value, double scale, double lo, double hi)
 {
     double scaled = std::trunc(value * scale);
@@ -174,6 +161,18 @@ std::span<const uint8_t> fieldSource(const RecordLayout& layout, const FlaggedRe
         return record.bytes();
     applyFlaggedRecord(layout, record, zeroed);
     return zeroed;
+}
+
+double fixedScale(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::Real16x16:
+        return 65536.0;
+    case FieldKind::PercentReal:
+        return 40.96;
+    default:
+        return 4096.0;
+    }
 }
 
 } // namespace gr2

@@ -117,6 +117,8 @@ inline int64_t getIntField(std::span<const uint8_t> record, const FieldDef& fiel
     }
 }
 void setIntField(std::span<uint8_t> record, const FieldDef& field, int64_t value, size_t element = 0);
+/// How many stored units make 1.0 in a fixed-point field of the kind (4096 for 20.12 and 4.12).
+double fixedScale(FieldKind kind);
 double getRealField(std::span<const uint8_t> record, const FieldDef& field, size_t element = 0);
 void setRealField(std::span<uint8_t> record, const FieldDef& field, double value, size_t element = 0);
 /// Text and art-resource names (the first 64 bytes of an ArtResource).

@@ -22,11 +22,14 @@ inline std::string shellQuoted(const std::filesystem::path& p)
     return "'" + p.string() + "'";
 }
 
-/// `args` are passed through the shell; standard error goes through a file in `scratch`.
-inline ToolRun runTool(const std::string& args, const std::filesystem::path& scratch)
+/// `args` are passed through the shell; standard error goes to `errFile` and is read back from it.
+/// With a working folder the tool runs there (relative names are that folder's).
+inline ToolRun runTool(const std::string& args, const std::filesystem::path& errFile,
+                       const std::filesystem::path& workingFolder = {})
 {
-    const std::filesystem::path errFile = scratch / "tool-err.txt";
-    const std::string command = std::string(GR2TOOL_PATH) + " " + args + " 2>" + shellQuoted(errFile);
+    std::string command = std::string(GR2TOOL_PATH) + " " + args + " 2>" + shellQuoted(errFile);
+    if (!workingFolder.empty())
+        command = "cd " + shellQuoted(workingFolder) + " && " + command;
     ToolRun result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -37,8 +40,10 @@ inline ToolRun runTool(const std::string& args, const std::filesystem::path& scr
         result.out.append(buffer.data(), n);
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    const Bytes err = readFile(errFile);
-    result.err.assign(err.begin(), err.end());
+    if (errFile != "/dev/null") {
+        const Bytes err = readFile(errFile);
+        result.err.assign(err.begin(), err.end());
+    }
     return result;
 }
 

@@ -1,6 +1,7 @@
 // gr2tool run as a separate process, the way scripts call it.
 
 #include "support/TempDir.h"
+#include "support/ToolProcess.h"
 #include "worlddata/SectionWriter.h"
 
 #include <gtest/gtest.h>
@@ -12,29 +13,8 @@
 namespace gr2 {
 namespace {
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-};
-
-RunResult runTool(const std::string& args, const std::filesystem::path& errFile,
-                  const std::filesystem::path& workingFolder = {})
-{
-    std::string command = std::string(GR2TOOL_PATH) + " " + args + " 2>" + errFile.string();
-    if (!workingFolder.empty())
-        command = "cd '" + workingFolder.string() + "' && " + command;
-    RunResult result;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.out.append(buffer.data(), n);
-    int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+using RunResult = test::ToolRun;
+using test::runTool;
 
 std::string text(const std::filesystem::path& p)
 {

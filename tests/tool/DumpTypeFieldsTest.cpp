@@ -2,6 +2,7 @@
 // the type database reads and writes with.
 
 #include "support/TempDir.h"
+#include "support/ToolProcess.h"
 #include "support/TypeDataBuilder.h"
 #include "typedb/TypeDatabaseWriter.h"
 
@@ -16,18 +17,9 @@ namespace {
 
 std::string dumpOf(const std::filesystem::path& file, int& status)
 {
-    std::string command = std::string(GR2TOOL_PATH) + " dump " + file.string() + " 2>/dev/null";
-    std::string out;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        out.append(buffer.data(), n);
-    int rc = pclose(pipe);
-    status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    return out;
+    const test::ToolRun run = test::runTool("dump " + test::shellQuoted(file), "/dev/null");
+    status = run.status;
+    return run.out;
 }
 
 TEST(DumpTypeFieldsTest, EveryFamilyPrintsEveryFieldByName)

@@ -19,12 +19,12 @@ class JsonToolTest : public ::testing::Test {
 protected:
     JsonToolTest()
     {
-        EXPECT_EQ(runTool("sample-data " + shellQuoted(root.path()), scratch.path()).status, 0);
+        EXPECT_EQ(runTool("sample-data " + shellQuoted(root.path()), scratch / "err.txt").status, 0);
     }
 
     test::ToolRun tool(const std::string& args)
     {
-        return runTool("--root " + shellQuoted(root.path()) + " " + args, scratch.path());
+        return runTool("--root " + shellQuoted(root.path()) + " " + args, scratch / "err.txt");
     }
 
     test::TempDir root;

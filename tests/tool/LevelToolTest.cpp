@@ -2,6 +2,7 @@
 // thumbnail, info, and the level records of dump.
 
 #include "support/TempDir.h"
+#include "support/ToolProcess.h"
 #include "worlddata/ByteOrder.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +14,7 @@
 namespace gr2 {
 namespace {
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using RunResult = test::ToolRun;
 
 std::string text(const std::filesystem::path& p)
 {
@@ -34,23 +31,7 @@ protected:
     /// Runs the tool with the sample data as its root.
     RunResult tool(const std::string& args) { return run("--root " + quoted(root.path()) + " " + args); }
 
-    RunResult run(const std::string& args)
-    {
-        const std::filesystem::path errFile = scratch / "err.txt";
-        std::string command = std::string(GR2TOOL_PATH) + " " + args + " 2>" + quoted(errFile);
-        RunResult result;
-        std::FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
-            return result;
-        std::array<char, 4096> buffer;
-        size_t n;
-        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-            result.out.append(buffer.data(), n);
-        int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = text(errFile);
-        return result;
-    }
+    RunResult run(const std::string& args) { return test::runTool(args, scratch / "err.txt"); }
 
     std::filesystem::path sample() const { return root / "Maps" / "FirstSteps.vwd"; }
 
