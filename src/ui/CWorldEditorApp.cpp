@@ -374,6 +374,10 @@ void CWorldEditorApp::openSacrificeEditor()
 bool CWorldEditorApp::onCommand(EditorCommand command)
 {
     switch (command) {
+    case EditorCommand::TerrainTypes:
+        return openTypeEditor(TypeFamily::Terrain);
+    case EditorCommand::RoomTypes:
+        return openTypeEditor(TypeFamily::Room);
     case EditorCommand::DoorTypes:
         return openTypeEditor(TypeFamily::Door);
     case EditorCommand::TrapTypes:
@@ -405,6 +409,8 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::SaveAs:
     case EditorCommand::ExportJson:
         return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
+    case EditorCommand::TerrainTypes:
+    case EditorCommand::RoomTypes:
     case EditorCommand::DoorTypes:
     case EditorCommand::TrapTypes:
     case EditorCommand::ObjectTypes:

@@ -25,6 +25,8 @@ enum class EditorCommand {
     PrintSetup,
     Exit,
     // the type editors of the Configuration menu
+    TerrainTypes,
+    RoomTypes,
     DoorTypes,
     TrapTypes,
     ObjectTypes,
