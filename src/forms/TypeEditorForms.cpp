@@ -13,6 +13,7 @@ bool hasTypeEditor(TypeFamily family)
     case TypeFamily::Door:
     case TypeFamily::Trap:
     case TypeFamily::Object:
+    case TypeFamily::VorlanSpell:
         return true;
     default:
         return false;
@@ -53,6 +54,8 @@ std::optional<FormDescription<CTypeRecord>> typeEditorForm(TypeFamily family, CT
         return trapTypeForm(types);
     case TypeFamily::Object:
         return objectTypeForm(types);
+    case TypeFamily::VorlanSpell:
+        return vorlanSpellTypeForm(types);
     default:
         return std::nullopt;
     }

@@ -19,6 +19,8 @@ FormDescription<CTypeRecord> terrainTypeForm(const CTypeDatabase& types);
 /// which storing brings into the fixed form of a room floor. The rows reach the floor through
 /// `types`, which must outlive the form.
 FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types);
+/// "Modify Vorlan Spell Properties".
+FormDescription<CTypeRecord> vorlanSpellTypeForm(const CTypeDatabase& types);
 /// "Modify Door Properties".
 FormDescription<CTypeRecord> doorTypeForm(const CTypeDatabase& types);
 /// "Modify Trap Properties".

@@ -187,7 +187,7 @@ void CMainFrame::createMenus()
 
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
     configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::DoorTypes),
-                               action(C::TrapTypes), action(C::ObjectTypes)});
+                               action(C::TrapTypes), action(C::ObjectTypes), action(C::VorlanSpellTypes)});
     configuration->addSeparator();
     configuration->addAction(action(C::ResetToDefaults));
 

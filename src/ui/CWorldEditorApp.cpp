@@ -384,6 +384,8 @@ bool CWorldEditorApp::onCommand(EditorCommand command)
         return openTypeEditor(TypeFamily::Trap);
     case EditorCommand::ObjectTypes:
         return openTypeEditor(TypeFamily::Object);
+    case EditorCommand::VorlanSpellTypes:
+        return openTypeEditor(TypeFamily::VorlanSpell);
     case EditorCommand::Save:
         onSave();
         return true;
@@ -414,6 +416,7 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::DoorTypes:
     case EditorCommand::TrapTypes:
     case EditorCommand::ObjectTypes:
+    case EditorCommand::VorlanSpellTypes:
     case EditorCommand::ImportJson:
         return CommandState{};
     default:

@@ -30,6 +30,7 @@ enum class EditorCommand {
     DoorTypes,
     TrapTypes,
     ObjectTypes,
+    VorlanSpellTypes,
     ResetToDefaults,
     About,
     // edit

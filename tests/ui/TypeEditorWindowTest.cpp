@@ -155,7 +155,7 @@ TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
         if (!a->isSeparator())
             items << a->text();
     EXPECT_EQ(items, (QStringList{"&Terrain Types...", "&Room Types...", "&Door Types...", "Tr&ap Types...",
-                                  "&Object Types...", "Reset To GR2 Defaults"}));
+                                  "&Object Types...", "&Vorlan Spell Types...", "Reset To GR2 Defaults"}));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::TrapTypes)->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::ObjectTypes)->shortcut(), QKeySequence(Qt::Key_F6));
 
@@ -416,6 +416,25 @@ TEST_F(TypeEditorWindowTest, TheEditPropertiesOfARoomFloorOpensTheRoomEditorOnTh
         EXPECT_EQ(dialog.selector()->currentText(), "Lair");
         EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 17 ] Name:");
     });
+}
+
+TEST_F(TypeEditorWindowTest, F7OpensTheVorlanSpellEditorAndOkChangesTheSpell)
+{
+    QAction* spells = app.mainFrame()->action(EditorCommand::VorlanSpellTypes);
+    EXPECT_EQ(spells->text(), "&Vorlan Spell Types...");
+    EXPECT_EQ(spells->shortcut(), QKeySequence(Qt::Key_F7));
+    CTypeRecord& first = *app.core().types().vorlanSpells().at(0);
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F7); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Vorlan Spell Properties");
+                   EXPECT_EQ(dialog.selector()->currentText(), QString::fromStdString(first.name()));
+                   typeInto(dialog, "Mana Cost:", "3000000000");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(first.intValue(VorlanSpellField::ManaCost), 3000000000)
+        << "the whole unsigned field, not wrapped";
+    EXPECT_TRUE(app.core().isGameDataModified());
 }
 
 TEST_F(TypeEditorWindowTest, ExitAfterAnEditAsksAboutTheGameData)
