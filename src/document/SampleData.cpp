@@ -307,6 +307,8 @@ void buildTypesAndIcons(CTypeDatabase& db, SampleSheets* icons)
     for (const RoomSpec& r : kRooms) {
         CRoomType& room = addRecord(db.rooms(), r.id, r.name);
         room.setFloorTerrainId(r.id);
+        // The room editor lists rooms by this index, 1 for the first.
+        room.setIntValue(RoomField::IntroductionIndex, int64_t(&r - kRooms.data()) + 1);
         room.setFlag(RoomTypeFlag::OnLand, true);
         room.setFlag(RoomTypeFlag::Buildable, r.buildable);
         room.setFlag(RoomTypeFlag::IsGood, r.good);

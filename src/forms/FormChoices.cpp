@@ -53,6 +53,17 @@ ChoiceList doorKeyObjects(const CTypeDatabase& types)
                    [](const CTypeRecord& o) { return o.hasFlag(ObjectTypeFlag::DoorKey); });
 }
 
+bool isEditableTerrain(const CTypeRecord& terrain)
+{
+    const uint32_t id = terrain.id();
+    return id != 27 && id != 30 && id != 38 && !terrain.hasFlag(TerrainTypeFlag::RoomLink);
+}
+
+ChoiceList editableTerrains(const CTypeDatabase& types)
+{
+    return typesOf(types.terrains(), false, isEditableTerrain);
+}
+
 ChoiceSource fixed(ChoiceList list)
 {
     return [list = std::move(list)](const FormState&) { return list; };

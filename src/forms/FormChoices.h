@@ -33,6 +33,12 @@ ChoiceList crateObjects(const CTypeDatabase& types);
 /// "<none>", then the object types that are door keys.
 ChoiceList doorKeyObjects(const CTypeDatabase& types);
 
+/// Whether the terrain editor lists the terrain (and the "Becomes Type" lists offer it): every
+/// terrain but the room floors and three ids the game keeps for itself.
+bool isEditableTerrain(const CTypeRecord& terrain);
+/// The terrains the terrain editor lists, by name, standing for their ids; no "<none>".
+ChoiceList editableTerrains(const CTypeDatabase& types);
+
 /// A source that always offers the same list.
 ChoiceSource fixed(ChoiceList list);
 

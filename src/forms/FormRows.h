@@ -110,6 +110,22 @@ inline FormRule valueIsOneOf(size_t row, std::initializer_list<int64_t> values)
     };
 }
 
+/// Never true: for rows that carry a value or a store rule but are not shown.
+inline FormRule never()
+{
+    return [](const FormState&) { return false; };
+}
+
+/// True while both rules are; a missing rule counts as always true.
+inline FormRule bothOf(FormRule a, FormRule b)
+{
+    if (!a)
+        return b;
+    if (!b)
+        return a;
+    return [a = std::move(a), b = std::move(b)](const FormState& s) { return a(s) && b(s); };
+}
+
 /// The opposite of a rule.
 inline FormRule isNot(FormRule rule)
 {

@@ -144,6 +144,27 @@ FieldAccess<CTypeRecord> recordBitChoice(TypeField flags, std::initializer_list<
     return access;
 }
 
+FieldAccess<CTypeRecord> recordNinthBitValue(TypeField lowByte, TypeField flags, int ninthBit)
+{
+    FieldAccess<CTypeRecord> access;
+    access.traits.capacity = {0, 511};
+    access.traits.isUnsigned = true;
+    access.footprint = {{lowByte.def().offset, 1, 0},
+                        {flags.def().offset, flags.def().width, 1u << ninthBit}};
+    access.read = [lowByte, flags, ninthBit](const CTypeRecord& r) {
+        const int64_t high = (r.intValue(flags) >> ninthBit) & 1;
+        return FieldValue((high << 8) | (r.intValue(lowByte) & 0xFF));
+    };
+    access.write = [lowByte, flags, ninthBit](CTypeRecord& r, const FieldValue& v) {
+        const int64_t value = integerOf(v);
+        r.setIntValue(lowByte, value & 0xFF);
+        const int64_t word = r.intValue(flags);
+        const int64_t mask = int64_t(1) << ninthBit;
+        r.setIntValue(flags, (value & 0x100) ? (word | mask) : (word & ~mask));
+    };
+    return access;
+}
+
 FieldAccess<Bytes> blockField(const FieldDef& field)
 {
     FieldAccess<Bytes> access;

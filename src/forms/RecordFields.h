@@ -28,6 +28,9 @@ constexpr int64_t bitChoiceValue(int bit)
     return int64_t(1) << bit;
 }
 
+/// A 9-bit value of a record: the low eight bits in a byte field, the ninth in a bit of a flags word.
+FieldAccess<CTypeRecord> recordNinthBitValue(TypeField lowByte, TypeField flags, int ninthBit);
+
 /// A field of a block (its offsets counted from the block's start).
 FieldAccess<Bytes> blockField(const FieldDef& field);
 /// One bit of a block's flags word.

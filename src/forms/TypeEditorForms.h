@@ -7,11 +7,20 @@
 #include "typedb/CTypeRecord.h"
 
 #include <optional>
+#include <vector>
 
 namespace gr2 {
 
 class CTypeDatabase;
 
+/// "Modify Terrain Properties".
+FormDescription<CTypeRecord> terrainTypeForm(const CTypeDatabase& types);
+/// "Modify Room Properties": the room and, for its health, damage and lights, its floor terrain,
+/// which storing brings into the fixed form of a room floor. The rows reach the floor through
+/// `types`, which must outlive the form.
+FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types);
+/// "Modify Vorlan Spell Properties".
+FormDescription<CTypeRecord> vorlanSpellTypeForm(const CTypeDatabase& types);
 /// "Modify Door Properties".
 FormDescription<CTypeRecord> doorTypeForm(const CTypeDatabase& types);
 /// "Modify Trap Properties".
@@ -21,7 +30,12 @@ FormDescription<CTypeRecord> objectTypeForm(const CTypeDatabase& types);
 
 /// Whether the family's type editor exists.
 bool hasTypeEditor(TypeFamily family);
+/// The table positions of the types the family's editor lists, in the selector's order: for the
+/// room editor the rooms by their introduction index 1, 2, ... (those of other indices, and four
+/// floors the game keeps for itself, are left out), for the terrain editor the terrains it edits,
+/// for the others every type in table order.
+std::vector<size_t> typeEditorListing(TypeFamily family, const CTypeDatabase& types);
 /// The family's table, with its lists filled from `types`; none while the family has no editor.
-std::optional<FormDescription<CTypeRecord>> typeEditorForm(TypeFamily family, const CTypeDatabase& types);
+std::optional<FormDescription<CTypeRecord>> typeEditorForm(TypeFamily family, CTypeDatabase& types);
 
 } // namespace gr2

@@ -1,29 +1,35 @@
 #include "forms/TypeEditorSession.h"
 
 #include "app/EditorApp.h"
+#include "forms/TypeEditorForms.h"
+
+#include <algorithm>
 
 namespace gr2 {
 
 namespace {
 
-std::vector<std::string> namesOf(const TypeTableBase& table)
+std::vector<std::string> namesOf(const TypeTableBase& table, const std::vector<size_t>& listing)
 {
     std::vector<std::string> names;
-    for (size_t i = 0; i < table.count(); ++i)
-        names.push_back(table.recordAt(i)->name());
+    for (size_t position : listing)
+        names.push_back(table.recordAt(position)->name());
     return names;
 }
 
-size_t startPosition(EditorApp& app, TypeFamily family, std::optional<uint16_t> initialId)
+size_t startPosition(EditorApp& app, TypeFamily family, const std::vector<size_t>& listing,
+                     std::optional<uint16_t> initialId)
 {
     const TypeTableBase& table = app.types().table(family);
     if (initialId) {
-        const size_t found = table.indexOfId(*initialId);
-        if (found < table.count())
-            app.setTypeEditorPosition(family, found);
+        const auto found = std::find_if(listing.begin(), listing.end(), [&](size_t position) {
+            return table.recordAt(position)->id() == *initialId;
+        });
+        if (found != listing.end())
+            app.setTypeEditorPosition(family, size_t(found - listing.begin()));
     }
     const size_t remembered = app.typeEditorPosition(family);
-    return table.empty() ? 0 : std::min(remembered, table.count() - 1);
+    return listing.empty() ? 0 : std::min(remembered, listing.size() - 1);
 }
 
 } // namespace
@@ -31,14 +37,28 @@ size_t startPosition(EditorApp& app, TypeFamily family, std::optional<uint16_t> 
 TypeEditorSession::TypeEditorSession(EditorApp& app, TypeFamily family,
                                      const FormDescription<CTypeRecord>& form,
                                      std::optional<uint16_t> initialId, int iconCells)
+    : TypeEditorSession(app, family, form, initialId, iconCells, typeEditorListing(family, app.types()))
+{
+}
+
+TypeEditorSession::TypeEditorSession(EditorApp& app, TypeFamily family,
+                                     const FormDescription<CTypeRecord>& form,
+                                     std::optional<uint16_t> initialId, int iconCells,
+                                     std::vector<size_t> listing)
     : SelectorSession<CTypeRecord>(
-          form, namesOf(app.types().table(family)),
-          [&app, family](size_t position) { return app.types().table(family).recordAt(position); },
-          startPosition(app, family, initialId)),
+          form, namesOf(app.types().table(family), listing),
+          [&app, family, listing](size_t position) -> CTypeRecord* {
+              return position < listing.size() ? app.types().table(family).recordAt(listing[position])
+                                               : nullptr;
+          },
+          startPosition(app, family, listing, initialId)),
       m_app(app), m_family(family), m_iconCells(std::max(0, iconCells))
 {
     if (CTypeRecord* record = current())
         remember(*record);
+    if (family == TypeFamily::Room)
+        for (const CTerrainType& terrain : app.types().terrains())
+            m_terrainsBefore.emplace_back(terrain.bytes().begin(), terrain.bytes().end());
 }
 
 bool TypeEditorSession::familyHasIcons(TypeFamily family)
@@ -116,6 +136,12 @@ bool TypeEditorSession::finish()
         const CTypeRecord* record = table.recordAt(position);
         if (record &&
             !std::equal(before.begin(), before.end(), record->bytes().begin(), record->bytes().end()))
+            changed = true;
+    }
+    const TypeTableBase& terrains = m_app.types().terrains();
+    for (size_t i = 0; i < m_terrainsBefore.size() && i < terrains.count(); ++i) {
+        const std::span<const uint8_t> now = terrains.recordAt(i)->bytes();
+        if (!std::equal(m_terrainsBefore[i].begin(), m_terrainsBefore[i].end(), now.begin(), now.end()))
             changed = true;
     }
     if (changed)

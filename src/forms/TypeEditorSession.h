@@ -1,6 +1,7 @@
 #pragma once
 // The pattern every type editor shares: the selector lists the family's types by table position
-// (so a second type with the same id is reached and edited, not the first again), the label names
+// (so a second type with the same id is reached and edited, not the first again; a family's
+// editor may leave some types out, as the terrain editor leaves out room floors), the label names
 // the shown type's id, the icon spin changes the shown type's icon index at once, and each family's
 // editor remembers where it was left for the next opening. Closing tells the application what
 // changed.
@@ -54,6 +55,10 @@ protected:
     void shown(CTypeRecord& record) override;
 
 private:
+    /// `listing`: the table positions the selector lists, in its order.
+    TypeEditorSession(EditorApp& app, TypeFamily family, const FormDescription<CTypeRecord>& form,
+                      std::optional<uint16_t> initialId, int iconCells, std::vector<size_t> listing);
+
     void remember(const CTypeRecord& record);
 
     EditorApp& m_app;
@@ -62,6 +67,8 @@ private:
     int m_loadedIcon = 0;
     /// Each shown type's bytes as they were at opening, by table position.
     std::map<size_t, Bytes> m_before;
+    /// The room editor also edits the rooms' floors: every terrain's bytes at opening.
+    std::vector<Bytes> m_terrainsBefore;
 };
 
 } // namespace gr2

@@ -13,6 +13,9 @@ inline constexpr int OnLava = 1;
 inline constexpr int OnLand = 2;
 inline constexpr int HasWalls = 3;
 inline constexpr int Buildable = 7;
+inline constexpr int TorchRedNinthBit = 9;
+inline constexpr int TorchGreenNinthBit = 10;
+inline constexpr int TorchBlueNinthBit = 11;
 inline constexpr int IsGood = 13;
 } // namespace RoomTypeFlag
 

@@ -13,6 +13,15 @@ inline constexpr int Ownable = 2;
 inline constexpr int RoomLink = 4; ///< the terrain is a room's floor
 inline constexpr int Water = 7;
 inline constexpr int Lava = 8;
+inline constexpr int TerrainLightRedNinthBit = 19;
+inline constexpr int TerrainLightGreenNinthBit = 20;
+inline constexpr int TerrainLightBlueNinthBit = 21;
+inline constexpr int RevealThroughFogOfWar = 24;
+inline constexpr int AmbientLightRedNinthBit = 25;
+inline constexpr int AmbientLightGreenNinthBit = 26;
+inline constexpr int AmbientLightBlueNinthBit = 27;
+inline constexpr int TerrainLightOn = 28;
+inline constexpr int AmbientLightOn = 29;
 } // namespace TerrainTypeFlag
 
 class CTerrainType : public CTypeRecord {

@@ -60,6 +60,14 @@ inline constexpr TypeField FloorTerrain = named("floorTerrain", 915);
 inline constexpr TypeField Cost = named("cost", 888);
 inline constexpr TypeField TorchHeight = named("torchHeight", 896);
 inline constexpr TypeField HealthGain = named("healthGain", 1053);
+inline constexpr TypeField CeilingHeight = named("ceilingHeight", 872);
+inline constexpr TypeField TorchIntensity = named("torchIntensity", 878);
+inline constexpr TypeField FightEffect = named("fightEffect", 890);
+inline constexpr TypeField TorchRed = named("torchRed", 919);
+inline constexpr TypeField TorchGreen = named("torchGreen", 920);
+inline constexpr TypeField TorchBlue = named("torchBlue", 921);
+inline constexpr TypeField IntroductionIndex = named("introductionIndex", 962);
+inline constexpr TypeField TorchRadius = named("torchRadius", 963);
 
 } // namespace RoomField
 

@@ -72,6 +72,18 @@ inline constexpr TypeField DestroyedType = named("destroyedType", 474);
 inline constexpr TypeField MaxHealthEffect = named("maxHealthEffect", 420);
 inline constexpr TypeField DestroyedEffect = named("destroyedEffect", 422);
 inline constexpr TypeField Light = named("light", 368);
+inline constexpr TypeField TerrainLightHeight = named("terrainLightHeight", 396);
+inline constexpr TypeField Damage = named("damage", 404);
+inline constexpr TypeField ManaGain = named("manaGain", 412);
+inline constexpr TypeField MaxManaGain = named("maxManaGain", 414);
+inline constexpr TypeField WibbleH = named("wibbleH", 462);
+inline constexpr TypeField WibbleV = named("wibbleV", 466);
+inline constexpr TypeField TerrainLightRed = named("terrainLightRed", 475);
+inline constexpr TypeField TerrainLightGreen = named("terrainLightGreen", 476);
+inline constexpr TypeField TerrainLightBlue = named("terrainLightBlue", 477);
+inline constexpr TypeField AmbientLightRed = named("ambientLightRed", 513);
+inline constexpr TypeField AmbientLightGreen = named("ambientLightGreen", 514);
+inline constexpr TypeField AmbientLightBlue = named("ambientLightBlue", 515);
 
 } // namespace TerrainField
 

@@ -186,7 +186,8 @@ void CMainFrame::createMenus()
     map->addActions({action(C::BrushFlipX), action(C::BrushFlipY)});
 
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
-    configuration->addActions({action(C::DoorTypes), action(C::TrapTypes), action(C::ObjectTypes)});
+    configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::DoorTypes),
+                               action(C::TrapTypes), action(C::ObjectTypes), action(C::VorlanSpellTypes)});
     configuration->addSeparator();
     configuration->addAction(action(C::ResetToDefaults));
 

@@ -392,12 +392,18 @@ void CWorldEditorApp::openSacrificeEditor()
 bool CWorldEditorApp::onCommand(EditorCommand command)
 {
     switch (command) {
+    case EditorCommand::TerrainTypes:
+        return openTypeEditor(TypeFamily::Terrain);
+    case EditorCommand::RoomTypes:
+        return openTypeEditor(TypeFamily::Room);
     case EditorCommand::DoorTypes:
         return openTypeEditor(TypeFamily::Door);
     case EditorCommand::TrapTypes:
         return openTypeEditor(TypeFamily::Trap);
     case EditorCommand::ObjectTypes:
         return openTypeEditor(TypeFamily::Object);
+    case EditorCommand::VorlanSpellTypes:
+        return openTypeEditor(TypeFamily::VorlanSpell);
     case EditorCommand::Save:
         onSave();
         return true;
@@ -423,9 +429,12 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::SaveAs:
     case EditorCommand::ExportJson:
         return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
+    case EditorCommand::TerrainTypes:
+    case EditorCommand::RoomTypes:
     case EditorCommand::DoorTypes:
     case EditorCommand::TrapTypes:
     case EditorCommand::ObjectTypes:
+    case EditorCommand::VorlanSpellTypes:
     case EditorCommand::ImportJson:
         return CommandState{};
     default:

@@ -25,9 +25,12 @@ enum class EditorCommand {
     PrintSetup,
     Exit,
     // the type editors of the Configuration menu
+    TerrainTypes,
+    RoomTypes,
     DoorTypes,
     TrapTypes,
     ObjectTypes,
+    VorlanSpellTypes,
     ResetToDefaults,
     About,
     // edit

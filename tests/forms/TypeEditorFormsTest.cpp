@@ -27,6 +27,10 @@ void buildListTypes(CTypeDatabase& db)
     test::addType(db.objects(), 6, "Fire Crate").setFlag(ObjectTypeFlag::Crate, true);
     test::addType(db.objects(), 7, "Key").setFlag(ObjectTypeFlag::DoorKey, true);
     test::addType(db.objects(), 8, "Gold");
+    test::addType(db.terrains(), 1, "Rock");
+    test::addType(db.terrains(), 2, "Path");
+    test::addType(db.terrains(), 10, "Lair Floor").setFlag(TerrainTypeFlag::RoomLink, true);
+    test::addType(db.terrains(), 27, "Reserved");
 }
 
 /// A record whose every byte holds a value of its own.
@@ -98,6 +102,39 @@ struct EditorCase {
 const std::vector<EditorCase>& editorCases()
 {
     static const std::vector<EditorCase> cases = {
+        {TypeFamily::Terrain,
+         terrainTypeForm,
+         "Modify Terrain Properties",
+         {"Max &Health:",
+          "Starting Health:",
+          "Mana Gain:",
+          "&Max Mana Gain:",
+          "&Gold Value:",
+          "Dama&ge:",
+          "Wibble H:",
+          "Wibble V:",
+          "Im&penetrable",
+          "&Becomes Type",
+          "Uses &Effect",
+          "Be&comes Type",
+          "Uses Effect",
+          "Reveal Through Fog Of War",
+          "Terrain Light",
+          "R:",
+          "G:",
+          "B:",
+          "Height:",
+          "Ambient Light",
+          "R:",
+          "G:",
+          "B:",
+          "Room Floor"}},
+        {TypeFamily::VorlanSpell,
+         vorlanSpellTypeForm,
+         "Modify Vorlan Spell Properties",
+         {"Mana Cost:", "Mana Drain:", "Recharge Time:", "Bonus R. Time:", "Cast Rule:", "Target Rule:",
+          "Hand Anim ID:", "No-Go Hand Anim ID:", "Shot Type:", "Shot Data &1:", "Shot Data &2:",
+          "Shot Type:", "Shot Data &1:", "Shot Data &2:", "Attacking", "Defensive"}},
         {TypeFamily::Door,
          doorTypeForm,
          "Modify Door Properties",
@@ -183,7 +220,7 @@ TEST(TypeEditorFormsTest, EachEditorShowsItsCaptionAndLabelsAndItsRangesFitTheir
         ASSERT_TRUE(typeEditorForm(c.family, db));
         EXPECT_EQ(typeEditorForm(c.family, db)->caption, c.caption);
     }
-    EXPECT_FALSE(typeEditorForm(TypeFamily::Terrain, db)) << "its editor does not exist yet";
+    EXPECT_FALSE(typeEditorForm(TypeFamily::Creature, db)) << "its editor does not exist yet";
 }
 
 TEST(TypeEditorFormsTest, EveryShownFieldRoundTripsAndEveryOtherByteStaysAsItWas)
@@ -201,7 +238,7 @@ TEST(TypeEditorFormsTest, EveryShownFieldRoundTripsAndEveryOtherByteStaysAsItWas
         FormState& s = form.state();
         // Lists and check boxes first, as they decide which number rows are active.
         for (size_t row = 0; row < s.rowCount(); ++row)
-            if (!s.row(row).isText())
+            if (!s.row(row).isText() && s.isVisible(row))
                 setOtherValue(s, row, int(row));
         for (size_t row = 0; row < s.rowCount(); ++row)
             if (s.row(row).isText() && s.isActive(row))
@@ -380,6 +417,90 @@ TEST(TypeEditorFormsTest, TheLightEditorKeepsNinthColourBitsInTheFlags)
     s.setText(row("Radius:"), "2.5");
     s.setText(row("Green:"), "512");
     EXPECT_EQ(form.store(light)->message, "Please enter an integer between 0 and 511.");
+}
+
+size_t rowOf(const FormDescription<CTypeRecord>& description, const std::string& label, size_t from = 0)
+{
+    for (size_t i = from; i < description.rows.size(); ++i)
+        if (description.rows[i].label == label)
+            return i;
+    throw std::runtime_error("no row " + label);
+}
+
+TEST(TypeEditorFormsTest, TheTerrainEditorListsNoRoomFloorAndStoresNoRoomLink)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    std::vector<std::string> listed;
+    for (size_t position : typeEditorListing(TypeFamily::Terrain, db))
+        listed.push_back(db.terrains().recordAt(position)->name());
+    EXPECT_EQ(listed, (std::vector<std::string>{"Rock", "Path"}));
+
+    const FormDescription<CTypeRecord> description = terrainTypeForm(db);
+    Form<CTypeRecord> form(description);
+    CTerrainType& path = *db.terrains().findById(2);
+    path.setFlag(TerrainTypeFlag::RoomLink, true); // as a damaged file may have it
+    form.load(path);
+    const ChoiceList becomes = form.state().choices(rowOf(description, "&Becomes Type"));
+    EXPECT_EQ(becomes, (ChoiceList{{1, "Rock"}, {2, "Path"}}));
+    ASSERT_FALSE(form.store(path));
+    EXPECT_FALSE(path.hasFlag(TerrainTypeFlag::RoomLink));
+}
+
+TEST(TypeEditorFormsTest, AnImpenetrableTerrainBecomesItselfAndUsesTheFirstEffect)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = terrainTypeForm(db);
+    const size_t changeRows[] = {rowOf(description, "&Becomes Type"), rowOf(description, "Uses &Effect"),
+                                 rowOf(description, "Be&comes Type"), rowOf(description, "Uses Effect")};
+    for (bool impenetrable : {true, false}) {
+        SCOPED_TRACE(impenetrable);
+        CTerrainType& rock = *db.terrains().findById(1);
+        rock.setFlag(TerrainTypeFlag::Impenetrable, impenetrable);
+        rock.setIntValue(TerrainField::MaxHealthType, 2);
+        rock.setIntValue(TerrainField::DestroyedType, 2);
+        rock.setIntValue(TerrainField::MaxHealthEffect, 300);
+        rock.setIntValue(TerrainField::DestroyedEffect, 301);
+        Form<CTypeRecord> form(description);
+        form.load(rock);
+        for (size_t row : changeRows)
+            EXPECT_EQ(form.state().isEnabled(row), !impenetrable) << description.rows[row].label;
+        EXPECT_EQ(form.state().value(changeRows[0]), impenetrable ? 1 : 2) << "shows the terrain itself";
+        ASSERT_FALSE(form.store(rock));
+        EXPECT_EQ(rock.intValue(TerrainField::MaxHealthType), impenetrable ? 1 : 2);
+        EXPECT_EQ(rock.intValue(TerrainField::DestroyedType), impenetrable ? 1 : 2);
+        EXPECT_EQ(rock.intValue(TerrainField::MaxHealthEffect), impenetrable ? 1 : 300);
+        EXPECT_EQ(rock.intValue(TerrainField::DestroyedEffect), impenetrable ? 1 : 301);
+    }
+}
+
+TEST(TypeEditorFormsTest, TerrainLightsTakeNineBitColoursOnlyWhileSwitchedOn)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = terrainTypeForm(db);
+    const size_t terrainOn = rowOf(description, "Terrain Light");
+    const size_t ambientOn = rowOf(description, "Ambient Light");
+    const size_t terrainRed = rowOf(description, "R:", terrainOn);
+    const size_t ambientBlue = rowOf(description, "B:", ambientOn);
+    CTerrainType& rock = *db.terrains().findById(1);
+    Form<CTypeRecord> form(description);
+    form.load(rock);
+    FormState& s = form.state();
+    EXPECT_FALSE(s.isEnabled(terrainRed));
+    EXPECT_FALSE(s.isEnabled(rowOf(description, "Height:")));
+    s.setChecked(terrainOn, true);
+    EXPECT_TRUE(s.isEnabled(terrainRed));
+    EXPECT_TRUE(s.isEnabled(rowOf(description, "Height:")));
+    EXPECT_FALSE(s.isEnabled(ambientBlue)) << "each group follows its own check box";
+    s.setText(terrainRed, "300");
+    ASSERT_FALSE(form.store(rock));
+    EXPECT_EQ(rock.intValue(TerrainField::TerrainLightRed), 44);
+    EXPECT_TRUE(rock.hasFlag(TerrainTypeFlag::TerrainLightRedNinthBit));
+    EXPECT_TRUE(rock.hasFlag(TerrainTypeFlag::TerrainLightOn));
+    s.setText(terrainRed, "512");
+    EXPECT_EQ(form.store(rock)->message, "Please enter an integer between 0 and 511.");
 }
 
 } // namespace

@@ -103,6 +103,35 @@ protected:
         while (selector->currentIndex() > index)
             QTest::keyClick(selector, Qt::Key_Up);
     }
+    /// Opens the type menu of a palette button and chooses "&Edit Properties..." as a user does.
+    static std::function<void()> editProperties(CTypeButton* button)
+    {
+        return [button] {
+            QTimer::singleShot(30, [] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (!menu)
+                    return;
+                EXPECT_EQ(menu->title(), "&Button Type");
+                EXPECT_TRUE(menu->actions().first()->isEnabled());
+                // Chosen as a user chooses it, which closes the menu with that answer.
+                menu->setActiveAction(menu->actions().first());
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    button->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(button, &event);
+        };
+    }
+    static CTypeButton* buttonOf(CPanelBar* palette, PalettePage page, TypeKind kind, uint16_t id)
+    {
+        palette->setActivePage(page);
+        QApplication::processEvents();
+        for (CTypeButton* b : palette->buttons(page))
+            if (b->item().kind == kind && b->item().id == id)
+                return b;
+        ADD_FAILURE() << "no button of type " << id;
+        return nullptr;
+    }
     CDoorType& door(size_t position) { return *app.core().types().doors().at(position); }
 
     test::TempDir root;
@@ -125,8 +154,8 @@ TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
     for (QAction* a : configuration->actions())
         if (!a->isSeparator())
             items << a->text();
-    EXPECT_EQ(items,
-              (QStringList{"&Door Types...", "Tr&ap Types...", "&Object Types...", "Reset To GR2 Defaults"}));
+    EXPECT_EQ(items, (QStringList{"&Terrain Types...", "&Room Types...", "&Door Types...", "Tr&ap Types...",
+                                  "&Object Types...", "&Vorlan Spell Types...", "Reset To GR2 Defaults"}));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::TrapTypes)->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::ObjectTypes)->shortcut(), QKeySequence(Qt::Key_F6));
 
@@ -282,38 +311,24 @@ TEST_F(TypeEditorWindowTest, ThePalettesEditPropertiesOpensTheEditorOnTheButtons
 {
     app.newLevel({"GR2Level1", 20, 20, 3, 2});
     CPanelBar* palette = app.mainFrame()->selectionBar();
-    palette->setActivePage(PalettePage::Doors);
-    QApplication::processEvents();
-    CTypeButton* target = nullptr;
-    for (CTypeButton* b : palette->buttons(PalettePage::Doors))
-        if (b->item().kind == TypeKind::Door && b->item().id == 3)
-            target = b;
+    CTypeButton* target = buttonOf(palette, PalettePage::Doors, TypeKind::Door, 3);
     ASSERT_TRUE(target);
-    withDialog(
-        [&] {
-            QTimer::singleShot(30, [] {
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                if (!menu)
-                    return;
-                EXPECT_EQ(menu->title(), "&Button Type");
-                EXPECT_TRUE(menu->actions().first()->isEnabled());
-                // Chosen as a user chooses it, which closes the menu with that answer.
-                menu->setActiveAction(menu->actions().first());
-                QTest::keyClick(menu, Qt::Key_Return);
-            });
-            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                    target->mapToGlobal(QPoint(5, 5)));
-            QApplication::sendEvent(target, &event);
-        },
-        [&](CFormDialog& dialog) {
-            EXPECT_EQ(dialog.windowTitle(), "Modify Door Properties");
-            EXPECT_EQ(dialog.selector()->currentText(), "Iron Door");
-        });
+    withDialog(editProperties(target), [&](CFormDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Modify Door Properties");
+        EXPECT_EQ(dialog.selector()->currentText(), "Iron Door");
+    });
 
-    // A terrain has no editor yet: the menu offers it greyed.
-    palette->setActivePage(PalettePage::Terrain);
+    CTypeButton* earth = buttonOf(palette, PalettePage::Terrain, TypeKind::Terrain, 2);
+    ASSERT_TRUE(earth);
+    withDialog(editProperties(earth), [&](CFormDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Modify Terrain Properties");
+        EXPECT_EQ(dialog.selector()->currentText(), "Earth");
+    });
+
+    // A creature has no editor yet: the menu offers it greyed.
+    palette->setActivePage(PalettePage::Creatures);
     QApplication::processEvents();
-    CTypeButton* terrain = palette->buttons(PalettePage::Terrain).first();
+    CTypeButton* creature = palette->buttons(PalettePage::Creatures).first();
     bool seen = false;
     QTimer::singleShot(30, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -323,9 +338,103 @@ TEST_F(TypeEditorWindowTest, ThePalettesEditPropertiesOpensTheEditorOnTheButtons
         EXPECT_FALSE(menu->actions().first()->isEnabled());
         menu->close();
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), terrain->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(terrain, &event);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), creature->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(creature, &event);
     EXPECT_TRUE(seen);
+}
+
+TEST_F(TypeEditorWindowTest, F1OpensTheTerrainEditorWithoutRoomFloorsAndOkChangesTheTerrain)
+{
+    QAction* terrains = app.mainFrame()->action(EditorCommand::TerrainTypes);
+    EXPECT_EQ(terrains->text(), "&Terrain Types...");
+    EXPECT_EQ(terrains->shortcut(), QKeySequence(Qt::Key_F1));
+    CTerrainType& earth = *app.core().types().terrains().findById(2);
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F1); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Terrain Properties");
+                   QStringList entries;
+                   for (int i = 0; i < dialog.selector()->count(); ++i)
+                       entries << dialog.selector()->itemText(i);
+                   EXPECT_TRUE(entries.contains("Earth"));
+                   EXPECT_FALSE(entries.contains("Treasury Floor"))
+                       << "room floors belong to the room editor";
+                   EXPECT_FALSE(entries.contains("Border Rock"));
+                   chooseEntry(dialog, int(entries.indexOf("Earth")));
+                   EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 2 ] Name:");
+                   EXPECT_TRUE(dialog.rows().label(rowOf(dialog, "Max &Health:"))->isVisible());
+                   EXPECT_FALSE(dialog.rows().control(rowOf(dialog, "Im&penetrable"))->isVisible());
+                   auto* lightOn =
+                       qobject_cast<QCheckBox*>(dialog.rows().control(rowOf(dialog, "Terrain Light")));
+                   ASSERT_TRUE(lightOn);
+                   QWidget* height = dialog.rows().control(rowOf(dialog, "Height:"));
+                   EXPECT_FALSE(height->isEnabled());
+                   QTest::mouseClick(lightOn, Qt::LeftButton, {}, QPoint(5, lightOn->height() / 2));
+                   EXPECT_TRUE(height->isEnabled()) << "the light's check box enables its fields at once";
+                   typeInto(dialog, "Max &Health:", "900");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(earth.intValue(TerrainField::MaxHealth), 900);
+    EXPECT_TRUE(earth.hasFlag(TerrainTypeFlag::TerrainLightOn));
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, F2OpensTheRoomEditorAndOkChangesTheRoomAndItsFloor)
+{
+    QAction* rooms = app.mainFrame()->action(EditorCommand::RoomTypes);
+    EXPECT_EQ(rooms->text(), "&Room Types...");
+    EXPECT_EQ(rooms->shortcut(), QKeySequence(Qt::Key_F2));
+    CRoomType& lair = *app.core().types().rooms().findById(17);
+    CTerrainType& lairFloor = *app.core().types().terrains().findById(17);
+    lairFloor.setIntValue(TerrainField::GoldValue, 50);
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F2); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Room Properties");
+                   chooseEntry(dialog, dialog.selector()->findText("Lair"));
+                   EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 17 ] Name:");
+                   EXPECT_EQ(shownText(dialog, "Max &Health:"), "256") << "the floor's value";
+                   EXPECT_TRUE(dialog.rows().control(rowOf(dialog, "Max &Health:"))->isEnabled());
+                   typeInto(dialog, "&Cost:", "1234");
+                   typeInto(dialog, "Max &Health:", "700");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(lair.intValue(RoomField::Cost), 1234);
+    EXPECT_EQ(lairFloor.intValue(TerrainField::MaxHealth), 700);
+    EXPECT_EQ(lairFloor.intValue(TerrainField::GoldValue), 0) << "storing gives the floor its fixed form";
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, TheEditPropertiesOfARoomFloorOpensTheRoomEditorOnThatRoom)
+{
+    app.newLevel({"GR2Level1", 20, 20, 3, 2});
+    CPanelBar* palette = app.mainFrame()->selectionBar();
+    CTypeButton* lairFloor = buttonOf(palette, PalettePage::Rooms, TypeKind::Terrain, 17);
+    ASSERT_TRUE(lairFloor);
+    withDialog(editProperties(lairFloor), [&](CFormDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Modify Room Properties");
+        EXPECT_EQ(dialog.selector()->currentText(), "Lair");
+        EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 17 ] Name:");
+    });
+}
+
+TEST_F(TypeEditorWindowTest, F7OpensTheVorlanSpellEditorAndOkChangesTheSpell)
+{
+    QAction* spells = app.mainFrame()->action(EditorCommand::VorlanSpellTypes);
+    EXPECT_EQ(spells->text(), "&Vorlan Spell Types...");
+    EXPECT_EQ(spells->shortcut(), QKeySequence(Qt::Key_F7));
+    CTypeRecord& first = *app.core().types().vorlanSpells().at(0);
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F7); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Vorlan Spell Properties");
+                   EXPECT_EQ(dialog.selector()->currentText(), QString::fromStdString(first.name()));
+                   typeInto(dialog, "Mana Cost:", "3000000000");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(first.intValue(VorlanSpellField::ManaCost), 3000000000)
+        << "the whole unsigned field, not wrapped";
+    EXPECT_TRUE(app.core().isGameDataModified());
 }
 
 TEST_F(TypeEditorWindowTest, ExitAfterAnEditAsksAboutTheGameData)

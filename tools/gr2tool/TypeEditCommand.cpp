@@ -62,11 +62,14 @@ int TypeEditCommand::run(Prompter& prompter)
         position = table.indexOfId(uint32_t(m_id));
     else if (m_position >= 0 && size_t(m_position) < table.count())
         position = size_t(m_position);
-    if (!position)
+    // The editor's selector may leave types out (the terrain editor the room floors).
+    const std::vector<size_t> listing = typeEditorListing(*family, app.types());
+    const auto listed = position ? std::find(listing.begin(), listing.end(), *position) : listing.end();
+    if (listed == listing.end())
         return fail(std::string("No such ") + familyName(*family) + " type");
 
     // The session opens where it is told, as the editor opened from a palette button does.
-    app.setTypeEditorPosition(*family, *position);
+    app.setTypeEditorPosition(*family, size_t(listed - listing.begin()));
     TypeEditorSession session(app, *family, *typeEditorForm(*family, app.types()), std::nullopt, 0);
     FormState& state = session.state();
     std::vector<size_t> rows;
