@@ -6,6 +6,7 @@
 #include "level/TextConversion.h"
 #include "script/LevelScript.h"
 #include "support/LevelFileFixture.h"
+#include "support/LevelFileTimes.h"
 #include "worlddata/ByteOrder.h"
 #include "worlddata/SectionWriter.h"
 
@@ -23,20 +24,7 @@ using ::testing::HasSubstr;
 
 constexpr const char* kParts[] = {"Players.vld", "Map.vld", "Triggers.vld", "Variables.vld", "Things.vld"};
 
-/// The file with its creation and save times zeroed (every level file has one section).
-Bytes withoutTimes(const std::filesystem::path& path)
-{
-    Bytes b = readFile(path);
-    if (b.size() < 52)
-        return b;
-    const uint32_t section = loadU32(b.data());
-    if (section == uint32_t(SectionId::Map))
-        return b;
-    const size_t stamps = section == uint32_t(SectionId::Trigger) ? 32 : 28;
-    std::fill(b.begin() + std::ptrdiff_t(stamps), b.begin() + std::ptrdiff_t(stamps + 2 * DateStamp::kSize),
-              0);
-    return b;
-}
+using test::withoutTimes;
 
 std::string partPath(const std::filesystem::path& master, const std::string& suffix)
 {

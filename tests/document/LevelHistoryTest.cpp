@@ -12,6 +12,7 @@
 #include "script/LevelScript.h"
 #include "support/HostileLevel.h"
 #include "support/LevelFileFixture.h"
+#include "support/LevelFileTimes.h"
 #include "worlddata/ByteOrder.h"
 
 #include <functional>
@@ -25,20 +26,7 @@ using test::readFile;
 constexpr const char* kSavedFiles[] = {".vwd",         "Players.vld",   "Map.vld",
                                        "Triggers.vld", "Variables.vld", "Things.vld"};
 
-/// A saved file with its creation and save times zeroed (every level file has one section).
-Bytes withoutTimes(const std::filesystem::path& path)
-{
-    Bytes b = readFile(path);
-    if (b.size() < 52)
-        return b;
-    const uint32_t section = loadU32(b.data());
-    if (section == uint32_t(SectionId::Map))
-        return b;
-    const size_t stamps = section == uint32_t(SectionId::Trigger) ? 32 : 28;
-    std::fill(b.begin() + std::ptrdiff_t(stamps), b.begin() + std::ptrdiff_t(stamps + 2 * DateStamp::kSize),
-              0);
-    return b;
-}
+using test::withoutTimes;
 
 /// One random edit of the level, made as one user step.
 using Edit = std::function<void(CWorldEditorDoc&, std::mt19937&)>;
