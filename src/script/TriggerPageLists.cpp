@@ -1,9 +1,9 @@
 #include "script/TriggerPageLists.h"
 
 #include "level/CWorldEditorDoc.h"
-#include "level/TextConversion.h"
 #include "script/CompareOp.h"
 #include "script/MiscButtonId.h"
+#include "script/ScriptDescriptions.h"
 #include "script/ScriptUsage.h"
 #include "typedb/CTypeDatabase.h"
 
@@ -21,7 +21,7 @@ constexpr std::u16string_view kAnyType = u"<any type>";
 
 std::u16string number(unsigned n)
 {
-    return utf8ToUtf16(std::to_string(n));
+    return latin1ToUtf16(std::to_string(n));
 }
 
 TriggerChoiceList typesOf(const TypeTableBase& table, std::u16string_view first,
@@ -33,7 +33,7 @@ TriggerChoiceList typesOf(const TypeTableBase& table, std::u16string_view first,
     for (size_t i = 0; i < table.count(); ++i) {
         const CTypeRecord* r = table.recordAt(i);
         if (r && (!accept || accept(*r)))
-            list.push_back({r->id(), utf8ToUtf16(r->name())});
+            list.push_back({r->id(), latin1ToUtf16(r->name())});
     }
     return list;
 }
@@ -73,7 +73,7 @@ TriggerChoiceList players(const CWorldEditorDoc& doc)
     TriggerChoiceList list{{0, u"<any player>"}};
     for (size_t i = 0; i < doc.PlayerCount(); ++i)
         if (const CPlayer* p = doc.PlayerAt(i))
-            list.push_back({p->id(), utf8ToUtf16(p->name())});
+            list.push_back({p->id(), latin1ToUtf16(p->name())});
     return list;
 }
 
