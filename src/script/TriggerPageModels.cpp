@@ -293,6 +293,13 @@ std::vector<uint8_t> ownCompareSubjects(const CTrigger& trigger, uint8_t kind)
     return own;
 }
 
+TriggerChoiceList compareSubjects(const CTrigger& trigger, const ScriptUsage& usage, uint8_t kind)
+{
+    const std::vector<uint8_t> own = ownCompareSubjects(trigger, kind);
+    return kind == uint8_t(TriggerKind::Flag) ? TriggerLists::flags(usage, own)
+                                              : TriggerLists::timers(usage, own);
+}
+
 ComparePageModel loadComparePage(const CTrigger& trigger, uint8_t kind, const TriggerChoiceList& list)
 {
     ComparePageModel page;

@@ -18,6 +18,7 @@ namespace gr2 {
 
 class CTrigger;
 class CTypeDatabase;
+class ScriptUsage;
 
 /// Inclusive bounds of a number a page edits.
 struct TriggerNumberRange {
@@ -110,6 +111,8 @@ struct ComparePageModel {
 };
 /// The flags (or timers) a trigger of the kind names itself, which its lists must show.
 std::vector<uint8_t> ownCompareSubjects(const CTrigger& trigger, uint8_t kind);
+/// The flags (kind 1) or timers (kind 2) some action sets, with the trigger's own.
+TriggerChoiceList compareSubjects(const CTrigger& trigger, const ScriptUsage& usage, uint8_t kind);
 /// Loads a Flag or Timer trigger; another kind loads the first entries of the lists.
 ComparePageModel loadComparePage(const CTrigger& trigger, uint8_t kind, const TriggerChoiceList& list);
 /// Stores kind 1 (Flag) or 2 (Timer).
