@@ -77,6 +77,8 @@ public:
 
     void setListener(ScriptTreeListener* listener) { m_listener = listener; }
     CWorldEditorDoc& document() const { return m_doc; }
+    /// The type tables the items' texts and the editors' lists are made from.
+    const CTypeDatabase& types() const { return m_db; }
 
     /// Rebuilds every item: resolves the script, then the level, its root triggers, action points,
     /// effect generators, hero parties, players (Vorlans first) and things without a player.

@@ -1,6 +1,7 @@
 #include "ui/CTriggerTree.h"
 
 #include "app/TreeExportCommand.h"
+#include "dialogs/CTriggerEditSheet.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/EditStep.h"
 #include "mapedit/MapFocus.h"
@@ -9,6 +10,7 @@
 #include "script/ScriptTreeDragScroll.h"
 #include "ui/CChildFrame.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/QtPrompter.h"
 #include "ui/QtText.h"
 
 #include <QApplication>
@@ -35,6 +37,30 @@ size_t iconIndex(TreeItemKind kind)
 {
     return size_t(kind) / 2;
 }
+
+/// The editors the tree's commands open: the trigger sheet; actions are not edited yet.
+class SheetEditors : public ScriptEditors {
+public:
+    SheetEditors(const ScriptTreeModel& model, Prompter& prompter, QWidget* parent)
+        : m_model(model), m_prompter(prompter), m_parent(parent)
+    {
+    }
+    bool EditTrigger(CTrigger& trigger) override
+    {
+        const LevelScript* script = LevelScript::of(m_model.document());
+        if (!script)
+            return false;
+        CTriggerEditSheet sheet(trigger, m_model.document(), m_model.types(), script->usage(), m_prompter,
+                                m_parent);
+        return sheet.exec() == QDialog::Accepted;
+    }
+    bool EditAction(CAction&) override { return false; }
+
+private:
+    const ScriptTreeModel& m_model;
+    Prompter& m_prompter;
+    QWidget* m_parent;
+};
 
 } // namespace
 
@@ -414,8 +440,53 @@ void CTriggerTree::runCommand(TreeCommand command)
     default:
         break;
     }
+    if (editTriggers(command))
+        return;
     if (!startMapMode(command))
         m_model->run(command);
+}
+
+ScriptTreeItem* CTriggerTree::addTriggerOwner(TreeCommand command) const
+{
+    const ScriptTreeModel& m = *m_model;
+    auto itemOf = [&m](const CLevelObject* object) { return object ? m.findItem(*object) : nullptr; };
+    switch (command) {
+    case C::LevelAddTrigger:
+        return &m.root();
+    case C::PlayerAddTrigger:
+        return itemOf(m.currentPlayer());
+    case C::CreatureAddTrigger:
+        return itemOf(m.currentCreature());
+    case C::DoorAddTrigger:
+        return itemOf(m.currentDoor());
+    case C::ObjectAddTrigger:
+        return itemOf(m.currentObject());
+    case C::ActionPointAddTrigger:
+        return itemOf(m.currentActionPoint());
+    case C::HeroPartyAddTrigger:
+        return itemOf(m.currentHeroParty());
+    case C::TriggerAddTrigger:
+    case C::EditTriggerProperties:
+        return m.currentTrigger() ? m.findTriggerItem(m.currentTrigger()->id()) : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+bool CTriggerTree::editTriggers(TreeCommand command)
+{
+    ScriptTreeItem* item = addTriggerOwner(command);
+    if (!item)
+        return false;
+    QtPrompter fallback(this);
+    SheetEditors editors(*m_model, m_prompter ? *m_prompter : fallback, this);
+    // A confirmed sheet is one step; a cancelled one changes nothing and leaves none.
+    EditStep step(m_model->document(), treeCommandName(command));
+    if (command == C::EditTriggerProperties)
+        m_model->editTrigger(*item, editors);
+    else
+        m_model->addTrigger(*item, editors);
+    return true;
 }
 
 void CTriggerTree::exportToFile()

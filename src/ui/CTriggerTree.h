@@ -102,6 +102,11 @@ private:
     CWorldEditorView* mapView() const;
     /// Starts a map mode in the level's active view; false without one.
     bool startMapMode(TreeCommand command);
+    /// The item Add Trigger (of any owner) or Edit Trigger Properties works on; none for other
+    /// commands.
+    ScriptTreeItem* addTriggerOwner(TreeCommand command) const;
+    /// Runs Add Trigger or Edit Trigger Properties with the trigger sheet; false for other commands.
+    bool editTriggers(TreeCommand command);
     void openMenu(ScriptTreeItem* item, QPoint globalPos);
     void findNext(const QString& text, bool down);
     void exportToFile();

@@ -466,16 +466,20 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
     EXPECT_EQ(
         texts(menuFor(TreeItemKind::Level)),
         (V{"&Refresh Tree", "Create New &Player", "Create New &Hero Party...", "Create New &Action Point...",
-           "Create New Effect &Generator...", "Find...", "Export To File..."}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::Player)),
-              (V{"Edit Starting &Camera Position", "Define &Build Area...", "&Delete Vorlan"}));
+           "Create New Effect &Generator...", "Find...", "Add &Trigger...", "Export To File..."}));
+    EXPECT_EQ(
+        texts(menuFor(TreeItemKind::Player)),
+        (V{"Edit Starting &Camera Position", "Define &Build Area...", "Add &Trigger...", "&Delete Vorlan"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Creature)),
-              (V{"&Move Creature", "&Delete Creature", "&Force First Person"}));
+              (V{"Add &Trigger...", "&Move Creature", "&Delete Creature", "&Force First Person"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)), (V{"&Move Trap", "&Delete Trap"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::Trigger)), (V{"&Delete Trigger"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Trigger)),
+              (V{"&Edit Trigger Properties...", "Add &Trigger...", "&Delete Trigger"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Action)), (V{"&Delete Action"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)), (V{"&Move Action Point", "&Delete Action Point"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::HeroParty)), (V{"Add &Members...", "&Delete Party"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)),
+              (V{"Add &Trigger...", "&Move Action Point", "&Delete Action Point"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::HeroParty)),
+              (V{"Add &Members...", "Add &Trigger...", "&Delete Party"}));
     EXPECT_EQ(texts(emptySpaceMenu()), (V{"&Refresh", "Expand &All", "&Collapse All"}));
     EXPECT_EQ(texts(dropMenu()).size(), 4u);
     // The rooms' property dialogs are not part of the editor yet: their menus stay shut.

@@ -257,10 +257,11 @@ TEST_F(ScriptTreeWindowTest, Vorlan2ChosenInTheTreeOwnsWhatIsPaintedAndTheGoodPl
 TEST_F(ScriptTreeWindowTest, MenusOfferWhatTheEditorRunsGreyedByTheRules)
 {
     const std::vector<MenuEntry> neutral = rightClick(item("Neutral Player"));
-    EXPECT_EQ(texts(neutral),
-              (QStringList{"Edit Starting &Camera Position", "Define &Build Area...", "&Delete Vorlan"}));
+    EXPECT_EQ(texts(neutral), (QStringList{"Edit Starting &Camera Position", "Define &Build Area...",
+                                           "Add &Trigger...", "&Delete Vorlan"}));
+    // Only a trigger may be added to the Neutral player.
     for (const MenuEntry& e : neutral)
-        EXPECT_FALSE(e.enabled) << e.text.toStdString();
+        EXPECT_EQ(e.enabled, e.text == "Add &Trigger...") << e.text.toStdString();
     // Right clicking selected it: the Delete key on it deletes nothing.
     EXPECT_EQ(tree()->currentItem(), item("Neutral Player"));
     QTest::keyClick(tree(), Qt::Key_Delete);
@@ -286,10 +287,11 @@ TEST_F(ScriptTreeWindowTest, MenusOfferWhatTheEditorRunsGreyedByTheRules)
 
     // A creature's menu, with Force First Person checked once chosen.
     std::vector<MenuEntry> creature = rightClick(item("Digger [1] [5, 9]"));
-    EXPECT_EQ(texts(creature), (QStringList{"&Move Creature", "&Delete Creature", "&Force First Person"}));
+    EXPECT_EQ(texts(creature),
+              (QStringList{"Add &Trigger...", "&Move Creature", "&Delete Creature", "&Force First Person"}));
     rightClick(item("Digger [1] [5, 9]"), "&Force First Person");
     creature = rightClick(item("Digger [1] [5, 9]"));
-    EXPECT_TRUE(creature[2].checked);
+    EXPECT_TRUE(creature[3].checked);
     // Its trigger and that trigger's first action offer no menu.
     QTreeWidgetItem* forced = item("Digger [1] [5, 9]")->child(0);
     ASSERT_TRUE(forced);
@@ -496,7 +498,7 @@ TEST_F(ScriptTreeWindowTest, AThingOnTheMapOpensItsTreeMenuAndIsSelected)
         QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
     });
     QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
-    EXPECT_EQ(texts(entries), (QStringList{"&Move Door", "&Delete Door"}));
+    EXPECT_EQ(texts(entries), (QStringList{"Add &Trigger...", "&Move Door", "&Delete Door"}));
     EXPECT_EQ(tree()->currentItem(), item("Wooden Door"));
 
     // Choosing Delete from the map's menu deletes the creature under the pointer.
