@@ -100,6 +100,15 @@ struct FormRow {
     std::string group;
     /// Sits to the right of the previous row's control instead of on a line of its own.
     bool sameLine = false;
+    /// Sits beside one option of a Radio row (inside its frame) instead of on a line of its own:
+    /// the field an option stands for ("Value:" [value]).
+    struct OptionPlace {
+        size_t radio = 0;
+        size_t option = 0;
+    };
+    std::optional<OptionPlace> besideOption;
+    /// The label follows the control ("[3] Times") rather than preceding it.
+    bool labelAfter = false;
 
     /// SubForm rows: the form the button opens on the block, and its caption.
     std::shared_ptr<const FormDescription<Bytes>> subForm;

@@ -48,6 +48,13 @@ FormRow valueRow(std::string label = {})
     return integerRow(std::move(label), 0, kValueHigh);
 }
 
+/// The field an option of a radio row stands for, shown beside it.
+FormRow besideOption(FormRow row, size_t radio, size_t option)
+{
+    row.besideOption = FormRow::OptionPlace{radio, option};
+    return row;
+}
+
 /// A whole-number member of a page model whose type is an enumeration.
 template <class Model, class Enum> FieldAccess<Model> enumAccess(Enum Model::*member)
 {
@@ -139,9 +146,10 @@ FormDescription<PlayerPageModel> playerPageForm(const TriggerPageContext& contex
 
     const size_t compareWith = d.add(radioRow({}, FormChoices::fixed({{0, "Value:"}, {1, "Player:"}})),
                                      memberAccess(&M::comparePlayer));
-    const size_t value = d.add(valueRow(), memberAccess(&M::value));
+    const size_t value = d.add(besideOption(valueRow(), compareWith, 0), memberAccess(&M::value));
     d.row(value).enabled = valueIsOneOf(compareWith, {0});
-    const size_t otherPlayer = d.add(fixedList({}, players), memberAccess(&M::otherPlayer));
+    const size_t otherPlayer =
+        d.add(besideOption(fixedList({}, players), compareWith, 1), memberAccess(&M::otherPlayer));
     d.row(otherPlayer).enabled = valueIsOneOf(compareWith, {1});
 
     auto countsShown = [kind, op](const FormState& s) {
@@ -179,9 +187,9 @@ FormDescription<ComparePageModel> comparePageForm(const TriggerPageContext& cont
     const char* otherLabel = flag ? "Flag:" : "Timer:";
     const size_t compareWith = d.add(radioRow({}, FormChoices::fixed({{0, "Value:"}, {1, otherLabel}})),
                                      memberAccess(&M::compareOther));
-    const size_t value = d.add(valueRow(), memberAccess(&M::value));
+    const size_t value = d.add(besideOption(valueRow(), compareWith, 0), memberAccess(&M::value));
     d.row(value).enabled = valueIsOneOf(compareWith, {0});
-    const size_t other = d.add(fixedList({}, list), memberAccess(&M::other));
+    const size_t other = d.add(besideOption(fixedList({}, list), compareWith, 1), memberAccess(&M::other));
     d.row(other).enabled = valueIsOneOf(compareWith, {1});
     return d;
 }
@@ -274,9 +282,10 @@ FormDescription<RepeatPageModel> repeatPageForm()
     d.caption = "Repeat";
     const size_t mode = d.add(radioRow({}, FormChoices::fixed({{0, "Once"}, {1, "Always"}, {2, "Repeat"}})),
                               enumAccess(&M::mode));
-    const size_t count =
-        d.add(integerRow(" Times", double(kRepeatCountRange.low), double(kRepeatCountRange.high)),
-              memberAccess(&M::count));
+    FormRow countRow = besideOption(
+        integerRow(" Times", double(kRepeatCountRange.low), double(kRepeatCountRange.high)), mode, 2);
+    countRow.labelAfter = true;
+    const size_t count = d.add(std::move(countRow), memberAccess(&M::count));
     d.row(count).enabled = valueIsOneOf(mode, {int64_t(RepeatPageModel::Mode::Times)});
     return d;
 }

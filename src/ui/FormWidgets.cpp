@@ -65,6 +65,10 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
             const FormRow& r = m_state.row(i);
             QWidget* control = makeControl(i, section);
             m_rows[i].control = control;
+            if (r.besideOption && r.besideOption->radio < i && m_rows[r.besideOption->radio].optionGrid) {
+                placeBesideOption(i);
+                continue;
+            }
             if (!isFieldLine(r.kind)) {
                 if (r.kind == ControlKind::FlagBit) {
                     checks->addWidget(control, checkCount / kCheckBoxColumns, checkCount % kCheckBoxColumns);
@@ -137,6 +141,31 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
     showState();
 }
 
+void FormWidgets::placeBesideOption(size_t row)
+{
+    const FormRow& r = m_state.row(row);
+    QGridLayout* grid = m_rows[r.besideOption->radio].optionGrid;
+    QWidget* frame = grid->parentWidget();
+    QWidget* control = m_rows[row].control;
+    control->setParent(frame);
+    const int line = int(r.besideOption->option);
+    int column = 1;
+    while (grid->itemAtPosition(line, column))
+        ++column;
+    QLabel* label = nullptr;
+    if (!r.label.empty()) {
+        label = new QLabel(QtText::fromSystem(r.label), frame);
+        label->setBuddy(control);
+        m_rows[row].label = label;
+    }
+    if (label && !r.labelAfter)
+        grid->addWidget(label, line, column++);
+    grid->addWidget(control, line, column++);
+    if (label && r.labelAfter)
+        grid->addWidget(label, line, column++);
+    grid->setColumnStretch(1, 1);
+}
+
 QWidget* FormWidgets::makeControl(size_t row, QWidget* parent)
 {
     const FormRow& r = m_state.row(row);
@@ -171,16 +200,17 @@ QWidget* FormWidgets::makeControl(size_t row, QWidget* parent)
     }
     case ControlKind::Radio: {
         auto* frame = new QGroupBox(QtText::fromSystem(r.label), parent);
-        auto* layout = new QVBoxLayout(frame);
+        auto* layout = new QGridLayout(frame);
         auto* group = new QButtonGroup(frame);
         const ChoiceList& choices = m_state.choices(row);
         for (size_t i = 0; i < choices.size(); ++i) {
             auto* option = new QRadioButton(QtText::fromSystem(choices[i].text), frame);
             group->addButton(option, int(i));
-            layout->addWidget(option);
+            layout->addWidget(option, int(i), 0);
         }
         m_rows[row].shownChoices = choices;
         m_rows[row].options = group;
+        m_rows[row].optionGrid = layout;
         connect(group, &QButtonGroup::idClicked, this, [this, row](int index) {
             m_state.choose(row, size_t(index));
             sync(row);

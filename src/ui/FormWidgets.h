@@ -41,11 +41,14 @@ private:
     struct RowWidgets {
         QWidget* control = nullptr;
         QLabel* label = nullptr;
-        QButtonGroup* options = nullptr; ///< Radio rows
+        QButtonGroup* options = nullptr;   ///< Radio rows
+        QGridLayout* optionGrid = nullptr; ///< Radio rows: the options, with the rows beside them
         ChoiceList shownChoices;
     };
 
     QWidget* makeControl(size_t row, QWidget* parent);
+    /// Puts the row's control (and label) beside the option of the radio row it belongs to.
+    void placeBesideOption(size_t row);
     void sync(std::optional<size_t> editedRow);
     void syncRow(size_t row);
 
