@@ -1,17 +1,19 @@
 // The "Script Tree" bar as a designer meets it in the shown main window with the sample level: the
 // level's outline with its images and the bold current player, the player it chooses for drawing
 // and for the palette, the context menus with their greying, the Delete key, Find with F3, drag
-// and drop, Export To File, moving a creature through the map, the map's own menus, and building a
-// hero party with the member prompt.
+// and drop, Export To File, moving a creature through the map, the map's own menus, building a
+// hero party with the member prompt, and writing a trigger with the Edit Trigger sheet.
 
 #include "app/WindowPlacement.h"
 #include "dialogs/CPlacementPrompt.h"
 #include "dialogs/CTreeFindDialog.h"
+#include "dialogs/CTriggerEditSheet.h"
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
 #include "level/CPlayer.h"
 #include "mapedit/MapViewController.h"
 #include "script/LevelScript.h"
+#include "script/ScriptDescriptions.h"
 #include "script/ScriptTreeExport.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
@@ -22,16 +24,23 @@
 #include "ui/CTriggerTree.h"
 #include "ui/CWorldEditorApp.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/FormNumberEdit.h"
+#include "ui/FormWidgets.h"
+#include "ui/HistoryDock.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -157,6 +166,59 @@ protected:
                 return e.enabled;
         ADD_FAILURE() << "no entry " << text.toStdString();
         return false;
+    }
+    /// Runs `open`, which opens the Edit Trigger sheet; `use` gets the shown sheet and closes it
+    /// (a sheet left open is cancelled, so that the test goes on).
+    void withSheet(const std::function<void()>& open, const std::function<void(CTriggerEditSheet&)>& use)
+    {
+        bool seen = false;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* sheet = qobject_cast<CTriggerEditSheet*>(QApplication::activeModalWidget());
+            if (!sheet || !sheet->isVisible())
+                return;
+            poll.stop();
+            seen = true;
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet));
+            use(*sheet);
+            if (sheet->isVisible()) {
+                ADD_FAILURE() << "the sheet stayed open";
+                sheet->reject();
+            }
+        });
+        poll.start();
+        open();
+        QApplication::processEvents();
+        EXPECT_TRUE(seen) << "no sheet opened";
+    }
+    static QStringList tabTexts(const CTriggerEditSheet& sheet)
+    {
+        QStringList out;
+        for (int i = 0; i < sheet.tabs()->count(); ++i)
+            out << sheet.tabs()->tabText(i);
+        return out;
+    }
+    /// Clicks the tab with the title, as the user does.
+    static void showTab(CTriggerEditSheet& sheet, const QString& title)
+    {
+        QTabBar* bar = sheet.tabs()->tabBar();
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->tabText(i) == title)
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+        ASSERT_EQ(bar->tabText(bar->currentIndex()), title);
+    }
+    static void typeInto(QWidget* field, const QString& text)
+    {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+    }
+    /// The steps the History dock lists, once the window has brought its commands up to date.
+    int historySteps()
+    {
+        app.mainFrame()->updateCommandUI();
+        return app.mainFrame()->historyDock()->list()->count();
     }
     static std::string fileText(const std::filesystem::path& path)
     {
@@ -553,6 +615,99 @@ TEST_F(ScriptTreeWindowTest, ANewHeroPartyIsPickedInThePaletteWithThePromptInTwo
     EXPECT_EQ(item("Hero Party 2")->childCount(), 10);
     QTest::mouseClick(prompt->cancelButton(), Qt::LeftButton);
     EXPECT_EQ(item("Hero Party 2")->childCount(), 9);
+}
+
+TEST_F(ScriptTreeWindowTest, AddTriggerOnAVorlanWritesAPlayerConditionAsOneStep)
+{
+    const LevelScript& script = *LevelScript::of(doc());
+    const size_t triggersBefore = script.triggers().size();
+    const int stepsBefore = historySteps();
+    withSheet(
+        [&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+        [&](CTriggerEditSheet& sheet) {
+            EXPECT_EQ(sheet.windowTitle(), "Edit Trigger");
+            EXPECT_EQ(tabTexts(sheet), (QStringList{"Attri&bute", "&Event", "P&layer", "&GUI", "&Repeat"}));
+            EXPECT_EQ(sheet.tabs()->currentIndex(), 0) << "a new trigger opens on the first page";
+            showTab(sheet, "P&layer");
+            FormWidgets* page = sheet.controls(TriggerPage::Player);
+            auto* kind = qobject_cast<QComboBox*>(page->control(0));
+            ASSERT_TRUE(kind && kind->isVisible());
+            kind->setFocus();
+            QTest::keyClicks(kind, "Gold");
+            EXPECT_EQ(kind->currentText(), "Gold");
+            EXPECT_FALSE(page->control(1)->isVisible()) << "gold counts no type";
+            typeInto(page->control(4), "500");
+            QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+        });
+    ASSERT_EQ(script.triggers().size(), triggersBefore + 1);
+    const CTrigger& added = *script.TriggerAt(script.triggers().size() - 1);
+    EXPECT_EQ(added.kind(), 30);
+    EXPECT_EQ(added.value(), 500u);
+    EXPECT_EQ(added.ownerId(), 3);
+    // Its item comes first under the player, with the text the descriptions give it.
+    QTreeWidgetItem* vorlan = item("Vorlan 1");
+    const QString expected =
+        QtText::fromUtf16(u"When " + describeTrigger(added, doc(), tree()->model()->types()));
+    EXPECT_EQ(expected, "When Gold = 500");
+    EXPECT_EQ(vorlan->child(0)->text(0), expected);
+    EXPECT_EQ(tree()->currentItem(), vorlan->child(0));
+    EXPECT_EQ(historySteps(), stepsBefore + 1);
+    EXPECT_EQ(app.mainFrame()->historyDock()->list()->item(historySteps() - 1)->text(), "Add Trigger");
+
+    // Opened again (by a double click) it shows the Player page with the gold condition.
+    withSheet([&] { QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, pointOf(vorlan->child(0))); },
+              [&](CTriggerEditSheet& sheet) {
+                  EXPECT_EQ(sheet.tabs()->tabText(sheet.tabs()->currentIndex()), "P&layer");
+                  auto* kind = qobject_cast<QComboBox*>(sheet.controls(TriggerPage::Player)->control(0));
+                  EXPECT_EQ(kind->currentText(), "Gold");
+                  EXPECT_EQ(
+                      static_cast<FormNumberEdit*>(sheet.controls(TriggerPage::Player)->control(4))->text(),
+                      "500");
+                  QTest::mouseClick(sheet.cancelButton(), Qt::LeftButton);
+              });
+    EXPECT_EQ(historySteps(), stepsBefore + 1) << "a cancelled sheet leaves no step";
+
+    // Ctrl+Z takes the trigger back, item and all.
+    app.mainFrame()->updateCommandUI();
+    app.mainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.mainFrame()));
+    view()->setFocus();
+    QTest::keyClick(view()->viewport(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::qWait(50);
+    EXPECT_EQ(LevelScript::of(doc())->triggers().size(), triggersBefore);
+    EXPECT_EQ(childTexts(item("Vorlan 1")), (QStringList{"Digger [1] [9, 9]", "Digger [1] [5, 9]",
+                                                         "Wooden Door [11, 7]", "Spike Trap [B] [12, 6]"}));
+}
+
+TEST_F(ScriptTreeWindowTest, ACancelledNewTriggerLeavesNoTraceAndARefusedCountKeepsTheSheetOpen)
+{
+    const LevelScript& script = *LevelScript::of(doc());
+    const size_t triggersBefore = script.triggers().size();
+    const QStringList itemsBefore = childTexts(item("Vorlan 1"));
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) {
+                  showTab(sheet, "&Repeat");
+                  FormWidgets* page = sheet.controls(TriggerPage::Repeat);
+                  const QList<QRadioButton*> options = page->control(0)->findChildren<QRadioButton*>();
+                  ASSERT_EQ(options.size(), 3);
+                  EXPECT_TRUE(options[0]->isChecked()) << "a new trigger fires once";
+                  EXPECT_FALSE(page->control(1)->isEnabled());
+                  QTest::mouseClick(options[2], Qt::LeftButton);
+                  EXPECT_TRUE(page->control(1)->isEnabled());
+                  typeInto(page->control(1), "300");
+                  QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+                  EXPECT_TRUE(sheet.isVisible()) << "the refused count keeps the sheet open";
+                  ASSERT_FALSE(prompter.texts().empty());
+                  EXPECT_EQ(prompter.texts().back(), "Please enter an integer between 0 and 255.");
+                  EXPECT_TRUE(page->control(1)->hasFocus());
+                  QTest::mouseClick(sheet.cancelButton(), Qt::LeftButton);
+              });
+    EXPECT_EQ(script.triggers().size(), triggersBefore);
+    EXPECT_EQ(childTexts(item("Vorlan 1")), itemsBefore);
+    EXPECT_FALSE(doc().isModified());
+    // The id the cancelled trigger had is still free.
+    CTrigger probe(&doc());
+    EXPECT_EQ(LevelScript::of(doc())->NewTriggerId(probe), int16_t(triggersBefore + 1));
 }
 
 } // namespace
