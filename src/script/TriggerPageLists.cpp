@@ -153,16 +153,20 @@ TriggerChoiceList buttonCategories()
     return list;
 }
 
+TriggerChoiceList miscButtons()
+{
+    TriggerChoiceList list;
+    for (const CodeName& b : miscButtonIds())
+        if (b.code != 0 && b.name != u"<Unused>")
+            list.push_back({b.code, std::u16string(b.name)});
+    return list;
+}
+
 TriggerChoiceList buttons(const CTypeDatabase& db, ButtonCategory category)
 {
     switch (category) {
-    case ButtonCategory::Misc: {
-        TriggerChoiceList list;
-        for (const CodeName& b : miscButtonIds())
-            if (b.code != 0 && b.name != u"<Unused>")
-                list.push_back({b.code, std::u16string(b.name)});
-        return list;
-    }
+    case ButtonCategory::Misc:
+        return miscButtons();
     case ButtonCategory::Room:
         return typesOf(db.rooms(), {});
     case ButtonCategory::Creature:

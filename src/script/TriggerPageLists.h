@@ -54,6 +54,8 @@ TriggerChoiceList timers(const ScriptUsage& usage, const std::vector<uint8_t>& a
 
 /// The categories of the Button Pressed list.
 TriggerChoiceList buttonCategories();
+/// The interface buttons with their ids, without the unused ones.
+TriggerChoiceList miscButtons();
 /// The buttons of a category: the interface buttons with their ids for Misc, else the types of
 /// the family (creature types without id 46, trap types without the door traps).
 TriggerChoiceList buttons(const CTypeDatabase& db, ButtonCategory category);

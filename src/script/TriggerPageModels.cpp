@@ -455,6 +455,9 @@ GuiPageModel loadGuiPage(const CTrigger& trigger, bool subTrigger)
         if (trigger.op() <= uint8_t(ButtonCategory::VorlanSpell))
             page.category = ButtonCategory(trigger.op());
         page.button = trigger.subject();
+    } else {
+        // A page opened for another kind shows the first interface button, not an empty list.
+        page.button = uint8_t(TriggerLists::miscButtons().front().value);
     }
     return page;
 }

@@ -6,6 +6,8 @@
 
 #include "forms/FormState.h"
 #include "forms/TriggerPageForms.h"
+#include "level/CActionPoint.h"
+#include "level/CCreature.h"
 #include "level/CHeroParty.h"
 #include "level/CWorldEditorDoc.h"
 #include "script/CTrigger.h"
@@ -251,6 +253,55 @@ TEST_F(TriggerSheetTest, ActionPointAndPartyPages)
     EXPECT_EQ(sub.subject(), 6) << "the party the trigger hangs under";
     EXPECT_EQ(sub.op(), 3);
     EXPECT_EQ(sub.value(), 3u);
+}
+
+TEST_F(TriggerSheetTest, EveryShownListOfANewTriggerShowsAnEntryForEveryKind)
+{
+    test::addType(db.terrains(), 30, "Claimable").setFlag(TerrainTypeFlag::Ownable, true);
+    usage.markTimer(3);
+    CActionPoint* ap = doc().AddActionPoint({1, 1, 2, 2});
+    CHeroParty* party = doc().AddHeroParty(std::make_unique<CHeroParty>(&doc(), 2));
+    CCreature* creature = doc().CreateCreature(1, 3, {3, 3}, false);
+    struct Owner {
+        const char* name;
+        CLevelObject* object;
+        TriggerOwnerKind kind;
+        uint8_t player;
+    };
+    const Owner owners[] = {
+        {"level", nullptr, TriggerOwnerKind::Level, 0},
+        {"Vorlan", doc().FindPlayer(3), TriggerOwnerKind::Player, 3},
+        {"creature", creature, TriggerOwnerKind::Creature, 3},
+        {"action point", ap, TriggerOwnerKind::ActionPoint, 0},
+        {"hero party", party, TriggerOwnerKind::HeroParty, 0},
+    };
+    for (const Owner& o : owners) {
+        CTrigger t(&doc());
+        t.setOwnerObject(o.object, o.kind);
+        t.setOwnerById(o.player);
+        TriggerSheet sheet(t, doc(), db, usage);
+        for (TriggerPage page : sheet.pages()) {
+            FormState& s = sheet.state(page);
+            const bool hasKindList = page != P::Repeat && page != P::Flag && page != P::Timer;
+            // The kind list is the first list of every page but Attribute and Event, which
+            // start with their subject.
+            const size_t kindRow = page == P::Attribute || page == P::Event ? 1 : 0;
+            const size_t kindCount = hasKindList ? s.choices(kindRow).size() : 1;
+            for (size_t k = 0; k < kindCount; ++k) {
+                if (hasKindList)
+                    s.choose(kindRow, k);
+                for (size_t row = 0; row < s.rowCount(); ++row) {
+                    if (!s.isVisible(row) || !s.row(row).isList() || s.row(row).kind == ControlKind::Radio)
+                        continue;
+                    SCOPED_TRACE(testing::Message()
+                                 << o.name << ", page " << int(page) << ", kind "
+                                 << (hasKindList ? s.value(kindRow) : 0) << ", row " << row);
+                    EXPECT_FALSE(s.choices(row).empty());
+                    EXPECT_TRUE(s.choiceIndex(row).has_value()) << "the list shows no entry";
+                }
+            }
+        }
+    }
 }
 
 } // namespace
