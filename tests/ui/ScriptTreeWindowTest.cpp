@@ -710,5 +710,36 @@ TEST_F(ScriptTreeWindowTest, ACancelledNewTriggerLeavesNoTraceAndARefusedCountKe
     EXPECT_EQ(LevelScript::of(doc())->NewTriggerId(probe), int16_t(triggersBefore + 1));
 }
 
+TEST_F(ScriptTreeWindowTest, EditTriggerPropertiesRewritesTheItemInPlaceWithItsChildren)
+{
+    QTreeWidgetItem* level = tree()->topLevelItem(0);
+    ASSERT_TRUE(level->child(0)->text(0).startsWith("When Time"));
+    const QStringList actions = childTexts(level->child(0));
+    ASSERT_FALSE(actions.isEmpty());
+    const int stepsBefore = historySteps();
+    withSheet([&] { rightClick(level->child(0), "&Edit Trigger Properties..."); },
+              [&](CTriggerEditSheet& sheet) {
+                  EXPECT_EQ(sheet.tabs()->tabText(sheet.tabs()->currentIndex()), "Attri&bute");
+                  FormWidgets* page = sheet.controls(TriggerPage::Attribute);
+                  auto* op = qobject_cast<QComboBox*>(page->control(2));
+                  op->setFocus();
+                  EXPECT_EQ(op->currentText(), "Equal To") << "an operator of no list shows the default";
+                  QTest::keyClick(op, Qt::Key_Down);
+                  QTest::keyClick(op, Qt::Key_Down);
+                  EXPECT_EQ(op->currentText(), "Greater / Equal To");
+                  typeInto(page->control(3), "90");
+                  QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+              });
+    // Same place, new text, the same actions under it, selected; one step.
+    QTreeWidgetItem* edited = tree()->topLevelItem(0)->child(0);
+    EXPECT_EQ(edited->text(0), "When Time >= 90");
+    EXPECT_EQ(childTexts(edited), actions);
+    EXPECT_TRUE(edited->isExpanded());
+    EXPECT_EQ(tree()->currentItem(), edited);
+    EXPECT_EQ(historySteps(), stepsBefore + 1);
+    EXPECT_EQ(app.mainFrame()->historyDock()->list()->item(historySteps() - 1)->text(),
+              "Edit Trigger Properties");
+}
+
 } // namespace
 } // namespace gr2
