@@ -15,8 +15,6 @@ namespace {
 
 using O = TriggerOwnerKind;
 
-constexpr double kValueHigh = 32767;
-
 /// Script text as an 8-bit field's text, which is what the lists show.
 std::string text(std::u16string_view s)
 {
@@ -45,7 +43,7 @@ FormRow onSameLine(FormRow row)
 
 FormRow valueRow(std::string label = {})
 {
-    return integerRow(std::move(label), 0, kValueHigh);
+    return integerRow(std::move(label), double(kTriggerValueRange.low), double(kTriggerValueRange.high));
 }
 
 /// The field an option of a radio row stands for, shown beside it.

@@ -51,11 +51,6 @@ bool offers(const TriggerChoiceList& list, O kind)
 
 } // namespace
 
-TriggerNumberRange triggerValueRange(uint32_t loaded)
-{
-    return {0, std::max<int64_t>(32767, loaded)};
-}
-
 uint8_t operatorOrDefault(uint8_t stored, bool withAvailable, uint8_t fallback)
 {
     if ((withAvailable && stored == 0) || !compareOpName(stored).empty())

@@ -29,8 +29,8 @@ struct TriggerNumberRange {
 };
 
 /// The value fields edit 0..32767. The value is stored in 32 bits, so a trigger read from a file
-/// may hold more: the field then reaches up to that value, which is shown and kept unless changed.
-TriggerNumberRange triggerValueRange(uint32_t loaded);
+/// may hold more: the models keep it as it is, and the pages show it and keep it unless changed.
+inline constexpr TriggerNumberRange kTriggerValueRange{0, 32767};
 inline constexpr TriggerNumberRange kRepeatCountRange{0, 255};
 inline constexpr TriggerNumberRange kCreatureLevelRange{1, 10};
 

@@ -398,7 +398,7 @@ TEST_F(TriggerEditorPagesTest, CreatureLevelAndRepeatCountAreRefusedOutsideTheir
     }
 }
 
-TEST_F(TriggerEditorPagesTest, ALargeStoredValueIsShownAndKept)
+TEST_F(TriggerEditorPagesTest, ALargeStoredValueSurvivesLoadAndStore)
 {
     auto t = triggerOn(doc().FindPlayer(3), O::Player);
     t->setKind(30);
@@ -407,8 +407,6 @@ TEST_F(TriggerEditorPagesTest, ALargeStoredValueIsShownAndKept)
     t->setValue(100000);
     const PlayerPageModel page = loadPlayerPage(*t);
     EXPECT_EQ(page.value, 100000u);
-    EXPECT_EQ(triggerValueRange(page.value), (TriggerNumberRange{0, 100000}));
-    EXPECT_EQ(triggerValueRange(12), (TriggerNumberRange{0, 32767}));
     storePlayerPage(page, *t);
     EXPECT_EQ(t->value(), 100000u);
 }
