@@ -14,6 +14,7 @@ bool hasTypeEditor(TypeFamily family)
     case TypeFamily::Trap:
     case TypeFamily::Object:
     case TypeFamily::VorlanSpell:
+    case TypeFamily::CreatureSpell:
         return true;
     default:
         return false;
@@ -56,6 +57,8 @@ std::optional<FormDescription<CTypeRecord>> typeEditorForm(TypeFamily family, CT
         return objectTypeForm(types);
     case TypeFamily::VorlanSpell:
         return vorlanSpellTypeForm(types);
+    case TypeFamily::CreatureSpell:
+        return creatureSpellTypeForm(types);
     default:
         return std::nullopt;
     }

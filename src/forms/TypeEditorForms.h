@@ -21,6 +21,8 @@ FormDescription<CTypeRecord> terrainTypeForm(const CTypeDatabase& types);
 FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types);
 /// "Modify Vorlan Spell Properties".
 FormDescription<CTypeRecord> vorlanSpellTypeForm(const CTypeDatabase& types);
+/// "Modify Creature Spell Properties".
+FormDescription<CTypeRecord> creatureSpellTypeForm(const CTypeDatabase& types);
 /// "Modify Door Properties".
 FormDescription<CTypeRecord> doorTypeForm(const CTypeDatabase& types);
 /// "Modify Trap Properties".

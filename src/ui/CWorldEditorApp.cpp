@@ -404,6 +404,8 @@ bool CWorldEditorApp::onCommand(EditorCommand command)
         return openTypeEditor(TypeFamily::Object);
     case EditorCommand::VorlanSpellTypes:
         return openTypeEditor(TypeFamily::VorlanSpell);
+    case EditorCommand::CreatureSpellTypes:
+        return openTypeEditor(TypeFamily::CreatureSpell);
     case EditorCommand::Save:
         onSave();
         return true;
@@ -435,6 +437,7 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::TrapTypes:
     case EditorCommand::ObjectTypes:
     case EditorCommand::VorlanSpellTypes:
+    case EditorCommand::CreatureSpellTypes:
     case EditorCommand::ImportJson:
         return CommandState{};
     default:

@@ -32,6 +32,8 @@ const std::array<EditorCommandInfo, size_t(EditorCommand::Count)>& table()
         {"&Object Types...", K(Qt::Key_F6), "Edit the properties of the object types\nObject Types"},
         {"&Vorlan Spell Types...", K(Qt::Key_F7),
          "Edit the properties of the Vorlan spell types\nVorlan Spell Types"},
+        {"&Creature Spell Types...", K(Qt::Key_F8),
+         "Edit the properties of the creature spell types\nCreature Spell Types"},
         {"Reset To GR2 Defaults", K(),
          "Reload the global data from the program's folder\nReset To GR2 Defaults"},
         {"&About GR2 Editor...", K(), "Display program information and version\nAbout"},

@@ -31,6 +31,7 @@ enum class EditorCommand {
     TrapTypes,
     ObjectTypes,
     VorlanSpellTypes,
+    CreatureSpellTypes,
     ResetToDefaults,
     About,
     // edit

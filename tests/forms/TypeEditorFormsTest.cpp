@@ -135,6 +135,11 @@ const std::vector<EditorCase>& editorCases()
          {"Mana Cost:", "Mana Drain:", "Recharge Time:", "Bonus R. Time:", "Cast Rule:", "Target Rule:",
           "Hand Anim ID:", "No-Go Hand Anim ID:", "Shot Type:", "Shot Data &1:", "Shot Data &2:",
           "Shot Type:", "Shot Data &1:", "Shot Data &2:", "Attacking", "Defensive"}},
+        {TypeFamily::CreatureSpell,
+         creatureSpellTypeForm,
+         "Modify Creature Spell Properties",
+         {"Range:", "Recharge Time:", "Shot Type:", "Shot Data &1:", "Shot Data &2:", "A&ttacking",
+          "D&efensive", "&Creature", "Cast On Self", "Cast On Others", "Cast Only On Creatures"}},
         {TypeFamily::Door,
          doorTypeForm,
          "Modify Door Properties",
@@ -288,7 +293,8 @@ TEST(TypeEditorFormsTest, ARefusedValueLeavesTheWholeRecordAsItWas)
         FormState& s = form.state();
         std::optional<size_t> first, last;
         for (size_t row = 0; row < s.rowCount(); ++row)
-            if (s.row(row).kind == ControlKind::Integer && s.row(row).range && s.isActive(row)) {
+            if (s.row(row).isText() && s.row(row).kind != ControlKind::Text && s.row(row).range &&
+                s.isActive(row)) {
                 first = first.value_or(row);
                 last = row;
             }
@@ -298,7 +304,9 @@ TEST(TypeEditorFormsTest, ARefusedValueLeavesTheWholeRecordAsItWas)
         const std::optional<FormError> error = form.store(*record);
         ASSERT_TRUE(error);
         EXPECT_EQ(error->row, *last);
-        EXPECT_EQ(error->message, "Please enter an integer between " +
+        const bool integer = s.row(*last).kind == ControlKind::Integer;
+        EXPECT_EQ(error->message, std::string(integer ? "Please enter an integer between "
+                                                      : "Please enter a number between ") +
                                       std::to_string(int64_t(s.row(*last).range->low)) + " and " +
                                       std::to_string(int64_t(s.row(*last).range->high)) + ".");
         EXPECT_TRUE(std::equal(before.begin(), before.end(), record->bytes().begin()));
@@ -501,6 +509,87 @@ TEST(TypeEditorFormsTest, TerrainLightsTakeNineBitColoursOnlyWhileSwitchedOn)
     EXPECT_TRUE(rock.hasFlag(TerrainTypeFlag::TerrainLightOn));
     s.setText(terrainRed, "512");
     EXPECT_EQ(form.store(rock)->message, "Please enter an integer between 0 and 511.");
+}
+
+TEST(TypeEditorFormsTest, UncheckingCreatureTakesAwayTheSpellsEffectOnACreatureAndNothingElseDoes)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = creatureSpellTypeForm(db);
+    const size_t creature = rowOf(description, "&Creature");
+    const size_t attacking = rowOf(description, "A&ttacking");
+    struct Case {
+        bool loadedChecked;
+        std::optional<bool> shownChecked; // none: left as loaded
+        bool attackingToggled;
+        int64_t effectAfter;
+    } cases[] = {
+        {true, false, false, 0}, {true, std::nullopt, true, 4},
+        {true, true, false, 4},  {false, std::nullopt, true, 4}, // a byte the editor does not show, kept
+        {false, true, false, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.loadedChecked << " " << c.shownChecked.value_or(c.loadedChecked));
+        CCreatureSpellType spell;
+        spell.setFlag(CreatureSpellTypeFlag::Creature, c.loadedChecked);
+        spell.setIntValue(CreatureSpellField::CreatureEffect, 4);
+        Form<CTypeRecord> form(description);
+        form.load(spell);
+        if (c.shownChecked)
+            form.state().setChecked(creature, *c.shownChecked);
+        if (c.attackingToggled)
+            form.state().setChecked(attacking, !form.state().checked(attacking));
+        ASSERT_FALSE(form.store(spell));
+        EXPECT_EQ(spell.intValue(CreatureSpellField::CreatureEffect), c.effectAfter);
+        EXPECT_EQ(spell.hasFlag(CreatureSpellTypeFlag::Creature), c.shownChecked.value_or(c.loadedChecked));
+    }
+}
+
+TEST(TypeEditorFormsTest, SpellShotDataTakeWhatTheirFieldsHoldAndKeepAFilesValueUnlessChanged)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    struct Case {
+        FormDescription<CTypeRecord> (*form)(const CTypeDatabase&);
+        TypeFamily family;
+        TypeField type, data1, data2;
+        const char* typed;
+        const char* refusal; // none: stored
+    } cases[] = {
+        {creatureSpellTypeForm, TypeFamily::CreatureSpell, CreatureSpellField::ShotType,
+         CreatureSpellField::ShotData1, CreatureSpellField::ShotData2, "-2147483648", nullptr},
+        {creatureSpellTypeForm, TypeFamily::CreatureSpell, CreatureSpellField::ShotType,
+         CreatureSpellField::ShotData1, CreatureSpellField::ShotData2, "2147483648",
+         "Please enter an integer between -2147483648 and 2147483647."},
+        {vorlanSpellTypeForm, TypeFamily::VorlanSpell, VorlanSpellField::ShotType,
+         VorlanSpellField::ShotData1, VorlanSpellField::ShotData2, "-32767", nullptr},
+        {vorlanSpellTypeForm, TypeFamily::VorlanSpell, VorlanSpellField::ShotType,
+         VorlanSpellField::ShotData1, VorlanSpellField::ShotData2, "32768",
+         "Please enter an integer between -32767 and 32767."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const FormDescription<CTypeRecord> description = c.form(db);
+        std::unique_ptr<CTypeRecord> spell = CTypeRecord::create(c.family);
+        spell->setIntValue(c.type, 2);
+        spell->setIntValue(c.data1, 5);
+        spell->setIntValue(c.data2, 100000); // beyond every range the editor offers
+        Form<CTypeRecord> form(description);
+        form.load(*spell);
+        EXPECT_EQ(form.state().text(rowOf(description, "Shot Data &2:")), "100000");
+        form.state().setText(rowOf(description, "Shot Data &1:"), c.typed);
+        const std::optional<FormError> error = form.store(*spell);
+        if (c.refusal) {
+            ASSERT_TRUE(error);
+            EXPECT_EQ(error->message, c.refusal);
+            EXPECT_EQ(spell->intValue(c.data1), 5);
+        } else {
+            ASSERT_FALSE(error);
+            EXPECT_EQ(std::to_string(spell->intValue(c.data1)), c.typed);
+        }
+        EXPECT_EQ(spell->intValue(c.data2), 100000);
+    }
 }
 
 } // namespace

@@ -155,7 +155,8 @@ TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
         if (!a->isSeparator())
             items << a->text();
     EXPECT_EQ(items, (QStringList{"&Terrain Types...", "&Room Types...", "&Door Types...", "Tr&ap Types...",
-                                  "&Object Types...", "&Vorlan Spell Types...", "Reset To GR2 Defaults"}));
+                                  "&Object Types...", "&Vorlan Spell Types...", "&Creature Spell Types...",
+                                  "Reset To GR2 Defaults"}));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::TrapTypes)->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::ObjectTypes)->shortcut(), QKeySequence(Qt::Key_F6));
 
@@ -434,6 +435,38 @@ TEST_F(TypeEditorWindowTest, F7OpensTheVorlanSpellEditorAndOkChangesTheSpell)
                });
     EXPECT_EQ(first.intValue(VorlanSpellField::ManaCost), 3000000000)
         << "the whole unsigned field, not wrapped";
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, F8OpensTheCreatureSpellEditorAndOkChangesTheSpell)
+{
+    QAction* spells = app.mainFrame()->action(EditorCommand::CreatureSpellTypes);
+    EXPECT_EQ(spells->text(), "&Creature Spell Types...");
+    EXPECT_EQ(spells->shortcut(), QKeySequence(Qt::Key_F8));
+    CTypeRecord& freeze = *app.core().types().creatureSpells().at(1);
+    freeze.setFlag(CreatureSpellTypeFlag::Creature, true);
+    freeze.setIntValue(CreatureSpellField::CreatureEffect, 2);
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F8); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Creature Spell Properties");
+                   chooseEntry(dialog, 1);
+                   EXPECT_EQ(dialog.selector()->currentText(), "Freeze");
+                   EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 2 ] Name:");
+                   auto* data = dialog.rows().control(rowOf(dialog, "Shot Data &1:"));
+                   EXPECT_FALSE(data->isEnabled()) << "no shot chosen";
+                   auto* creature =
+                       qobject_cast<QCheckBox*>(dialog.rows().control(rowOf(dialog, "&Creature")));
+                   ASSERT_TRUE(creature);
+                   EXPECT_TRUE(creature->isChecked());
+                   QTest::mouseClick(creature, Qt::LeftButton, {}, QPoint(4, creature->height() / 2));
+                   EXPECT_FALSE(creature->isChecked());
+                   typeInto(dialog, "Range:", "12.5");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(freeze.realValue(CreatureSpellField::Range), 12.5);
+    EXPECT_FALSE(freeze.hasFlag(CreatureSpellTypeFlag::Creature));
+    EXPECT_EQ(freeze.intValue(CreatureSpellField::CreatureEffect), 0) << "unchecking takes the effect away";
     EXPECT_TRUE(app.core().isGameDataModified());
 }
 
