@@ -15,6 +15,7 @@ bool hasTypeEditor(TypeFamily family)
     case TypeFamily::Object:
     case TypeFamily::VorlanSpell:
     case TypeFamily::CreatureSpell:
+    case TypeFamily::Shot:
         return true;
     default:
         return false;
@@ -59,6 +60,8 @@ std::optional<FormDescription<CTypeRecord>> typeEditorForm(TypeFamily family, CT
         return vorlanSpellTypeForm(types);
     case TypeFamily::CreatureSpell:
         return creatureSpellTypeForm(types);
+    case TypeFamily::Shot:
+        return shotTypeForm(types);
     default:
         return std::nullopt;
     }

@@ -23,6 +23,11 @@ FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types);
 FormDescription<CTypeRecord> vorlanSpellTypeForm(const CTypeDatabase& types);
 /// "Modify Creature Spell Properties".
 FormDescription<CTypeRecord> creatureSpellTypeForm(const CTypeDatabase& types);
+/// "Modify Shot Properties".
+FormDescription<CTypeRecord> shotTypeForm(const CTypeDatabase& types);
+/// The shot's "Effects and Shots..." sub-editor over a copy of the shot record: the effects and
+/// shots it makes at its start, over time, at its death and on each kind of hit.
+FormDescription<Bytes> shotEffectTypesForm(const CTypeDatabase& types);
 /// "Modify Door Properties".
 FormDescription<CTypeRecord> doorTypeForm(const CTypeDatabase& types);
 /// "Modify Trap Properties".

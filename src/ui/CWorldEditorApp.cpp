@@ -406,6 +406,8 @@ bool CWorldEditorApp::onCommand(EditorCommand command)
         return openTypeEditor(TypeFamily::VorlanSpell);
     case EditorCommand::CreatureSpellTypes:
         return openTypeEditor(TypeFamily::CreatureSpell);
+    case EditorCommand::ShotTypes:
+        return openTypeEditor(TypeFamily::Shot);
     case EditorCommand::Save:
         onSave();
         return true;
@@ -438,6 +440,7 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::ObjectTypes:
     case EditorCommand::VorlanSpellTypes:
     case EditorCommand::CreatureSpellTypes:
+    case EditorCommand::ShotTypes:
     case EditorCommand::ImportJson:
         return CommandState{};
     default:

@@ -34,6 +34,7 @@ const std::array<EditorCommandInfo, size_t(EditorCommand::Count)>& table()
          "Edit the properties of the Vorlan spell types\nVorlan Spell Types"},
         {"&Creature Spell Types...", K(Qt::Key_F8),
          "Edit the properties of the creature spell types\nCreature Spell Types"},
+        {"&Shot Types...", K(Qt::Key_F9), "Edit the properties of the shot types\nShot Types"},
         {"Reset To GR2 Defaults", K(),
          "Reload the global data from the program's folder\nReset To GR2 Defaults"},
         {"&About GR2 Editor...", K(), "Display program information and version\nAbout"},

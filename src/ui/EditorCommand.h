@@ -32,6 +32,7 @@ enum class EditorCommand {
     ObjectTypes,
     VorlanSpellTypes,
     CreatureSpellTypes,
+    ShotTypes,
     ResetToDefaults,
     About,
     // edit

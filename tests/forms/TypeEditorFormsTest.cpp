@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 namespace gr2 {
 namespace {
 
@@ -53,6 +51,18 @@ std::vector<uint8_t> shownBits(const FormDescription<CTypeRecord>& form, size_t 
     return bits;
 }
 
+/// What each row of a sub-form shows for a block.
+std::vector<std::string> subFormShows(const FormDescription<Bytes>& description, const Bytes& block)
+{
+    Form<Bytes> form(description);
+    form.load(block);
+    std::vector<std::string> shown;
+    for (size_t row = 0; row < form.state().rowCount(); ++row)
+        shown.push_back(form.state().row(row).isText() ? form.state().text(row)
+                                                       : std::to_string(form.state().value(row)));
+    return shown;
+}
+
 /// A value for the row that differs from what it shows, inside its range or list; `n` makes the
 /// values of different rows differ.
 void setOtherValue(FormState& s, size_t row, int n)
@@ -75,8 +85,18 @@ void setOtherValue(FormState& s, size_t row, int n)
         s.setChecked(row, !s.checked(row));
         break;
     case ControlKind::SubForm: {
+        // Through the sub-form's own rows, as its dialog edits the block.
         Bytes block = s.bytes(row);
-        std::iota(block.begin(), block.end(), uint8_t(n));
+        Form<Bytes> sub(*r.subForm);
+        sub.load(block);
+        FormState& subState = sub.state();
+        for (size_t i = 0; i < subState.rowCount(); ++i)
+            if (!subState.row(i).isText() && subState.isVisible(i))
+                setOtherValue(subState, i, n + int(i));
+        for (size_t i = 0; i < subState.rowCount(); ++i)
+            if (subState.row(i).isText() && subState.isActive(i))
+                setOtherValue(subState, i, n + int(i));
+        ASSERT_FALSE(sub.store(block));
         s.setBytes(row, block);
         break;
     }
@@ -140,6 +160,37 @@ const std::vector<EditorCase>& editorCases()
          "Modify Creature Spell Properties",
          {"Range:", "Recharge Time:", "Shot Type:", "Shot Data &1:", "Shot Data &2:", "A&ttacking",
           "D&efensive", "&Creature", "Cast On Self", "Cast On Others", "Cast Only On Creatures"}},
+        {TypeFamily::Shot,
+         shotTypeForm,
+         "Modify Shot Properties",
+         {"&Health:",
+          "&Air Friction:",
+          "&Mass:",
+          "S&peed:",
+          "Radius:",
+          "Threat:",
+          "Burn Duration:",
+          "Data &1:",
+          "Data &2:",
+          "Damage &Type:",
+          "Collide Type:",
+          "Process Type:",
+          "Attack Category:",
+          "Constant",
+          "Hit Collide Thing",
+          "Hit Solid",
+          "Hit Water",
+          "Hit Lava",
+          "At Start",
+          "At End",
+          "Hit Thing",
+          "Die When Hit Solid",
+          "Die When Hit Thing",
+          "Die Over Time",
+          "Move Towards Target",
+          "Kill Effects When Dead",
+          "Light...",
+          "Effects\n  and\n&Shots..."}},
         {TypeFamily::Door,
          doorTypeForm,
          "Modify Door Properties",
@@ -267,7 +318,8 @@ TEST(TypeEditorFormsTest, EveryShownFieldRoundTripsAndEveryOtherByteStaysAsItWas
             if (s.row(row).isText()) {
                 EXPECT_EQ(std::stod(reread.state().text(row)), std::stod(texts[row]));
             } else if (s.row(row).kind == ControlKind::SubForm) {
-                EXPECT_EQ(reread.state().bytes(row), blocks[row]);
+                EXPECT_EQ(subFormShows(*s.row(row).subForm, reread.state().bytes(row)),
+                          subFormShows(*s.row(row).subForm, blocks[row]));
             } else {
                 EXPECT_EQ(reread.state().value(row), values[row]);
             }
@@ -590,6 +642,104 @@ TEST(TypeEditorFormsTest, SpellShotDataTakeWhatTheirFieldsHoldAndKeepAFilesValue
         }
         EXPECT_EQ(spell->intValue(c.data2), 100000);
     }
+}
+
+
+size_t subRowOf(const FormDescription<Bytes>& description, const std::string& label)
+{
+    for (size_t i = 0; i < description.rows.size(); ++i)
+        if (description.rows[i].label == label)
+            return i;
+    throw std::runtime_error("no row " + label);
+}
+
+TEST(TypeEditorFormsTest, TheShotsEffectsAndShotsEditorNamesTheShotAndKeepsItsRules)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = shotTypeForm(db);
+    const size_t button = rowOf(description, "Effects\n  and\n&Shots...");
+    const FormDescription<Bytes>& effects = *description.rows[button].subForm;
+    const size_t creation = subRowOf(effects, "&Creation Effect:");
+    const size_t passOn = subRowOf(effects, "&Pass On Shot Velocity To Creation Effect");
+    const size_t delay = subRowOf(effects, "Ti&med Delay:");
+    struct Case {
+        const char* delayTyped;
+        std::optional<size_t> creationChosen; // none: left as loaded (Smoke)
+        const char* refusal;                  // none: stored
+        bool passOnAfter;
+    } cases[] = {
+        {"255", std::nullopt, nullptr, true},
+        {"0", 0, nullptr, false}, // "<none>": nothing to pass the velocity on to
+        {"256", std::nullopt, "Please enter an integer between 0 and 255.", true},
+        {"-1", std::nullopt, "Please enter a positive integer.", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.delayTyped);
+        std::unique_ptr<CTypeRecord> shot = busyRecord(TypeFamily::Shot, 9);
+        shot->setName("Fire \xC9" "clair"); // Latin-1, as record names are
+        shot->setIntValue(ShotField::CreationEffect, 300);
+        shot->setIntValue(ShotField::TimedDelay, 7);
+        shot->setFlag(ShotTypeFlag::PassOnVelocityToCreationEffect, true);
+        const Bytes before(shot->bytes().begin(), shot->bytes().end());
+
+        Form<CTypeRecord> form(description);
+        form.load(*shot);
+        Bytes block = form.state().bytes(button);
+        Form<Bytes> sub(effects);
+        sub.load(block);
+        EXPECT_EQ(sub.caption(), "Modify Shot & Effect Types for \"Fire \xC3\x89"
+                                 "clair\"");
+        EXPECT_TRUE(sub.state().isEnabled(passOn));
+        sub.state().setText(delay, c.delayTyped);
+        if (c.creationChosen)
+            sub.state().choose(creation, *c.creationChosen);
+        const std::optional<FormError> error = sub.store(block);
+        if (c.refusal) {
+            ASSERT_TRUE(error);
+            EXPECT_EQ(error->message, c.refusal);
+            EXPECT_EQ(error->row, delay);
+            continue;
+        }
+        ASSERT_FALSE(error);
+        form.state().setBytes(button, block);
+        ASSERT_FALSE(form.store(*shot));
+        EXPECT_EQ(shot->intValue(ShotField::TimedDelay), std::stoi(c.delayTyped));
+        EXPECT_EQ(shot->hasFlag(ShotTypeFlag::PassOnVelocityToCreationEffect), c.passOnAfter);
+        // Only the delay, the creation effect and the one flag bit changed.
+        for (size_t i = 0; i < before.size(); ++i) {
+            if (i == ShotField::TimedDelay.def().offset || i == ShotField::CreationEffect.def().offset ||
+                i == ShotField::CreationEffect.def().offset + 1 || i == ShotField::Flags.def().offset)
+                continue;
+            EXPECT_EQ(shot->bytes()[i], before[i]) << "byte " << i;
+        }
+        EXPECT_EQ(shot->bytes()[ShotField::Flags.def().offset] & 0x7F,
+                  before[ShotField::Flags.def().offset] & 0x7F);
+    }
+}
+
+TEST(TypeEditorFormsTest, AShotsValuesOutsideItsListsSurviveUnlessChanged)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = shotTypeForm(db);
+    CShotType shot;
+    shot.setIntValue(ShotField::AttackCategory, 2); // "Melee Blunt", not a kind a shot attacks with
+    shot.setIntValue(ShotField::ProcessType, 77);
+    shot.setIntValue(ShotField::Data1, 40000);
+    Form<CTypeRecord> form(description);
+    form.load(shot);
+    EXPECT_FALSE(form.state().choiceIndex(rowOf(description, "Attack Category:")));
+    EXPECT_EQ(form.state().text(rowOf(description, "Data &1:")), "40000");
+    EXPECT_EQ(form.state().choices(rowOf(description, "Attack Category:")).front().text, "Fire");
+    EXPECT_EQ(form.state().choices(rowOf(description, "Attack Category:")).back().text, "Melee Scythe");
+    form.state().setText(rowOf(description, "&Health:"), "12");
+    ASSERT_FALSE(form.store(shot));
+    EXPECT_EQ(shot.intValue(ShotField::AttackCategory), 2);
+    EXPECT_EQ(shot.intValue(ShotField::ProcessType), 77);
+    EXPECT_EQ(shot.intValue(ShotField::Data1), 40000);
+    form.state().setText(rowOf(description, "Data &1:"), "-40000");
+    EXPECT_EQ(form.store(shot)->message, "Please enter an integer between -32767 and 32767.");
 }
 
 } // namespace

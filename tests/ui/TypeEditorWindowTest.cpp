@@ -156,7 +156,7 @@ TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
             items << a->text();
     EXPECT_EQ(items, (QStringList{"&Terrain Types...", "&Room Types...", "&Door Types...", "Tr&ap Types...",
                                   "&Object Types...", "&Vorlan Spell Types...", "&Creature Spell Types...",
-                                  "Reset To GR2 Defaults"}));
+                                  "&Shot Types...", "Reset To GR2 Defaults"}));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::TrapTypes)->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::ObjectTypes)->shortcut(), QKeySequence(Qt::Key_F6));
 
@@ -467,6 +467,46 @@ TEST_F(TypeEditorWindowTest, F8OpensTheCreatureSpellEditorAndOkChangesTheSpell)
     EXPECT_EQ(freeze.realValue(CreatureSpellField::Range), 12.5);
     EXPECT_FALSE(freeze.hasFlag(CreatureSpellTypeFlag::Creature));
     EXPECT_EQ(freeze.intValue(CreatureSpellField::CreatureEffect), 0) << "unchecking takes the effect away";
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, F9OpensTheShotEditorWhoseEffectsAndShotsEditorNamesTheShot)
+{
+    QAction* shots = app.mainFrame()->action(EditorCommand::ShotTypes);
+    EXPECT_EQ(shots->text(), "&Shot Types...");
+    EXPECT_EQ(shots->shortcut(), QKeySequence(Qt::Key_F9));
+    CTypeRecord& arrow = *app.core().types().shots().at(2);
+    withDialog(
+        [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F9); },
+        [&](CFormDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Modify Shot Properties");
+            EXPECT_FALSE(static_cast<CTypeEditorDialog&>(dialog).iconSpin()) << "shots have no icon";
+            chooseEntry(dialog, 2);
+            EXPECT_EQ(dialog.selector()->currentText(), "Arrow");
+            typeInto(dialog, "S&peed:", "75");
+            auto* more =
+                qobject_cast<QPushButton*>(dialog.rows().control(rowOf(dialog, "Effects\n  and\n&Shots...")));
+            ASSERT_TRUE(more);
+            EXPECT_TRUE(more->isVisible());
+            withDialog([&] { QTest::mouseClick(more, Qt::LeftButton); },
+                       [&](CFormDialog& effects) {
+                           EXPECT_EQ(effects.windowTitle(), "Modify Shot & Effect Types for \"Arrow\"");
+                           typeInto(effects, "Ti&med Delay:", "256");
+                           prompter.clear();
+                           QTest::mouseClick(effects.okButton(), Qt::LeftButton);
+                           EXPECT_TRUE(effects.isVisible()) << "a refused value keeps it open";
+                           EXPECT_EQ(prompter.texts(),
+                                     std::vector<std::string>{"Please enter an integer between 0 and 255."});
+                           typeInto(effects, "Ti&med Delay:", "12");
+                           QTest::mouseClick(effects.okButton(), Qt::LeftButton);
+                           EXPECT_FALSE(effects.isVisible());
+                       });
+            EXPECT_EQ(arrow.intValue(ShotField::TimedDelay), 0) << "not before the shot editor's OK";
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible());
+        });
+    EXPECT_EQ(arrow.realValue(ShotField::Speed), 75.0);
+    EXPECT_EQ(arrow.intValue(ShotField::TimedDelay), 12);
     EXPECT_TRUE(app.core().isGameDataModified());
 }
 
