@@ -96,37 +96,47 @@ NumberTraits fieldTraits(const FieldDef& field)
     return traits;
 }
 
-FieldAccess<CTypeRecord> recordField(TypeField field)
+FieldAccess<CTypeRecord> recordField(TypeField field, size_t element)
 {
     FieldAccess<CTypeRecord> access;
     const FieldDef& def = field.def();
     access.traits = fieldTraits(def);
-    access.footprint = {footprintOf(def)};
+    FieldFootprint footprint = footprintOf(def);
+    footprint.offset = def.elementOffset(element);
+    access.footprint = {footprint};
     if (isWhole(def.kind)) {
-        access.read = [field](const CTypeRecord& r) { return FieldValue(r.intValue(field)); };
-        access.write = [field](CTypeRecord& r, const FieldValue& v) { r.setIntValue(field, integerOf(v)); };
+        access.read = [field, element](const CTypeRecord& r) {
+            return FieldValue(r.intValue(field, element));
+        };
+        access.write = [field, element](CTypeRecord& r, const FieldValue& v) {
+            r.setIntValue(field, integerOf(v), element);
+        };
     } else if (isReal(def.kind)) {
-        access.read = [field](const CTypeRecord& r) { return FieldValue(r.realValue(field)); };
-        access.write = [field](CTypeRecord& r, const FieldValue& v) {
+        access.read = [field, element](const CTypeRecord& r) {
+            return FieldValue(r.realValue(field, element));
+        };
+        access.write = [field, element](CTypeRecord& r, const FieldValue& v) {
             if (const auto* d = std::get_if<double>(&v))
-                r.setRealValue(field, *d);
+                r.setRealValue(field, *d, element);
             else
-                r.setRealValue(field, double(integerOf(v)));
+                r.setRealValue(field, double(integerOf(v)), element);
         };
     } else if (def.kind == FieldKind::Text || def.kind == FieldKind::ArtResource) {
-        access.read = [field](const CTypeRecord& r) { return FieldValue(r.textValue(field)); };
-        access.write = [field](CTypeRecord& r, const FieldValue& v) {
+        access.read = [field, element](const CTypeRecord& r) {
+            return FieldValue(r.textValue(field, element));
+        };
+        access.write = [field, element](CTypeRecord& r, const FieldValue& v) {
             if (const auto* s = std::get_if<std::string>(&v))
-                r.setTextValue(field, *s);
+                r.setTextValue(field, *s, element);
         };
     } else {
-        access.read = [field](const CTypeRecord& r) {
-            const std::span<const uint8_t> bytes = r.fieldBytes(field);
+        access.read = [field, element](const CTypeRecord& r) {
+            const std::span<const uint8_t> bytes = r.fieldBytes(field, element);
             return FieldValue(Bytes(bytes.begin(), bytes.end()));
         };
-        access.write = [field](CTypeRecord& r, const FieldValue& v) {
+        access.write = [field, element](CTypeRecord& r, const FieldValue& v) {
             if (const auto* b = std::get_if<Bytes>(&v))
-                r.setFieldBytes(field, *b);
+                r.setFieldBytes(field, *b, element);
         };
     }
     return access;

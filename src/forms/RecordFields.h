@@ -17,8 +17,9 @@ namespace gr2 {
 /// What a stored field can hold: its width and sign, and the fixed-point scale of a real.
 NumberTraits fieldTraits(const FieldDef& field);
 
-/// The field as a number (whole or real, by its kind), a text, or a block of bytes.
-FieldAccess<CTypeRecord> recordField(TypeField field);
+/// The field (`element` of an array) as a number (whole or real, by its kind), a text, or a
+/// block of bytes.
+FieldAccess<CTypeRecord> recordField(TypeField field, size_t element = 0);
 /// One bit of a flags word: 0 or 1.
 FieldAccess<CTypeRecord> recordFlag(TypeField flags, int bit);
 /// A choice among bits of a flags word of which at most one may be set: the value is the mask of

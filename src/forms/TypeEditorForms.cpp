@@ -16,6 +16,8 @@ bool hasTypeEditor(TypeFamily family)
     case TypeFamily::VorlanSpell:
     case TypeFamily::CreatureSpell:
     case TypeFamily::Shot:
+    case TypeFamily::Effect:
+    case TypeFamily::EffectElement:
         return true;
     default:
         return false;
@@ -62,6 +64,10 @@ std::optional<FormDescription<CTypeRecord>> typeEditorForm(TypeFamily family, CT
         return creatureSpellTypeForm(types);
     case TypeFamily::Shot:
         return shotTypeForm(types);
+    case TypeFamily::Effect:
+        return effectTypeForm(types);
+    case TypeFamily::EffectElement:
+        return effectElementTypeForm(types);
     default:
         return std::nullopt;
     }

@@ -408,6 +408,10 @@ bool CWorldEditorApp::onCommand(EditorCommand command)
         return openTypeEditor(TypeFamily::CreatureSpell);
     case EditorCommand::ShotTypes:
         return openTypeEditor(TypeFamily::Shot);
+    case EditorCommand::EffectTypes:
+        return openTypeEditor(TypeFamily::Effect);
+    case EditorCommand::EffectElementTypes:
+        return openTypeEditor(TypeFamily::EffectElement);
     case EditorCommand::Save:
         onSave();
         return true;
@@ -441,6 +445,8 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::VorlanSpellTypes:
     case EditorCommand::CreatureSpellTypes:
     case EditorCommand::ShotTypes:
+    case EditorCommand::EffectTypes:
+    case EditorCommand::EffectElementTypes:
     case EditorCommand::ImportJson:
         return CommandState{};
     default:

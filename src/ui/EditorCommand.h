@@ -33,6 +33,8 @@ enum class EditorCommand {
     VorlanSpellTypes,
     CreatureSpellTypes,
     ShotTypes,
+    EffectTypes,
+    EffectElementTypes,
     ResetToDefaults,
     About,
     // edit

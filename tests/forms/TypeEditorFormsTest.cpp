@@ -21,6 +21,8 @@ void buildListTypes(CTypeDatabase& db)
     test::addType(db.effects(), 301, "Sparks");
     test::addType(db.shots(), 1, "Bolt");
     test::addType(db.shots(), 2, "Arrow");
+    test::addType(db.effectElements(), 40, "Mote");
+    test::addType(db.effectElements(), 41, "Drop");
     test::addType(db.objects(), 5, "Spike Crate").setFlag(ObjectTypeFlag::Crate, true);
     test::addType(db.objects(), 6, "Fire Crate").setFlag(ObjectTypeFlag::Crate, true);
     test::addType(db.objects(), 7, "Key").setFlag(ObjectTypeFlag::DoorKey, true);
@@ -71,7 +73,9 @@ void setOtherValue(FormState& s, size_t row, int n)
     switch (r.kind) {
     case ControlKind::Integer: {
         const NumberRange range = r.range ? *r.range : NumberRange{0, 30000};
-        const int64_t wanted = int64_t(range.low) + 1 + n;
+        // Inside the range however many rows come before, and one step from its top.
+        const int64_t span = std::max<int64_t>(int64_t(range.high - range.low) - 1, 1);
+        const int64_t wanted = int64_t(range.low) + 1 + n % span;
         s.setText(row, std::to_string(std::to_string(wanted) == s.text(row) ? wanted + 1 : wanted));
         break;
     }
@@ -191,6 +195,79 @@ const std::vector<EditorCase>& editorCases()
           "Kill Effects When Dead",
           "Light...",
           "Effects\n  and\n&Shots..."}},
+        {TypeFamily::Effect,
+         effectTypeForm,
+         "Modify Effect Properties",
+         {"Min &Health:",
+          "Ma&x Health:",
+          "&Mass:",
+          "&Air Friction:",
+          "&Elasticity:",
+          "&Radius:",
+          "Min Speed XY:",
+          "Max Speed XY:",
+          "Min Speed YZ:",
+          "Max Speed YZ:",
+          "Min &Scale:",
+          "Max S&cale:",
+          "&Fade Duration:",
+          "Elements &Per Turn:",
+          "Outer Origin Range:",
+          "Lower Height Limit:",
+          "Upper Height Limit:",
+          "Orientation Range:",
+          "Sprite Spin Rate Range:",
+          "Whirlpool Rate:",
+          "Directional Spread:",
+          "Circular Path Rate:",
+          "Inner Origin Range:",
+          "Generation Randomness:",
+          "Misc 2:",
+          "Misc 3:",
+          "Scale",
+          "Fade",
+          "Die When Hit Solid",
+          "Directional Friction",
+          "Pass On Velocity",
+          "Use Generation Scale",
+          "Always Trigger",
+          "Light...",
+          "Effects...",
+          "Generation Types..."}},
+        {TypeFamily::EffectElement,
+         effectElementTypeForm,
+         "Modify Effect Element Properties",
+         {"&Min Health:",
+          "Max &Health:",
+          "Mass:",
+          "&Air Friction:",
+          "Elasticity:",
+          "Min Speed XY:",
+          "Max Speed XY:",
+          "Min Speed YZ:",
+          "Max Speed YZ:",
+          "Min &Scale:",
+          "Max S&cale:",
+          "Scale Ratio:",
+          "&Fade Percentage:",
+          "Red:",
+          "Green:",
+          "Blue:",
+          "Rand. Colour Index:",
+          "Table Colour Index:",
+          "Next Effect:",
+          "Death Element:",
+          "Hit Solid Element:",
+          "Hit Water Element:",
+          "Hit Lava Element:",
+          "Dies When Hits Solid",
+          "Shrinks",
+          "Expands",
+          "Fades",
+          "Directional Friction",
+          "Can Be Disturbed",
+          "Rotate To Movement Direction",
+          "Always Trigger"}},
         {TypeFamily::Door,
          doorTypeForm,
          "Modify Door Properties",
@@ -644,7 +721,6 @@ TEST(TypeEditorFormsTest, SpellShotDataTakeWhatTheirFieldsHoldAndKeepAFilesValue
     }
 }
 
-
 size_t subRowOf(const FormDescription<Bytes>& description, const std::string& label)
 {
     for (size_t i = 0; i < description.rows.size(); ++i)
@@ -677,7 +753,8 @@ TEST(TypeEditorFormsTest, TheShotsEffectsAndShotsEditorNamesTheShotAndKeepsItsRu
     for (const Case& c : cases) {
         SCOPED_TRACE(c.delayTyped);
         std::unique_ptr<CTypeRecord> shot = busyRecord(TypeFamily::Shot, 9);
-        shot->setName("Fire \xC9" "clair"); // Latin-1, as record names are
+        shot->setName("Fire \xC9"
+                      "clair"); // Latin-1, as record names are
         shot->setIntValue(ShotField::CreationEffect, 300);
         shot->setIntValue(ShotField::TimedDelay, 7);
         shot->setFlag(ShotTypeFlag::PassOnVelocityToCreationEffect, true);
@@ -740,6 +817,132 @@ TEST(TypeEditorFormsTest, AShotsValuesOutsideItsListsSurviveUnlessChanged)
     EXPECT_EQ(shot.intValue(ShotField::Data1), 40000);
     form.state().setText(rowOf(description, "Data &1:"), "-40000");
     EXPECT_EQ(form.store(shot)->message, "Please enter an integer between -32767 and 32767.");
+}
+
+TEST(TypeEditorFormsTest, AnEffectKeepsExactlyOneScaleAndOneFadeMode)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = effectTypeForm(db);
+    const size_t scale = rowOf(description, "Scale");
+    const size_t fade = rowOf(description, "Fade");
+    namespace Flag = EffectTypeFlag;
+    constexpr uint32_t kScaleBits = 1u << Flag::Expand | 1u << Flag::Shrink | 1u << Flag::ExpandThenShrink;
+    constexpr uint32_t kFadeBits = 1u << Flag::FadeIn | 1u << Flag::FadeOut | 1u << Flag::FadeInOut;
+    struct Case {
+        uint32_t flagsBefore;
+        std::optional<size_t> scaleChosen, fadeChosen;
+        uint32_t scaleAfter, fadeAfter;
+    } cases[] = {
+        {1u << Flag::Expand | 1u << Flag::ExpandThenShrink, 2, std::nullopt, 1u << Flag::Shrink, 0},
+        {kScaleBits | kFadeBits, std::nullopt, std::nullopt, 1u << Flag::Expand, 1u << Flag::FadeIn},
+        {1u << Flag::Shrink | 1u << Flag::FadeOut, 0, 3, 0, 1u << Flag::FadeInOut},
+        {0, 3, 1, 1u << Flag::ExpandThenShrink, 1u << Flag::FadeIn},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flagsBefore);
+        CEffectType effect;
+        const uint32_t others = 1u << Flag::DieWhenHitSolid | 1u << Flag::GenerateEffectElements;
+        effect.setFlags(c.flagsBefore | others);
+        Form<CTypeRecord> form(description);
+        form.load(effect);
+        if (c.scaleChosen)
+            form.state().choose(scale, *c.scaleChosen);
+        if (c.fadeChosen)
+            form.state().choose(fade, *c.fadeChosen);
+        ASSERT_FALSE(form.store(effect));
+        EXPECT_EQ(effect.flags() & kScaleBits, c.scaleAfter);
+        EXPECT_EQ(effect.flags() & kFadeBits, c.fadeAfter);
+        EXPECT_EQ(effect.flags() & others, others);
+    }
+}
+
+TEST(TypeEditorFormsTest, GenerationTypesKeepOneBitOfEachPairAndListWhatTheEffectGenerates)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = effectTypeForm(db);
+    const size_t button = rowOf(description, "Generation Types...");
+    const FormDescription<Bytes>& generation = *description.rows[button].subForm;
+    const size_t generates = subRowOf(generation, "Generation");
+    const size_t element0 = subRowOf(generation, "Element &0:");
+    namespace Flag = EffectTypeFlag;
+    const uint32_t effects = 1u << Flag::GenerateEffects, elements = 1u << Flag::GenerateEffectElements;
+    const uint32_t uniform = 1u << Flag::UniformDistribution, random = 1u << Flag::RandomDistribution;
+    struct Case {
+        uint32_t flagsBefore;
+        std::optional<size_t> generatesChosen;
+        size_t element0Chosen;
+        uint32_t flagsAfter;
+        int64_t element0After;
+    } cases[] = {
+        {0, std::nullopt, 1, effects | uniform, 300}, // neither bit: the first of each pair
+        {effects | elements | random, std::nullopt, 2, effects | random, 301}, // both: the first
+        {effects | uniform, 1, 1, elements | uniform, 40}, // refilled with effect elements
+        {elements | random, std::nullopt, 2, elements | random, 41},
+        {elements | random, 0, 2, effects | random, 301},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flagsBefore);
+        CEffectType effect;
+        effect.setName("Smoke");
+        effect.setFlags(c.flagsBefore | 1u << Flag::AlwaysTrigger);
+        effect.setIntValue(EffectField::Elements, 77, 7); // a file's id no list offers
+        Form<CTypeRecord> form(description);
+        form.load(effect);
+        Bytes block = form.state().bytes(button);
+        Form<Bytes> sub(generation);
+        sub.load(block);
+        EXPECT_EQ(sub.caption(), "Modify Generation Types for Effect \"Smoke\"");
+        if (c.generatesChosen) {
+            sub.state().choose(generates, *c.generatesChosen);
+            EXPECT_EQ(sub.state().choices(element0).back().text, *c.generatesChosen == 0 ? "Sparks" : "Drop");
+        }
+        sub.state().choose(element0, c.element0Chosen);
+        ASSERT_FALSE(sub.store(block));
+        form.state().setBytes(button, block);
+        ASSERT_FALSE(form.store(effect));
+        EXPECT_EQ(effect.flags(), c.flagsAfter | 1u << Flag::AlwaysTrigger);
+        EXPECT_EQ(effect.intValue(EffectField::Elements, 0), c.element0After);
+        EXPECT_EQ(effect.intValue(EffectField::Elements, 7), c.generatesChosen ? 0 : 77)
+            << "kept unless switching the kind refilled it";
+    }
+}
+
+TEST(TypeEditorFormsTest, AnElementExpandsOrShrinksAndFadingTakesAwayTwoBits)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = effectElementTypeForm(db);
+    const size_t shrinks = rowOf(description, "Shrinks");
+    const size_t expands = rowOf(description, "Expands");
+    const size_t fades = rowOf(description, "Fades");
+    namespace Flag = EffectElementTypeFlag;
+    const uint32_t cleared = 1u << Flag::ClearedByFading1 | 1u << Flag::ClearedByFading2;
+    struct Case {
+        uint32_t flagsBefore;
+        std::vector<std::pair<size_t, bool>> clicks;
+        uint32_t flagsAfter;
+    } cases[] = {
+        {1u << Flag::Shrinks, {{expands, true}}, 1u << Flag::Expands},
+        {1u << Flag::Expands, {{shrinks, true}}, 1u << Flag::Shrinks},
+        {1u << Flag::Expands, {{expands, false}}, 0},
+        {1u << Flag::Expands | 1u << Flag::Shrinks, {}, 1u << Flag::Expands | 1u << Flag::Shrinks}, // kept
+        {cleared, {{fades, true}}, 1u << Flag::Fades},
+        {cleared | 1u << Flag::Fades, {}, cleared | 1u << Flag::Fades}, // not set by the user: kept
+        {cleared | 1u << Flag::Fades, {{fades, false}}, cleared},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flagsBefore);
+        CEffectElementType element;
+        element.setFlags(c.flagsBefore);
+        Form<CTypeRecord> form(description);
+        form.load(element);
+        for (auto [row, on] : c.clicks)
+            form.state().setChecked(row, on);
+        ASSERT_FALSE(form.store(element));
+        EXPECT_EQ(element.flags(), c.flagsAfter);
+    }
 }
 
 } // namespace
