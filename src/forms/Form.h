@@ -7,6 +7,7 @@
 #include "forms/FieldAccess.h"
 #include "forms/FormState.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ namespace gr2 {
 /// A dialog as data: its caption and its rows, each with the field it edits.
 template <class Target> struct FormDescription {
     std::string caption;
+    /// A caption that names the target ("... for \"Fireball\""), made when a target is loaded;
+    /// none: `caption`.
+    std::function<std::string(const Target&)> captionOf;
     std::vector<FormRow> rows;
     std::vector<FieldAccess<Target>> fields;
 
@@ -33,7 +37,8 @@ template <class Target> struct FormDescription {
 template <class Target> class Form {
 public:
     explicit Form(const FormDescription<Target>& description)
-        : m_caption(description.caption), m_fields(description.fields), m_state(description.rows)
+        : m_caption(description.caption), m_captionOf(description.captionOf), m_fields(description.fields),
+          m_state(description.rows)
     {
     }
 
@@ -44,6 +49,8 @@ public:
 
     void load(const Target& target)
     {
+        if (m_captionOf)
+            m_caption = m_captionOf(target);
         std::vector<FieldValue> values;
         values.reserve(m_fields.size());
         for (const FieldAccess<Target>& f : m_fields)
@@ -71,6 +78,7 @@ public:
 
 private:
     std::string m_caption;
+    std::function<std::string(const Target&)> m_captionOf;
     std::vector<FieldAccess<Target>> m_fields;
     FormState m_state;
 };

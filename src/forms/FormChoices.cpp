@@ -17,6 +17,16 @@ const ChoiceList& trapTriggers()
     return list;
 }
 
+const ChoiceList& damageKinds()
+{
+    static const ChoiceList list = {
+        {0, "None"},        {1, "Melee Blade"},    {2, "Melee Blunt"},      {3, "Melee Body"},
+        {4, "Fire"},        {5, "Movement"},       {6, "Lightning"},        {7, "Gas"},
+        {8, "Projectile"},  {9, "Enhance Other"},  {10, "Enhance Self"},    {11, "Close Combat"},
+        {12, "Generation"}, {13, "Physical Trap"}, {14, "Non-Lethal Trap"}, {15, "Melee Scythe"}};
+    return list;
+}
+
 ChoiceList typesOf(const TypeTableBase& table, bool withNone,
                    const std::function<bool(const CTypeRecord&)>& accept)
 {
@@ -39,6 +49,16 @@ ChoiceList effects(const CTypeDatabase& types)
 ChoiceList shots(const CTypeDatabase& types)
 {
     return typesOf(types.shots(), true);
+}
+
+ChoiceList effectElements(const CTypeDatabase& types)
+{
+    return typesOf(types.effectElements(), true);
+}
+
+ChoiceList objects(const CTypeDatabase& types)
+{
+    return typesOf(types.objects(), true);
 }
 
 ChoiceList crateObjects(const CTypeDatabase& types)

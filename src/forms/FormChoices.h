@@ -19,6 +19,8 @@ inline constexpr const char* kNone = "<none>";
 const ChoiceList& materials();
 /// 0 "Null", 1 "Line Of Sight", 2 "Pressure", 3 "Trigger".
 const ChoiceList& trapTriggers();
+/// The kinds of damage, 0 "None" to 15 "Melee Scythe".
+const ChoiceList& damageKinds();
 
 /// Every type of the table by name in table order, standing for its id; "<none>" (0) first when
 /// asked for. Only the types `accept` lets through, when given.
@@ -28,6 +30,10 @@ ChoiceList typesOf(const TypeTableBase& table, bool withNone,
 ChoiceList effects(const CTypeDatabase& types);
 /// "<none>", then every shot type.
 ChoiceList shots(const CTypeDatabase& types);
+/// "<none>", then every effect element type.
+ChoiceList effectElements(const CTypeDatabase& types);
+/// "<none>", then every object type.
+ChoiceList objects(const CTypeDatabase& types);
 /// The object types that are crates; no "<none>".
 ChoiceList crateObjects(const CTypeDatabase& types);
 /// "<none>", then the object types that are door keys.

@@ -93,6 +93,9 @@ struct FormRow {
     FormRule enabled; ///< none: always
     FormRule visible; ///< none: always
     InactiveRule whenInactive = InactiveRule::Keep;
+    /// FlagBit rows: the check boxes that checking this one unchecks (two settings that exclude
+    /// each other but may both be off).
+    std::vector<size_t> excludes;
     /// Stored even when the user left it as loaded (for rows whose store rule mends the record).
     bool alwaysStore = false;
 

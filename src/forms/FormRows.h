@@ -87,6 +87,15 @@ inline FormRow subFormRow(std::string label, std::shared_ptr<const FormDescripti
     return row;
 }
 
+/// Check boxes of which checking one unchecks the others.
+inline void excludeEachOther(std::vector<FormRow>& rows, std::initializer_list<size_t> group)
+{
+    for (size_t row : group)
+        for (size_t other : group)
+            if (other != row)
+                rows.at(row).excludes.push_back(other);
+}
+
 /// True while the check box of `row` is checked.
 inline FormRule isChecked(size_t row)
 {

@@ -125,6 +125,9 @@ void FormState::setText(size_t row, std::string text)
 void FormState::setValue(size_t row, int64_t value)
 {
     m_values.at(row).value = value;
+    if (value != 0)
+        for (size_t other : m_rows[row].excludes)
+            m_values.at(other).value = 0;
     applyRules(row);
 }
 

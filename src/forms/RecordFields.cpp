@@ -1,5 +1,7 @@
 #include "forms/RecordFields.h"
 
+#include "level/TextConversion.h"
+
 #include <cmath>
 
 namespace gr2 {
@@ -38,6 +40,31 @@ uint32_t maskOf(std::initializer_list<int> bits)
     return mask;
 }
 
+/// A choice among bits of a flags word reached through `getWord` and `setWord`.
+template <class Target>
+FieldAccess<Target> bitChoice(const FieldDef& flags, std::initializer_list<int> bits,
+                              std::function<int64_t(const Target&)> getWord,
+                              std::function<void(Target&, int64_t)> setWord)
+{
+    FieldAccess<Target> access;
+    const uint32_t mask = maskOf(bits);
+    const std::vector<int> order(bits);
+    access.traits.capacity = {0, double(mask)};
+    access.traits.isUnsigned = true;
+    access.footprint = {{flags.offset, flags.width, mask}};
+    access.read = [getWord, order](const Target& t) {
+        const int64_t word = getWord(t);
+        for (int bit : order)
+            if ((word >> bit) & 1)
+                return FieldValue(bitChoiceValue(bit));
+        return FieldValue(int64_t(0));
+    };
+    access.write = [getWord, setWord, mask](Target& t, const FieldValue& v) {
+        setWord(t, (getWord(t) & ~int64_t(mask)) | (integerOf(v) & int64_t(mask)));
+    };
+    return access;
+}
+
 } // namespace
 
 NumberTraits fieldTraits(const FieldDef& field)
@@ -69,37 +96,47 @@ NumberTraits fieldTraits(const FieldDef& field)
     return traits;
 }
 
-FieldAccess<CTypeRecord> recordField(TypeField field)
+FieldAccess<CTypeRecord> recordField(TypeField field, size_t element)
 {
     FieldAccess<CTypeRecord> access;
     const FieldDef& def = field.def();
     access.traits = fieldTraits(def);
-    access.footprint = {footprintOf(def)};
+    FieldFootprint footprint = footprintOf(def);
+    footprint.offset = def.elementOffset(element);
+    access.footprint = {footprint};
     if (isWhole(def.kind)) {
-        access.read = [field](const CTypeRecord& r) { return FieldValue(r.intValue(field)); };
-        access.write = [field](CTypeRecord& r, const FieldValue& v) { r.setIntValue(field, integerOf(v)); };
+        access.read = [field, element](const CTypeRecord& r) {
+            return FieldValue(r.intValue(field, element));
+        };
+        access.write = [field, element](CTypeRecord& r, const FieldValue& v) {
+            r.setIntValue(field, integerOf(v), element);
+        };
     } else if (isReal(def.kind)) {
-        access.read = [field](const CTypeRecord& r) { return FieldValue(r.realValue(field)); };
-        access.write = [field](CTypeRecord& r, const FieldValue& v) {
+        access.read = [field, element](const CTypeRecord& r) {
+            return FieldValue(r.realValue(field, element));
+        };
+        access.write = [field, element](CTypeRecord& r, const FieldValue& v) {
             if (const auto* d = std::get_if<double>(&v))
-                r.setRealValue(field, *d);
+                r.setRealValue(field, *d, element);
             else
-                r.setRealValue(field, double(integerOf(v)));
+                r.setRealValue(field, double(integerOf(v)), element);
         };
     } else if (def.kind == FieldKind::Text || def.kind == FieldKind::ArtResource) {
-        access.read = [field](const CTypeRecord& r) { return FieldValue(r.textValue(field)); };
-        access.write = [field](CTypeRecord& r, const FieldValue& v) {
+        access.read = [field, element](const CTypeRecord& r) {
+            return FieldValue(r.textValue(field, element));
+        };
+        access.write = [field, element](CTypeRecord& r, const FieldValue& v) {
             if (const auto* s = std::get_if<std::string>(&v))
-                r.setTextValue(field, *s);
+                r.setTextValue(field, *s, element);
         };
     } else {
-        access.read = [field](const CTypeRecord& r) {
-            const std::span<const uint8_t> bytes = r.fieldBytes(field);
+        access.read = [field, element](const CTypeRecord& r) {
+            const std::span<const uint8_t> bytes = r.fieldBytes(field, element);
             return FieldValue(Bytes(bytes.begin(), bytes.end()));
         };
-        access.write = [field](CTypeRecord& r, const FieldValue& v) {
+        access.write = [field, element](CTypeRecord& r, const FieldValue& v) {
             if (const auto* b = std::get_if<Bytes>(&v))
-                r.setFieldBytes(field, *b);
+                r.setFieldBytes(field, *b, element);
         };
     }
     return access;
@@ -124,24 +161,9 @@ FieldAccess<CTypeRecord> recordFlag(TypeField flags, int bit)
 
 FieldAccess<CTypeRecord> recordBitChoice(TypeField flags, std::initializer_list<int> bits)
 {
-    FieldAccess<CTypeRecord> access;
-    const uint32_t mask = maskOf(bits);
-    const std::vector<int> order(bits);
-    access.traits.capacity = {0, double(mask)};
-    access.traits.isUnsigned = true;
-    access.footprint = {{flags.def().offset, flags.def().width, mask}};
-    access.read = [flags, order](const CTypeRecord& r) {
-        const int64_t word = r.intValue(flags);
-        for (int bit : order)
-            if ((word >> bit) & 1)
-                return FieldValue(bitChoiceValue(bit));
-        return FieldValue(int64_t(0));
-    };
-    access.write = [flags, mask](CTypeRecord& r, const FieldValue& v) {
-        const int64_t word = r.intValue(flags) & ~int64_t(mask);
-        r.setIntValue(flags, word | (integerOf(v) & int64_t(mask)));
-    };
-    return access;
+    return bitChoice<CTypeRecord>(
+        flags.def(), bits, [flags](const CTypeRecord& r) { return r.intValue(flags); },
+        [flags](CTypeRecord& r, int64_t word) { r.setIntValue(flags, word); });
 }
 
 FieldAccess<CTypeRecord> recordNinthBitValue(TypeField lowByte, TypeField flags, int ninthBit)
@@ -165,20 +187,50 @@ FieldAccess<CTypeRecord> recordNinthBitValue(TypeField lowByte, TypeField flags,
     return access;
 }
 
-FieldAccess<Bytes> blockField(const FieldDef& field)
+FieldAccess<CTypeRecord> recordFieldsOf(const FormDescription<Bytes>& subForm)
+{
+    FieldAccess<CTypeRecord> access;
+    for (const FieldAccess<Bytes>& field : subForm.fields)
+        access.footprint.insert(access.footprint.end(), field.footprint.begin(), field.footprint.end());
+    access.read = [](const CTypeRecord& r) { return FieldValue(Bytes(r.bytes().begin(), r.bytes().end())); };
+    access.write = [footprint = access.footprint](CTypeRecord& r, const FieldValue& v) {
+        const auto* block = std::get_if<Bytes>(&v);
+        if (!block)
+            return;
+        // Byte by byte, each under the bits its row covers.
+        for (const FieldFootprint& f : footprint)
+            for (uint32_t i = 0; i < f.width; ++i) {
+                const FieldDef byte{"", f.offset + i, 1, FieldKind::UInt};
+                if (byte.end() > block->size() || byte.end() > r.bytes().size())
+                    continue;
+                const int64_t mask = f.bits ? (f.bits >> (8 * i)) & 0xFF : 0xFF;
+                const int64_t kept = r.intValue(byte) & ~mask;
+                r.setIntValue(byte, kept | (getIntField(*block, byte) & mask));
+            }
+    };
+    return access;
+}
+
+FieldAccess<Bytes> blockField(const FieldDef& field, size_t element)
 {
     FieldAccess<Bytes> access;
     access.traits = fieldTraits(field);
-    access.footprint = {footprintOf(field)};
+    FieldFootprint footprint = footprintOf(field);
+    footprint.offset = field.elementOffset(element);
+    access.footprint = {footprint};
     if (isReal(field.kind)) {
-        access.read = [field](const Bytes& b) { return FieldValue(getRealField(b, field)); };
-        access.write = [field](Bytes& b, const FieldValue& v) {
+        access.read = [field, element](const Bytes& b) {
+            return FieldValue(getRealField(b, field, element));
+        };
+        access.write = [field, element](Bytes& b, const FieldValue& v) {
             const auto* d = std::get_if<double>(&v);
-            setRealField(b, field, d ? *d : double(integerOf(v)));
+            setRealField(b, field, d ? *d : double(integerOf(v)), element);
         };
     } else {
-        access.read = [field](const Bytes& b) { return FieldValue(getIntField(b, field)); };
-        access.write = [field](Bytes& b, const FieldValue& v) { setIntField(b, field, integerOf(v)); };
+        access.read = [field, element](const Bytes& b) { return FieldValue(getIntField(b, field, element)); };
+        access.write = [field, element](Bytes& b, const FieldValue& v) {
+            setIntField(b, field, integerOf(v), element);
+        };
     }
     return access;
 }
@@ -196,6 +248,20 @@ FieldAccess<Bytes> blockFlag(const FieldDef& flags, int bit)
         setIntField(b, flags, integerOf(v) ? (word | mask) : (word & ~mask));
     };
     return access;
+}
+
+FieldAccess<Bytes> blockBitChoice(const FieldDef& flags, std::initializer_list<int> bits)
+{
+    return bitChoice<Bytes>(
+        flags, bits, [flags](const Bytes& b) { return getIntField(b, flags); },
+        [flags](Bytes& b, int64_t word) { setIntField(b, flags, word); });
+}
+
+std::function<std::string(const Bytes&)> captionNaming(std::string prefix, const FieldDef& name)
+{
+    return [prefix = std::move(prefix), name](const Bytes& b) {
+        return prefix + "\"" + latin1ToUtf8(getTextField(b, name)) + "\"";
+    };
 }
 
 FieldAccess<Bytes> blockNinthBitValue(const FieldDef& lowByte, const FieldDef& flags, int ninthBit)

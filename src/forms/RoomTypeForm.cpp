@@ -58,6 +58,22 @@ void normaliseFloor(CTerrainType& floor)
 
 } // namespace
 
+FormDescription<Bytes> roomObjectsAndEffectsForm(const CTypeDatabase& types)
+{
+    namespace F = RoomField;
+    FormDescription<Bytes> form;
+    form.caption = "Modify Objects and Effects";
+    form.captionOf = captionNaming("Modify Objects and Effects for Room ", F::Name.def());
+    // The first six of each eight; the last two are not shown and keep their values.
+    const ChoiceSource objects = FormChoices::fixed(FormChoices::objects(types));
+    for (size_t i = 0; i < 6; ++i)
+        form.add(typeListRow("Object " + std::to_string(i) + ":", objects), blockField(F::Objects.def(), i));
+    const ChoiceSource effects = FormChoices::fixed(FormChoices::effects(types));
+    for (size_t i = 0; i < 6; ++i)
+        form.add(typeListRow("Effect " + std::to_string(i) + ":", effects), blockField(F::Effects.def(), i));
+    return form;
+}
+
 FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types)
 {
     namespace F = RoomField;
@@ -109,6 +125,9 @@ FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types)
     torchRows.push_back(form.add(realRow("Radius:", 0, 2.5), recordField(F::TorchRadius)));
     for (size_t row : torchRows)
         form.row(row).group = "Torch Light";
+
+    auto objects = std::make_shared<const FormDescription<Bytes>>(roomObjectsAndEffectsForm(types));
+    form.add(subFormRow("Objects && Effects...", objects), recordFieldsOf(*objects));
 
     // Not shown: storing a room brings its floor into the fixed form of a room floor.
     FieldAccess<CTypeRecord> normalise;

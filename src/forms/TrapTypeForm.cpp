@@ -1,6 +1,7 @@
 #include "forms/FormChoices.h"
 #include "forms/FormRows.h"
 #include "forms/RecordFields.h"
+#include "forms/ShotReference.h"
 #include "forms/TypeEditorForms.h"
 #include "typedb/CTypeDatabase.h"
 
@@ -33,16 +34,7 @@ FormDescription<CTypeRecord> trapTypeForm(const CTypeDatabase& types)
     form.add(typeListRow("Death E&ffect:", C::fixed(C::effects(types))), recordField(F::DeathEffect));
     form.add(typeListRow("Manf. Crate &Object:", C::fixed(C::crateObjects(types))),
              recordField(F::CrateObject));
-    const size_t shot =
-        form.add(typeListRow("Shot T&ype:", C::fixed(C::shots(types))), recordField(F::ShotType));
-    // The shot data mean something only with a shot: without one they show and store 0, and
-    // choosing a shot shows the type's own values again.
-    for (auto [label, field] :
-         {std::pair{"Shot Data &1:", F::ShotData1}, std::pair{"Shot Data &2:", F::ShotData2}}) {
-        const size_t data = form.add(integerRow(label), recordField(field));
-        form.row(data).enabled = valueIsNot(shot, 0);
-        form.row(data).whenInactive = InactiveRule::ShowZero;
-    }
+    addShotReference(form, C::shots(types), {"Shot T&ype:", F::ShotType, F::ShotData1, F::ShotData2, {}, ""});
     form.add(choiceRow("Trigger Type:", C::fixed(C::trapTriggers())), recordField(F::TriggerType));
     form.add(integerRow("Trigger Data:", -32767, 32767), recordField(F::TriggerData));
     form.add(flagRow("Reveal When Fired"), recordFlag(F::Flags, Flag::RevealWhenFired));

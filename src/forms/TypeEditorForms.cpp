@@ -14,6 +14,10 @@ bool hasTypeEditor(TypeFamily family)
     case TypeFamily::Trap:
     case TypeFamily::Object:
     case TypeFamily::VorlanSpell:
+    case TypeFamily::CreatureSpell:
+    case TypeFamily::Shot:
+    case TypeFamily::Effect:
+    case TypeFamily::EffectElement:
         return true;
     default:
         return false;
@@ -56,6 +60,14 @@ std::optional<FormDescription<CTypeRecord>> typeEditorForm(TypeFamily family, CT
         return objectTypeForm(types);
     case TypeFamily::VorlanSpell:
         return vorlanSpellTypeForm(types);
+    case TypeFamily::CreatureSpell:
+        return creatureSpellTypeForm(types);
+    case TypeFamily::Shot:
+        return shotTypeForm(types);
+    case TypeFamily::Effect:
+        return effectTypeForm(types);
+    case TypeFamily::EffectElement:
+        return effectElementTypeForm(types);
     default:
         return std::nullopt;
     }

@@ -19,8 +19,26 @@ FormDescription<CTypeRecord> terrainTypeForm(const CTypeDatabase& types);
 /// which storing brings into the fixed form of a room floor. The rows reach the floor through
 /// `types`, which must outlive the form.
 FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types);
+/// The room's "Objects && Effects..." sub-editor over a copy of the room record.
+FormDescription<Bytes> roomObjectsAndEffectsForm(const CTypeDatabase& types);
 /// "Modify Vorlan Spell Properties".
 FormDescription<CTypeRecord> vorlanSpellTypeForm(const CTypeDatabase& types);
+/// "Modify Creature Spell Properties".
+FormDescription<CTypeRecord> creatureSpellTypeForm(const CTypeDatabase& types);
+/// "Modify Shot Properties".
+FormDescription<CTypeRecord> shotTypeForm(const CTypeDatabase& types);
+/// The shot's "Effects and Shots..." sub-editor over a copy of the shot record: the effects and
+/// shots it makes at its start, over time, at its death and on each kind of hit.
+FormDescription<Bytes> shotEffectTypesForm(const CTypeDatabase& types);
+/// "Modify Effect Properties".
+FormDescription<CTypeRecord> effectTypeForm(const CTypeDatabase& types);
+/// The effect's "Effects..." sub-editor: the effects that follow it, end it and its hits.
+FormDescription<Bytes> effectTypesForm(const CTypeDatabase& types);
+/// The effect's "Generation Types..." sub-editor over a copy of the effect record: what it
+/// generates, how it spreads them, and the eight effects or effect elements.
+FormDescription<Bytes> generationTypesForm(const CTypeDatabase& types);
+/// "Modify Effect Element Properties".
+FormDescription<CTypeRecord> effectElementTypeForm(const CTypeDatabase& types);
 /// "Modify Door Properties".
 FormDescription<CTypeRecord> doorTypeForm(const CTypeDatabase& types);
 /// "Modify Trap Properties".

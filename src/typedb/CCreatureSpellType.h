@@ -7,6 +7,18 @@
 
 namespace gr2 {
 
+namespace CreatureSpellTypeFlag {
+inline constexpr int Attacking = 0;
+inline constexpr int Defensive = 1;
+/// The spell works on a creature; its effect on the creature is the byte at 238.
+inline constexpr int Creature = 2;
+inline constexpr int CastOnlyOnCreatures = 3;
+inline constexpr int ImpTeleport = 5;
+inline constexpr int ImpHaste = 6;
+inline constexpr int CastOnSelf = 7;
+inline constexpr int CastOnOthers = 8;
+} // namespace CreatureSpellTypeFlag
+
 class CCreatureSpellType : public CTypeRecord {
 public:
     static constexpr TypeFamily kFamily = TypeFamily::CreatureSpell;

@@ -7,6 +7,13 @@
 
 namespace gr2 {
 
+namespace VorlanSpellTypeFlag {
+inline constexpr int CreateWorker = 1;
+inline constexpr int Attacking = 2;
+inline constexpr int Defensive = 3;
+inline constexpr int DontCastOnCreatures = 4;
+} // namespace VorlanSpellTypeFlag
+
 class CVorlanSpellType : public CTypeRecord {
 public:
     static constexpr TypeFamily kFamily = TypeFamily::VorlanSpell;

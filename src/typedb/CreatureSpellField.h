@@ -39,6 +39,10 @@ inline constexpr TypeField Flags = named("flags", 212);
 inline constexpr TypeField IconResource = named("iconResource", 32);
 inline constexpr TypeField ShotData1 = named("shotData1", 200);
 inline constexpr TypeField ShotType = named("shotType", 231);
+inline constexpr TypeField ShotData2 = named("shotData2", 204);
+inline constexpr TypeField Range = named("range", 208);
+inline constexpr TypeField RechargeTime = named("rechargeTime", 234);
+inline constexpr TypeField CreatureEffect = named("creatureEffect", 238);
 
 } // namespace CreatureSpellField
 

@@ -49,6 +49,29 @@ consteval TypeField named(std::string_view name, uint32_t offset)
 inline constexpr TypeField Name = named("name", 0);
 inline constexpr TypeField Id = named("id", 160);
 inline constexpr TypeField Flags = named("flags", 156);
+inline constexpr TypeField Mass = named("mass", 116);
+inline constexpr TypeField AirFriction = named("airFriction", 120);
+inline constexpr TypeField Elasticity = named("elasticity", 124);
+inline constexpr TypeField MinSpeedXY = named("minSpeedXY", 128);
+inline constexpr TypeField MaxSpeedXY = named("maxSpeedXY", 132);
+inline constexpr TypeField MinSpeedYZ = named("minSpeedYZ", 136);
+inline constexpr TypeField MaxSpeedYZ = named("maxSpeedYZ", 140);
+inline constexpr TypeField MinScale = named("minScale", 144);
+inline constexpr TypeField MaxScale = named("maxScale", 148);
+inline constexpr TypeField ScaleRatio = named("scaleRatio", 152);
+inline constexpr TypeField MinHealth = named("minHealth", 162);
+inline constexpr TypeField MaxHealth = named("maxHealth", 164);
+inline constexpr TypeField DeathElement = named("deathElement", 166);
+inline constexpr TypeField HitSolidElement = named("hitSolidElement", 168);
+inline constexpr TypeField HitWaterElement = named("hitWaterElement", 170);
+inline constexpr TypeField HitLavaElement = named("hitLavaElement", 172);
+inline constexpr TypeField Red = named("red", 174);
+inline constexpr TypeField Green = named("green", 175);
+inline constexpr TypeField Blue = named("blue", 176);
+inline constexpr TypeField RandomColourIndex = named("randomColourIndex", 177);
+inline constexpr TypeField TableColourIndex = named("tableColourIndex", 178);
+inline constexpr TypeField FadePercentage = named("fadePercentage", 179);
+inline constexpr TypeField NextEffect = named("nextEffect", 180);
 
 } // namespace EffectElementField
 

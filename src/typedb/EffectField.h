@@ -50,6 +50,28 @@ inline constexpr TypeField Name = named("name", 0);
 inline constexpr TypeField Id = named("id", 184);
 inline constexpr TypeField Flags = named("flags", 180);
 inline constexpr TypeField Light = named("light", 116);
+inline constexpr TypeField Mass = named("mass", 140);
+inline constexpr TypeField AirFriction = named("airFriction", 144);
+inline constexpr TypeField Elasticity = named("elasticity", 148);
+inline constexpr TypeField Radius = named("radius", 152);
+inline constexpr TypeField MinSpeedXY = named("minSpeedXY", 156);
+inline constexpr TypeField MaxSpeedXY = named("maxSpeedXY", 160);
+inline constexpr TypeField MinSpeedYZ = named("minSpeedYZ", 164);
+inline constexpr TypeField MaxSpeedYZ = named("maxSpeedYZ", 168);
+inline constexpr TypeField MinScale = named("minScale", 172);
+inline constexpr TypeField MaxScale = named("maxScale", 176);
+inline constexpr TypeField MinHealth = named("minHealth", 186);
+inline constexpr TypeField MaxHealth = named("maxHealth", 188);
+inline constexpr TypeField FadeDuration = named("fadeDuration", 190);
+inline constexpr TypeField NextEffect = named("nextEffect", 192);
+inline constexpr TypeField DeathEffect = named("deathEffect", 194);
+inline constexpr TypeField HitSolidEffect = named("hitSolidEffect", 196);
+inline constexpr TypeField HitLavaEffect = named("hitLavaEffect", 198);
+inline constexpr TypeField HitWaterEffect = named("hitWaterEffect", 200);
+/// The eight effects or effect elements the effect generates.
+inline constexpr TypeField Elements = named("elements", 202);
+inline constexpr TypeField GenerationData = named("generationData", 218);
+inline constexpr TypeField ElementsPerTurn = named("elementsPerTurn", 243);
 
 } // namespace EffectField
 

@@ -68,6 +68,9 @@ inline constexpr TypeField TorchGreen = named("torchGreen", 920);
 inline constexpr TypeField TorchBlue = named("torchBlue", 921);
 inline constexpr TypeField IntroductionIndex = named("introductionIndex", 962);
 inline constexpr TypeField TorchRadius = named("torchRadius", 963);
+/// The effects and objects of the room, eight of each.
+inline constexpr TypeField Effects = named("effects", 898);
+inline constexpr TypeField Objects = named("objects", 922);
 
 } // namespace RoomField
 

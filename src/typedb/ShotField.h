@@ -40,6 +40,28 @@ inline constexpr TypeField Flags = named("flags", 168);
 inline constexpr TypeField Light = named("light", 116);
 inline constexpr TypeField ProcessFlags = named("processFlags", 160);
 inline constexpr TypeField Health = named("health", 188);
+inline constexpr TypeField AirFriction = named("airFriction", 140);
+inline constexpr TypeField Mass = named("mass", 144);
+inline constexpr TypeField Speed = named("speed", 148);
+inline constexpr TypeField Data1 = named("data1", 152);
+inline constexpr TypeField Data2 = named("data2", 156);
+inline constexpr TypeField Radius = named("radius", 164);
+inline constexpr TypeField GeneralEffect = named("generalEffect", 172);
+inline constexpr TypeField CreationEffect = named("creationEffect", 174);
+inline constexpr TypeField DeathEffect = named("deathEffect", 176);
+inline constexpr TypeField TimedEffect = named("timedEffect", 178);
+/// Solid, lava, water, thing.
+inline constexpr TypeField HitEffects = named("hitEffects", 180);
+inline constexpr TypeField DeathShot = named("deathShot", 191);
+inline constexpr TypeField TimedDelay = named("timedDelay", 192);
+/// Solid, lava, water, thing.
+inline constexpr TypeField HitShots = named("hitShots", 193);
+inline constexpr TypeField DamageType = named("damageType", 197);
+inline constexpr TypeField CollideType = named("collideType", 198);
+inline constexpr TypeField ProcessType = named("processType", 199);
+inline constexpr TypeField AttackCategory = named("attackCategory", 200);
+inline constexpr TypeField Threat = named("threat", 233);
+inline constexpr TypeField BurnDuration = named("burnDuration", 235);
 
 } // namespace ShotField
 

@@ -53,6 +53,16 @@ inline constexpr TypeField TargetRule = named("targetRule", 218);
 inline constexpr TypeField CastRule = named("castRule", 239);
 inline constexpr TypeField ManaCost = named("manaCost", 284);
 inline constexpr TypeField ShotType = named("shotType", 240);
+inline constexpr TypeField RechargeTime = named("rechargeTime", 204);
+inline constexpr TypeField ShotData1 = named("shotData1", 208);
+inline constexpr TypeField ShotData2 = named("shotData2", 212);
+inline constexpr TypeField ManaDrain = named("manaDrain", 226);
+inline constexpr TypeField BonusRechargeTime = named("bonusRechargeTime", 273);
+inline constexpr TypeField BonusShotType = named("bonusShotType", 275);
+inline constexpr TypeField BonusShotData1 = named("bonusShotData1", 276);
+inline constexpr TypeField BonusShotData2 = named("bonusShotData2", 280);
+inline constexpr TypeField HandAnimation = named("handAnimation", 404);
+inline constexpr TypeField NoGoHandAnimation = named("noGoHandAnimation", 405);
 
 } // namespace VorlanSpellField
 

@@ -187,7 +187,9 @@ void CMainFrame::createMenus()
 
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
     configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::DoorTypes),
-                               action(C::TrapTypes), action(C::ObjectTypes), action(C::VorlanSpellTypes)});
+                               action(C::TrapTypes), action(C::ObjectTypes), action(C::VorlanSpellTypes),
+                               action(C::CreatureSpellTypes), action(C::ShotTypes), action(C::EffectTypes),
+                               action(C::EffectElementTypes)});
     configuration->addSeparator();
     configuration->addAction(action(C::ResetToDefaults));
 

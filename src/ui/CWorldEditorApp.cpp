@@ -404,6 +404,14 @@ bool CWorldEditorApp::onCommand(EditorCommand command)
         return openTypeEditor(TypeFamily::Object);
     case EditorCommand::VorlanSpellTypes:
         return openTypeEditor(TypeFamily::VorlanSpell);
+    case EditorCommand::CreatureSpellTypes:
+        return openTypeEditor(TypeFamily::CreatureSpell);
+    case EditorCommand::ShotTypes:
+        return openTypeEditor(TypeFamily::Shot);
+    case EditorCommand::EffectTypes:
+        return openTypeEditor(TypeFamily::Effect);
+    case EditorCommand::EffectElementTypes:
+        return openTypeEditor(TypeFamily::EffectElement);
     case EditorCommand::Save:
         onSave();
         return true;
@@ -435,6 +443,10 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::TrapTypes:
     case EditorCommand::ObjectTypes:
     case EditorCommand::VorlanSpellTypes:
+    case EditorCommand::CreatureSpellTypes:
+    case EditorCommand::ShotTypes:
+    case EditorCommand::EffectTypes:
+    case EditorCommand::EffectElementTypes:
     case EditorCommand::ImportJson:
         return CommandState{};
     default:

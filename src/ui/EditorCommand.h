@@ -31,6 +31,10 @@ enum class EditorCommand {
     TrapTypes,
     ObjectTypes,
     VorlanSpellTypes,
+    CreatureSpellTypes,
+    ShotTypes,
+    EffectTypes,
+    EffectElementTypes,
     ResetToDefaults,
     About,
     // edit

@@ -146,5 +146,55 @@ TEST_F(RoomTypeFormTest, TheTorchHeightEndsAtTheLargestValueItsFieldHolds)
     EXPECT_DOUBLE_EQ(lair.realValue(RoomField::TorchHeight), 7.5);
 }
 
+TEST_F(RoomTypeFormTest, TheObjectsAndEffectsEditorNamesTheRoomAndWritesSixOfEachAndNothingElse)
+{
+    test::addType(db.objects(), 5, "Chest");
+    test::addType(db.objects(), 6, "Torch");
+    const FormDescription<CTypeRecord> withLists = roomTypeForm(db);
+    size_t button = 0;
+    while (withLists.rows[button].label != "Objects && Effects...")
+        ++button;
+    const FormDescription<Bytes>& sub = *withLists.rows[button].subForm;
+    std::vector<std::string> labels;
+    for (const FormRow& row : sub.rows)
+        labels.push_back(row.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{
+                          "Object 0:", "Object 1:", "Object 2:", "Object 3:", "Object 4:", "Object 5:",
+                          "Effect 0:", "Effect 1:", "Effect 2:", "Effect 3:", "Effect 4:", "Effect 5:"}));
+
+    CRoomType& lair = *db.rooms().findById(1);
+    for (size_t i = 0; i < 8; ++i) {
+        lair.setIntValue(RoomField::Objects, 90 + int(i), i); // ids no object has, as a file may hold
+        lair.setIntValue(RoomField::Effects, 900 + int(i), i);
+    }
+    const Bytes before(lair.bytes().begin(), lair.bytes().end());
+    Form<CTypeRecord> form(withLists);
+    form.load(lair);
+    Bytes block = form.state().bytes(button);
+    Form<Bytes> objects(sub);
+    objects.load(block);
+    EXPECT_EQ(objects.caption(), "Modify Objects and Effects for Room \"Lair\"");
+    EXPECT_FALSE(objects.state().choiceIndex(0)) << "an id no object has shows none";
+    objects.state().choose(0, 1);  // Chest
+    objects.state().choose(5, 2);  // Torch
+    objects.state().choose(6, 1);  // Smoke
+    objects.state().choose(11, 0); // <none>
+    ASSERT_FALSE(objects.store(block));
+    form.state().setBytes(button, block);
+    ASSERT_FALSE(form.store(lair));
+
+    const std::vector<int64_t> objectsAfter = {5, 91, 92, 93, 94, 6, 96, 97};
+    const std::vector<int64_t> effectsAfter = {300, 901, 902, 903, 904, 0, 906, 907};
+    for (size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(lair.intValue(RoomField::Objects, i), objectsAfter[i]) << i;
+        EXPECT_EQ(lair.intValue(RoomField::Effects, i), effectsAfter[i]) << i;
+    }
+    const auto isArray = [](size_t i) { return (i >= 898 && i < 914) || (i >= 922 && i < 930); };
+    for (size_t i = 0; i < before.size(); ++i)
+        if (!isArray(i)) {
+            EXPECT_EQ(lair.bytes()[i], before[i]) << "byte " << i;
+        }
+}
+
 } // namespace
 } // namespace gr2

@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 namespace gr2 {
 namespace {
 
@@ -23,6 +21,8 @@ void buildListTypes(CTypeDatabase& db)
     test::addType(db.effects(), 301, "Sparks");
     test::addType(db.shots(), 1, "Bolt");
     test::addType(db.shots(), 2, "Arrow");
+    test::addType(db.effectElements(), 40, "Mote");
+    test::addType(db.effectElements(), 41, "Drop");
     test::addType(db.objects(), 5, "Spike Crate").setFlag(ObjectTypeFlag::Crate, true);
     test::addType(db.objects(), 6, "Fire Crate").setFlag(ObjectTypeFlag::Crate, true);
     test::addType(db.objects(), 7, "Key").setFlag(ObjectTypeFlag::DoorKey, true);
@@ -53,6 +53,18 @@ std::vector<uint8_t> shownBits(const FormDescription<CTypeRecord>& form, size_t 
     return bits;
 }
 
+/// What each row of a sub-form shows for a block.
+std::vector<std::string> subFormShows(const FormDescription<Bytes>& description, const Bytes& block)
+{
+    Form<Bytes> form(description);
+    form.load(block);
+    std::vector<std::string> shown;
+    for (size_t row = 0; row < form.state().rowCount(); ++row)
+        shown.push_back(form.state().row(row).isText() ? form.state().text(row)
+                                                       : std::to_string(form.state().value(row)));
+    return shown;
+}
+
 /// A value for the row that differs from what it shows, inside its range or list; `n` makes the
 /// values of different rows differ.
 void setOtherValue(FormState& s, size_t row, int n)
@@ -61,7 +73,9 @@ void setOtherValue(FormState& s, size_t row, int n)
     switch (r.kind) {
     case ControlKind::Integer: {
         const NumberRange range = r.range ? *r.range : NumberRange{0, 30000};
-        const int64_t wanted = int64_t(range.low) + 1 + n;
+        // Inside the range however many rows come before, and one step from its top.
+        const int64_t span = std::max<int64_t>(int64_t(range.high - range.low) - 1, 1);
+        const int64_t wanted = int64_t(range.low) + 1 + n % span;
         s.setText(row, std::to_string(std::to_string(wanted) == s.text(row) ? wanted + 1 : wanted));
         break;
     }
@@ -75,8 +89,18 @@ void setOtherValue(FormState& s, size_t row, int n)
         s.setChecked(row, !s.checked(row));
         break;
     case ControlKind::SubForm: {
+        // Through the sub-form's own rows, as its dialog edits the block.
         Bytes block = s.bytes(row);
-        std::iota(block.begin(), block.end(), uint8_t(n));
+        Form<Bytes> sub(*r.subForm);
+        sub.load(block);
+        FormState& subState = sub.state();
+        for (size_t i = 0; i < subState.rowCount(); ++i)
+            if (!subState.row(i).isText() && subState.isVisible(i))
+                setOtherValue(subState, i, n + int(i));
+        for (size_t i = 0; i < subState.rowCount(); ++i)
+            if (subState.row(i).isText() && subState.isActive(i))
+                setOtherValue(subState, i, n + int(i));
+        ASSERT_FALSE(sub.store(block));
         s.setBytes(row, block);
         break;
     }
@@ -135,6 +159,115 @@ const std::vector<EditorCase>& editorCases()
          {"Mana Cost:", "Mana Drain:", "Recharge Time:", "Bonus R. Time:", "Cast Rule:", "Target Rule:",
           "Hand Anim ID:", "No-Go Hand Anim ID:", "Shot Type:", "Shot Data &1:", "Shot Data &2:",
           "Shot Type:", "Shot Data &1:", "Shot Data &2:", "Attacking", "Defensive"}},
+        {TypeFamily::CreatureSpell,
+         creatureSpellTypeForm,
+         "Modify Creature Spell Properties",
+         {"Range:", "Recharge Time:", "Shot Type:", "Shot Data &1:", "Shot Data &2:", "A&ttacking",
+          "D&efensive", "&Creature", "Cast On Self", "Cast On Others", "Cast Only On Creatures"}},
+        {TypeFamily::Shot,
+         shotTypeForm,
+         "Modify Shot Properties",
+         {"&Health:",
+          "&Air Friction:",
+          "&Mass:",
+          "S&peed:",
+          "Radius:",
+          "Threat:",
+          "Burn Duration:",
+          "Data &1:",
+          "Data &2:",
+          "Damage &Type:",
+          "Collide Type:",
+          "Process Type:",
+          "Attack Category:",
+          "Constant",
+          "Hit Collide Thing",
+          "Hit Solid",
+          "Hit Water",
+          "Hit Lava",
+          "At Start",
+          "At End",
+          "Hit Thing",
+          "Die When Hit Solid",
+          "Die When Hit Thing",
+          "Die Over Time",
+          "Move Towards Target",
+          "Kill Effects When Dead",
+          "Light...",
+          "Effects\n  and\n&Shots..."}},
+        {TypeFamily::Effect,
+         effectTypeForm,
+         "Modify Effect Properties",
+         {"Min &Health:",
+          "Ma&x Health:",
+          "&Mass:",
+          "&Air Friction:",
+          "&Elasticity:",
+          "&Radius:",
+          "Min Speed XY:",
+          "Max Speed XY:",
+          "Min Speed YZ:",
+          "Max Speed YZ:",
+          "Min &Scale:",
+          "Max S&cale:",
+          "&Fade Duration:",
+          "Elements &Per Turn:",
+          "Outer Origin Range:",
+          "Lower Height Limit:",
+          "Upper Height Limit:",
+          "Orientation Range:",
+          "Sprite Spin Rate Range:",
+          "Whirlpool Rate:",
+          "Directional Spread:",
+          "Circular Path Rate:",
+          "Inner Origin Range:",
+          "Generation Randomness:",
+          "Misc 2:",
+          "Misc 3:",
+          "Scale",
+          "Fade",
+          "Die When Hit Solid",
+          "Directional Friction",
+          "Pass On Velocity",
+          "Use Generation Scale",
+          "Always Trigger",
+          "Light...",
+          "Effects...",
+          "Generation Types..."}},
+        {TypeFamily::EffectElement,
+         effectElementTypeForm,
+         "Modify Effect Element Properties",
+         {"&Min Health:",
+          "Max &Health:",
+          "Mass:",
+          "&Air Friction:",
+          "Elasticity:",
+          "Min Speed XY:",
+          "Max Speed XY:",
+          "Min Speed YZ:",
+          "Max Speed YZ:",
+          "Min &Scale:",
+          "Max S&cale:",
+          "Scale Ratio:",
+          "&Fade Percentage:",
+          "Red:",
+          "Green:",
+          "Blue:",
+          "Rand. Colour Index:",
+          "Table Colour Index:",
+          "Next Effect:",
+          "Death Element:",
+          "Hit Solid Element:",
+          "Hit Water Element:",
+          "Hit Lava Element:",
+          "Dies When Hits Solid",
+          "Shrinks",
+          "Expands",
+          "Fades",
+          "Directional Friction",
+          "Can Be Disturbed",
+          "Rotate To Movement Direction",
+          "Always Trigger"}},
         {TypeFamily::Door,
          doorTypeForm,
          "Modify Door Properties",
@@ -262,7 +395,8 @@ TEST(TypeEditorFormsTest, EveryShownFieldRoundTripsAndEveryOtherByteStaysAsItWas
             if (s.row(row).isText()) {
                 EXPECT_EQ(std::stod(reread.state().text(row)), std::stod(texts[row]));
             } else if (s.row(row).kind == ControlKind::SubForm) {
-                EXPECT_EQ(reread.state().bytes(row), blocks[row]);
+                EXPECT_EQ(subFormShows(*s.row(row).subForm, reread.state().bytes(row)),
+                          subFormShows(*s.row(row).subForm, blocks[row]));
             } else {
                 EXPECT_EQ(reread.state().value(row), values[row]);
             }
@@ -288,7 +422,8 @@ TEST(TypeEditorFormsTest, ARefusedValueLeavesTheWholeRecordAsItWas)
         FormState& s = form.state();
         std::optional<size_t> first, last;
         for (size_t row = 0; row < s.rowCount(); ++row)
-            if (s.row(row).kind == ControlKind::Integer && s.row(row).range && s.isActive(row)) {
+            if (s.row(row).isText() && s.row(row).kind != ControlKind::Text && s.row(row).range &&
+                s.isActive(row)) {
                 first = first.value_or(row);
                 last = row;
             }
@@ -298,7 +433,9 @@ TEST(TypeEditorFormsTest, ARefusedValueLeavesTheWholeRecordAsItWas)
         const std::optional<FormError> error = form.store(*record);
         ASSERT_TRUE(error);
         EXPECT_EQ(error->row, *last);
-        EXPECT_EQ(error->message, "Please enter an integer between " +
+        const bool integer = s.row(*last).kind == ControlKind::Integer;
+        EXPECT_EQ(error->message, std::string(integer ? "Please enter an integer between "
+                                                      : "Please enter a number between ") +
                                       std::to_string(int64_t(s.row(*last).range->low)) + " and " +
                                       std::to_string(int64_t(s.row(*last).range->high)) + ".");
         EXPECT_TRUE(std::equal(before.begin(), before.end(), record->bytes().begin()));
@@ -501,6 +638,311 @@ TEST(TypeEditorFormsTest, TerrainLightsTakeNineBitColoursOnlyWhileSwitchedOn)
     EXPECT_TRUE(rock.hasFlag(TerrainTypeFlag::TerrainLightOn));
     s.setText(terrainRed, "512");
     EXPECT_EQ(form.store(rock)->message, "Please enter an integer between 0 and 511.");
+}
+
+TEST(TypeEditorFormsTest, UncheckingCreatureTakesAwayTheSpellsEffectOnACreatureAndNothingElseDoes)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = creatureSpellTypeForm(db);
+    const size_t creature = rowOf(description, "&Creature");
+    const size_t attacking = rowOf(description, "A&ttacking");
+    struct Case {
+        bool loadedChecked;
+        std::optional<bool> shownChecked; // none: left as loaded
+        bool attackingToggled;
+        int64_t effectAfter;
+    } cases[] = {
+        {true, false, false, 0}, {true, std::nullopt, true, 4},
+        {true, true, false, 4},  {false, std::nullopt, true, 4}, // a byte the editor does not show, kept
+        {false, true, false, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.loadedChecked << " " << c.shownChecked.value_or(c.loadedChecked));
+        CCreatureSpellType spell;
+        spell.setFlag(CreatureSpellTypeFlag::Creature, c.loadedChecked);
+        spell.setIntValue(CreatureSpellField::CreatureEffect, 4);
+        Form<CTypeRecord> form(description);
+        form.load(spell);
+        if (c.shownChecked)
+            form.state().setChecked(creature, *c.shownChecked);
+        if (c.attackingToggled)
+            form.state().setChecked(attacking, !form.state().checked(attacking));
+        ASSERT_FALSE(form.store(spell));
+        EXPECT_EQ(spell.intValue(CreatureSpellField::CreatureEffect), c.effectAfter);
+        EXPECT_EQ(spell.hasFlag(CreatureSpellTypeFlag::Creature), c.shownChecked.value_or(c.loadedChecked));
+    }
+}
+
+TEST(TypeEditorFormsTest, SpellShotDataTakeWhatTheirFieldsHoldAndKeepAFilesValueUnlessChanged)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    struct Case {
+        FormDescription<CTypeRecord> (*form)(const CTypeDatabase&);
+        TypeFamily family;
+        TypeField type, data1, data2;
+        const char* typed;
+        const char* refusal; // none: stored
+    } cases[] = {
+        {creatureSpellTypeForm, TypeFamily::CreatureSpell, CreatureSpellField::ShotType,
+         CreatureSpellField::ShotData1, CreatureSpellField::ShotData2, "-2147483648", nullptr},
+        {creatureSpellTypeForm, TypeFamily::CreatureSpell, CreatureSpellField::ShotType,
+         CreatureSpellField::ShotData1, CreatureSpellField::ShotData2, "2147483648",
+         "Please enter an integer between -2147483648 and 2147483647."},
+        {vorlanSpellTypeForm, TypeFamily::VorlanSpell, VorlanSpellField::ShotType,
+         VorlanSpellField::ShotData1, VorlanSpellField::ShotData2, "-32767", nullptr},
+        {vorlanSpellTypeForm, TypeFamily::VorlanSpell, VorlanSpellField::ShotType,
+         VorlanSpellField::ShotData1, VorlanSpellField::ShotData2, "32768",
+         "Please enter an integer between -32767 and 32767."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const FormDescription<CTypeRecord> description = c.form(db);
+        std::unique_ptr<CTypeRecord> spell = CTypeRecord::create(c.family);
+        spell->setIntValue(c.type, 2);
+        spell->setIntValue(c.data1, 5);
+        spell->setIntValue(c.data2, 100000); // beyond every range the editor offers
+        Form<CTypeRecord> form(description);
+        form.load(*spell);
+        EXPECT_EQ(form.state().text(rowOf(description, "Shot Data &2:")), "100000");
+        form.state().setText(rowOf(description, "Shot Data &1:"), c.typed);
+        const std::optional<FormError> error = form.store(*spell);
+        if (c.refusal) {
+            ASSERT_TRUE(error);
+            EXPECT_EQ(error->message, c.refusal);
+            EXPECT_EQ(spell->intValue(c.data1), 5);
+        } else {
+            ASSERT_FALSE(error);
+            EXPECT_EQ(std::to_string(spell->intValue(c.data1)), c.typed);
+        }
+        EXPECT_EQ(spell->intValue(c.data2), 100000);
+    }
+}
+
+size_t subRowOf(const FormDescription<Bytes>& description, const std::string& label)
+{
+    for (size_t i = 0; i < description.rows.size(); ++i)
+        if (description.rows[i].label == label)
+            return i;
+    throw std::runtime_error("no row " + label);
+}
+
+TEST(TypeEditorFormsTest, TheShotsEffectsAndShotsEditorNamesTheShotAndKeepsItsRules)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = shotTypeForm(db);
+    const size_t button = rowOf(description, "Effects\n  and\n&Shots...");
+    const FormDescription<Bytes>& effects = *description.rows[button].subForm;
+    const size_t creation = subRowOf(effects, "&Creation Effect:");
+    const size_t passOn = subRowOf(effects, "&Pass On Shot Velocity To Creation Effect");
+    const size_t delay = subRowOf(effects, "Ti&med Delay:");
+    struct Case {
+        const char* delayTyped;
+        std::optional<size_t> creationChosen; // none: left as loaded (Smoke)
+        const char* refusal;                  // none: stored
+        bool passOnAfter;
+    } cases[] = {
+        {"255", std::nullopt, nullptr, true},
+        {"0", 0, nullptr, false}, // "<none>": nothing to pass the velocity on to
+        {"256", std::nullopt, "Please enter an integer between 0 and 255.", true},
+        {"-1", std::nullopt, "Please enter a positive integer.", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.delayTyped);
+        std::unique_ptr<CTypeRecord> shot = busyRecord(TypeFamily::Shot, 9);
+        shot->setName("Fire \xC9"
+                      "clair"); // Latin-1, as record names are
+        shot->setIntValue(ShotField::CreationEffect, 300);
+        shot->setIntValue(ShotField::TimedDelay, 7);
+        shot->setFlag(ShotTypeFlag::PassOnVelocityToCreationEffect, true);
+        const Bytes before(shot->bytes().begin(), shot->bytes().end());
+
+        Form<CTypeRecord> form(description);
+        form.load(*shot);
+        Bytes block = form.state().bytes(button);
+        Form<Bytes> sub(effects);
+        sub.load(block);
+        EXPECT_EQ(sub.caption(), "Modify Shot & Effect Types for \"Fire \xC3\x89"
+                                 "clair\"");
+        EXPECT_TRUE(sub.state().isEnabled(passOn));
+        sub.state().setText(delay, c.delayTyped);
+        if (c.creationChosen)
+            sub.state().choose(creation, *c.creationChosen);
+        const std::optional<FormError> error = sub.store(block);
+        if (c.refusal) {
+            ASSERT_TRUE(error);
+            EXPECT_EQ(error->message, c.refusal);
+            EXPECT_EQ(error->row, delay);
+            continue;
+        }
+        ASSERT_FALSE(error);
+        form.state().setBytes(button, block);
+        ASSERT_FALSE(form.store(*shot));
+        EXPECT_EQ(shot->intValue(ShotField::TimedDelay), std::stoi(c.delayTyped));
+        EXPECT_EQ(shot->hasFlag(ShotTypeFlag::PassOnVelocityToCreationEffect), c.passOnAfter);
+        // Only the delay, the creation effect and the one flag bit changed.
+        for (size_t i = 0; i < before.size(); ++i) {
+            if (i == ShotField::TimedDelay.def().offset || i == ShotField::CreationEffect.def().offset ||
+                i == ShotField::CreationEffect.def().offset + 1 || i == ShotField::Flags.def().offset)
+                continue;
+            EXPECT_EQ(shot->bytes()[i], before[i]) << "byte " << i;
+        }
+        EXPECT_EQ(shot->bytes()[ShotField::Flags.def().offset] & 0x7F,
+                  before[ShotField::Flags.def().offset] & 0x7F);
+    }
+}
+
+TEST(TypeEditorFormsTest, AShotsValuesOutsideItsListsSurviveUnlessChanged)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = shotTypeForm(db);
+    CShotType shot;
+    shot.setIntValue(ShotField::AttackCategory, 2); // "Melee Blunt", not a kind a shot attacks with
+    shot.setIntValue(ShotField::ProcessType, 77);
+    shot.setIntValue(ShotField::Data1, 40000);
+    Form<CTypeRecord> form(description);
+    form.load(shot);
+    EXPECT_FALSE(form.state().choiceIndex(rowOf(description, "Attack Category:")));
+    EXPECT_EQ(form.state().text(rowOf(description, "Data &1:")), "40000");
+    EXPECT_EQ(form.state().choices(rowOf(description, "Attack Category:")).front().text, "Fire");
+    EXPECT_EQ(form.state().choices(rowOf(description, "Attack Category:")).back().text, "Melee Scythe");
+    form.state().setText(rowOf(description, "&Health:"), "12");
+    ASSERT_FALSE(form.store(shot));
+    EXPECT_EQ(shot.intValue(ShotField::AttackCategory), 2);
+    EXPECT_EQ(shot.intValue(ShotField::ProcessType), 77);
+    EXPECT_EQ(shot.intValue(ShotField::Data1), 40000);
+    form.state().setText(rowOf(description, "Data &1:"), "-40000");
+    EXPECT_EQ(form.store(shot)->message, "Please enter an integer between -32767 and 32767.");
+}
+
+TEST(TypeEditorFormsTest, AnEffectKeepsExactlyOneScaleAndOneFadeMode)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = effectTypeForm(db);
+    const size_t scale = rowOf(description, "Scale");
+    const size_t fade = rowOf(description, "Fade");
+    namespace Flag = EffectTypeFlag;
+    constexpr uint32_t kScaleBits = 1u << Flag::Expand | 1u << Flag::Shrink | 1u << Flag::ExpandThenShrink;
+    constexpr uint32_t kFadeBits = 1u << Flag::FadeIn | 1u << Flag::FadeOut | 1u << Flag::FadeInOut;
+    struct Case {
+        uint32_t flagsBefore;
+        std::optional<size_t> scaleChosen, fadeChosen;
+        uint32_t scaleAfter, fadeAfter;
+    } cases[] = {
+        {1u << Flag::Expand | 1u << Flag::ExpandThenShrink, 2, std::nullopt, 1u << Flag::Shrink, 0},
+        {kScaleBits | kFadeBits, std::nullopt, std::nullopt, 1u << Flag::Expand, 1u << Flag::FadeIn},
+        {1u << Flag::Shrink | 1u << Flag::FadeOut, 0, 3, 0, 1u << Flag::FadeInOut},
+        {0, 3, 1, 1u << Flag::ExpandThenShrink, 1u << Flag::FadeIn},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flagsBefore);
+        CEffectType effect;
+        const uint32_t others = 1u << Flag::DieWhenHitSolid | 1u << Flag::GenerateEffectElements;
+        effect.setFlags(c.flagsBefore | others);
+        Form<CTypeRecord> form(description);
+        form.load(effect);
+        if (c.scaleChosen)
+            form.state().choose(scale, *c.scaleChosen);
+        if (c.fadeChosen)
+            form.state().choose(fade, *c.fadeChosen);
+        ASSERT_FALSE(form.store(effect));
+        EXPECT_EQ(effect.flags() & kScaleBits, c.scaleAfter);
+        EXPECT_EQ(effect.flags() & kFadeBits, c.fadeAfter);
+        EXPECT_EQ(effect.flags() & others, others);
+    }
+}
+
+TEST(TypeEditorFormsTest, GenerationTypesKeepOneBitOfEachPairAndListWhatTheEffectGenerates)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = effectTypeForm(db);
+    const size_t button = rowOf(description, "Generation Types...");
+    const FormDescription<Bytes>& generation = *description.rows[button].subForm;
+    const size_t generates = subRowOf(generation, "Generation");
+    const size_t element0 = subRowOf(generation, "Element &0:");
+    namespace Flag = EffectTypeFlag;
+    const uint32_t effects = 1u << Flag::GenerateEffects, elements = 1u << Flag::GenerateEffectElements;
+    const uint32_t uniform = 1u << Flag::UniformDistribution, random = 1u << Flag::RandomDistribution;
+    struct Case {
+        uint32_t flagsBefore;
+        std::optional<size_t> generatesChosen;
+        size_t element0Chosen;
+        uint32_t flagsAfter;
+        int64_t element0After;
+    } cases[] = {
+        {0, std::nullopt, 1, effects | uniform, 300}, // neither bit: the first of each pair
+        {effects | elements | random, std::nullopt, 2, effects | random, 301}, // both: the first
+        {effects | uniform, 1, 1, elements | uniform, 40}, // refilled with effect elements
+        {elements | random, std::nullopt, 2, elements | random, 41},
+        {elements | random, 0, 2, effects | random, 301},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flagsBefore);
+        CEffectType effect;
+        effect.setName("Smoke");
+        effect.setFlags(c.flagsBefore | 1u << Flag::AlwaysTrigger);
+        effect.setIntValue(EffectField::Elements, 77, 7); // a file's id no list offers
+        Form<CTypeRecord> form(description);
+        form.load(effect);
+        Bytes block = form.state().bytes(button);
+        Form<Bytes> sub(generation);
+        sub.load(block);
+        EXPECT_EQ(sub.caption(), "Modify Generation Types for Effect \"Smoke\"");
+        if (c.generatesChosen) {
+            sub.state().choose(generates, *c.generatesChosen);
+            EXPECT_EQ(sub.state().choices(element0).back().text, *c.generatesChosen == 0 ? "Sparks" : "Drop");
+        }
+        sub.state().choose(element0, c.element0Chosen);
+        ASSERT_FALSE(sub.store(block));
+        form.state().setBytes(button, block);
+        ASSERT_FALSE(form.store(effect));
+        EXPECT_EQ(effect.flags(), c.flagsAfter | 1u << Flag::AlwaysTrigger);
+        EXPECT_EQ(effect.intValue(EffectField::Elements, 0), c.element0After);
+        EXPECT_EQ(effect.intValue(EffectField::Elements, 7), c.generatesChosen ? 0 : 77)
+            << "kept unless switching the kind refilled it";
+    }
+}
+
+TEST(TypeEditorFormsTest, AnElementExpandsOrShrinksAndFadingTakesAwayTwoBits)
+{
+    CTypeDatabase db;
+    buildListTypes(db);
+    const FormDescription<CTypeRecord> description = effectElementTypeForm(db);
+    const size_t shrinks = rowOf(description, "Shrinks");
+    const size_t expands = rowOf(description, "Expands");
+    const size_t fades = rowOf(description, "Fades");
+    namespace Flag = EffectElementTypeFlag;
+    const uint32_t cleared = 1u << Flag::ClearedByFading1 | 1u << Flag::ClearedByFading2;
+    struct Case {
+        uint32_t flagsBefore;
+        std::vector<std::pair<size_t, bool>> clicks;
+        uint32_t flagsAfter;
+    } cases[] = {
+        {1u << Flag::Shrinks, {{expands, true}}, 1u << Flag::Expands},
+        {1u << Flag::Expands, {{shrinks, true}}, 1u << Flag::Shrinks},
+        {1u << Flag::Expands, {{expands, false}}, 0},
+        {1u << Flag::Expands | 1u << Flag::Shrinks, {}, 1u << Flag::Expands | 1u << Flag::Shrinks}, // kept
+        {cleared, {{fades, true}}, 1u << Flag::Fades},
+        {cleared | 1u << Flag::Fades, {}, cleared | 1u << Flag::Fades}, // not set by the user: kept
+        {cleared | 1u << Flag::Fades, {{fades, false}}, cleared},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flagsBefore);
+        CEffectElementType element;
+        element.setFlags(c.flagsBefore);
+        Form<CTypeRecord> form(description);
+        form.load(element);
+        for (auto [row, on] : c.clicks)
+            form.state().setChecked(row, on);
+        ASSERT_FALSE(form.store(element));
+        EXPECT_EQ(element.flags(), c.flagsAfter);
+    }
 }
 
 } // namespace

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTest>
@@ -155,7 +156,9 @@ TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
         if (!a->isSeparator())
             items << a->text();
     EXPECT_EQ(items, (QStringList{"&Terrain Types...", "&Room Types...", "&Door Types...", "Tr&ap Types...",
-                                  "&Object Types...", "&Vorlan Spell Types...", "Reset To GR2 Defaults"}));
+                                  "&Object Types...", "&Vorlan Spell Types...", "&Creature Spell Types...",
+                                  "&Shot Types...", "&Effect Types...", "E&ffect Element Types...",
+                                  "Reset To GR2 Defaults"}));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::TrapTypes)->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::ObjectTypes)->shortcut(), QKeySequence(Qt::Key_F6));
 
@@ -405,6 +408,40 @@ TEST_F(TypeEditorWindowTest, F2OpensTheRoomEditorAndOkChangesTheRoomAndItsFloor)
     EXPECT_TRUE(app.core().isGameDataModified());
 }
 
+TEST_F(TypeEditorWindowTest, TheRoomsObjectsAndEffectsEditorNamesTheRoomAndItsOkReachesTheRoom)
+{
+    CRoomType& lair = *app.core().types().rooms().findById(17);
+    lair.setIntValue(RoomField::Objects, 0, 0);
+    withDialog(
+        [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F2); },
+        [&](CFormDialog& dialog) {
+            chooseEntry(dialog, dialog.selector()->findText("Lair"));
+            auto* button =
+                qobject_cast<QPushButton*>(dialog.rows().control(rowOf(dialog, "Objects && Effects...")));
+            ASSERT_TRUE(button);
+            EXPECT_TRUE(button->isVisible());
+            EXPECT_EQ(button->text(), "Objects && Effects...") << "shown as one ampersand";
+            withDialog([&] { QTest::mouseClick(button, Qt::LeftButton); },
+                       [&](CFormDialog& sub) {
+                           EXPECT_EQ(sub.windowTitle(), "Modify Objects and Effects for Room \"Lair\"");
+                           EXPECT_FALSE(sub.selector());
+                           auto* object =
+                               qobject_cast<QComboBox*>(sub.rows().control(rowOf(sub, "Object 0:")));
+                           ASSERT_TRUE(object);
+                           EXPECT_TRUE(object->isVisible());
+                           EXPECT_EQ(object->itemText(0), "<none>");
+                           object->setFocus();
+                           QTest::keyClick(object, Qt::Key_Down);
+                           EXPECT_EQ(object->currentIndex(), 1);
+                           QTest::mouseClick(sub.okButton(), Qt::LeftButton);
+                           EXPECT_FALSE(sub.isVisible());
+                       });
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        });
+    EXPECT_EQ(lair.intValue(RoomField::Objects, 0), app.core().types().objects().at(0)->id());
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
 TEST_F(TypeEditorWindowTest, TheEditPropertiesOfARoomFloorOpensTheRoomEditorOnThatRoom)
 {
     app.newLevel({"GR2Level1", 20, 20, 3, 2});
@@ -434,6 +471,156 @@ TEST_F(TypeEditorWindowTest, F7OpensTheVorlanSpellEditorAndOkChangesTheSpell)
                });
     EXPECT_EQ(first.intValue(VorlanSpellField::ManaCost), 3000000000)
         << "the whole unsigned field, not wrapped";
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, F8OpensTheCreatureSpellEditorAndOkChangesTheSpell)
+{
+    QAction* spells = app.mainFrame()->action(EditorCommand::CreatureSpellTypes);
+    EXPECT_EQ(spells->text(), "&Creature Spell Types...");
+    EXPECT_EQ(spells->shortcut(), QKeySequence(Qt::Key_F8));
+    CTypeRecord& freeze = *app.core().types().creatureSpells().at(1);
+    freeze.setFlag(CreatureSpellTypeFlag::Creature, true);
+    freeze.setIntValue(CreatureSpellField::CreatureEffect, 2);
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F8); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Creature Spell Properties");
+                   chooseEntry(dialog, 1);
+                   EXPECT_EQ(dialog.selector()->currentText(), "Freeze");
+                   EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 2 ] Name:");
+                   auto* data = dialog.rows().control(rowOf(dialog, "Shot Data &1:"));
+                   EXPECT_FALSE(data->isEnabled()) << "no shot chosen";
+                   auto* creature =
+                       qobject_cast<QCheckBox*>(dialog.rows().control(rowOf(dialog, "&Creature")));
+                   ASSERT_TRUE(creature);
+                   EXPECT_TRUE(creature->isChecked());
+                   QTest::mouseClick(creature, Qt::LeftButton, {}, QPoint(4, creature->height() / 2));
+                   EXPECT_FALSE(creature->isChecked());
+                   typeInto(dialog, "Range:", "12.5");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(freeze.realValue(CreatureSpellField::Range), 12.5);
+    EXPECT_FALSE(freeze.hasFlag(CreatureSpellTypeFlag::Creature));
+    EXPECT_EQ(freeze.intValue(CreatureSpellField::CreatureEffect), 0) << "unchecking takes the effect away";
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, F9OpensTheShotEditorWhoseEffectsAndShotsEditorNamesTheShot)
+{
+    QAction* shots = app.mainFrame()->action(EditorCommand::ShotTypes);
+    EXPECT_EQ(shots->text(), "&Shot Types...");
+    EXPECT_EQ(shots->shortcut(), QKeySequence(Qt::Key_F9));
+    CTypeRecord& arrow = *app.core().types().shots().at(2);
+    withDialog(
+        [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F9); },
+        [&](CFormDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Modify Shot Properties");
+            EXPECT_FALSE(static_cast<CTypeEditorDialog&>(dialog).iconSpin()) << "shots have no icon";
+            chooseEntry(dialog, 2);
+            EXPECT_EQ(dialog.selector()->currentText(), "Arrow");
+            typeInto(dialog, "S&peed:", "75");
+            auto* more =
+                qobject_cast<QPushButton*>(dialog.rows().control(rowOf(dialog, "Effects\n  and\n&Shots...")));
+            ASSERT_TRUE(more);
+            EXPECT_TRUE(more->isVisible());
+            withDialog([&] { QTest::mouseClick(more, Qt::LeftButton); },
+                       [&](CFormDialog& effects) {
+                           EXPECT_EQ(effects.windowTitle(), "Modify Shot & Effect Types for \"Arrow\"");
+                           typeInto(effects, "Ti&med Delay:", "256");
+                           prompter.clear();
+                           QTest::mouseClick(effects.okButton(), Qt::LeftButton);
+                           EXPECT_TRUE(effects.isVisible()) << "a refused value keeps it open";
+                           EXPECT_EQ(prompter.texts(),
+                                     std::vector<std::string>{"Please enter an integer between 0 and 255."});
+                           typeInto(effects, "Ti&med Delay:", "12");
+                           QTest::mouseClick(effects.okButton(), Qt::LeftButton);
+                           EXPECT_FALSE(effects.isVisible());
+                       });
+            EXPECT_EQ(arrow.intValue(ShotField::TimedDelay), 0) << "not before the shot editor's OK";
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible());
+        });
+    EXPECT_EQ(arrow.realValue(ShotField::Speed), 75.0);
+    EXPECT_EQ(arrow.intValue(ShotField::TimedDelay), 12);
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, F10OpensTheEffectEditorWhoseGenerationTypesSwitchToEffectElements)
+{
+    QAction* effects = app.mainFrame()->action(EditorCommand::EffectTypes);
+    EXPECT_EQ(effects->text(), "&Effect Types...");
+    EXPECT_EQ(effects->shortcut(), QKeySequence(Qt::Key_F10));
+    CTypeRecord& sparkle = *app.core().types().effects().at(1);
+    withDialog(
+        [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F10); },
+        [&](CFormDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Modify Effect Properties");
+            chooseEntry(dialog, 1);
+            EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 2 ] Name:");
+            const QList<QRadioButton*> shrink =
+                dialog.rows().control(rowOf(dialog, "Scale"))->findChildren<QRadioButton*>();
+            ASSERT_EQ(shrink.size(), 4);
+            QTest::mouseClick(shrink[2], Qt::LeftButton, {}, QPoint(4, shrink[2]->height() / 2));
+            EXPECT_TRUE(shrink[2]->isChecked());
+            auto* generation =
+                qobject_cast<QPushButton*>(dialog.rows().control(rowOf(dialog, "Generation Types...")));
+            ASSERT_TRUE(generation);
+            withDialog(
+                [&] { QTest::mouseClick(generation, Qt::LeftButton); },
+                [&](CFormDialog& sub) {
+                    EXPECT_EQ(sub.windowTitle(), "Modify Generation Types for Effect \"Sparkle\"");
+                    auto* box = qobject_cast<QComboBox*>(sub.rows().control(rowOf(sub, "Element &0:")));
+                    ASSERT_TRUE(box);
+                    EXPECT_EQ(box->itemText(1), "Smoke Puff") << "effects first";
+                    auto options =
+                        sub.rows().control(rowOf(sub, "Generation"))->findChildren<QRadioButton*>();
+                    ASSERT_EQ(options.size(), 2);
+                    QTest::mouseClick(options[1], Qt::LeftButton, {}, QPoint(4, options[1]->height() / 2));
+                    EXPECT_EQ(box->itemText(1), "Smoke Mote") << "refilled with effect elements";
+                    box->setFocus();
+                    QTest::keyClick(box, Qt::Key_Down);
+                    QTest::keyClick(box, Qt::Key_Down);
+                    EXPECT_EQ(box->currentText(), "Spark Mote");
+                    QTest::mouseClick(sub.okButton(), Qt::LeftButton);
+                    EXPECT_FALSE(sub.isVisible());
+                });
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible());
+        });
+    EXPECT_TRUE(sparkle.hasFlag(EffectTypeFlag::Shrink));
+    EXPECT_TRUE(sparkle.hasFlag(EffectTypeFlag::GenerateEffectElements));
+    EXPECT_FALSE(sparkle.hasFlag(EffectTypeFlag::GenerateEffects));
+    EXPECT_TRUE(sparkle.hasFlag(EffectTypeFlag::UniformDistribution)) << "one bit of each pair";
+    EXPECT_EQ(sparkle.intValue(EffectField::Elements, 0), 2);
+    EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, F11OpensTheEffectElementEditorWhereExpandsUnchecksShrinks)
+{
+    QAction* elements = app.mainFrame()->action(EditorCommand::EffectElementTypes);
+    EXPECT_EQ(elements->text(), "E&ffect Element Types...");
+    EXPECT_EQ(elements->shortcut(), QKeySequence(Qt::Key_F11));
+    CTypeRecord& mote = *app.core().types().effectElements().at(0);
+    mote.setFlag(EffectElementTypeFlag::Shrinks, true);
+    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F11); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Modify Effect Element Properties");
+                   EXPECT_EQ(dialog.selector()->currentText(), "Smoke Mote");
+                   auto* shrinks = qobject_cast<QCheckBox*>(dialog.rows().control(rowOf(dialog, "Shrinks")));
+                   auto* expands = qobject_cast<QCheckBox*>(dialog.rows().control(rowOf(dialog, "Expands")));
+                   ASSERT_TRUE(shrinks && expands);
+                   EXPECT_TRUE(shrinks->isChecked());
+                   QTest::mouseClick(expands, Qt::LeftButton, {}, QPoint(4, expands->height() / 2));
+                   EXPECT_TRUE(expands->isChecked());
+                   EXPECT_FALSE(shrinks->isChecked()) << "the two exclude each other";
+                   typeInto(dialog, "Red:", "200");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_TRUE(mote.hasFlag(EffectElementTypeFlag::Expands));
+    EXPECT_FALSE(mote.hasFlag(EffectElementTypeFlag::Shrinks));
+    EXPECT_EQ(mote.intValue(EffectElementField::Red), 200);
     EXPECT_TRUE(app.core().isGameDataModified());
 }
 
