@@ -186,8 +186,9 @@ void CMainFrame::createMenus()
     map->addActions({action(C::BrushFlipX), action(C::BrushFlipY)});
 
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
-    configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::DoorTypes),
-                               action(C::TrapTypes), action(C::ObjectTypes), action(C::VorlanSpellTypes)});
+    configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::CreatureTypes),
+                               action(C::DoorTypes), action(C::TrapTypes), action(C::ObjectTypes),
+                               action(C::VorlanSpellTypes)});
     configuration->addSeparator();
     configuration->addAction(action(C::ResetToDefaults));
 

@@ -74,7 +74,7 @@ TEST_F(TypeEditToolTest, WhatTheEditorRefusesSavesNothing)
              "edit-type door --id 1 \"Material Type=Cheese\"",          // no such entry
              "edit-type door --id 99 \"Gold Cost=1\"",                  // no such door
              "edit-type trap --id 1 \"Mana Cost To Fire=5\"",           // greyed without Require Mana
-             "edit-type creature --id 1 \"Gold Cost=1\"",               // no editor yet
+             "edit-type creature --id 1 \"Gold Cost=1\"",               // no such creature field
          }) {
         SCOPED_TRACE(args);
         EXPECT_EQ(run(tool(args)), 1);
