@@ -207,23 +207,36 @@ TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
 TEST_F(TypeEditorWindowTest, F3EditsACreatureAndItsResistancesWhichSaveGameDataKeeps)
 {
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::CreatureTypes)->shortcut(), QKeySequence(Qt::Key_F3));
-    withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F3); },
-               [&](CFormDialog& dialog) {
-                   EXPECT_EQ(dialog.windowTitle(), "Modify Creature Properties");
-                   EXPECT_EQ(dialog.selector()->currentText(), "Digger");
-                   EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 1 ] Name:");
-                   chooseInList(dialog, "Attribute:", "Health");
-                   FormNumberEdit* value = shownValueField(dialog);
-                   ASSERT_TRUE(value);
-                   EXPECT_EQ(value->text(), "150");
-                   value->setFocus();
-                   value->selectAll();
-                   QTest::keyClicks(value, "275");
-                   chooseInList(dialog, "Attribute:", "Fear");
-                   EXPECT_NE(shownValueField(dialog), value) << "the value field shows the new attribute";
+    withDialog(
+        [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F3); },
+        [&](CFormDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Modify Creature Properties");
+            EXPECT_EQ(dialog.selector()->currentText(), "Digger");
+            EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 1 ] Name:");
+            chooseInList(dialog, "Attribute:", "Health");
+            FormNumberEdit* value = shownValueField(dialog);
+            ASSERT_TRUE(value);
+            EXPECT_EQ(value->text(), "150");
+            value->setFocus();
+            value->selectAll();
+            QTest::keyClicks(value, "-5");
+            chooseInList(dialog, "Attribute:", "Fear");
+            EXPECT_NE(shownValueField(dialog), value) << "the value field shows the new attribute";
+            // Health holds no negative number: OK shows why and brings Health back.
+            prompter.clear();
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Please enter a positive integer."});
+            EXPECT_EQ(
+                qobject_cast<QComboBox*>(dialog.rows().control(rowOf(dialog, "Attribute:")))->currentText(),
+                "Health");
+            EXPECT_EQ(shownValueField(dialog), value);
+            EXPECT_TRUE(value->hasFocus());
+            value->selectAll();
+            QTest::keyClicks(value, "275");
+            chooseInList(dialog, "Attribute:", "Fear");
 
-                   withDialog(
-                       [&] { QTest::mouseClick(buttonLabelled(dialog, "Resistances..."), Qt::LeftButton); },
+            withDialog([&] { QTest::mouseClick(buttonLabelled(dialog, "Resistances..."), Qt::LeftButton); },
                        [&](CFormDialog& resistances) {
                            EXPECT_EQ(resistances.windowTitle(), "Modify Resistances For \"Digger\"");
                            chooseInList(resistances, "Resistance &1:", "Fire");
@@ -231,9 +244,9 @@ TEST_F(TypeEditorWindowTest, F3EditsACreatureAndItsResistancesWhichSaveGameDataK
                            QTest::mouseClick(resistances.okButton(), Qt::LeftButton);
                            EXPECT_FALSE(resistances.isVisible());
                        });
-                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-                   EXPECT_FALSE(dialog.isVisible());
-               });
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible());
+        });
 
     const CCreatureType& digger = *app.core().types().creatures().at(0);
     EXPECT_EQ(digger.health(), 275);
