@@ -213,6 +213,7 @@ TEST_F(TypeEditorWindowTest, F3EditsACreatureAndItsResistancesWhichSaveGameDataK
             EXPECT_EQ(dialog.windowTitle(), "Modify Creature Properties");
             EXPECT_EQ(dialog.selector()->currentText(), "Digger");
             EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 1 ] Name:");
+            const int width = dialog.width();
             chooseInList(dialog, "Attribute:", "Health");
             FormNumberEdit* value = shownValueField(dialog);
             ASSERT_TRUE(value);
@@ -232,6 +233,7 @@ TEST_F(TypeEditorWindowTest, F3EditsACreatureAndItsResistancesWhichSaveGameDataK
                 "Health");
             EXPECT_EQ(shownValueField(dialog), value);
             EXPECT_TRUE(value->hasFocus());
+            EXPECT_EQ(dialog.width(), width) << "the dialog keeps its size as attributes take turns";
             value->selectAll();
             QTest::keyClicks(value, "275");
             chooseInList(dialog, "Attribute:", "Fear");
