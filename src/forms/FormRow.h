@@ -90,8 +90,14 @@ struct FormRow {
     NumberTraits number;
 
     ChoiceSource choices;
-    /// The row whose change refills the choices (the row then shows the first new entry).
+    /// The row whose change refills the choices (the row then shows the first new entry). A row
+    /// refilled this way refills the rows that follow it in turn.
     std::optional<size_t> choicesFollow;
+    /// On a refill, the row keeps its value when the new list still holds it.
+    bool keepsChoiceOnRefill = false;
+    /// FlagBit rows: the check box checked again when the user unchecks this one, for pairs of
+    /// which one must stay checked.
+    std::optional<size_t> checksWhenUnchecked;
 
     FormRule enabled; ///< none: always
     FormRule visible; ///< none: always

@@ -3,6 +3,8 @@
 #include "forms/FormMessages.h"
 #include "forms/NumberText.h"
 
+#include <algorithm>
+
 namespace gr2 {
 
 namespace {
@@ -150,12 +152,29 @@ bool FormState::reveal(size_t row)
 void FormState::applyRules(std::optional<size_t> changedRow)
 {
     if (changedRow) {
-        for (size_t i = 0; i < m_rows.size(); ++i) {
-            if (m_rows[i].choicesFollow != changedRow || !m_rows[i].choices)
-                continue;
-            RowValue& v = m_values[i];
-            v.choices = m_rows[i].choices(*this);
-            v.value = v.choices.empty() ? 0 : v.choices.front().value;
+        const FormRow& changed = m_rows[*changedRow];
+        if (changed.checksWhenUnchecked && !checked(*changedRow))
+            m_values.at(*changed.checksWhenUnchecked).value = 1;
+        // Each refilled row refills the rows that follow it; the rows are finite and a row is
+        // refilled at most once per edit, so a careless cycle of rows ends too.
+        std::vector<size_t> refill{*changedRow};
+        std::vector<bool> done(m_rows.size(), false);
+        while (!refill.empty()) {
+            const size_t source = refill.back();
+            refill.pop_back();
+            for (size_t i = 0; i < m_rows.size(); ++i) {
+                if (m_rows[i].choicesFollow != source || !m_rows[i].choices || done[i])
+                    continue;
+                done[i] = true;
+                RowValue& v = m_values[i];
+                v.choices = m_rows[i].choices(*this);
+                const bool keep = m_rows[i].keepsChoiceOnRefill &&
+                                  std::any_of(v.choices.begin(), v.choices.end(),
+                                              [&v](const Choice& c) { return c.value == v.value; });
+                if (!keep)
+                    v.value = v.choices.empty() ? 0 : v.choices.front().value;
+                refill.push_back(i);
+            }
         }
     }
     for (size_t i = 0; i < m_rows.size(); ++i) {

@@ -246,5 +246,69 @@ TEST(FormStateTest, AListThatFollowsAnotherRowIsRefilledAndShowsItsFirstEntry)
     EXPECT_EQ(target.type, 0);
 }
 
+TEST(FormStateTest, RefilledListsRefillTheirFollowersAndMayKeepTheirChoice)
+{
+    // kind -> category (kept when still offered) -> type, as a chain of lists.
+    struct Chain {
+        uint8_t kind = 0, category = 0, type = 0;
+    };
+    FormDescription<Chain> d;
+    const size_t kind =
+        d.add(choiceRow("", FormChoices::fixed({{1, "Counted"}, {2, "Plain"}})), memberAccess(&Chain::kind));
+    const size_t category = d.add(choiceRow("",
+                                            [kind](const FormState& s) {
+                                                if (s.value(kind) == 1)
+                                                    return ChoiceList{{3, "Creature"}, {6, "Object"}};
+                                                return ChoiceList{{6, "Object"}};
+                                            }),
+                                  memberAccess(&Chain::category));
+    const size_t type = d.add(choiceRow("",
+                                        [category](const FormState& s) {
+                                            if (s.value(category) == 3)
+                                                return ChoiceList{{0, "<any type>"}, {4, "Imp"}};
+                                            return ChoiceList{{0, "<any type>"}, {9, "Gold"}};
+                                        }),
+                              memberAccess(&Chain::type));
+    d.row(category).choicesFollow = kind;
+    d.row(category).keepsChoiceOnRefill = true;
+    d.row(type).choicesFollow = category;
+
+    Chain target{1, 6, 9};
+    Form<Chain> form(d);
+    form.load(target);
+    FormState& s = form.state();
+    s.setValue(kind, 2);
+    EXPECT_EQ(s.value(category), 6) << "still offered, so kept";
+    EXPECT_EQ(s.choices(type), (ChoiceList{{0, "<any type>"}, {9, "Gold"}})) << "refilled through the chain";
+    EXPECT_EQ(s.value(type), 0);
+    s.setValue(kind, 1);
+    s.setValue(category, 3);
+    EXPECT_EQ(s.choices(type).back(), (Choice{4, "Imp"}));
+}
+
+TEST(FormStateTest, OneOfAPairOfCheckBoxesStaysChecked)
+{
+    struct Counts {
+        uint8_t first = 1, second = 1;
+    };
+    FormDescription<Counts> d;
+    const size_t first = d.add(flagRow("First"), memberAccess(&Counts::first));
+    const size_t second = d.add(flagRow("Second"), memberAccess(&Counts::second));
+    d.row(first).checksWhenUnchecked = second;
+    d.row(second).checksWhenUnchecked = first;
+
+    Counts target;
+    Form<Counts> form(d);
+    form.load(target);
+    FormState& s = form.state();
+    s.setChecked(first, false);
+    s.setChecked(second, false);
+    EXPECT_TRUE(s.checked(first)) << "unchecking the second checks the first again";
+    EXPECT_FALSE(s.checked(second));
+    s.setChecked(second, true);
+    EXPECT_TRUE(s.checked(first));
+    EXPECT_TRUE(s.checked(second));
+}
+
 } // namespace
 } // namespace gr2

@@ -1,0 +1,61 @@
+#pragma once
+// The trigger editor without its window: the pages present for one trigger, each a form over its
+// page model loaded from the trigger, the page it opens on, and OK, which takes the repeat count
+// and stores the page that is showing. Either everything is written or, when a value is refused,
+// nothing: the trigger is exactly as it was and the sheet stays open on the refused field.
+
+#include "forms/FormRow.h"
+#include "script/TriggerSheetPages.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gr2 {
+
+class CTrigger;
+class CTypeDatabase;
+class CWorldEditorDoc;
+class FormState;
+class ScriptUsage;
+
+class TriggerSheet {
+public:
+    static constexpr const char* kCaption = "Edit Trigger";
+
+    /// Builds the pages present for the trigger and loads each from it. The trigger, the level
+    /// and the types outlive the sheet.
+    TriggerSheet(CTrigger& trigger, const CWorldEditorDoc& doc, const CTypeDatabase& db,
+                 const ScriptUsage& usage);
+    ~TriggerSheet();
+    TriggerSheet(const TriggerSheet&) = delete;
+    TriggerSheet& operator=(const TriggerSheet&) = delete;
+
+    const std::vector<TriggerPage>& pages() const { return m_pages; }
+    bool hasPage(TriggerPage page) const;
+    /// The page that owns the trigger's kind, else the first.
+    TriggerPage openingPage() const;
+    /// The shown values of a present page.
+    FormState& state(TriggerPage page);
+
+    struct Refusal {
+        TriggerPage page;
+        FormError error;
+        bool operator==(const Refusal&) const = default;
+    };
+    /// OK while `active` shows: the repeat count and the active page's kind and parameters go
+    /// into the trigger, or, when a value is refused, nothing does.
+    std::optional<Refusal> confirm(TriggerPage active);
+
+private:
+    class Page;
+    template <class Model> class ModelPage;
+    Page* page(TriggerPage page) const;
+
+    CTrigger& m_trigger;
+    std::vector<TriggerPage> m_pages;
+    std::vector<std::unique_ptr<Page>> m_forms; ///< one per present page, in the same order
+};
+
+} // namespace gr2
