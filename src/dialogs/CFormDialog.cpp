@@ -82,6 +82,9 @@ void CFormDialog::selectorChosen(int index)
 void CFormDialog::showRefusal(const FormError& error)
 {
     m_prompter.message(error.message, Prompter::Icon::Exclamation);
+    // A refused value on a page the user left: show that page again before focusing it.
+    if (m_session.state().reveal(error.row))
+        m_rows->showState();
     m_rows->focusRow(error.row);
 }
 
@@ -126,7 +129,10 @@ void CFormDialog::openSubForm(size_t row)
         return;
     // The sub-form edits a copy of the block, which this form stores with its own "OK".
     Bytes block = m_session.state().bytes(row);
-    SingleFormSession<Bytes> sub(*r.subForm, block);
+    FormDescription<Bytes> description = *r.subForm;
+    if (r.subFormCaption)
+        description.caption = r.subFormCaption(block);
+    SingleFormSession<Bytes> sub(description, block);
     CFormDialog dialog(sub, m_prompter, this);
     if (dialog.exec() == QDialog::Accepted) {
         m_session.state().setBytes(row, block);

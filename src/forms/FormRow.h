@@ -67,6 +67,15 @@ enum class InactiveRule : uint8_t {
     Keep,      ///< nothing: the field keeps what it holds
     StoreZero, ///< 0, while the row still shows its value greyed
     ShowZero,  ///< 0, shown as 0; when the row becomes active again it shows the field's value
+    /// What the user changed, checked and stored like an active row's: for rows that take turns in
+    /// one place (the page a chooser shows), so an edit survives choosing another page.
+    KeepEdits,
+};
+
+/// The row and list value that bring a hidden row into view (see FormState::reveal).
+struct RevealedBy {
+    size_t row = 0;
+    int64_t value = 0;
 };
 
 struct FormRow {
@@ -115,6 +124,11 @@ struct FormRow {
 
     /// SubForm rows: the form the button opens on the block, and its caption.
     std::shared_ptr<const FormDescription<Bytes>> subForm;
+    /// SubForm rows: a caption made from the block, when it names what it edits; none: the form's.
+    std::function<std::string(const Bytes&)> subFormCaption;
+
+    /// A row that takes turns with others in one place: the list value that shows it.
+    std::optional<RevealedBy> revealedBy;
 
     bool isNumber() const
     {

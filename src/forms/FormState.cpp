@@ -144,6 +144,14 @@ void FormState::setBytes(size_t row, Bytes bytes)
     applyRules(row);
 }
 
+bool FormState::reveal(size_t row)
+{
+    const FormRow& r = m_rows.at(row);
+    if (!isVisible(row) && r.revealedBy)
+        setValue(r.revealedBy->row, r.revealedBy->value);
+    return isVisible(row);
+}
+
 void FormState::applyRules(std::optional<size_t> changedRow)
 {
     if (changedRow) {
@@ -225,7 +233,8 @@ std::optional<std::string> FormState::refusal(size_t row) const
 std::optional<FormError> FormState::validate() const
 {
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (!isActive(i) || !isChanged(i))
+        const bool stored = isActive(i) || m_rows[i].whenInactive == InactiveRule::KeepEdits;
+        if (!stored || !isChanged(i))
             continue;
         if (auto message = refusal(i))
             return FormError{i, *message};
@@ -258,7 +267,7 @@ std::vector<std::optional<FieldValue>> FormState::valuesToStore() const
     std::vector<std::optional<FieldValue>> out(m_rows.size());
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const FormRow& r = m_rows[i];
-        if (!isActive(i)) {
+        if (!isActive(i) && r.whenInactive != InactiveRule::KeepEdits) {
             if (r.whenInactive == InactiveRule::Keep || r.kind == ControlKind::SubForm)
                 continue;
             out[i] = zeroOf(r.kind);

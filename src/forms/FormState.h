@@ -50,6 +50,9 @@ public:
     /// List rows: the entry at `index` of the list shown now.
     void choose(size_t row, size_t index);
     void setBytes(size_t row, Bytes bytes);
+    /// Brings a row into view when another row's list shows it (a refused value on a page the
+    /// user left); true when the row is shown afterwards.
+    bool reveal(size_t row);
 
     // --- storing --------------------------------------------------------------------------------
     /// The first refused value in row order, or none when every value may be stored.

@@ -53,6 +53,16 @@ std::optional<size_t> findRowByLabel(const FormState& state, std::string_view la
     for (size_t row = 0; row < state.rowCount(); ++row)
         if (lowered(plainLabel(state.row(row).label)) == wanted)
             return row;
+    // Rows that share one place (the value field of an attribute chooser) go by the entry that
+    // shows them, as each one's own label is the shared one.
+    for (size_t row = 0; row < state.rowCount(); ++row) {
+        const std::optional<RevealedBy> by = state.row(row).revealedBy;
+        if (!by)
+            continue;
+        for (const Choice& c : state.choices(by->row))
+            if (c.value == by->value && lowered(plainLabel(c.text)) == wanted)
+                return row;
+    }
     return std::nullopt;
 }
 

@@ -12,7 +12,8 @@
 
 namespace gr2 {
 
-/// The row whose label reads `label`; none when no row does.
+/// The row whose label reads `label`, or the row a chooser shows under the entry reading `label`
+/// (the value field of an attribute); none when no row does.
 std::optional<size_t> findRowByLabel(const FormState& state, std::string_view label);
 /// The label as the user reads it: "Gold &Cost:" reads "Gold Cost".
 std::string plainLabel(std::string_view label);

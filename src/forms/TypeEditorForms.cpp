@@ -10,6 +10,7 @@ bool hasTypeEditor(TypeFamily family)
     switch (family) {
     case TypeFamily::Terrain:
     case TypeFamily::Room:
+    case TypeFamily::Creature:
     case TypeFamily::Door:
     case TypeFamily::Trap:
     case TypeFamily::Object:
@@ -52,6 +53,8 @@ std::optional<FormDescription<CTypeRecord>> typeEditorForm(TypeFamily family, CT
         return terrainTypeForm(types);
     case TypeFamily::Room:
         return roomTypeForm(types);
+    case TypeFamily::Creature:
+        return creatureTypeForm(types);
     case TypeFamily::Door:
         return doorTypeForm(types);
     case TypeFamily::Trap:

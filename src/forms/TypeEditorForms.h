@@ -43,6 +43,8 @@ FormDescription<CTypeRecord> effectElementTypeForm(const CTypeDatabase& types);
 FormDescription<CTypeRecord> doorTypeForm(const CTypeDatabase& types);
 /// "Modify Trap Properties".
 FormDescription<CTypeRecord> trapTypeForm(const CTypeDatabase& types);
+/// "Modify Creature Properties" (see CreatureTypeForm.h).
+FormDescription<CTypeRecord> creatureTypeForm(const CTypeDatabase& types);
 /// "Configure Object Types".
 FormDescription<CTypeRecord> objectTypeForm(const CTypeDatabase& types);
 

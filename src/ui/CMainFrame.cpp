@@ -186,10 +186,10 @@ void CMainFrame::createMenus()
     map->addActions({action(C::BrushFlipX), action(C::BrushFlipY)});
 
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
-    configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::DoorTypes),
-                               action(C::TrapTypes), action(C::ObjectTypes), action(C::VorlanSpellTypes),
-                               action(C::CreatureSpellTypes), action(C::ShotTypes), action(C::EffectTypes),
-                               action(C::EffectElementTypes)});
+    configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::CreatureTypes),
+                               action(C::DoorTypes), action(C::TrapTypes), action(C::ObjectTypes),
+                               action(C::VorlanSpellTypes), action(C::CreatureSpellTypes),
+                               action(C::ShotTypes), action(C::EffectTypes), action(C::EffectElementTypes)});
     configuration->addSeparator();
     configuration->addAction(action(C::ResetToDefaults));
 

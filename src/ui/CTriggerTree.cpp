@@ -611,6 +611,16 @@ void CTriggerTree::mouseDoubleClickEvent(QMouseEvent* event)
     QTreeWidget::mouseDoubleClickEvent(event);
 }
 
+bool CTriggerTree::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F3 &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return true;
+    }
+    return QTreeWidget::event(event);
+}
+
 void CTriggerTree::keyPressEvent(QKeyEvent* event)
 {
     if (m_dragged && event->key() == Qt::Key_Escape) {

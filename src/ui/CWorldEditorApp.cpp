@@ -396,6 +396,8 @@ bool CWorldEditorApp::onCommand(EditorCommand command)
         return openTypeEditor(TypeFamily::Terrain);
     case EditorCommand::RoomTypes:
         return openTypeEditor(TypeFamily::Room);
+    case EditorCommand::CreatureTypes:
+        return openTypeEditor(TypeFamily::Creature);
     case EditorCommand::DoorTypes:
         return openTypeEditor(TypeFamily::Door);
     case EditorCommand::TrapTypes:
@@ -439,6 +441,7 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
         return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
     case EditorCommand::TerrainTypes:
     case EditorCommand::RoomTypes:
+    case EditorCommand::CreatureTypes:
     case EditorCommand::DoorTypes:
     case EditorCommand::TrapTypes:
     case EditorCommand::ObjectTypes:

@@ -27,6 +27,7 @@ const std::array<EditorCommandInfo, size_t(EditorCommand::Count)>& table()
         {"E&xit", K(), "Quit the editor; prompts to save levels\nExit"},
         {"&Terrain Types...", K(Qt::Key_F1), "Edit the properties of the terrain types\nTerrain Types"},
         {"&Room Types...", K(Qt::Key_F2), "Edit the properties of the room types\nRoom Types"},
+        {"&Creature Types...", K(Qt::Key_F3), "Edit the properties of the creature types\nCreature Types"},
         {"&Door Types...", K(Qt::Key_F4), "Edit the properties of the door types\nDoor Types"},
         {"Tr&ap Types...", K(Qt::Key_F5), "Edit the properties of the trap types\nTrap Types"},
         {"&Object Types...", K(Qt::Key_F6), "Edit the properties of the object types\nObject Types"},

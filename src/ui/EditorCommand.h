@@ -27,6 +27,7 @@ enum class EditorCommand {
     // the type editors of the Configuration menu
     TerrainTypes,
     RoomTypes,
+    CreatureTypes,
     DoorTypes,
     TrapTypes,
     ObjectTypes,

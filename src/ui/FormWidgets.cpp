@@ -255,6 +255,14 @@ QWidget* FormWidgets::makeControl(size_t row, QWidget* parent)
 void FormWidgets::sync(std::optional<size_t> editedRow)
 {
     m_syncing = true;
+    // Rows leave before others come: showing a control lays its dialog out at once, and a dialog
+    // that briefly held both of two rows taking turns in one place would stay widened.
+    for (size_t row = 0; row < m_rows.size(); ++row)
+        if (!m_state.isVisible(row)) {
+            m_rows[row].control->setVisible(false);
+            if (m_rows[row].label)
+                m_rows[row].label->setVisible(false);
+        }
     for (size_t row = 0; row < m_rows.size(); ++row) {
         // The field being typed in keeps its text (and the cursor in it) as the user left it.
         if (row == editedRow && m_state.row(row).isText()) {

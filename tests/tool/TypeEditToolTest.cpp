@@ -61,12 +61,23 @@ TEST_F(TypeEditToolTest, AnEditedTypeIsSavedAndReadBackWithTheChange)
     const CObjectType* crate = app->types().objects().findById(53);
     EXPECT_FALSE(crate->hasFlag(ObjectTypeFlag::Crate));
     EXPECT_TRUE(crate->hasFlag(ObjectTypeFlag::CastShadow));
+
+    // A creature's attributes go by the names the attribute list shows.
+    ASSERT_EQ(run(tool("edit-type creature --id 2 \"Health=950\" \"Speed (Tiles Per Second)=1.5\" "
+                       "\"Is Fearless=yes\"")),
+              0);
+    app = reread();
+    const CCreatureType* brute = app->types().creatures().findById(2);
+    EXPECT_EQ(brute->health(), 950);
+    EXPECT_EQ(brute->realValue(CreatureField::Speed), 1.5);
+    EXPECT_TRUE(brute->hasFlag1(18)) << "Is Fearless";
 }
 
 TEST_F(TypeEditToolTest, WhatTheEditorRefusesSavesNothing)
 {
     const std::string doors = contents(dir / "Doors.vwd");
     const std::string traps = contents(dir / "Traps.vwd");
+    const std::string creatures = contents(dir / "Creatures.vwd");
     for (const char* args : {
              "edit-type door --id 1 \"Gold Cost=12\" \"Health=40000\"", // out of range
              "edit-type door --id 1 \"Gold Cost=many\"",                // not a number
@@ -74,12 +85,14 @@ TEST_F(TypeEditToolTest, WhatTheEditorRefusesSavesNothing)
              "edit-type door --id 1 \"Material Type=Cheese\"",          // no such entry
              "edit-type door --id 99 \"Gold Cost=1\"",                  // no such door
              "edit-type trap --id 1 \"Mana Cost To Fire=5\"",           // greyed without Require Mana
-             "edit-type creature --id 1 \"Gold Cost=1\"",               // no editor yet
+             "edit-type creature --id 1 \"Gold Cost=1\"",               // no such creature field
+             "edit-type creature --id 1 \"Health=-1\"",                 // a u16 holds no negative
          }) {
         SCOPED_TRACE(args);
         EXPECT_EQ(run(tool(args)), 1);
         EXPECT_EQ(contents(dir / "Doors.vwd"), doors);
         EXPECT_EQ(contents(dir / "Traps.vwd"), traps);
+        EXPECT_EQ(contents(dir / "Creatures.vwd"), creatures);
     }
 }
 

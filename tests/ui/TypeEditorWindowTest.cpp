@@ -134,6 +134,33 @@ protected:
         return nullptr;
     }
     CDoorType& door(size_t position) { return *app.core().types().doors().at(position); }
+    /// Chooses the entry with `text` in the list of a row with the keyboard, as a user does.
+    static void chooseInList(CFormDialog& dialog, const std::string& label, const QString& text)
+    {
+        auto* box = qobject_cast<QComboBox*>(dialog.rows().control(rowOf(dialog, label)));
+        ASSERT_TRUE(box);
+        const int index = box->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        box->setFocus();
+        while (box->currentIndex() < index)
+            QTest::keyClick(box, Qt::Key_Down);
+        while (box->currentIndex() > index)
+            QTest::keyClick(box, Qt::Key_Up);
+    }
+    /// The shown value field of the creature editor (one per attribute, the chosen one visible).
+    static FormNumberEdit* shownValueField(CFormDialog& dialog)
+    {
+        FormState& s = dialog.session().state();
+        for (size_t i = 0; i < s.rowCount(); ++i)
+            if (s.row(i).label == "Value:" && dialog.rows().control(i)->isVisible())
+                return qobject_cast<FormNumberEdit*>(dialog.rows().control(i));
+        ADD_FAILURE() << "no value field shown";
+        return nullptr;
+    }
+    static QPushButton* buttonLabelled(CFormDialog& dialog, const std::string& label)
+    {
+        return qobject_cast<QPushButton*>(dialog.rows().control(rowOf(dialog, label)));
+    }
 
     test::TempDir root;
     test::ScriptedPrompter prompter;
@@ -155,10 +182,10 @@ TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
     for (QAction* a : configuration->actions())
         if (!a->isSeparator())
             items << a->text();
-    EXPECT_EQ(items, (QStringList{"&Terrain Types...", "&Room Types...", "&Door Types...", "Tr&ap Types...",
-                                  "&Object Types...", "&Vorlan Spell Types...", "&Creature Spell Types...",
-                                  "&Shot Types...", "&Effect Types...", "E&ffect Element Types...",
-                                  "Reset To GR2 Defaults"}));
+    EXPECT_EQ(items, (QStringList{"&Terrain Types...", "&Room Types...", "&Creature Types...",
+                                  "&Door Types...", "Tr&ap Types...", "&Object Types...",
+                                  "&Vorlan Spell Types...", "&Creature Spell Types...", "&Shot Types...",
+                                  "&Effect Types...", "E&ffect Element Types...", "Reset To GR2 Defaults"}));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::TrapTypes)->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(app.mainFrame()->action(EditorCommand::ObjectTypes)->shortcut(), QKeySequence(Qt::Key_F6));
 
@@ -177,6 +204,75 @@ TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)
                });
     EXPECT_EQ(door(0).intValue(DoorField::GoldCost), 250);
     EXPECT_TRUE(app.core().isGameDataModified());
+}
+
+TEST_F(TypeEditorWindowTest, F3EditsACreatureAndItsResistancesWhichSaveGameDataKeeps)
+{
+    EXPECT_EQ(app.mainFrame()->action(EditorCommand::CreatureTypes)->shortcut(), QKeySequence(Qt::Key_F3));
+    withDialog(
+        [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F3); },
+        [&](CFormDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Modify Creature Properties");
+            EXPECT_EQ(dialog.selector()->currentText(), "Digger");
+            EXPECT_EQ(dialog.selectorLabel()->text(), "[ ID 1 ] Name:");
+            const int width = dialog.width();
+            chooseInList(dialog, "Attribute:", "Health");
+            FormNumberEdit* value = shownValueField(dialog);
+            ASSERT_TRUE(value);
+            EXPECT_EQ(value->text(), "150");
+            value->setFocus();
+            value->selectAll();
+            QTest::keyClicks(value, "-5");
+            chooseInList(dialog, "Attribute:", "Fear");
+            EXPECT_NE(shownValueField(dialog), value) << "the value field shows the new attribute";
+            // Health holds no negative number: OK shows why and brings Health back.
+            prompter.clear();
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Please enter a positive integer."});
+            EXPECT_EQ(
+                qobject_cast<QComboBox*>(dialog.rows().control(rowOf(dialog, "Attribute:")))->currentText(),
+                "Health");
+            EXPECT_EQ(shownValueField(dialog), value);
+            EXPECT_TRUE(value->hasFocus());
+            EXPECT_EQ(dialog.width(), width) << "the dialog keeps its size as attributes take turns";
+            value->selectAll();
+            QTest::keyClicks(value, "275");
+            chooseInList(dialog, "Attribute:", "Fear");
+
+            withDialog([&] { QTest::mouseClick(buttonLabelled(dialog, "Resistances..."), Qt::LeftButton); },
+                       [&](CFormDialog& resistances) {
+                           EXPECT_EQ(resistances.windowTitle(), "Modify Resistances For \"Digger\"");
+                           chooseInList(resistances, "Resistance &1:", "Fire");
+                           typeInto(resistances, "Percentage:", "65");
+                           QTest::mouseClick(resistances.okButton(), Qt::LeftButton);
+                           EXPECT_FALSE(resistances.isVisible());
+                       });
+            QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible());
+        });
+
+    const CCreatureType& digger = *app.core().types().creatures().at(0);
+    EXPECT_EQ(digger.health(), 275);
+    EXPECT_EQ(digger.intValue(CreatureField::named("resistance1Percent", 3597)), 65);
+    app.mainFrame()->action(EditorCommand::SaveGameData)->trigger();
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    app.mainFrame()->action(EditorCommand::ResetToDefaults)->trigger();
+    withDialog([&] { app.mainFrame()->action(EditorCommand::CreatureTypes)->trigger(); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.selector()->currentText(), "Digger");
+                   chooseInList(dialog, "Attribute:", "Health");
+                   ASSERT_TRUE(shownValueField(dialog));
+                   EXPECT_EQ(shownValueField(dialog)->text(), "275");
+                   withDialog(
+                       [&] { QTest::mouseClick(buttonLabelled(dialog, "Resistances..."), Qt::LeftButton); },
+                       [&](CFormDialog& resistances) {
+                           auto* kind = qobject_cast<QComboBox*>(
+                               resistances.rows().control(rowOf(resistances, "Resistance &1:")));
+                           EXPECT_EQ(kind->currentText(), "Fire");
+                           EXPECT_EQ(shownText(resistances, "Percentage:"), "65");
+                       });
+               });
 }
 
 TEST_F(TypeEditorWindowTest, CancelAfterSwitchingTypesKeepsTheFirstTypesEdits)
@@ -328,22 +424,12 @@ TEST_F(TypeEditorWindowTest, ThePalettesEditPropertiesOpensTheEditorOnTheButtons
         EXPECT_EQ(dialog.selector()->currentText(), "Earth");
     });
 
-    // A creature has no editor yet: the menu offers it greyed.
-    palette->setActivePage(PalettePage::Creatures);
-    QApplication::processEvents();
-    CTypeButton* creature = palette->buttons(PalettePage::Creatures).first();
-    bool seen = false;
-    QTimer::singleShot(30, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        seen = true;
-        EXPECT_FALSE(menu->actions().first()->isEnabled());
-        menu->close();
+    CTypeButton* brute = buttonOf(palette, PalettePage::Creatures, TypeKind::Creature, 2);
+    ASSERT_TRUE(brute);
+    withDialog(editProperties(brute), [&](CFormDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Modify Creature Properties");
+        EXPECT_EQ(dialog.selector()->currentText(), "Brute");
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), creature->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(creature, &event);
-    EXPECT_TRUE(seen);
 }
 
 TEST_F(TypeEditorWindowTest, F1OpensTheTerrainEditorWithoutRoomFloorsAndOkChangesTheTerrain)

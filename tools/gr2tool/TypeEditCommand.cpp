@@ -80,12 +80,14 @@ int TypeEditCommand::run(Prompter& prompter)
         if (!row)
             return fail("The " + session.caption() + " editor has no field \"" + setting.substr(0, equals) +
                         "\"");
+        state.reveal(*row);
         if (auto error = enterText(state, *row, setting.substr(equals + 1)))
             return fail(*error);
         rows.push_back(*row);
     }
+    // A value field that takes turns with others keeps what it was given while another shows.
     for (size_t row : rows)
-        if (!state.isActive(row))
+        if (!state.isActive(row) && state.row(row).whenInactive != InactiveRule::KeepEdits)
             return fail("\"" + plainLabel(state.row(row).label) + "\" is not in use for this type as set");
     if (auto error = session.accept())
         return fail("\"" + plainLabel(state.row(error->row).label) + "\": " + error->message);
