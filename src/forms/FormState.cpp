@@ -117,13 +117,66 @@ bool FormState::isChanged(size_t row) const
 void FormState::setText(size_t row, std::string text)
 {
     m_values.at(row).text = std::move(text);
-    applyRules(row);
+    edited(row);
 }
 
 void FormState::setValue(size_t row, int64_t value)
 {
     m_values.at(row).value = value;
+    edited(row);
+}
+
+void FormState::assign(size_t row, int64_t value)
+{
+    if (m_rows.at(row).isText()) {
+        assignText(row, formatInteger(value));
+        return;
+    }
+    m_values[row].value = value;
+    refillFollowers(row, false);
+}
+
+void FormState::assignText(size_t row, std::string text)
+{
+    m_values.at(row).text = std::move(text);
+    refillFollowers(row, false);
+}
+
+void FormState::edited(size_t row)
+{
+    refillFollowers(row, true);
+    if (m_rows[row].onEdit && !m_inHook) {
+        m_inHook = true;
+        m_rows[row].onEdit(*this);
+        m_inHook = false;
+    }
     applyRules(row);
+}
+
+void FormState::refillFollowers(size_t row, bool takeFirst)
+{
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].choicesFollow != row || !m_rows[i].choices)
+            continue;
+        RowValue& v = m_values[i];
+        v.choices = m_rows[i].choices(*this);
+        if (takeFirst)
+            v.value = v.choices.empty() ? 0 : v.choices.front().value;
+    }
+}
+
+NumberRange FormState::rangeOf(size_t row) const
+{
+    const FormRow& r = m_rows.at(row);
+    if (r.rangeRule)
+        return r.rangeRule(*this);
+    return r.range ? *r.range : r.number.capacity;
+}
+
+NumberRange FormState::spinRangeOf(size_t row) const
+{
+    const FormRow& r = m_rows.at(row);
+    return r.rangeRule ? r.rangeRule(*this) : r.spinRange();
 }
 
 void FormState::choose(size_t row, size_t index)
@@ -136,20 +189,11 @@ void FormState::choose(size_t row, size_t index)
 void FormState::setBytes(size_t row, Bytes bytes)
 {
     m_values.at(row).bytes = std::move(bytes);
-    applyRules(row);
+    edited(row);
 }
 
 void FormState::applyRules(std::optional<size_t> changedRow)
 {
-    if (changedRow) {
-        for (size_t i = 0; i < m_rows.size(); ++i) {
-            if (m_rows[i].choicesFollow != changedRow || !m_rows[i].choices)
-                continue;
-            RowValue& v = m_values[i];
-            v.choices = m_rows[i].choices(*this);
-            v.value = v.choices.empty() ? 0 : v.choices.front().value;
-        }
-    }
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const FormRow& r = m_rows[i];
         RowValue& v = m_values[i];
@@ -179,7 +223,7 @@ std::optional<std::string> FormState::refusal(size_t row) const
         if (parsed.negative && r.number.isUnsigned && parsed.value != 0)
             return FormMessages::kPositiveInteger;
         // A row's range lies inside what its field holds; a row without one takes the field's.
-        const NumberRange bounds = r.range ? *r.range : capacity;
+        const NumberRange bounds = rangeOf(row);
         if (parsed.status == ParsedInteger::Status::TooLarge || !bounds.contains(double(parsed.value)) ||
             !capacity.contains(double(parsed.value)))
             return FormMessages::withBounds(r.rangeMessage ? r.rangeMessage : FormMessages::kIntegerRange,
@@ -191,7 +235,7 @@ std::optional<std::string> FormState::refusal(size_t row) const
         const std::optional<double> parsed = parseReal(text);
         if (!parsed)
             return FormMessages::kNumber;
-        const NumberRange bounds = r.range ? *r.range : capacity;
+        const NumberRange bounds = rangeOf(row);
         if (!bounds.contains(*parsed) || !capacity.contains(*parsed))
             return FormMessages::withBounds(r.rangeMessage ? r.rangeMessage : FormMessages::kNumberRange,
                                             formatReal(bounds.low, 0), formatReal(bounds.high, 0));
@@ -239,6 +283,11 @@ std::vector<std::optional<FieldValue>> FormState::valuesToStore() const
         if (!isActive(i)) {
             if (r.whenInactive == InactiveRule::Keep || r.kind == ControlKind::SubForm)
                 continue;
+            if (r.whenInactive == InactiveRule::StoreShown) {
+                if (isChanged(i))
+                    out[i] = parsed(i);
+                continue;
+            }
             out[i] = zeroOf(r.kind);
             continue;
         }

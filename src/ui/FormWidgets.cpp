@@ -251,9 +251,12 @@ void FormWidgets::syncRow(size_t row)
     }
     switch (r.kind) {
     case ControlKind::Integer:
-    case ControlKind::Real:
-        static_cast<FormNumberEdit*>(w.control)->showText(QtText::fromSystem(m_state.text(row)));
+    case ControlKind::Real: {
+        auto* edit = static_cast<FormNumberEdit*>(w.control);
+        edit->setSpinRange(m_state.spinRangeOf(row));
+        edit->showText(QtText::fromSystem(m_state.text(row)));
         break;
+    }
     case ControlKind::Text: {
         auto* edit = static_cast<QLineEdit*>(w.control);
         const QString text = QtText::fromField(m_state.text(row));

@@ -1,0 +1,87 @@
+#pragma once
+// What a property dialog of a placed thing drives: the form over a copy of the thing's values, and
+// on "OK" the caller's work as one step of the level's history — the values written into the thing
+// (or its player, party or action), the level's observers told, the level marked modified. "Cancel"
+// writes nothing.
+
+#include "forms/FormSession.h"
+#include "level/CWorldEditorDoc.h"
+#include "level/EditStep.h"
+
+#include <functional>
+#include <string>
+
+namespace gr2 {
+
+/// The sessions of every thing dialog, as the dialog window sees them.
+class ThingSession : public FormSession {
+public:
+    /// Whether the dialog offers "Reset To Defaults".
+    virtual bool canReset() const { return false; }
+    virtual void resetToDefaults() {}
+    /// "OK" was accepted (the values were written, or there was nothing to write).
+    bool wasAccepted() const { return m_accepted; }
+
+protected:
+    bool m_accepted = false;
+};
+
+template <class Edit> class ThingEditSession : public ThingSession {
+public:
+    using Apply = std::function<void(const Edit&)>;
+
+    /// `stepName` names the history step ("Edit Creature Properties"); `apply` writes the values.
+    ThingEditSession(CWorldEditorDoc& doc, std::string stepName, const FormDescription<Edit>& description,
+                     Edit edit, Apply apply)
+        : m_doc(doc), m_stepName(std::move(stepName)), m_form(description), m_edit(std::move(edit)),
+          m_apply(std::move(apply))
+    {
+        m_form.load(m_edit);
+    }
+
+    const std::string& caption() const override { return m_form.caption(); }
+    FormState& state() override { return m_form.state(); }
+    bool hasTarget() const override { return true; }
+
+    std::optional<FormError> accept() override
+    {
+        bool changed = false;
+        if (auto error = m_form.store(m_edit, &changed))
+            return error;
+        if (changed) {
+            EditStep step(m_doc, m_stepName);
+            m_apply(m_edit);
+            m_doc.SetModifiedFlag(true);
+        }
+        m_accepted = true;
+        return std::nullopt;
+    }
+    void cancel() override
+    {
+        if (m_onCancel)
+            m_onCancel();
+    }
+
+    bool canReset() const override { return bool(m_reset); }
+    void resetToDefaults() override
+    {
+        if (m_reset)
+            m_reset(m_form.state());
+    }
+    void setReset(std::function<void(FormState&)> reset) { m_reset = std::move(reset); }
+    /// What "Cancel" puts back that the dialog wrote before "OK".
+    void setOnCancel(std::function<void()> onCancel) { m_onCancel = std::move(onCancel); }
+
+    const Edit& edit() const { return m_edit; }
+
+private:
+    CWorldEditorDoc& m_doc;
+    std::string m_stepName;
+    Form<Edit> m_form;
+    Edit m_edit;
+    Apply m_apply;
+    std::function<void(FormState&)> m_reset;
+    std::function<void()> m_onCancel;
+};
+
+} // namespace gr2
