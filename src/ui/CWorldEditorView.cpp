@@ -405,6 +405,24 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
     commandsChanged();
 }
 
+void CWorldEditorView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const std::optional<TilePoint> tile = tileAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !tile) {
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    const ContextHit hit = m_controller->thingAt(*tile);
+    if (hit.object && m_context.frame) {
+        event->accept();
+        m_context.frame->scriptTreeBar()->tree()->editPropertiesOf(*hit.object);
+        viewport()->update();
+        modeChanged();
+        return;
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
 void CWorldEditorView::openContextMenu(const ContextHit& hit, QPoint globalPos)
 {
     using Kind = ContextHit::Kind;

@@ -469,9 +469,9 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
            "Create New Effect &Generator...", "Find...", "Export To File..."}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Player)),
               (V{"Edit Starting &Camera Position", "Define &Build Area...", "&Delete Vorlan"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::Creature)),
-              (V{"&Move Creature", "&Delete Creature", "&Force First Person"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)), (V{"&Move Trap", "&Delete Trap"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Creature)), (V{"&Edit Creature Properties...", "&Move Creature",
+                                                         "&Delete Creature", "&Force First Person"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)), (V{"Edit Trap &Type...", "&Move Trap", "&Delete Trap"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Trigger)), (V{"&Delete Trigger"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Action)), (V{"&Delete Action"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)), (V{"&Move Action Point", "&Delete Action Point"}));
@@ -481,7 +481,7 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
     // The rooms' property dialogs are not part of the editor yet: their menus stay shut.
     for (SpecialRoom room : {SpecialRoom::DungeonHeart, SpecialRoom::Portal, SpecialRoom::HeroGate})
         EXPECT_TRUE(availableEntries(specialRoomMenu(room)).empty());
-    EXPECT_FALSE(isTreeCommandAvailable(TreeCommand::EditCreatureProperties));
+    EXPECT_TRUE(isTreeCommandAvailable(TreeCommand::EditCreatureProperties));
 }
 
 TEST(ScriptTreeCommandsTest, CommandNamesAreTheirMenuTextsWithoutMnemonicAndEllipsis)

@@ -286,10 +286,11 @@ TEST_F(ScriptTreeWindowTest, MenusOfferWhatTheEditorRunsGreyedByTheRules)
 
     // A creature's menu, with Force First Person checked once chosen.
     std::vector<MenuEntry> creature = rightClick(item("Digger [1] [5, 9]"));
-    EXPECT_EQ(texts(creature), (QStringList{"&Move Creature", "&Delete Creature", "&Force First Person"}));
+    EXPECT_EQ(texts(creature), (QStringList{"&Edit Creature Properties...", "&Move Creature",
+                                            "&Delete Creature", "&Force First Person"}));
     rightClick(item("Digger [1] [5, 9]"), "&Force First Person");
     creature = rightClick(item("Digger [1] [5, 9]"));
-    EXPECT_TRUE(creature[2].checked);
+    EXPECT_TRUE(creature[3].checked);
     // Its trigger and that trigger's first action offer no menu.
     QTreeWidgetItem* forced = item("Digger [1] [5, 9]")->child(0);
     ASSERT_TRUE(forced);
@@ -496,7 +497,7 @@ TEST_F(ScriptTreeWindowTest, AThingOnTheMapOpensItsTreeMenuAndIsSelected)
         QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
     });
     QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
-    EXPECT_EQ(texts(entries), (QStringList{"&Move Door", "&Delete Door"}));
+    EXPECT_EQ(texts(entries), (QStringList{"Edit Door &Type...", "&Move Door", "&Delete Door"}));
     EXPECT_EQ(tree()->currentItem(), item("Wooden Door"));
 
     // Choosing Delete from the map's menu deletes the creature under the pointer.
