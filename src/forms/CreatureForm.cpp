@@ -200,8 +200,7 @@ void writeCreature(const CreatureSubject& s, const CreatureEdit& e)
 
 std::string creatureCaption(const CCreature& creature)
 {
-    return "Edit Creature [ " + std::to_string(int64_t(creature.x()) + 1) + ", " +
-           std::to_string(int64_t(creature.y()) + 1) + " ]";
+    return tileCaption("Creature", creature.position());
 }
 
 uint32_t deadBodyHealthBound(uint32_t typeHealth)

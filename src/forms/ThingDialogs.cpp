@@ -1,6 +1,9 @@
 #include "forms/ThingDialogs.h"
 
 #include "forms/CreatureForm.h"
+#include "forms/DoorForm.h"
+#include "forms/ObjectForm.h"
+#include "forms/TrapForm.h"
 
 namespace gr2 {
 
@@ -8,6 +11,9 @@ bool isThingDialogCommand(TreeCommand command)
 {
     switch (command) {
     case TreeCommand::EditCreatureProperties:
+    case TreeCommand::EditDoorProperties:
+    case TreeCommand::EditTrapProperties:
+    case TreeCommand::EditObjectProperties:
         return true;
     default:
         return false;
@@ -23,6 +29,12 @@ std::unique_ptr<ThingSession> thingSession(TreeCommand command, const TreeComman
         if (targets.creature)
             return creatureSession(doc, *targets.creature, types, prompter);
         return nullptr;
+    case TreeCommand::EditDoorProperties:
+        return targets.door ? doorSession(doc, *targets.door, types) : nullptr;
+    case TreeCommand::EditTrapProperties:
+        return targets.trap ? trapSession(doc, *targets.trap, types) : nullptr;
+    case TreeCommand::EditObjectProperties:
+        return targets.object ? objectSession(doc, *targets.object, types) : nullptr;
     default:
         return nullptr;
     }

@@ -13,6 +13,13 @@
 
 namespace gr2 {
 
+/// "Edit Door [ 5, 9 ]": a dialog's title with the tile shown one-based.
+inline std::string tileCaption(const std::string& what, TilePoint p)
+{
+    return "Edit " + what + " [ " + std::to_string(int64_t(p.x) + 1) + ", " +
+           std::to_string(int64_t(p.y) + 1) + " ]";
+}
+
 /// The sessions of every thing dialog, as the dialog window sees them.
 class ThingSession : public FormSession {
 public:

@@ -471,7 +471,8 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
               (V{"Edit Starting &Camera Position", "Define &Build Area...", "&Delete Vorlan"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Creature)), (V{"&Edit Creature Properties...", "&Move Creature",
                                                          "&Delete Creature", "&Force First Person"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)), (V{"Edit Trap &Type...", "&Move Trap", "&Delete Trap"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)),
+              (V{"&Edit Trap Properties...", "Edit Trap &Type...", "&Move Trap", "&Delete Trap"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Trigger)), (V{"&Delete Trigger"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Action)), (V{"&Delete Action"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)), (V{"&Move Action Point", "&Delete Action Point"}));

@@ -497,7 +497,8 @@ TEST_F(ScriptTreeWindowTest, AThingOnTheMapOpensItsTreeMenuAndIsSelected)
         QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
     });
     QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
-    EXPECT_EQ(texts(entries), (QStringList{"Edit Door &Type...", "&Move Door", "&Delete Door"}));
+    EXPECT_EQ(texts(entries),
+              (QStringList{"&Edit Door Properties...", "Edit Door &Type...", "&Move Door", "&Delete Door"}));
     EXPECT_EQ(tree()->currentItem(), item("Wooden Door"));
 
     // Choosing Delete from the map's menu deletes the creature under the pointer.
