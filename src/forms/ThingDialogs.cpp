@@ -2,6 +2,7 @@
 
 #include "forms/CreatureForm.h"
 #include "forms/DoorForm.h"
+#include "forms/MarkerForms.h"
 #include "forms/ObjectForm.h"
 #include "forms/TrapForm.h"
 
@@ -14,6 +15,8 @@ bool isThingDialogCommand(TreeCommand command)
     case TreeCommand::EditDoorProperties:
     case TreeCommand::EditTrapProperties:
     case TreeCommand::EditObjectProperties:
+    case TreeCommand::EditActionPointProperties:
+    case TreeCommand::EditEffectGeneratorProperties:
         return true;
     default:
         return false;
@@ -35,6 +38,10 @@ std::unique_ptr<ThingSession> thingSession(TreeCommand command, const TreeComman
         return targets.trap ? trapSession(doc, *targets.trap, types) : nullptr;
     case TreeCommand::EditObjectProperties:
         return targets.object ? objectSession(doc, *targets.object, types) : nullptr;
+    case TreeCommand::EditActionPointProperties:
+        return targets.actionPoint ? actionPointSession(doc, *targets.actionPoint) : nullptr;
+    case TreeCommand::EditEffectGeneratorProperties:
+        return targets.generator ? effectGeneratorSession(doc, *targets.generator, types) : nullptr;
     default:
         return nullptr;
     }

@@ -475,7 +475,8 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
               (V{"&Edit Trap Properties...", "Edit Trap &Type...", "&Move Trap", "&Delete Trap"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Trigger)), (V{"&Delete Trigger"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Action)), (V{"&Delete Action"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)), (V{"&Move Action Point", "&Delete Action Point"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)),
+              (V{"Edit Action Point &Properties...", "&Move Action Point", "&Delete Action Point"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::HeroParty)), (V{"Add &Members...", "&Delete Party"}));
     EXPECT_EQ(texts(emptySpaceMenu()), (V{"&Refresh", "Expand &All", "&Collapse All"}));
     EXPECT_EQ(texts(dropMenu()).size(), 4u);
