@@ -2,6 +2,7 @@
 
 #include "app/TreeExportCommand.h"
 #include "dialogs/CThingDialog.h"
+#include "forms/SpecialRoomForms.h"
 #include "forms/ThingDialogs.h"
 #include "level/CDoor.h"
 #include "level/CObjectThing.h"
@@ -439,6 +440,19 @@ bool CTriggerTree::openThingDialog(TreeCommand command)
     CThingDialog dialog(*session, *m_prompter, window());
     dialog.exec();
     return true;
+}
+
+void CTriggerTree::editSpecialRoom(SpecialRoom room, TilePoint tile, CPlayer* player)
+{
+    const CTypeDatabase* types = m_level ? m_level->context().types : nullptr;
+    if (!types || !m_prompter)
+        return;
+    std::unique_ptr<ThingSession> session =
+        specialRoomSession(room, tile, player, m_level->document(), *types);
+    if (!session)
+        return;
+    CThingDialog dialog(*session, *m_prompter, window());
+    dialog.exec();
 }
 
 bool CTriggerTree::requestTypeEditor(TreeCommand command)

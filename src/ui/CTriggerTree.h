@@ -59,6 +59,9 @@ public:
     /// A double click on a thing of the map: selects its item and runs the item's main command
     /// (its "&Edit ... Properties...").
     void editPropertiesOf(const CLevelObject& object);
+    /// The property dialog of the Dungeon Heart, portal or hero gate on the tile (a heart is its
+    /// player's).
+    void editSpecialRoom(SpecialRoom room, TilePoint tile, CPlayer* player);
 
     /// Opens Find (one dialog at most).
     void openFind();

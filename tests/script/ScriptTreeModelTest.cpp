@@ -480,9 +480,12 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
     EXPECT_EQ(texts(menuFor(TreeItemKind::HeroParty)), (V{"Add &Members...", "&Delete Party"}));
     EXPECT_EQ(texts(emptySpaceMenu()), (V{"&Refresh", "Expand &All", "&Collapse All"}));
     EXPECT_EQ(texts(dropMenu()).size(), 4u);
-    // The rooms' property dialogs are not part of the editor yet: their menus stay shut.
-    for (SpecialRoom room : {SpecialRoom::DungeonHeart, SpecialRoom::Portal, SpecialRoom::HeroGate})
-        EXPECT_TRUE(availableEntries(specialRoomMenu(room)).empty());
+    EXPECT_EQ(texts(availableEntries(specialRoomMenu(SpecialRoom::DungeonHeart))),
+              (V{"&Edit Dungeon Heart Properties..."}));
+    EXPECT_EQ(texts(availableEntries(specialRoomMenu(SpecialRoom::Portal))),
+              (V{"&Edit Portal Properties..."}));
+    EXPECT_EQ(texts(availableEntries(specialRoomMenu(SpecialRoom::HeroGate))),
+              (V{"&Edit Hero Gate Properties..."}));
     EXPECT_TRUE(isTreeCommandAvailable(TreeCommand::EditCreatureProperties));
 }
 
