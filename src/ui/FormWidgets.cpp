@@ -260,8 +260,12 @@ void FormWidgets::syncRow(size_t row)
     case ControlKind::Text: {
         auto* edit = static_cast<QLineEdit*>(w.control);
         const QString text = QtText::fromField(m_state.text(row));
-        if (edit->text() != text)
+        if (edit->text() != text) {
             edit->setText(text);
+            // A greyed line is read from its start (a label that follows another field).
+            if (!enabled)
+                edit->setCursorPosition(0);
+        }
         break;
     }
     case ControlKind::FlagBit:

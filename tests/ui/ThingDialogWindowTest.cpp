@@ -8,7 +8,9 @@
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
 #include "level/CCreature.h"
+#include "level/CPlayer.h"
 #include "level/LevelHistory.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
@@ -21,6 +23,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -97,13 +101,34 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
+    /// Right-clicks the tile and chooses the entry of the menu that opens.
+    void chooseFromMenu(TilePoint tile, const QString& entry)
+    {
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || !menu->isVisible())
+                return;
+            poll.stop();
+            for (QAction* a : menu->actions())
+                if (a->text() == entry)
+                    menu->setActiveAction(a);
+            EXPECT_EQ(menu->activeAction() ? menu->activeAction()->text() : QString(), entry);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        poll.start();
+        QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre(tile));
+        QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre(tile));
+    }
     void doubleClickTile(TilePoint tile)
     {
         QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre(tile));
     }
 
     test::TempDir root;
-    CWorldEditorApp app;
+    test::ScriptedPrompter prompter;
+    CWorldEditorApp app{&prompter};
     CChildFrame* child = nullptr;
 };
 
@@ -171,6 +196,35 @@ TEST_F(ThingDialogWindowTest, CancelFromTheTreeChangesNothing)
     EXPECT_FALSE(doc().CreatureAt(tile)->isDeadBody());
     EXPECT_EQ(doc().CreatureAt(tile)->ownerId(), PlayerId::FirstVorlan);
     EXPECT_FALSE(doc().isModified());
+}
+
+TEST_F(ThingDialogWindowTest, HeartMenuOpensItsDialogWhichRefusesTooMuchHealth)
+{
+    CPlayer& vorlan = *doc().FindPlayer(PlayerId::FirstVorlan);
+    ASSERT_TRUE(vorlan.hasHeart());
+    const TilePoint heart = vorlan.heartPosition();
+    withDialog([&] { chooseFromMenu(heart, "&Edit Dungeon Heart Properties..."); },
+               [&](CThingDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(),
+                             QString("Edit Dungeon Heart [ %1, %2 ]").arg(heart.x + 1).arg(heart.y + 1));
+                   EXPECT_FALSE(dialog.rows().control(rowOf(dialog, "Ow&ner:"))->isEnabled());
+                   typeInto(dialog, "&Health:", "1001");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_TRUE(dialog.isVisible()) << "a refused value keeps the dialog open";
+                   EXPECT_EQ(prompter.texts(),
+                             std::vector<std::string>{"Please enter a number between 0 and 1000."});
+                   typeInto(dialog, "&Health:", "500");
+                   // The label beside the field follows what is typed.
+                   const size_t label = rowOf(dialog, "&Health:") + 1;
+                   auto* shown = qobject_cast<QLineEdit*>(dialog.rows().control(label));
+                   ASSERT_TRUE(shown);
+                   EXPECT_TRUE(shown->text().startsWith("% [ "));
+                   EXPECT_TRUE(shown->text().endsWith(" Health ]"));
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(doc().FindPlayer(PlayerId::FirstVorlan)->heartHealth(), 500);
+    EXPECT_EQ(doc().history().undoName(), "Edit Dungeon Heart Properties");
 }
 
 } // namespace
