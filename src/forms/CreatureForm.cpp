@@ -385,6 +385,7 @@ std::unique_ptr<ThingSession> creatureSession(CWorldEditorDoc& doc, CCreature& c
         doc, treeCommandName(TreeCommand::EditCreatureProperties), form.description, readCreature(subject),
         [subject](const CreatureEdit& edit) { writeCreature(subject, edit); });
     session->setReset([rows = form.rows](FormState& state) { resetCreatureDefaults(state, rows); });
+    session->setIcon({TypeFamily::Creature, form.rows.type, 0});
     return session;
 }
 

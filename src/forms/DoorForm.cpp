@@ -53,9 +53,12 @@ void writeDoor(CDoor& door, const DoorEdit& edit)
 std::unique_ptr<ThingSession> doorSession(CWorldEditorDoc& doc, CDoor& door, const CTypeDatabase& types)
 {
     CDoor* target = &door;
-    return std::make_unique<ThingEditSession<DoorEdit>>(
-        doc, treeCommandName(TreeCommand::EditDoorProperties), doorForm(door, types), readDoor(door),
+    DoorRows rows{};
+    auto session = std::make_unique<ThingEditSession<DoorEdit>>(
+        doc, treeCommandName(TreeCommand::EditDoorProperties), doorForm(door, types, &rows), readDoor(door),
         [target](const DoorEdit& e) { writeDoor(*target, e); });
+    session->setIcon({TypeFamily::Door, rows.type, 0});
+    return session;
 }
 
 } // namespace gr2

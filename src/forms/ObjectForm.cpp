@@ -90,9 +90,11 @@ std::unique_ptr<ThingSession> objectSession(CWorldEditorDoc& doc, CObjectThing& 
 {
     CObjectThing* target = &object;
     const uint8_t typeBefore = object.type();
+    ObjectRows rows{};
     auto session = std::make_unique<ThingEditSession<ObjectEdit>>(
-        doc, treeCommandName(TreeCommand::EditObjectProperties), objectForm(object, types),
+        doc, treeCommandName(TreeCommand::EditObjectProperties), objectForm(object, types, &rows),
         readObject(object), [target](const ObjectEdit& e) { writeObject(*target, e); });
+    session->setIcon({TypeFamily::Object, rows.type, 0});
     session->setOnCancel([target, typeBefore] {
         if (target->type() == typeBefore)
             return;

@@ -82,7 +82,7 @@ std::unique_ptr<ThingSession> portalSession(CWorldEditorDoc& doc, TilePoint tile
     CWorldEditorDoc* level = &doc;
     if (rowsOut)
         *rowsOut = r;
-    return std::make_unique<ThingEditSession<RoomHealthEdit>>(
+    auto session = std::make_unique<ThingEditSession<RoomHealthEdit>>(
         doc, treeCommandName(TreeCommand::EditPortalProperties), d, edit,
         [level, centre](const RoomHealthEdit& e) {
             const FoundRoom<PortalEntry> now = level->FindPortal(centre);
@@ -93,6 +93,8 @@ std::unique_ptr<ThingSession> portalSession(CWorldEditorDoc& doc, TilePoint tile
                 level->SetPortalOwner(centre, e.owner);
             level->notifyTilesChanged(portalFootprint(centre));
         });
+    session->setIcon({TypeFamily::Room, std::nullopt, 3});
+    return session;
 }
 
 std::unique_ptr<ThingSession> heartSession(CWorldEditorDoc& doc, CPlayer& player, RoomRows* rowsOut)
@@ -116,12 +118,14 @@ std::unique_ptr<ThingSession> heartSession(CWorldEditorDoc& doc, CPlayer& player
     CWorldEditorDoc* level = &doc;
     if (rowsOut)
         *rowsOut = r;
-    return std::make_unique<ThingEditSession<RoomHealthEdit>>(
+    auto session = std::make_unique<ThingEditSession<RoomHealthEdit>>(
         doc, treeCommandName(TreeCommand::EditDungeonHeartProperties), d, edit,
         [target, level](const RoomHealthEdit& e) {
             target->setHeartHealth(int16_t(e.health));
             level->notifyTilesChanged(TileRect::around(target->heartPosition(), 2));
         });
+    session->setIcon({TypeFamily::Room, std::nullopt, 5});
+    return session;
 }
 
 std::unique_ptr<ThingSession> heroGateSession(CWorldEditorDoc& doc, TilePoint tile, RoomRows* rowsOut)
@@ -151,7 +155,7 @@ std::unique_ptr<ThingSession> heroGateSession(CWorldEditorDoc& doc, TilePoint ti
     CWorldEditorDoc* level = &doc;
     if (rowsOut)
         *rowsOut = r;
-    return std::make_unique<ThingEditSession<HeroGateEdit>>(
+    auto session = std::make_unique<ThingEditSession<HeroGateEdit>>(
         doc, treeCommandName(TreeCommand::EditHeroGateProperties), d,
         HeroGateEdit{gate.ownerId, gate.direction}, [level, reference](const HeroGateEdit& e) {
             const FoundRoom<HeroGateEntry> now = level->FindHeroGate(reference);
@@ -160,6 +164,8 @@ std::unique_ptr<ThingSession> heroGateSession(CWorldEditorDoc& doc, TilePoint ti
             now.entry->direction = e.direction;
             level->notifyTilesChanged(heroGateFootprint(*now.entry));
         });
+    session->setIcon({TypeFamily::Room, std::nullopt, 20});
+    return session;
 }
 
 std::unique_ptr<ThingSession> specialRoomSession(SpecialRoom room, TilePoint tile, CPlayer* player,

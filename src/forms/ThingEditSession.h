@@ -7,6 +7,7 @@
 #include "forms/FormSession.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/EditStep.h"
+#include "typedb/TypeFamily.h"
 
 #include <functional>
 #include <string>
@@ -20,9 +21,27 @@ inline std::string tileCaption(const std::string& what, TilePoint p)
            std::to_string(int64_t(p.y) + 1) + " ]";
 }
 
+/// The type icon a thing dialog shows beside its type selector (or, for a special room, the room's
+/// icon): the family, and the row whose type it follows or a fixed type.
+struct ThingIcon {
+    TypeFamily family = TypeFamily::Creature;
+    std::optional<size_t> typeRow;
+    uint16_t fixedType = 0;
+};
+
 /// The sessions of every thing dialog, as the dialog window sees them.
 class ThingSession : public FormSession {
 public:
+    const std::optional<ThingIcon>& icon() const { return m_icon; }
+    void setIcon(ThingIcon icon) { m_icon = icon; }
+    /// The type the icon shows now.
+    uint16_t iconType()
+    {
+        if (!m_icon)
+            return 0;
+        return m_icon->typeRow ? uint16_t(state().value(*m_icon->typeRow)) : m_icon->fixedType;
+    }
+
     /// Whether the dialog offers "Reset To Defaults".
     virtual bool canReset() const { return false; }
     virtual void resetToDefaults() {}
@@ -31,6 +50,9 @@ public:
 
 protected:
     bool m_accepted = false;
+
+private:
+    std::optional<ThingIcon> m_icon;
 };
 
 template <class Edit> class ThingEditSession : public ThingSession {

@@ -49,9 +49,12 @@ void writeTrap(CTrap& trap, const TrapEdit& edit)
 std::unique_ptr<ThingSession> trapSession(CWorldEditorDoc& doc, CTrap& trap, const CTypeDatabase& types)
 {
     CTrap* target = &trap;
-    return std::make_unique<ThingEditSession<TrapEdit>>(
-        doc, treeCommandName(TreeCommand::EditTrapProperties), trapForm(trap, types), readTrap(trap),
+    TrapRows rows{};
+    auto session = std::make_unique<ThingEditSession<TrapEdit>>(
+        doc, treeCommandName(TreeCommand::EditTrapProperties), trapForm(trap, types, &rows), readTrap(trap),
         [target](const TrapEdit& e) { writeTrap(*target, e); });
+    session->setIcon({TypeFamily::Trap, rows.type, 0});
+    return session;
 }
 
 } // namespace gr2

@@ -437,7 +437,7 @@ bool CTriggerTree::openThingDialog(TreeCommand command)
         thingSession(command, m_model->currentTargets(), m_level->document(), *types, *m_prompter);
     if (!session)
         return true;
-    CThingDialog dialog(*session, *m_prompter, window());
+    CThingDialog dialog(*session, m_level->context(), *m_prompter, window());
     dialog.exec();
     return true;
 }
@@ -451,7 +451,7 @@ void CTriggerTree::editSpecialRoom(SpecialRoom room, TilePoint tile, CPlayer* pl
         specialRoomSession(room, tile, player, m_level->document(), *types);
     if (!session)
         return;
-    CThingDialog dialog(*session, *m_prompter, window());
+    CThingDialog dialog(*session, m_level->context(), *m_prompter, window());
     dialog.exec();
 }
 

@@ -15,6 +15,7 @@
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CMainFrame.h"
+#include "ui/CPanelBar.h"
 #include "ui/CTriggerTree.h"
 #include "ui/CWorldEditorApp.h"
 #include "ui/CWorldEditorView.h"
@@ -142,6 +143,8 @@ TEST_F(ThingDialogWindowTest, DoubleClickedCreatureTakesANewLevelOnOkAndCtrlZRes
     withDialog([&] { doubleClickTile(tile); },
                [&](CThingDialog& dialog) {
                    EXPECT_EQ(dialog.windowTitle(), "Edit Creature [ 5, 9 ]");
+                   ASSERT_TRUE(dialog.typeIcon()) << "the type's icon beside its selector";
+                   EXPECT_TRUE(dialog.typeIcon()->isVisible());
                    ASSERT_TRUE(dialog.resetButton());
                    EXPECT_TRUE(dialog.resetButton()->isVisible());
                    // A Vorlan's creature: no leadership, no objective.
