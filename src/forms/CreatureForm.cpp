@@ -225,8 +225,8 @@ CreatureForm creatureForm(const CreatureSubject& subject, const CTypeDatabase& t
         d.add(listRow("Ow&ner:", ControlKind::PlayerList, FormChoices::fixed(LevelChoices::players(doc))),
               field(&CreatureEdit::owner));
     r.level = d.add(integerRow("&Level:", 1, 10), field(&CreatureEdit::level));
-    r.health = d.add(integerRow("&Initial Health: %", 0, 200), field(&CreatureEdit::health));
-    r.gold = d.add(integerRow("&Gold Held: %", 0, 200), field(&CreatureEdit::gold));
+    r.health = d.add(integerRow("&Initial Health:", 0, 200), field(&CreatureEdit::health));
+    r.gold = d.add(integerRow("&Gold Held:", 0, 200), field(&CreatureEdit::gold));
 
     ChoiceList objectives;
     const bool hasActionPoints = !doc.actionPoints().empty();
