@@ -8,6 +8,8 @@
 #include "script/ScriptTreeCommands.h"
 #include "typedb/CTypeDatabase.h"
 
+#include <algorithm>
+
 namespace gr2 {
 
 namespace {
@@ -54,10 +56,16 @@ FormDescription<ObjectEdit> objectForm(CObjectThing& object, const CTypeDatabase
 
     auto spellChosen = [spellRow, data1Row](FormState& s) { s.assign(data1Row, s.value(spellRow)); };
     d.row(r.spell).onEdit = spellChosen;
-    d.row(r.type).onEdit = [target, typeRow, data1Row, data2Row, spellChosen](FormState& s) {
+    d.row(r.type).onEdit = [target, typeRow, spellRow, data1Row, data2Row, spellChosen](FormState& s) {
         target->setType(uint8_t(s.value(typeRow)));
         if (CWorldEditorDoc* doc = target->document())
             doc->notifyObjectChanged(*target);
+        // A book shows one of the spells: the first when the object held none of them.
+        const ChoiceList& spells = s.choices(spellRow);
+        const bool listed = std::any_of(spells.begin(), spells.end(),
+                                        [&](const Choice& c) { return c.value == s.value(spellRow); });
+        if ((classOf(*target, s.value(typeRow)) & ObjectClass::SpellBook) && !listed && !spells.empty())
+            s.assign(spellRow, spells.front().value);
         spellChosen(s);
         if (classOf(*target, s.value(typeRow)) & ObjectClass::Crate) {
             s.assign(data1Row, 0);

@@ -166,6 +166,8 @@ TEST(PlacedThingFormsTest, ObjectWritesSpellAndAmount)
         auto session = objectSession(f.doc(), book, f.types);
         FormState& s = session->state();
         s.setValue(rows.type, SpellBook);
+        EXPECT_EQ(s.value(rows.spell), kLightning) << "a new book shows the first spell";
+        EXPECT_EQ(s.text(rows.data1), "4");
         s.setValue(rows.spell, kHaste);
         EXPECT_EQ(s.text(rows.data1), "9");
         s.setValue(rows.owner, 4);
