@@ -296,6 +296,25 @@ TEST(CreatureFormTest, CancelAndRefusedValuesWriteNothing)
     EXPECT_FALSE(f.doc().isModified() && session->wasAccepted());
 }
 
+TEST(CreatureFormTest, ValuesFromAFileOutsideTheListsSurviveAnotherChange)
+{
+    CreatureFixture f;
+    CCreature& creature = f.onMap(kImp, PlayerId::Good);
+    creature.setLevel(15);
+    creature.setObjective(CreatureObjective::Tunnelling);
+    creature.setObjectiveValue(9);
+    auto session = creatureSession(f.doc(), creature, f.types, f.prompter);
+    const CreatureRows rows = creatureForm(creatureSubjectOf(f.doc(), creature), f.types, f.prompter).rows;
+    EXPECT_EQ(session->state().text(rows.level), "15");
+    EXPECT_EQ(session->state().choiceIndex(rows.objective), std::nullopt);
+    session->state().setText(rows.gold, "30");
+    ASSERT_EQ(session->accept(), std::nullopt);
+    EXPECT_EQ(creature.goldHeld(), 30);
+    EXPECT_EQ(creature.level(), 15);
+    EXPECT_EQ(creature.objective(), CreatureObjective::Tunnelling);
+    EXPECT_EQ(creature.objectiveValue(), 9);
+}
+
 TEST(CreatureFormTest, DeadBodyBoundsHealthByTheTypeWithoutWrapping)
 {
     struct Case {
