@@ -103,7 +103,7 @@ std::unique_ptr<ThingSession> objectSession(CWorldEditorDoc& doc, CObjectThing& 
         doc, treeCommandName(TreeCommand::EditObjectProperties), objectForm(object, types, &rows),
         readObject(object), [target](const ObjectEdit& e) { writeObject(*target, e); });
     session->setIcon({TypeFamily::Object, rows.type, 0});
-    session->setOnCancel([target, typeBefore] {
+    session->setUndoPreview([target, typeBefore] {
         if (target->type() == typeBefore)
             return;
         target->setType(typeBefore);

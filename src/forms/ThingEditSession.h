@@ -77,6 +77,10 @@ public:
         bool changed = false;
         if (auto error = m_form.store(m_edit, &changed))
             return error;
+        // What the dialog showed on the map while open is put back first, so that the step
+        // records it with the rest (the history compares the level before and after the step).
+        if (m_undoPreview)
+            m_undoPreview();
         if (changed) {
             EditStep step(m_doc, m_stepName);
             m_apply(m_edit);
@@ -87,8 +91,8 @@ public:
     }
     void cancel() override
     {
-        if (m_onCancel)
-            m_onCancel();
+        if (m_undoPreview)
+            m_undoPreview();
     }
 
     bool canReset() const override { return bool(m_reset); }
@@ -98,8 +102,9 @@ public:
             m_reset(m_form.state());
     }
     void setReset(std::function<void(FormState&)> reset) { m_reset = std::move(reset); }
-    /// What "Cancel" puts back that the dialog wrote before "OK".
-    void setOnCancel(std::function<void()> onCancel) { m_onCancel = std::move(onCancel); }
+    /// Puts back what the dialog wrote into the level before "OK" (an object's type shown at once):
+    /// on "Cancel", and on "OK" before the values are written as one step.
+    void setUndoPreview(std::function<void()> undoPreview) { m_undoPreview = std::move(undoPreview); }
 
     const Edit& edit() const { return m_edit; }
 
@@ -110,7 +115,7 @@ private:
     Edit m_edit;
     Apply m_apply;
     std::function<void(FormState&)> m_reset;
-    std::function<void()> m_onCancel;
+    std::function<void()> m_undoPreview;
 };
 
 } // namespace gr2

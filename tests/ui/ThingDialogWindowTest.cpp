@@ -8,6 +8,7 @@
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
 #include "level/CCreature.h"
+#include "level/CObjectThing.h"
 #include "level/CPlayer.h"
 #include "level/LevelHistory.h"
 #include "support/ScriptedPrompter.h"
@@ -24,6 +25,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -228,6 +230,33 @@ TEST_F(ThingDialogWindowTest, HeartMenuOpensItsDialogWhichRefusesTooMuchHealth)
                });
     EXPECT_EQ(doc().FindPlayer(PlayerId::FirstVorlan)->heartHealth(), 500);
     EXPECT_EQ(doc().history().undoName(), "Edit Dungeon Heart Properties");
+}
+
+TEST_F(ThingDialogWindowTest, ObjectTypeChosenInTheDialogIsOneUndoableStep)
+{
+    const TilePoint tile{14, 18};
+    ASSERT_TRUE(doc().ObjectAt(tile));
+    const uint8_t before = doc().ObjectAt(tile)->type();
+    uint8_t chosen = before;
+    withDialog([&] { doubleClickTile(tile); },
+               [&](CThingDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Edit Object [ 15, 19 ]");
+                   auto* types = qobject_cast<QComboBox*>(dialog.rows().control(0));
+                   ASSERT_TRUE(types);
+                   types->setFocus();
+                   QTest::keyClick(types, Qt::Key_Down);
+                   chosen = doc().ObjectAt(tile)->type();
+                   EXPECT_NE(chosen, before) << "the map shows the chosen type at once";
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+               });
+    ASSERT_TRUE(doc().ObjectAt(tile));
+    EXPECT_EQ(doc().ObjectAt(tile)->type(), chosen);
+    EXPECT_TRUE(doc().isModified());
+    EXPECT_EQ(doc().history().undoName(), "Edit Object Properties");
+    ASSERT_TRUE(doc().Undo());
+    ASSERT_TRUE(doc().ObjectAt(tile));
+    EXPECT_EQ(doc().ObjectAt(tile)->type(), before);
+    EXPECT_FALSE(doc().isModified());
 }
 
 } // namespace
