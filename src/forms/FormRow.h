@@ -67,6 +67,9 @@ enum class InactiveRule : uint8_t {
     Keep,      ///< nothing: the field keeps what it holds
     StoreZero, ///< 0, while the row still shows its value greyed
     ShowZero,  ///< 0, shown as 0; when the row becomes active again it shows the field's value
+    /// What it shows, when that differs from what was loaded: a row greyed by the edit of another
+    /// row that also set its value (a dead body's owner).
+    StoreShown,
     /// What the user changed, checked and stored like an active row's: for rows that take turns in
     /// one place (the page a chooser shows), so an edit survives choosing another page.
     KeepEdits,
@@ -98,6 +101,15 @@ struct FormRow {
     /// FlagBit rows: the check box checked again when the user unchecks this one, for pairs of
     /// which one must stay checked.
     std::optional<size_t> checksWhenUnchecked;
+
+    /// Bounds that follow other rows (a spin whose limit depends on a check box); when given they
+    /// replace `range` and `spin`.
+    std::function<NumberRange(const FormState&)> rangeRule;
+
+    /// What the user's edit of this row does to other rows beyond the rules: a check box that
+    /// switches an owner, a list whose choice sets a flag. It changes them with FormState::assign,
+    /// which runs no further edit hooks.
+    std::function<void(FormState&)> onEdit;
 
     FormRule enabled; ///< none: always
     FormRule visible; ///< none: always

@@ -119,7 +119,7 @@ bool FormState::isChanged(size_t row) const
 void FormState::setText(size_t row, std::string text)
 {
     m_values.at(row).text = std::move(text);
-    applyRules(row);
+    edited(row);
 }
 
 void FormState::setValue(size_t row, int64_t value)
@@ -128,7 +128,76 @@ void FormState::setValue(size_t row, int64_t value)
     if (value != 0)
         for (size_t other : m_rows[row].excludes)
             m_values.at(other).value = 0;
+    edited(row);
+}
+
+void FormState::assign(size_t row, int64_t value)
+{
+    if (m_rows.at(row).isText()) {
+        assignText(row, formatInteger(value));
+        return;
+    }
+    m_values[row].value = value;
+    refillFollowers(row, false);
+}
+
+void FormState::assignText(size_t row, std::string text)
+{
+    m_values.at(row).text = std::move(text);
+    refillFollowers(row, false);
+}
+
+void FormState::edited(size_t row)
+{
+    const FormRow& changed = m_rows[row];
+    if (changed.checksWhenUnchecked && !checked(row))
+        m_values.at(*changed.checksWhenUnchecked).value = 1;
+    refillFollowers(row, true);
+    if (m_rows[row].onEdit && !m_inHook) {
+        m_inHook = true;
+        m_rows[row].onEdit(*this);
+        m_inHook = false;
+    }
     applyRules(row);
+}
+
+void FormState::refillFollowers(size_t row, bool takeFirst)
+{
+    // Each refilled row refills the rows that follow it; the rows are finite and a row is
+    // refilled at most once per edit, so a careless cycle of rows ends too.
+    std::vector<size_t> refill{row};
+    std::vector<bool> done(m_rows.size(), false);
+    while (!refill.empty()) {
+        const size_t source = refill.back();
+        refill.pop_back();
+        for (size_t i = 0; i < m_rows.size(); ++i) {
+            if (m_rows[i].choicesFollow != source || !m_rows[i].choices || done[i])
+                continue;
+            done[i] = true;
+            RowValue& v = m_values[i];
+            v.choices = m_rows[i].choices(*this);
+            const bool stillOffered = std::any_of(v.choices.begin(), v.choices.end(),
+                                                  [&v](const Choice& c) { return c.value == v.value; });
+            const bool keep = !takeFirst || (m_rows[i].keepsChoiceOnRefill && stillOffered);
+            if (!keep)
+                v.value = v.choices.empty() ? 0 : v.choices.front().value;
+            refill.push_back(i);
+        }
+    }
+}
+
+NumberRange FormState::rangeOf(size_t row) const
+{
+    const FormRow& r = m_rows.at(row);
+    if (r.rangeRule)
+        return r.rangeRule(*this);
+    return r.range ? *r.range : r.number.capacity;
+}
+
+NumberRange FormState::spinRangeOf(size_t row) const
+{
+    const FormRow& r = m_rows.at(row);
+    return r.rangeRule ? r.rangeRule(*this) : r.spinRange();
 }
 
 void FormState::choose(size_t row, size_t index)
@@ -141,7 +210,7 @@ void FormState::choose(size_t row, size_t index)
 void FormState::setBytes(size_t row, Bytes bytes)
 {
     m_values.at(row).bytes = std::move(bytes);
-    applyRules(row);
+    edited(row);
 }
 
 bool FormState::reveal(size_t row)
@@ -154,32 +223,6 @@ bool FormState::reveal(size_t row)
 
 void FormState::applyRules(std::optional<size_t> changedRow)
 {
-    if (changedRow) {
-        const FormRow& changed = m_rows[*changedRow];
-        if (changed.checksWhenUnchecked && !checked(*changedRow))
-            m_values.at(*changed.checksWhenUnchecked).value = 1;
-        // Each refilled row refills the rows that follow it; the rows are finite and a row is
-        // refilled at most once per edit, so a careless cycle of rows ends too.
-        std::vector<size_t> refill{*changedRow};
-        std::vector<bool> done(m_rows.size(), false);
-        while (!refill.empty()) {
-            const size_t source = refill.back();
-            refill.pop_back();
-            for (size_t i = 0; i < m_rows.size(); ++i) {
-                if (m_rows[i].choicesFollow != source || !m_rows[i].choices || done[i])
-                    continue;
-                done[i] = true;
-                RowValue& v = m_values[i];
-                v.choices = m_rows[i].choices(*this);
-                const bool keep = m_rows[i].keepsChoiceOnRefill &&
-                                  std::any_of(v.choices.begin(), v.choices.end(),
-                                              [&v](const Choice& c) { return c.value == v.value; });
-                if (!keep)
-                    v.value = v.choices.empty() ? 0 : v.choices.front().value;
-                refill.push_back(i);
-            }
-        }
-    }
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const FormRow& r = m_rows[i];
         RowValue& v = m_values[i];
@@ -209,7 +252,7 @@ std::optional<std::string> FormState::refusal(size_t row) const
         if (parsed.negative && r.number.isUnsigned && parsed.value != 0)
             return FormMessages::kPositiveInteger;
         // A row's range lies inside what its field holds; a row without one takes the field's.
-        const NumberRange bounds = r.range ? *r.range : capacity;
+        const NumberRange bounds = rangeOf(row);
         if (parsed.status == ParsedInteger::Status::TooLarge || !bounds.contains(double(parsed.value)) ||
             !capacity.contains(double(parsed.value)))
             return FormMessages::withBounds(r.rangeMessage ? r.rangeMessage : FormMessages::kIntegerRange,
@@ -221,7 +264,7 @@ std::optional<std::string> FormState::refusal(size_t row) const
         const std::optional<double> parsed = parseReal(text);
         if (!parsed)
             return FormMessages::kNumber;
-        const NumberRange bounds = r.range ? *r.range : capacity;
+        const NumberRange bounds = rangeOf(row);
         if (!bounds.contains(*parsed) || !capacity.contains(*parsed))
             return FormMessages::withBounds(r.rangeMessage ? r.rangeMessage : FormMessages::kNumberRange,
                                             formatReal(bounds.low, 0), formatReal(bounds.high, 0));
@@ -270,6 +313,11 @@ std::vector<std::optional<FieldValue>> FormState::valuesToStore() const
         if (!isActive(i) && r.whenInactive != InactiveRule::KeepEdits) {
             if (r.whenInactive == InactiveRule::Keep || r.kind == ControlKind::SubForm)
                 continue;
+            if (r.whenInactive == InactiveRule::StoreShown) {
+                if (isChanged(i))
+                    out[i] = parsed(i);
+                continue;
+            }
             out[i] = zeroOf(r.kind);
             continue;
         }

@@ -41,6 +41,9 @@ public:
     bool isActive(size_t row) const { return isEnabled(row) && isVisible(row); }
     /// The row shows something other than what was loaded.
     bool isChanged(size_t row) const;
+    /// The values the row accepts now, and what its spin steps over.
+    NumberRange rangeOf(size_t row) const;
+    NumberRange spinRangeOf(size_t row) const;
 
     // --- the user's edits; each applies the rules again -----------------------------------------
     void setText(size_t row, std::string text);
@@ -53,6 +56,12 @@ public:
     /// Brings a row into view when another row's list shows it (a refused value on a page the
     /// user left); true when the row is shown afterwards.
     bool reveal(size_t row);
+
+    // --- for edit hooks (FormRow::onEdit): changes another row without running its hook; the
+    // rules are applied once the hook returns. A list that follows the row is refilled and keeps
+    // its value.
+    void assign(size_t row, int64_t value);
+    void assignText(size_t row, std::string text);
 
     // --- storing --------------------------------------------------------------------------------
     /// The first refused value in row order, or none when every value may be stored.
@@ -78,6 +87,10 @@ private:
     /// Shows `value` in the row as loaded.
     void show(size_t row, const FieldValue& value);
     void showZero(size_t row);
+    /// After the user's edit of a row: lists that follow it, its edit hook, then the rules.
+    void edited(size_t row);
+    /// Refills the lists that follow `row`; `takeFirst`: they show their first entry.
+    void refillFollowers(size_t row, bool takeFirst);
     /// Re-evaluates every rule; `changedRow` is the row the user just edited (none on loading).
     void applyRules(std::optional<size_t> changedRow);
     std::optional<std::string> refusal(size_t row) const;
@@ -86,6 +99,7 @@ private:
 
     std::vector<FormRow> m_rows;
     std::vector<RowValue> m_values;
+    bool m_inHook = false;
 };
 
 } // namespace gr2

@@ -212,7 +212,12 @@ ContextHit MapViewController::rightDown(TilePoint tile)
         m_state.dropBrush();
         return {};
     }
+    m_lastHit = thingAt(tile);
+    return m_lastHit;
+}
 
+ContextHit MapViewController::thingAt(TilePoint tile) const
+{
     ContextHit hit;
     hit.tile = tile;
     using Kind = ContextHit::Kind;
@@ -256,7 +261,6 @@ ContextHit MapViewController::rightDown(TilePoint tile)
         else if (FoundRoom<HeroGateEntry> gate = m_doc.FindHeroGate(tile))
             hit.kind = Kind::HeroGate, hit.player = gate.player;
     }
-    m_lastHit = hit;
     return hit;
 }
 

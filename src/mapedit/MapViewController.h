@@ -83,6 +83,10 @@ public:
     /// Inverts the filled flag (a shape being dragged follows at once); with the brush on the map
     /// drops it; otherwise answers what lies under the pointer.
     ContextHit rightDown(TilePoint tile);
+    /// What lies under the pointer, tested in the order of the context menus: creature, door,
+    /// trap, object (each while shown), action point, effect generator, Dungeon Heart, portal,
+    /// hero gate.
+    ContextHit thingAt(TilePoint tile) const;
     ScrollRequest key(ViewKey key, bool shift, int clientHeight);
 
     // --- what the view draws --------------------------------------------------------------------

@@ -539,13 +539,17 @@ std::vector<TreeMenuEntry> ScriptTreeModel::menu(const ScriptTreeItem& item) con
     return menuFor(item.kind());
 }
 
+TreeCommandTargets ScriptTreeModel::currentTargets() const
+{
+    return TreeCommandTargets{currentPlayer(),    currentCreature(),        currentDoor(),
+                              currentTrap(),      currentObject(),          currentActionPoint(),
+                              currentHeroParty(), currentEffectGenerator(), currentTrigger(),
+                              currentAction()};
+}
+
 bool ScriptTreeModel::isEnabled(TreeCommand command) const
 {
-    const TreeCommandTargets t{currentPlayer(),    currentCreature(),        currentDoor(),
-                               currentTrap(),      currentObject(),          currentActionPoint(),
-                               currentHeroParty(), currentEffectGenerator(), currentTrigger(),
-                               currentAction()};
-    return isTreeCommandEnabled(m_doc, &script(), t, command);
+    return isTreeCommandEnabled(m_doc, &script(), currentTargets(), command);
 }
 
 bool ScriptTreeModel::isChecked(TreeCommand command) const

@@ -118,6 +118,8 @@ public:
     std::vector<TreeMenuEntry> menu(const ScriptTreeItem& item) const;
     /// Whether a command is offered (not greyed) for the current objects.
     bool isEnabled(TreeCommand command) const;
+    /// The current object of each kind, as the commands act on them.
+    TreeCommandTargets currentTargets() const;
     bool isChecked(TreeCommand command) const;
     /// The command a double click runs; none (false) for an item that offers no commands.
     bool doubleClickCommand(const ScriptTreeItem& item, TreeCommand& command) const;

@@ -38,6 +38,7 @@ public:
     LevelFiles& levelFiles() const;
     /// The grid, Shrink to Fit and highlights, shared by all views of the level.
     DocumentDisplay& display() { return m_display; }
+    const ViewContext& context() const { return m_context; }
     /// The level's script tree; none without type data to name things by (some tests).
     ScriptTreeModel* scriptTree() const { return m_scriptTree.get(); }
     /// Highlights what the script tree selected in every view and scrolls the active view to it.

@@ -1,7 +1,13 @@
 #include "ui/CTriggerTree.h"
 
 #include "app/TreeExportCommand.h"
+#include "dialogs/CThingDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
+#include "forms/SpecialRoomForms.h"
+#include "forms/ThingDialogs.h"
+#include "level/CDoor.h"
+#include "level/CObjectThing.h"
+#include "level/CTrap.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/EditStep.h"
 #include "mapedit/MapFocus.h"
@@ -440,7 +446,7 @@ void CTriggerTree::runCommand(TreeCommand command)
     default:
         break;
     }
-    if (editTriggers(command))
+    if (editTriggers(command) || openThingDialog(command) || requestTypeEditor(command))
         return;
     if (!startMapMode(command))
         m_model->run(command);
@@ -487,6 +493,72 @@ bool CTriggerTree::editTriggers(TreeCommand command)
     else
         m_model->addTrigger(*item, editors);
     return true;
+}
+
+bool CTriggerTree::openThingDialog(TreeCommand command)
+{
+    if (!isThingDialogCommand(command))
+        return false;
+    const CTypeDatabase* types = m_level ? m_level->context().types : nullptr;
+    if (!types || !m_prompter)
+        return true;
+    std::unique_ptr<ThingSession> session =
+        thingSession(command, m_model->currentTargets(), m_level->document(), *types, *m_prompter);
+    if (!session)
+        return true;
+    CThingDialog dialog(*session, m_level->context(), *m_prompter, window());
+    dialog.exec();
+    return true;
+}
+
+void CTriggerTree::editSpecialRoom(SpecialRoom room, TilePoint tile, CPlayer* player)
+{
+    const CTypeDatabase* types = m_level ? m_level->context().types : nullptr;
+    if (!types || !m_prompter)
+        return;
+    std::unique_ptr<ThingSession> session =
+        specialRoomSession(room, tile, player, m_level->document(), *types);
+    if (!session)
+        return;
+    CThingDialog dialog(*session, m_level->context(), *m_prompter, window());
+    dialog.exec();
+}
+
+bool CTriggerTree::requestTypeEditor(TreeCommand command)
+{
+    const TreeCommandTargets t = m_model->currentTargets();
+    switch (command) {
+    case C::EditCreatureType:
+        if (t.creature)
+            emit typeEditorRequested(TypeFamily::Creature, t.creature->type());
+        return true;
+    case C::EditDoorType:
+        if (t.door)
+            emit typeEditorRequested(TypeFamily::Door, t.door->type());
+        return true;
+    case C::EditTrapType:
+        if (t.trap)
+            emit typeEditorRequested(TypeFamily::Trap, t.trap->type());
+        return true;
+    case C::EditObjectType:
+        if (t.object)
+            emit typeEditorRequested(TypeFamily::Object, t.object->type());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CTriggerTree::editPropertiesOf(const CLevelObject& object)
+{
+    if (!m_model)
+        return;
+    ScriptTreeItem* item = m_model->findItem(object);
+    TreeCommand command;
+    if (!item || !m_model->doubleClickCommand(*item, command) || !isTreeCommandAvailable(command))
+        return;
+    m_model->select(item);
+    runCommand(command);
 }
 
 void CTriggerTree::exportToFile()

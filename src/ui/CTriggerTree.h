@@ -8,6 +8,7 @@
 
 #include "dialogs/CTreeFindDialog.h"
 #include "script/ScriptTreeModel.h"
+#include "typedb/TypeFamily.h"
 
 #include <QHash>
 #include <QIcon>
@@ -55,6 +56,12 @@ public:
     void popupMenuFor(const CLevelObject& object, QPoint globalPos);
     /// Runs a command on the current objects (nothing when it is greyed or not offered).
     void runCommand(TreeCommand command);
+    /// A double click on a thing of the map: selects its item and runs the item's main command
+    /// (its "&Edit ... Properties...").
+    void editPropertiesOf(const CLevelObject& object);
+    /// The property dialog of the Dungeon Heart, portal or hero gate on the tile (a heart is its
+    /// player's).
+    void editSpecialRoom(SpecialRoom room, TilePoint tile, CPlayer* player);
 
     /// Opens Find (one dialog at most).
     void openFind();
@@ -67,6 +74,8 @@ public:
     ScriptTreeItem* dropTarget() const { return m_dropTarget; }
 
 signals:
+    /// "Edit Door &Type..." and its kin: the family's type editor on the thing's type.
+    void typeEditorRequested(TypeFamily family, uint16_t typeId);
     /// The level's current player changed (or another level became active): the palette and the
     /// status bar follow the player the map views now draw for.
     void drawingPlayerChanged();
@@ -110,6 +119,10 @@ private:
     ScriptTreeItem* addTriggerOwner(TreeCommand command) const;
     /// Runs Add Trigger or Edit Trigger Properties with the trigger sheet; false for other commands.
     bool editTriggers(TreeCommand command);
+    /// The property dialogs of things; false when the command opens none.
+    bool openThingDialog(TreeCommand command);
+    /// The type editors of the things' types; false when the command opens none.
+    bool requestTypeEditor(TreeCommand command);
     void openMenu(ScriptTreeItem* item, QPoint globalPos);
     void findNext(const QString& text, bool down);
     void exportToFile();

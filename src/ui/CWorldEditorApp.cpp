@@ -138,6 +138,8 @@ void CWorldEditorApp::connectCommands()
     connect(m_mainFrame->selectionBar(), &CPanelBar::redrawViews, this, &CWorldEditorApp::repaintViews);
     connect(m_mainFrame->selectionBar(), &CPanelBar::editPropertiesRequested, this,
             &CWorldEditorApp::editPaletteType);
+    connect(m_mainFrame->scriptTreeBar()->tree(), &CTriggerTree::typeEditorRequested, this,
+            [this](TypeFamily family, uint16_t typeId) { openTypeEditor(family, typeId); });
     connect(m_mainFrame.get(), &CMainFrame::openRequested, this, &CWorldEditorApp::onOpen);
     auto openAll = [this](const QStringList& paths) {
         for (const QString& path : paths)

@@ -405,6 +405,35 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
     commandsChanged();
 }
 
+void CWorldEditorView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const std::optional<TilePoint> tile = tileAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !tile) {
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    const ContextHit hit = m_controller->thingAt(*tile);
+    if (m_context.frame && hit.player &&
+        (hit.kind == ContextHit::Kind::Heart || hit.kind == ContextHit::Kind::Portal ||
+         hit.kind == ContextHit::Kind::HeroGate)) {
+        event->accept();
+        const SpecialRoom room = hit.kind == ContextHit::Kind::Heart    ? SpecialRoom::DungeonHeart
+                                 : hit.kind == ContextHit::Kind::Portal ? SpecialRoom::Portal
+                                                                        : SpecialRoom::HeroGate;
+        m_context.frame->scriptTreeBar()->tree()->editSpecialRoom(room, *tile, hit.player);
+        viewport()->update();
+        return;
+    }
+    if (hit.object && m_context.frame) {
+        event->accept();
+        m_context.frame->scriptTreeBar()->tree()->editPropertiesOf(*hit.object);
+        viewport()->update();
+        modeChanged();
+        return;
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
 void CWorldEditorView::openContextMenu(const ContextHit& hit, QPoint globalPos)
 {
     using Kind = ContextHit::Kind;
@@ -427,11 +456,12 @@ void CWorldEditorView::openContextMenu(const ContextHit& hit, QPoint globalPos)
                                                             : SpecialRoom::HeroGate;
         const std::vector<TreeMenuEntry> entries = availableEntries(specialRoomMenu(room));
         if (entries.empty())
-            break; // the rooms' property dialogs are not part of the editor yet
+            break;
         QMenu menu(this);
         for (const TreeMenuEntry& e : entries)
             menu.addAction(QtText::fromUtf16(e.text));
-        menu.exec(globalPos);
+        if (menu.exec(globalPos) && m_context.frame)
+            m_context.frame->scriptTreeBar()->tree()->editSpecialRoom(room, hit.tile, hit.player);
         break;
     }
     case Kind::None:

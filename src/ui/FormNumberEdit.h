@@ -18,6 +18,8 @@ public:
     /// Shows `text` without telling anyone (the form already holds it).
     void showText(const QString& text);
     void selectAll();
+    /// The bounds the arrows step within (a row whose range follows other rows).
+    void setSpinRange(NumberRange range) { m_spin = range; }
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;

@@ -289,14 +289,21 @@ void FormWidgets::syncRow(size_t row)
     }
     switch (r.kind) {
     case ControlKind::Integer:
-    case ControlKind::Real:
-        static_cast<FormNumberEdit*>(w.control)->showText(QtText::fromSystem(m_state.text(row)));
+    case ControlKind::Real: {
+        auto* edit = static_cast<FormNumberEdit*>(w.control);
+        edit->setSpinRange(m_state.spinRangeOf(row));
+        edit->showText(QtText::fromSystem(m_state.text(row)));
         break;
+    }
     case ControlKind::Text: {
         auto* edit = static_cast<QLineEdit*>(w.control);
         const QString text = QtText::fromField(m_state.text(row));
-        if (edit->text() != text)
+        if (edit->text() != text) {
             edit->setText(text);
+            // A greyed line is read from its start (a label that follows another field).
+            if (!enabled)
+                edit->setCursorPosition(0);
+        }
         break;
     }
     case ControlKind::FlagBit:

@@ -312,3 +312,73 @@ TEST(FormStateTest, OneOfAPairOfCheckBoxesStaysChecked)
 
 } // namespace
 } // namespace gr2
+
+namespace gr2 {
+namespace {
+
+/// A plain target for the rows that act on other rows.
+struct Linked {
+    uint8_t owner = 3;
+    uint8_t body = 0;
+    uint8_t health = 50;
+    uint8_t kind = 0;
+    uint8_t follower = 5;
+};
+
+TEST(FormStateTest, EditHooksSetOtherRowsAndRangesFollowTheState)
+{
+    FormDescription<Linked> d;
+    const size_t owner =
+        d.add(choiceRow("Owner:", FormChoices::fixed({{2, "Neutral"}, {3, "Vorlan"}, {4, "Other"}})),
+              memberAccess(&Linked::owner));
+    const size_t body = d.add(flagRow("Body"), memberAccess(&Linked::body));
+    const size_t health = d.add(integerRow("Health:", 0, 200), memberAccess(&Linked::health));
+    const size_t kind =
+        d.add(choiceRow("Kind:", FormChoices::fixed({{0, "A"}, {1, "B"}})), memberAccess(&Linked::kind));
+    FormRow follower = choiceRow("", [kind](const FormState& s) {
+        return s.value(kind) == 0 ? ChoiceList{{5, "five"}, {6, "six"}}
+                                  : ChoiceList{{7, "seven"}, {8, "eight"}};
+    });
+    follower.choicesFollow = kind;
+    const size_t follows = d.add(std::move(follower), memberAccess(&Linked::follower));
+    // The body hands the owner to the Neutral player and greys it: what it shows is stored.
+    d.row(owner).enabled = isNot(isChecked(body));
+    d.row(owner).whenInactive = InactiveRule::StoreShown;
+    d.row(body).onEdit = [owner, body, kind, follows](FormState& s) {
+        s.assign(owner, s.checked(body) ? 2 : 3);
+        // An assigned list keeps the value given to its follower.
+        s.assign(kind, 1);
+        s.assign(follows, 8);
+    };
+    d.row(health).rangeRule = [body](const FormState& s) {
+        return s.checked(body) ? NumberRange{0, 30} : NumberRange{0, 200};
+    };
+
+    Form<Linked> form(d);
+    Linked target;
+    form.load(target);
+    FormState& s = form.state();
+    s.setText(health, "100");
+    EXPECT_EQ(s.validate(), std::nullopt);
+    s.setChecked(body, true);
+    EXPECT_EQ(s.value(owner), 2);
+    EXPECT_FALSE(s.isEnabled(owner));
+    EXPECT_EQ(s.value(follows), 8);
+    EXPECT_EQ(s.choices(follows), (ChoiceList{{7, "seven"}, {8, "eight"}}));
+    EXPECT_EQ(s.rangeOf(health).high, 30);
+    EXPECT_EQ(s.spinRangeOf(health).high, 30);
+    ASSERT_TRUE(s.validate());
+    EXPECT_EQ(s.validate()->message, "Please enter an integer between 0 and 30.");
+    s.setText(health, "30");
+    // The user's own choice of a followed list shows the follower's first entry.
+    s.setValue(kind, 0);
+    EXPECT_EQ(s.value(follows), 5);
+    ASSERT_EQ(form.store(target), std::nullopt);
+    EXPECT_EQ(target.owner, 2);
+    EXPECT_EQ(target.body, 1);
+    EXPECT_EQ(target.health, 30);
+    EXPECT_EQ(target.follower, 5);
+}
+
+} // namespace
+} // namespace gr2

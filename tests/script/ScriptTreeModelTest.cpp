@@ -471,21 +471,27 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
         texts(menuFor(TreeItemKind::Player)),
         (V{"Edit Starting &Camera Position", "Define &Build Area...", "Add &Trigger...", "&Delete Vorlan"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Creature)),
-              (V{"Add &Trigger...", "&Move Creature", "&Delete Creature", "&Force First Person"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)), (V{"&Move Trap", "&Delete Trap"}));
+              (V{"&Edit Creature Properties...", "Edit Creature &Type...", "Add &Trigger...",
+                 "&Move Creature", "&Delete Creature", "&Force First Person"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)),
+              (V{"&Edit Trap Properties...", "Edit Trap &Type...", "&Move Trap", "&Delete Trap"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Trigger)),
               (V{"&Edit Trigger Properties...", "Add &Trigger...", "&Delete Trigger"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Action)), (V{"&Delete Action"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)),
-              (V{"Add &Trigger...", "&Move Action Point", "&Delete Action Point"}));
+              (V{"Edit Action Point &Properties...", "Add &Trigger...", "&Move Action Point",
+                 "&Delete Action Point"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::HeroParty)),
               (V{"Add &Members...", "Add &Trigger...", "&Delete Party"}));
     EXPECT_EQ(texts(emptySpaceMenu()), (V{"&Refresh", "Expand &All", "&Collapse All"}));
     EXPECT_EQ(texts(dropMenu()).size(), 4u);
-    // The rooms' property dialogs are not part of the editor yet: their menus stay shut.
-    for (SpecialRoom room : {SpecialRoom::DungeonHeart, SpecialRoom::Portal, SpecialRoom::HeroGate})
-        EXPECT_TRUE(availableEntries(specialRoomMenu(room)).empty());
-    EXPECT_FALSE(isTreeCommandAvailable(TreeCommand::EditCreatureProperties));
+    EXPECT_EQ(texts(availableEntries(specialRoomMenu(SpecialRoom::DungeonHeart))),
+              (V{"&Edit Dungeon Heart Properties..."}));
+    EXPECT_EQ(texts(availableEntries(specialRoomMenu(SpecialRoom::Portal))),
+              (V{"&Edit Portal Properties..."}));
+    EXPECT_EQ(texts(availableEntries(specialRoomMenu(SpecialRoom::HeroGate))),
+              (V{"&Edit Hero Gate Properties..."}));
+    EXPECT_TRUE(isTreeCommandAvailable(TreeCommand::EditCreatureProperties));
 }
 
 TEST(ScriptTreeCommandsTest, CommandNamesAreTheirMenuTextsWithoutMnemonicAndEllipsis)

@@ -350,10 +350,11 @@ TEST_F(ScriptTreeWindowTest, MenusOfferWhatTheEditorRunsGreyedByTheRules)
     // A creature's menu, with Force First Person checked once chosen.
     std::vector<MenuEntry> creature = rightClick(item("Digger [1] [5, 9]"));
     EXPECT_EQ(texts(creature),
-              (QStringList{"Add &Trigger...", "&Move Creature", "&Delete Creature", "&Force First Person"}));
+              (QStringList{"&Edit Creature Properties...", "Edit Creature &Type...", "Add &Trigger...",
+                           "&Move Creature", "&Delete Creature", "&Force First Person"}));
     rightClick(item("Digger [1] [5, 9]"), "&Force First Person");
     creature = rightClick(item("Digger [1] [5, 9]"));
-    EXPECT_TRUE(creature[3].checked);
+    EXPECT_TRUE(creature[5].checked);
     // Its trigger and that trigger's first action offer no menu.
     QTreeWidgetItem* forced = item("Digger [1] [5, 9]")->child(0);
     ASSERT_TRUE(forced);
@@ -560,7 +561,8 @@ TEST_F(ScriptTreeWindowTest, AThingOnTheMapOpensItsTreeMenuAndIsSelected)
         QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
     });
     QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
-    EXPECT_EQ(texts(entries), (QStringList{"Add &Trigger...", "&Move Door", "&Delete Door"}));
+    EXPECT_EQ(texts(entries), (QStringList{"&Edit Door Properties...", "Edit Door &Type...",
+                                           "Add &Trigger...", "&Move Door", "&Delete Door"}));
     EXPECT_EQ(tree()->currentItem(), item("Wooden Door"));
 
     // Choosing Delete from the map's menu deletes the creature under the pointer.

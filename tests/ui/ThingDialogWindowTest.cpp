@@ -1,0 +1,263 @@
+// The property dialogs of placed things as a designer meets them in the shown main window with the
+// sample level: a double click on a thing of the map or on its tree item opens its dialog with the
+// thing's tile in the title; "OK" writes the values as one step that Ctrl+Z takes back, and the
+// tree item shows the new values; "Cancel" changes nothing.
+
+#include "app/WindowPlacement.h"
+#include "dialogs/CThingDialog.h"
+#include "document/SampleData.h"
+#include "document/SampleLevel.h"
+#include "level/CCreature.h"
+#include "level/CObjectThing.h"
+#include "level/CPlayer.h"
+#include "level/LevelHistory.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "ui/CChildFrame.h"
+#include "ui/CDockControlBar.h"
+#include "ui/CMainFrame.h"
+#include "ui/CPanelBar.h"
+#include "ui/CTriggerTree.h"
+#include "ui/CWorldEditorApp.h"
+#include "ui/CWorldEditorView.h"
+#include "ui/FormNumberEdit.h"
+#include "ui/FormWidgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidgetItemIterator>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace gr2 {
+namespace {
+
+class ThingDialogWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QSettings().remove(QString::fromLatin1(kPlacementGroup));
+        ASSERT_TRUE(writeSampleData(root.path()).empty());
+        ASSERT_TRUE(app.InitInstance(root.path(), false));
+        app.mainFrame()->resize(1200, 900);
+        app.mainFrame()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
+        child = app.openLevel(root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd"));
+        ASSERT_TRUE(child);
+        QApplication::processEvents();
+    }
+    CWorldEditorDoc& doc() const { return child->document(); }
+    CWorldEditorView* view() const { return child->activeView(); }
+    CTriggerTree* tree() const { return app.mainFrame()->scriptTreeBar()->tree(); }
+    QTreeWidgetItem* item(const QString& text) const
+    {
+        for (QTreeWidgetItemIterator it(tree()); *it; ++it)
+            if ((*it)->text(0).startsWith(text))
+                return *it;
+        return nullptr;
+    }
+
+    /// Runs `open`, which shows a thing dialog, and `body` on it once it is on screen; a dialog
+    /// still open after the body is cancelled.
+    void withDialog(const std::function<void()>& open, const std::function<void(CThingDialog&)>& body)
+    {
+        bool seen = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<CThingDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible() || seen)
+                return;
+            seen = true;
+            poll.stop();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            body(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        poll.start();
+        open();
+        EXPECT_TRUE(seen) << "no dialog opened";
+    }
+    static size_t rowOf(CFormDialog& dialog, const std::string& label)
+    {
+        FormState& s = dialog.session().state();
+        for (size_t i = 0; i < s.rowCount(); ++i)
+            if (s.row(i).label == label)
+                return i;
+        ADD_FAILURE() << "no row " << label;
+        return 0;
+    }
+    static void typeInto(CFormDialog& dialog, const std::string& label, const QString& text)
+    {
+        auto* edit = qobject_cast<FormNumberEdit*>(dialog.rows().control(rowOf(dialog, label)));
+        ASSERT_TRUE(edit);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    /// Right-clicks the tile and chooses the entry of the menu that opens.
+    void chooseFromMenu(TilePoint tile, const QString& entry)
+    {
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || !menu->isVisible())
+                return;
+            poll.stop();
+            for (QAction* a : menu->actions())
+                if (a->text() == entry)
+                    menu->setActiveAction(a);
+            EXPECT_EQ(menu->activeAction() ? menu->activeAction()->text() : QString(), entry);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        poll.start();
+        QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre(tile));
+        QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre(tile));
+    }
+    void doubleClickTile(TilePoint tile)
+    {
+        QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre(tile));
+    }
+
+    test::TempDir root;
+    test::ScriptedPrompter prompter;
+    CWorldEditorApp app{&prompter};
+    CChildFrame* child = nullptr;
+};
+
+TEST_F(ThingDialogWindowTest, DoubleClickedCreatureTakesANewLevelOnOkAndCtrlZRestoresIt)
+{
+    const TilePoint tile{4, 8};
+    ASSERT_TRUE(doc().CreatureAt(tile));
+    ASSERT_EQ(doc().CreatureAt(tile)->level(), 1);
+    ASSERT_TRUE(item("Digger [1] [5, 9]"));
+
+    withDialog([&] { doubleClickTile(tile); },
+               [&](CThingDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Edit Creature [ 5, 9 ]");
+                   ASSERT_TRUE(dialog.typeIcon()) << "the type's icon beside its selector";
+                   EXPECT_TRUE(dialog.typeIcon()->isVisible());
+                   ASSERT_TRUE(dialog.resetButton());
+                   EXPECT_TRUE(dialog.resetButton()->isVisible());
+                   // A Vorlan's creature: no leadership, no objective.
+                   auto* leader = qobject_cast<QCheckBox*>(dialog.rows().control(rowOf(dialog, "L&eader")));
+                   ASSERT_TRUE(leader);
+                   EXPECT_TRUE(leader->isVisible());
+                   EXPECT_FALSE(leader->isEnabled());
+                   EXPECT_FALSE(dialog.rows().control(rowOf(dialog, "&Objective:"))->isEnabled());
+                   typeInto(dialog, "&Level:", "4");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    ASSERT_TRUE(doc().CreatureAt(tile));
+    EXPECT_EQ(doc().CreatureAt(tile)->level(), 4);
+    EXPECT_TRUE(doc().isModified());
+    EXPECT_TRUE(item("Digger [4] [5, 9]")) << "the tree item follows";
+    EXPECT_FALSE(item("Digger [1] [5, 9]"));
+
+    EXPECT_EQ(doc().history().undoName(), "Edit Creature Properties");
+    app.mainFrame()->updateCommandUI(); // the frame refreshes its commands when idle
+    app.mainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.mainFrame()));
+    view()->setFocus();
+    QTest::keyClick(view()->viewport(), Qt::Key_Z, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_TRUE(doc().CreatureAt(tile));
+    EXPECT_EQ(doc().CreatureAt(tile)->level(), 1);
+    EXPECT_FALSE(doc().isModified());
+    EXPECT_TRUE(item("Digger [1] [5, 9]"));
+}
+
+TEST_F(ThingDialogWindowTest, CancelFromTheTreeChangesNothing)
+{
+    const TilePoint tile{4, 8};
+    QTreeWidgetItem* digger = item("Digger [1] [5, 9]");
+    ASSERT_TRUE(digger);
+    tree()->scrollToItem(digger);
+    const QPoint at = tree()->visualItemRect(digger).center();
+    withDialog([&] { QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, at); },
+               [&](CThingDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Edit Creature [ 5, 9 ]");
+                   typeInto(dialog, "&Level:", "9");
+                   auto* dead = qobject_cast<QCheckBox*>(dialog.rows().control(rowOf(dialog, "Dead &Body")));
+                   ASSERT_TRUE(dead);
+                   QTest::mouseClick(dead, Qt::LeftButton);
+                   // The dead body's owner is the Neutral player, and the owner cannot be chosen.
+                   EXPECT_FALSE(dialog.rows().control(rowOf(dialog, "Ow&ner:"))->isEnabled());
+                   QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+               });
+    ASSERT_TRUE(doc().CreatureAt(tile));
+    EXPECT_EQ(doc().CreatureAt(tile)->level(), 1);
+    EXPECT_FALSE(doc().CreatureAt(tile)->isDeadBody());
+    EXPECT_EQ(doc().CreatureAt(tile)->ownerId(), PlayerId::FirstVorlan);
+    EXPECT_FALSE(doc().isModified());
+}
+
+TEST_F(ThingDialogWindowTest, HeartMenuOpensItsDialogWhichRefusesTooMuchHealth)
+{
+    CPlayer& vorlan = *doc().FindPlayer(PlayerId::FirstVorlan);
+    ASSERT_TRUE(vorlan.hasHeart());
+    const TilePoint heart = vorlan.heartPosition();
+    withDialog([&] { chooseFromMenu(heart, "&Edit Dungeon Heart Properties..."); },
+               [&](CThingDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(),
+                             QString("Edit Dungeon Heart [ %1, %2 ]").arg(heart.x + 1).arg(heart.y + 1));
+                   EXPECT_FALSE(dialog.rows().control(rowOf(dialog, "Ow&ner:"))->isEnabled());
+                   typeInto(dialog, "&Health:", "1001");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_TRUE(dialog.isVisible()) << "a refused value keeps the dialog open";
+                   EXPECT_EQ(prompter.texts(),
+                             std::vector<std::string>{"Please enter a number between 0 and 1000."});
+                   typeInto(dialog, "&Health:", "500");
+                   // The label beside the field follows what is typed.
+                   const size_t label = rowOf(dialog, "&Health:") + 1;
+                   auto* shown = qobject_cast<QLineEdit*>(dialog.rows().control(label));
+                   ASSERT_TRUE(shown);
+                   EXPECT_TRUE(shown->text().startsWith("% [ "));
+                   EXPECT_TRUE(shown->text().endsWith(" Health ]"));
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(doc().FindPlayer(PlayerId::FirstVorlan)->heartHealth(), 500);
+    EXPECT_EQ(doc().history().undoName(), "Edit Dungeon Heart Properties");
+}
+
+TEST_F(ThingDialogWindowTest, ObjectTypeChosenInTheDialogIsOneUndoableStep)
+{
+    const TilePoint tile{14, 18};
+    ASSERT_TRUE(doc().ObjectAt(tile));
+    const uint8_t before = doc().ObjectAt(tile)->type();
+    uint8_t chosen = before;
+    withDialog([&] { doubleClickTile(tile); },
+               [&](CThingDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Edit Object [ 15, 19 ]");
+                   auto* types = qobject_cast<QComboBox*>(dialog.rows().control(0));
+                   ASSERT_TRUE(types);
+                   types->setFocus();
+                   QTest::keyClick(types, Qt::Key_Down);
+                   chosen = doc().ObjectAt(tile)->type();
+                   EXPECT_NE(chosen, before) << "the map shows the chosen type at once";
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+               });
+    ASSERT_TRUE(doc().ObjectAt(tile));
+    EXPECT_EQ(doc().ObjectAt(tile)->type(), chosen);
+    EXPECT_TRUE(doc().isModified());
+    EXPECT_EQ(doc().history().undoName(), "Edit Object Properties");
+    ASSERT_TRUE(doc().Undo());
+    ASSERT_TRUE(doc().ObjectAt(tile));
+    EXPECT_EQ(doc().ObjectAt(tile)->type(), before);
+    EXPECT_FALSE(doc().isModified());
+}
+
+} // namespace
+} // namespace gr2
