@@ -3,7 +3,7 @@
 #include "app/TreeExportCommand.h"
 #include "dialogs/CThingDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
-#include "forms/SpecialRoomForms.h"
+#include "forms/PortalHeartGateForms.h"
 #include "forms/ThingDialogs.h"
 #include "level/CDoor.h"
 #include "level/CObjectThing.h"

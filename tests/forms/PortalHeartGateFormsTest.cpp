@@ -2,7 +2,7 @@
 // arithmetic, the ranges they refuse with their messages, the heart's owner that is only shown, and
 // the directions a gate may turn to.
 
-#include "forms/SpecialRoomForms.h"
+#include "forms/PortalHeartGateForms.h"
 #include "level/CPlayer.h"
 #include "level/LevelIds.h"
 #include "support/LevelBuilder.h"
@@ -15,7 +15,7 @@
 namespace gr2 {
 namespace {
 
-TEST(SpecialRoomFormsTest, HealthLabelIsThePercentageOfTheFullHealth)
+TEST(PortalHeartGateFormsTest, HealthLabelIsThePercentageOfTheFullHealth)
 {
     struct Case {
         int64_t full, percent;
@@ -29,7 +29,7 @@ TEST(SpecialRoomFormsTest, HealthLabelIsThePercentageOfTheFullHealth)
         EXPECT_EQ(healthLabel(c.full, c.percent), c.text);
 }
 
-TEST(SpecialRoomFormsTest, PortalRefusesWhatItCannotStoreAndFollowsItsNewOwner)
+TEST(PortalHeartGateFormsTest, PortalRefusesWhatItCannotStoreAndFollowsItsNewOwner)
 {
     test::LevelBuilder level(20, 20);
     level.playersUpTo(4);
@@ -69,7 +69,7 @@ TEST(SpecialRoomFormsTest, PortalRefusesWhatItCannotStoreAndFollowsItsNewOwner)
     EXPECT_TRUE(doc.FindPlayer(3)->portals().empty());
 }
 
-TEST(SpecialRoomFormsTest, HeartWritesItsHealthAndKeepsItsOwner)
+TEST(PortalHeartGateFormsTest, HeartWritesItsHealthAndKeepsItsOwner)
 {
     test::LevelBuilder level(20, 20);
     level.heart(3, {8, 8});
@@ -90,7 +90,7 @@ TEST(SpecialRoomFormsTest, HeartWritesItsHealthAndKeepsItsOwner)
     EXPECT_EQ(doc.FindPlayer(3)->heartHealth(), 1000);
 }
 
-TEST(SpecialRoomFormsTest, HeroGateTurnsAlongItsAxis)
+TEST(PortalHeartGateFormsTest, HeroGateTurnsAlongItsAxis)
 {
     struct Case {
         uint8_t terrain, direction;

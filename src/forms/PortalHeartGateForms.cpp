@@ -1,4 +1,4 @@
-#include "forms/SpecialRoomForms.h"
+#include "forms/PortalHeartGateForms.h"
 
 #include "forms/FormChoices.h"
 #include "forms/FormRows.h"
