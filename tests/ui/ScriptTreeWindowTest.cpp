@@ -15,6 +15,7 @@
 #include "script/LevelScript.h"
 #include "script/ScriptDescriptions.h"
 #include "script/ScriptTreeExport.h"
+#include "support/ModalDialogs.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"
@@ -171,26 +172,14 @@ protected:
     /// (a sheet left open is cancelled, so that the test goes on).
     void withSheet(const std::function<void()>& open, const std::function<void(CTriggerEditSheet&)>& use)
     {
-        bool seen = false;
-        QTimer poll;
-        poll.setInterval(20);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* sheet = qobject_cast<CTriggerEditSheet*>(QApplication::activeModalWidget());
-            if (!sheet || !sheet->isVisible())
-                return;
-            poll.stop();
-            seen = true;
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet));
-            use(*sheet);
-            if (sheet->isVisible()) {
-                ADD_FAILURE() << "the sheet stayed open";
-                sheet->reject();
-            }
-        });
-        poll.start();
-        open();
-        QApplication::processEvents();
-        EXPECT_TRUE(seen) << "no sheet opened";
+        test::withModal<CTriggerEditSheet>(
+            open,
+            [&](CTriggerEditSheet& sheet) {
+                use(sheet);
+                if (sheet.isVisible())
+                    ADD_FAILURE() << "the sheet stayed open";
+            },
+            "no sheet opened");
     }
     static QStringList tabTexts(const CTriggerEditSheet& sheet)
     {

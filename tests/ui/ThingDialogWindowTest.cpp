@@ -11,6 +11,7 @@
 #include "level/CObjectThing.h"
 #include "level/CPlayer.h"
 #include "level/LevelHistory.h"
+#include "support/ModalDialogs.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "ui/CChildFrame.h"
@@ -40,6 +41,9 @@
 namespace gr2 {
 namespace {
 
+using test::rowOf;
+using test::typeInto;
+
 class ThingDialogWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -65,44 +69,9 @@ protected:
         return nullptr;
     }
 
-    /// Runs `open`, which shows a thing dialog, and `body` on it once it is on screen; a dialog
-    /// still open after the body is cancelled.
     void withDialog(const std::function<void()>& open, const std::function<void(CThingDialog&)>& body)
     {
-        bool seen = false;
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<CThingDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible() || seen)
-                return;
-            seen = true;
-            poll.stop();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
-            body(*dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        poll.start();
-        open();
-        EXPECT_TRUE(seen) << "no dialog opened";
-    }
-    static size_t rowOf(CFormDialog& dialog, const std::string& label)
-    {
-        FormState& s = dialog.session().state();
-        for (size_t i = 0; i < s.rowCount(); ++i)
-            if (s.row(i).label == label)
-                return i;
-        ADD_FAILURE() << "no row " << label;
-        return 0;
-    }
-    static void typeInto(CFormDialog& dialog, const std::string& label, const QString& text)
-    {
-        auto* edit = qobject_cast<FormNumberEdit*>(dialog.rows().control(rowOf(dialog, label)));
-        ASSERT_TRUE(edit);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
+        test::withModal<CThingDialog>(open, body);
     }
     /// Right-clicks the tile and chooses the entry of the menu that opens.
     void chooseFromMenu(TilePoint tile, const QString& entry)

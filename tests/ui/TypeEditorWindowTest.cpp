@@ -9,6 +9,7 @@
 #include "app/WindowPlacement.h"
 #include "dialogs/CTypeEditorDialog.h"
 #include "document/SampleData.h"
+#include "support/ModalDialogs.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "typedb/CTypeDatabase.h"
@@ -38,6 +39,9 @@
 namespace gr2 {
 namespace {
 
+using test::rowOf;
+using test::typeInto;
+
 class TypeEditorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -50,45 +54,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
     }
 
-    /// Runs `open`, which shows a modal form dialog, and `body` on the dialog once it is on
-    /// screen. The body closes the dialog; a dialog still open after it is cancelled.
     void withDialog(const std::function<void()>& open, const std::function<void(CFormDialog&)>& body)
     {
-        bool seen = false;
-        QTimer poll;
-        poll.setInterval(10);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<CFormDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible() || seen)
-                return;
-            seen = true;
-            poll.stop();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
-            body(*dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        poll.start();
-        open();
-        EXPECT_TRUE(seen) << "no dialog opened";
-    }
-    static size_t rowOf(CFormDialog& dialog, const std::string& label)
-    {
-        FormState& s = dialog.session().state();
-        for (size_t i = 0; i < s.rowCount(); ++i)
-            if (s.row(i).label == label)
-                return i;
-        ADD_FAILURE() << "no row " << label;
-        return 0;
-    }
-    /// Types a value into a number field as a user does: select what is there, type over it.
-    static void typeInto(CFormDialog& dialog, const std::string& label, const QString& text)
-    {
-        auto* edit = qobject_cast<FormNumberEdit*>(dialog.rows().control(rowOf(dialog, label)));
-        ASSERT_TRUE(edit);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
+        test::withModal<CFormDialog>(open, body);
     }
     static QString shownText(CFormDialog& dialog, const std::string& label)
     {
