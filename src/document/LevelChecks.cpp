@@ -22,55 +22,60 @@ int asInt(int64_t v)
     return int(std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-std::optional<std::string> heartCheck(const CWorldEditorDoc& doc)
+} // namespace
+
+std::vector<LevelCheckFailure> heartCheckFailures(const CWorldEditorDoc& doc)
 {
+    std::vector<LevelCheckFailure> failures;
+    const auto terrain = doc.terrainTiles();
+    const auto owner = doc.ownerTiles();
     for (size_t i = 0; i < doc.PlayerCount(); ++i) {
         const CPlayer& p = *doc.PlayerAt(i);
         if (!p.isVorlan())
             continue;
         bool hasHeart = false;
-        const auto terrain = doc.terrainTiles();
-        const auto owner = doc.ownerTiles();
-        for (size_t t = 0; t < terrain.size() && !hasHeart; ++t)
+        for (size_t t = 0; t < terrain.size() && t < owner.size() && !hasHeart; ++t)
             hasHeart = terrain[t] == TerrainId::DungeonHeart && owner[t] == p.id();
         if (!hasHeart)
-            return formatMessage("%s must have a Dungeon Heart!", latin1ToUtf8(p.name()));
+            failures.push_back(
+                {formatMessage("%s must have a Dungeon Heart!", latin1ToUtf8(p.name())), p.id(), 0});
     }
-    return std::nullopt;
+    return failures;
 }
 
-std::optional<std::string> goldCheck(const CWorldEditorDoc& doc)
+std::vector<LevelCheckFailure> goldCheckFailures(const CWorldEditorDoc& doc)
 {
+    std::vector<LevelCheckFailure> failures;
     const double perHeart = doc.GetVariable(kHeartGoldVariable);
     const int64_t heartPart = std::isfinite(perHeart)
                                   ? int64_t(std::clamp(std::trunc(perHeart), -1e12, 1e12)) * kGoldPerHeartUnit
                                   : 0;
+    const auto terrain = doc.terrainTiles();
+    const auto owner = doc.ownerTiles();
     for (size_t i = 0; i < doc.PlayerCount(); ++i) {
         const CPlayer& p = *doc.PlayerAt(i);
         if (!p.isVorlan())
             continue;
         int64_t treasury = 0;
-        const auto terrain = doc.terrainTiles();
-        const auto owner = doc.ownerTiles();
-        for (size_t t = 0; t < terrain.size(); ++t)
+        for (size_t t = 0; t < terrain.size() && t < owner.size(); ++t)
             if (terrain[t] == TerrainId::Treasury && owner[t] == p.id())
                 ++treasury;
         const int64_t capacity = heartPart + kGoldPerTreasuryTile * treasury;
         if (capacity < p.startingGold())
-            return "Starting Gold [ " + std::to_string(p.startingGold()) + " ] for " +
-                   latin1ToUtf8(p.name()) + " exceeds Dungeon capacity [ " + std::to_string(asInt(capacity)) +
-                   " ]!";
+            failures.push_back({"Starting Gold [ " + std::to_string(p.startingGold()) + " ] for " +
+                                    latin1ToUtf8(p.name()) + " exceeds Dungeon capacity [ " +
+                                    std::to_string(asInt(capacity)) + " ]!",
+                                p.id(), 0});
     }
-    return std::nullopt;
+    return failures;
 }
 
-std::optional<std::string> actionPointCheck(const CWorldEditorDoc& doc)
+std::vector<LevelCheckFailure> actionPointCheckFailures(const CWorldEditorDoc& doc)
 {
+    std::vector<LevelCheckFailure> failures;
     const LevelScript* script = LevelScript::of(doc);
     if (!script)
-        return std::nullopt;
-    // Every invalid action is looked at; the message names the last one in the list.
-    std::optional<std::string> message;
+        return failures;
     for (const auto& action : script->actions()) {
         const uint8_t kind = action->kind();
         if (kind != uint8_t(ActionKind::DisplayObjective) && kind != uint8_t(ActionKind::DisplayInformation))
@@ -78,21 +83,27 @@ std::optional<std::string> actionPointCheck(const CWorldEditorDoc& doc)
         const uint8_t point = action->parameters().b0();
         if (point == 0 || doc.FindActionPoint(point))
             continue;
-        message = "Action " + std::to_string(action->id()) + " [ " + utf16ToUtf8(actionKindName(kind)) +
-                  " ] - Invalid Action Point ID";
+        failures.push_back({invalidActionPointMessage(*action), 0, action->id()});
     }
-    return message;
+    return failures;
 }
 
-} // namespace
+std::string invalidActionPointMessage(const CAction& action)
+{
+    return "Action " + std::to_string(action.id()) + " [ " + utf16ToUtf8(actionKindName(action.kind())) +
+           " ] - Invalid Action Point ID";
+}
 
 std::optional<std::string> firstFailedLevelCheck(const CWorldEditorDoc& doc)
 {
-    if (auto m = heartCheck(doc))
-        return m;
-    if (auto m = goldCheck(doc))
-        return m;
-    return actionPointCheck(doc);
+    if (auto failures = heartCheckFailures(doc); !failures.empty())
+        return failures.front().message;
+    if (auto failures = goldCheckFailures(doc); !failures.empty())
+        return failures.front().message;
+    // Every invalid action is looked at; the message names the last one in the list.
+    if (auto failures = actionPointCheckFailures(doc); !failures.empty())
+        return failures.back().message;
+    return std::nullopt;
 }
 
 bool CheckLevel(const CWorldEditorDoc& doc, Reporter& reporter)

@@ -62,6 +62,8 @@ void buildSampleLevel(CWorldEditorDoc& doc, const std::string& title)
     paint(doc, {10, 5, 22, 5}, kPath, PlayerId::Neutral);
     paint(doc, {15, 5, 15, 18}, kPath, PlayerId::Neutral);
     paint(doc, {10, 18, 22, 18}, kPath, PlayerId::Neutral);
+    // The first dungeon's doorway out to the path: a door stands on claimed floor.
+    paint(doc, {10, 5, 10, 5}, kClaimed, PlayerId::FirstVorlan);
     paint(doc, {2, 20, 9, 21}, kWater, PlayerId::Neutral);
     paint(doc, {21, 2, 29, 3}, kLava, PlayerId::Neutral);
     paint(doc, {12, 20, 14, 21}, kGoldSeam, PlayerId::Neutral);
@@ -83,10 +85,10 @@ void buildSampleLevel(CWorldEditorDoc& doc, const std::string& title)
     doc.CreateCreature(kDigger, PlayerId::FirstVorlan, {4, 8}, false);
     if (CCreature* brute = doc.CreateCreature(kBrute, 4, {23, 15}, false))
         brute->setLevel(3);
-    if (CCreature* sorcerer = doc.CreateCreature(kSorcerer, PlayerId::Neutral, {16, 16}, false))
+    if (CCreature* sorcerer = doc.CreateCreature(kSorcerer, PlayerId::Neutral, {15, 16}, false))
         sorcerer->setGoldHeld(50);
-    doc.CreateCreature(kKnight, PlayerId::Good, {19, 4}, false);
-    doc.CreateDoor(kWoodenDoor, PlayerId::FirstVorlan, {10, 6});
+    doc.CreateCreature(kKnight, PlayerId::Good, {19, 5}, false);
+    doc.CreateDoor(kWoodenDoor, PlayerId::FirstVorlan, {10, 5});
     doc.CreateTrap(kSpikeTrap, PlayerId::FirstVorlan, {11, 5});
     if (CObjectThing* gold = doc.CreateObjectThing(kGoldPile, {14, 18}))
         gold->setData2(250);
@@ -104,6 +106,7 @@ void buildSampleLevel(CWorldEditorDoc& doc, const std::string& title)
         member->setOwnerById(PlayerId::Good);
         member->setPlaced(false);
         member->setPosition({18, 2});
+        member->setFlag1(CreatureFlag1::Leader, type == kKnight);
         party->addMember(member);
     }
     doc.AddHeroParty(std::move(party));

@@ -235,7 +235,7 @@ TEST_F(ScriptTreeWindowTest, TheTreeIsTheLevelsOutlineWithImagesAndTheBoldCurren
     EXPECT_EQ(top[4], "Hero Party 1");
     EXPECT_EQ(top.mid(5), (QStringList{"Vorlan 1", "Vorlan 2", "Good Player", "Neutral Player"}));
     EXPECT_EQ(childTexts(item("Vorlan 1")), (QStringList{"Digger [1] [9, 9]", "Digger [1] [5, 9]",
-                                                         "Wooden Door [11, 7]", "Spike Trap [B] [12, 6]"}));
+                                                         "Wooden Door [11, 6]", "Spike Trap [B] [12, 6]"}));
     EXPECT_TRUE(item("Vorlan 1")->isExpanded());
     EXPECT_TRUE(level->child(0)->isExpanded());
 
@@ -547,9 +547,9 @@ TEST_F(ScriptTreeWindowTest, NewAndMovedActionPointsAreDraggedOutInTheMap)
 TEST_F(ScriptTreeWindowTest, AThingOnTheMapOpensItsTreeMenuAndIsSelected)
 {
     const std::vector<MenuEntry> entries = menuOf([&] {
-        QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
+        QTest::mousePress(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 5}));
     });
-    QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 6}));
+    QTest::mouseRelease(view()->viewport(), Qt::RightButton, {}, view()->tileCentre({10, 5}));
     EXPECT_EQ(texts(entries), (QStringList{"&Edit Door Properties...", "Edit Door &Type...",
                                            "Add &Trigger...", "&Move Door", "&Delete Door"}));
     EXPECT_EQ(tree()->currentItem(), item("Wooden Door"));
@@ -667,7 +667,7 @@ TEST_F(ScriptTreeWindowTest, AddTriggerOnAVorlanWritesAPlayerConditionAsOneStep)
     QTest::qWait(50);
     EXPECT_EQ(LevelScript::of(doc())->triggers().size(), triggersBefore);
     EXPECT_EQ(childTexts(item("Vorlan 1")), (QStringList{"Digger [1] [9, 9]", "Digger [1] [5, 9]",
-                                                         "Wooden Door [11, 7]", "Spike Trap [B] [12, 6]"}));
+                                                         "Wooden Door [11, 6]", "Spike Trap [B] [12, 6]"}));
 }
 
 TEST_F(ScriptTreeWindowTest, ACancelledNewTriggerLeavesNoTraceAndARefusedCountKeepsTheSheetOpen)
