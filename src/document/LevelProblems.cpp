@@ -608,6 +608,37 @@ std::string_view severityName(ProblemSeverity severity)
     return severity == ProblemSeverity::Error ? "error" : "warning";
 }
 
+std::string_view placeKindName(ProblemPlaceKind kind)
+{
+    switch (kind) {
+    case ProblemPlaceKind::Level:
+        return "level";
+    case ProblemPlaceKind::Tile:
+        return "tile";
+    case ProblemPlaceKind::Player:
+        return "player";
+    case ProblemPlaceKind::Creature:
+        return "creature";
+    case ProblemPlaceKind::Door:
+        return "door";
+    case ProblemPlaceKind::Trap:
+        return "trap";
+    case ProblemPlaceKind::Object:
+        return "object";
+    case ProblemPlaceKind::ActionPoint:
+        return "actionPoint";
+    case ProblemPlaceKind::HeroParty:
+        return "heroParty";
+    case ProblemPlaceKind::EffectGenerator:
+        return "effectGenerator";
+    case ProblemPlaceKind::Trigger:
+        return "trigger";
+    case ProblemPlaceKind::Action:
+        return "action";
+    }
+    return "level";
+}
+
 std::string describePlace(const ProblemPlace& place)
 {
     const std::string id = std::to_string(place.id);

@@ -63,6 +63,8 @@ std::vector<LevelProblem> validateLevel(const CWorldEditorDoc& doc);
 
 /// "error" or "warning".
 std::string_view severityName(ProblemSeverity severity);
+/// The kind as a lowerCamel word ("actionPoint"), for machine-readable output.
+std::string_view placeKindName(ProblemPlaceKind kind);
 /// "Level", "Tile (3, 4)", "Player 3", "Creature 2 at (5, 6)", "Trigger 12", "Action -3", ...
 std::string describePlace(const ProblemPlace& place);
 /// Whether any problem of the list is an error.

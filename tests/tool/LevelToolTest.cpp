@@ -6,9 +6,11 @@
 #include "worlddata/ByteOrder.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <sys/wait.h>
 
 namespace gr2 {
@@ -151,6 +153,60 @@ TEST_F(LevelToolTest, CheckThumbnailAndInfoOfTheSampleLevel)
 
     EXPECT_EQ(tool("info " + quoted(root / "Nothing.vwd")).status, 1);
     EXPECT_EQ(tool("check").status, 2);
+}
+
+TEST_F(LevelToolTest, CheckAllListsEveryProblemAndFailsOnlyOnErrors)
+{
+    // A sound level: nothing to list, and the JSON says so.
+    RunResult r = tool("check --all " + quoted(sample()));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "OK\n");
+    r = tool("check --all --json " + quoted(sample()));
+    ASSERT_EQ(r.status, 0) << r.err;
+    nlohmann::json report = nlohmann::json::parse(r.out);
+    EXPECT_EQ(report["errors"], 0);
+    EXPECT_EQ(report["warnings"], 0);
+    EXPECT_TRUE(report["problems"].empty());
+
+    // Warnings only: the sample with its waypoint path closed into a loop still passes.
+    const auto json = scratch / "loop.json";
+    ASSERT_EQ(tool("export-json " + quoted(sample()) + " " + quoted(json)).status, 0);
+    std::string text = gr2::text(json);
+    const size_t first = text.find("\"nextWaypoint\": 0");
+    ASSERT_NE(first, std::string::npos);
+    text.replace(first, 17, "\"nextWaypoint\": 2");
+    std::ofstream(json) << text;
+    const auto loop = root / "Maps" / "Loop.vwd";
+    ASSERT_EQ(tool("import-json " + quoted(json) + " " + quoted(loop)).status, 0);
+    r = tool("check --all " + quoted(loop));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "warning: Action Point 1: Action Points 1 > 2 > 1 form a waypoint loop: creatures sent "
+                     "along it never arrive\n0 error(s), 1 warning(s)\n");
+
+    // Errors: a new level has neither heart nor portal; every problem is listed with its place.
+    const auto bare = root / "Maps" / "Bare.vwd";
+    ASSERT_EQ(tool("new " + quoted(bare)).status, 0);
+    r = tool("check --all " + quoted(bare));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "error: Player 3: Vorlan 1 must have a Dungeon Heart!\n"
+                     "warning: Player 3: The level has no Portal: no creature can join a Vorlan's dungeon\n"
+                     "1 error(s), 1 warning(s)\n");
+    r = tool("check --json " + quoted(bare)); // --json lists everything too
+    EXPECT_EQ(r.status, 1);
+    report = nlohmann::json::parse(r.out);
+    EXPECT_EQ(report["level"], bare.string());
+    EXPECT_EQ(report["errors"], 1);
+    EXPECT_EQ(report["warnings"], 1);
+    ASSERT_EQ(report["problems"].size(), 2u);
+    EXPECT_EQ(report["problems"][0], nlohmann::json::parse(R"({"severity": "error", "code": "missing-heart",
+                  "message": "Vorlan 1 must have a Dungeon Heart!", "place": {"kind": "player", "id": 3}})"));
+    EXPECT_EQ(report["problems"][1]["severity"], "warning");
+
+    // Without --all the save's own check still answers with its first failure.
+    r = tool("check " + quoted(bare));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Vorlan 1 must have a Dungeon Heart!\n");
+    EXPECT_EQ(tool("check --all " + quoted(root / "Nothing.vwd")).status, 1);
 }
 
 TEST_F(LevelToolTest, TreePrintsTheScriptTreeExport)

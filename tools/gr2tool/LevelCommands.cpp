@@ -5,6 +5,7 @@
 #include "app/SaveFailedMessage.h"
 #include "document/LevelChecks.h"
 #include "document/LevelDocument.h"
+#include "document/LevelProblems.h"
 #include "level/TextConversion.h"
 #include "script/LevelScript.h"
 #include "script/ScriptTreeExport.h"
@@ -173,6 +174,9 @@ void LevelCommands::define(CLI::App& app)
 
     m_check = app.add_subcommand("check", "Run the level checks; print the first failure or OK");
     m_check->add_option("LEVEL", m_level, "The level to check")->required();
+    m_check->add_flag("--all", m_allProblems,
+                      "List every problem of the level, errors and warnings; exit 1 when any is an error");
+    m_check->add_flag("--json", m_json, "With --all: print the problems as JSON (implies --all)");
 
     m_thumbnail = app.add_subcommand("thumbnail", "Write the level's thumbnail where the Save command does");
     m_thumbnail->add_option("LEVEL", m_level, "The level")->required();
@@ -267,12 +271,51 @@ int LevelCommands::runResave(Prompter& console)
     return level->files().SaveAs() ? 0 : 1;
 }
 
+int LevelCommands::printProblems(const std::vector<LevelProblem>& problems) const
+{
+    const auto errors = std::count_if(problems.begin(), problems.end(), [](const LevelProblem& p) {
+        return p.severity == ProblemSeverity::Error;
+    });
+    const auto warnings = std::ptrdiff_t(problems.size()) - errors;
+    if (m_json) {
+        json list = json::array();
+        for (const LevelProblem& p : problems) {
+            json place{{"kind", placeKindName(p.place.kind)}};
+            if (p.place.kind != ProblemPlaceKind::Level && p.place.kind != ProblemPlaceKind::Tile)
+                place["id"] = p.place.id;
+            if (p.place.hasTile) {
+                place["x"] = p.place.tile.x;
+                place["y"] = p.place.tile.y;
+            }
+            list.push_back({{"severity", severityName(p.severity)},
+                            {"code", p.code},
+                            {"message", p.message},
+                            {"place", std::move(place)}});
+        }
+        json out{{"level", std::filesystem::absolute(m_level).string()},
+                 {"errors", errors},
+                 {"warnings", warnings},
+                 {"problems", std::move(list)}};
+        std::cout << out.dump(2) << '\n';
+    } else if (problems.empty()) {
+        std::cout << "OK\n";
+    } else {
+        for (const LevelProblem& p : problems)
+            std::cout << severityName(p.severity) << ": " << describePlace(p.place) << ": " << p.message
+                      << '\n';
+        std::cout << errors << " error(s), " << warnings << " warning(s)\n";
+    }
+    return errors > 0 ? 1 : 0;
+}
+
 int LevelCommands::runCheck(Prompter& console)
 {
     ToolSession session(console);
     auto level = session.open(m_level);
     if (!level)
         return 1;
+    if (m_allProblems || m_json)
+        return printProblems(validateLevel(level->doc()));
     if (std::optional<std::string> failure = firstFailedLevelCheck(level->doc())) {
         std::cout << *failure << '\n';
         return 1;

@@ -1,16 +1,19 @@
 #pragma once
-// The level commands of gr2tool: new, resave, check, thumbnail, info and tree. Each loads the global data
-// from the root first, as the editor does at start-up, and works on levels the way the editor's own
-// New, Open, Save and Save As do.
+// The level commands of gr2tool: new, resave, check (the save's checks, or with --all every problem
+// of the level), thumbnail, info and tree. Each loads the global data from the root first, as the
+// editor does at start-up, and works on levels the way the editor's own New, Open, Save and Save
+// As do.
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace gr2 {
 
 class Prompter;
+struct LevelProblem;
 
 class LevelCommands {
 public:
@@ -26,6 +29,8 @@ private:
     int runNew(Prompter& prompter);
     int runResave(Prompter& prompter);
     int runCheck(Prompter& prompter);
+    /// Prints every problem (as text or JSON); 1 when any is an error, else 0.
+    int printProblems(const std::vector<LevelProblem>& problems) const;
     int runThumbnail(Prompter& prompter);
     int runInfo(Prompter& prompter);
     int runTree(Prompter& prompter);
@@ -45,6 +50,8 @@ private:
     int m_terrain = -1;
     int m_owner = -1;
     bool m_globals = false;
+    bool m_allProblems = false;
+    bool m_json = false;
 };
 
 } // namespace gr2
