@@ -8,6 +8,7 @@
 #include "ui/CTriggerTree.h"
 #include "ui/CWorldEditorView.h"
 #include "ui/HistoryDock.h"
+#include "ui/ProblemsDock.h"
 #include "ui/QtText.h"
 #include "ui/ToolbarIcons.h"
 
@@ -76,6 +77,8 @@ CMainFrame::CMainFrame(const CTypeDatabase* types, QWidget* parent) : QMainWindo
     createActions();
     // Before the menus, which list it; it docks with the other bars below.
     m_historyDock = new HistoryDock(this);
+    m_browserBar = new CBrowserBar(this);
+    m_problemsDock = new ProblemsDock(m_browserBar->tree(), this);
     createMenus();
     createToolBars();
     createDockBars();
@@ -168,6 +171,7 @@ void CMainFrame::createMenus()
                       action(C::ToggleSelectionBar), action(C::ToggleScriptTree)});
     view->addSeparator();
     view->addAction(m_historyDock->toggleViewAction());
+    view->addAction(m_problemsDock->toggleViewAction());
     view->addSeparator();
     view->addActions({action(C::Grid), action(C::ShrinkToFit), action(C::ShowWaypointPaths)});
 
@@ -179,6 +183,8 @@ void CMainFrame::createMenus()
     tools->addActions({action(C::CreateActionPoint), action(C::CreateEffectGenerator)});
     tools->addSeparator();
     tools->addActions({action(C::EditCameraStart), action(C::DefineBuildArea)});
+    tools->addSeparator();
+    tools->addAction(action(C::ValidateLevel));
 
     QMenu* map = menuBar()->addMenu(tr("&Map"));
     map->addActions({action(C::FlipX), action(C::FlipY)});
@@ -259,7 +265,6 @@ void CMainFrame::createToolBars()
 void CMainFrame::createDockBars()
 {
     m_panelBar = new CPanelBar(this);
-    m_browserBar = new CBrowserBar(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_browserBar);
     addDockWidget(Qt::BottomDockWidgetArea, m_panelBar);
     resizeDocks({m_browserBar}, {m_browserBar->sizeHint().width()}, Qt::Horizontal);
@@ -279,6 +284,11 @@ void CMainFrame::createDockBars()
 
     addDockWidget(Qt::RightDockWidgetArea, m_historyDock);
     connect(m_historyDock, &HistoryDock::historyMoved, this, &CMainFrame::updateCommandUI);
+    // Below the levels, hidden until the first validation.
+    addDockWidget(Qt::BottomDockWidgetArea, m_problemsDock);
+    m_problemsDock->hide();
+    connect(m_problemsDock, &ProblemsDock::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
 }
 
 void CMainFrame::createStatusBar()
@@ -464,6 +474,11 @@ bool CMainFrame::onCommand(EditorCommand command)
     case C::Tile:
         m_mdiArea->tileSubWindows();
         return true;
+    case C::ValidateLevel:
+        m_problemsDock->validate(activeChildFrame());
+        m_problemsDock->show();
+        m_problemsDock->raise();
+        return true;
     default:
         return false;
     }
@@ -493,6 +508,7 @@ std::optional<CommandState> CMainFrame::commandState(EditorCommand command) cons
         return CommandState{};
     case C::Close:
     case C::SplitWindow:
+    case C::ValidateLevel:
         return CommandState{activeChildFrame() != nullptr, false, {}};
     case C::Cascade:
     case C::Tile:

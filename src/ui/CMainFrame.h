@@ -26,6 +26,7 @@ class CBrowserBar;
 class CChildFrame;
 class CPanelBar;
 class HistoryDock;
+class ProblemsDock;
 class CTypeDatabase;
 class CWorldEditorDoc;
 class CWorldEditorView;
@@ -47,6 +48,7 @@ public:
     CPanelBar* selectionBar() const { return m_panelBar; }
     CBrowserBar* scriptTreeBar() const { return m_browserBar; }
     HistoryDock* historyDock() const { return m_historyDock; }
+    ProblemsDock* problemsDock() const { return m_problemsDock; }
     QMenu* toolBarsMenu() const { return m_toolBarsMenu; }
     QMenu* windowMenu() const { return m_windowMenu; }
     bool barVisible(Bar bar) const { return m_barVisible[bar]; }
@@ -129,6 +131,7 @@ private:
     CPanelBar* m_panelBar = nullptr;
     CBrowserBar* m_browserBar = nullptr;
     HistoryDock* m_historyDock = nullptr;
+    ProblemsDock* m_problemsDock = nullptr;
     QMenu* m_toolBarsMenu = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_windowMenu = nullptr;

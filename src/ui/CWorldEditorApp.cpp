@@ -20,6 +20,7 @@
 #include "ui/CPanelBar.h"
 #include "ui/CTriggerTree.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/ProblemsDock.h"
 #include "ui/QtText.h"
 
 #include <QApplication>
@@ -304,16 +305,22 @@ void CWorldEditorApp::onOpen()
 void CWorldEditorApp::onSave()
 {
     if (CChildFrame* child = m_mainFrame->activeChildFrame())
-        if (child->levelFiles().Save())
+        if (child->levelFiles().Save()) {
             addRecentFile(QtText::fromSystem(child->document().path()));
+            // The report follows what was saved.
+            m_mainFrame->problemsDock()->validate(child);
+        }
     m_mainFrame->updateTitle();
 }
 
 void CWorldEditorApp::onSaveAs()
 {
     if (CChildFrame* child = m_mainFrame->activeChildFrame())
-        if (child->levelFiles().SaveAs())
+        if (child->levelFiles().SaveAs()) {
             addRecentFile(QtText::fromSystem(child->document().path()));
+            // The report follows what was saved.
+            m_mainFrame->problemsDock()->validate(child);
+        }
     m_mainFrame->updateTitle();
 }
 

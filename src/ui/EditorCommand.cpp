@@ -74,6 +74,8 @@ const std::array<EditorCommandInfo, size_t(EditorCommand::Count)>& table()
          "Edit Starting Camera Position",
          true},
         {"Define &Build Area", K(), "Drag out the computer player's build area\nDefine Build Area", true},
+        {"&Validate Level", K(Qt::Key_F12),
+         "List every error and warning of the active level in the Problems window\nValidate Level"},
         {"Flip In &X Axis", K(Qt::CTRL | Qt::Key_I), "Mirror the map top to bottom\nFlip In X Axis"},
         {"Flip In &Y Axis", K(Qt::CTRL | Qt::Key_M), "Mirror the map left to right\nFlip In Y Axis"},
         {"Brush Flip In X Axis", K(), "Mirror the brush left to right\nBrush Flip In X Axis"},

@@ -70,6 +70,8 @@ enum class EditorCommand {
     CreateEffectGenerator,
     EditCameraStart,
     DefineBuildArea,
+    /// Lists every problem of the active level in the Problems dock.
+    ValidateLevel,
     // map and brush
     FlipX,
     FlipY,
