@@ -1,6 +1,7 @@
 // gr2edit: the level editor's GUI entry point.
 
 #include "app/ZoomTable.h"
+#include "document/LevelFiles.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CWorldEditorApp.h"
@@ -39,6 +40,11 @@ int main(int argc, char* argv[])
                                                  "100, 75, 50 or 25 (percent)."),
                                   QStringLiteral("PERCENT"));
     parser.addOption(zoomOption);
+    QCommandLineOption backupOption(QStringLiteral("backup-interval"),
+                                    QStringLiteral("Seconds between automatic backups of levels with unsaved "
+                                                   "changes (default 600)."),
+                                    QStringLiteral("SECONDS"));
+    parser.addOption(backupOption);
     parser.addPositionalArgument(QStringLiteral("level"), QStringLiteral("A level file (.vwd) to open."),
                                  QStringLiteral("[level]"));
     // Help and version are answered before any window system is needed, so they work without a
@@ -69,12 +75,23 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
+    if (parser.isSet(backupOption)) {
+        bool ok = false;
+        const int seconds = parser.value(backupOption).toInt(&ok);
+        if (!ok || seconds < 1 || seconds > 24 * 3600) {
+            std::fprintf(stderr, "--backup-interval takes 1 to 86400 seconds\n");
+            return 1;
+        }
+        gr2::LevelFiles::setAutosaveInterval(std::chrono::seconds(seconds));
+    }
     if (parser.isSet(rootOption))
         gr2::setBaseDirectory(std::filesystem::absolute(gr2::QtText::toPath(parser.value(rootOption))));
 
     gr2::CWorldEditorApp editor;
     if (!editor.InitInstance(gr2::baseDirectory()))
         return 1;
+    // Backups left by a run that stopped without saving come first.
+    editor.recoverBackups();
     // A level that cannot be read has been reported; the editor stays open without it.
     if (!parser.positionalArguments().isEmpty()) {
         gr2::CChildFrame* level = editor.openLevel(gr2::QtText::toPath(parser.positionalArguments().first()));

@@ -176,12 +176,70 @@ bool LevelFiles::writeLevelFile(const std::string& path, const std::vector<uint8
     return result.ok;
 }
 
+namespace {
+
+std::chrono::milliseconds g_autosaveInterval = LevelFiles::kAutosaveInterval;
+
+} // namespace
+
+std::chrono::milliseconds LevelFiles::autosaveInterval()
+{
+    return g_autosaveInterval;
+}
+
+void LevelFiles::setAutosaveInterval(std::chrono::milliseconds interval)
+{
+    g_autosaveInterval = interval;
+}
+
+std::filesystem::path LevelFiles::backupPath() const
+{
+    return LevelBackups::masterPathFor(m_app.rootDirectory(), m_doc.isNamed() ? m_doc.path() : std::string(),
+                                       m_doc.title());
+}
+
 SaveResult LevelFiles::SaveLevel(bool autosave)
 {
-    if (autosave)
-        return writeLevel((m_app.rootDirectory() / kAutoSaveFileName).string(), m_doc.properties().name,
-                          true);
-    return writeLevel(m_doc.path(), m_doc.properties().name, false);
+    if (!autosave)
+        return writeLevel(m_doc.path(), m_doc.properties().name, false);
+    const std::filesystem::path master = backupPath();
+    std::error_code error;
+    std::filesystem::create_directories(master.parent_path(), error);
+    if (m_backupWritten != master && !m_backupWritten.empty())
+        LevelBackups::remove(m_backupWritten); // the level was renamed since
+    SaveResult result = writeLevel(master.string(), m_doc.properties().name, true);
+    // Without its origin a backup is never offered, so a failed origin fails the backup.
+    if (result == SaveResult::Saved &&
+        !LevelBackups::writeOrigin(master, m_doc.isNamed() ? m_doc.path() : std::string(), m_doc.title()))
+        result = SaveResult::Failed;
+    m_backupWritten = master;
+    return result;
+}
+
+void LevelFiles::RemoveBackup()
+{
+    if (!m_backupWritten.empty())
+        LevelBackups::remove(m_backupWritten);
+    LevelBackups::remove(backupPath());
+    m_backupWritten.clear();
+}
+
+bool LevelFiles::OpenBackup(const LevelBackups::Backup& backup)
+{
+    if (!OnOpenDocument(backup.master))
+        return false;
+    if (backup.levelPath.empty()) {
+        m_doc.SetTitle(backup.title);
+        m_doc.setPath({});
+        m_doc.setNamed(false);
+    } else {
+        m_doc.SetTitle(backup.levelPath);
+        m_doc.setPath(backup.levelPath);
+        m_doc.setNamed(true);
+    }
+    m_doc.SetModifiedFlag(true);
+    m_backupWritten = backup.master;
+    return true;
 }
 
 SaveResult LevelFiles::writeLevel(const std::string& master, const std::u16string& levelName16, bool autosave)
@@ -301,6 +359,7 @@ bool LevelFiles::saveNamed()
     switch (SaveLevel(false)) {
     case SaveResult::Saved:
         WriteThumbnail();
+        RemoveBackup(); // the level's own files hold everything now
         return true;
     case SaveResult::ReservedName:
         return runSaveAsDialog();
@@ -347,6 +406,7 @@ bool LevelFiles::runSaveAsDialog()
             m_doc.setPath(path);
             m_doc.setNamed(true);
             WriteThumbnail();
+            RemoveBackup();
             return true;
         case SaveResult::ReservedName:
             continue;
@@ -382,7 +442,7 @@ bool LevelFiles::AutoSave()
 
 bool LevelFiles::autosaveIfDue(std::chrono::steady_clock::time_point now)
 {
-    if (now - m_lastAutosave < kAutosaveInterval)
+    if (now - m_lastAutosave < autosaveInterval() || !m_doc.isModified())
         return false;
     const bool saved = SaveLevel(true) == SaveResult::Saved;
     m_lastAutosave = now;

@@ -5,6 +5,7 @@
 // the window layer only wires these flows to its menus and timers.
 
 #include "app/Prompter.h"
+#include "document/LevelBackups.h"
 
 #include <chrono>
 #include <filesystem>
@@ -32,6 +33,10 @@ class LevelFiles {
 public:
     static constexpr const char* kAutoSaveFileName = "AutoSave.vwd";
     static constexpr std::chrono::milliseconds kAutosaveInterval{600000};
+    /// How often open levels are backed up in this run (kAutosaveInterval unless changed, as the
+    /// editor's --backup-interval option does).
+    static std::chrono::milliseconds autosaveInterval();
+    static void setAutosaveInterval(std::chrono::milliseconds interval);
 
     static const char* const kLoadFailedMessage;
     static const char* const kLoadGlobalsQuestion;
@@ -61,9 +66,9 @@ public:
     bool OnOpenDocument(const std::filesystem::path& path);
 
     /// Writes the level: its part files, the master file and, after asking, its copy of the global
-    /// data. An autosave writes "AutoSave.vwd" and its part files in the root folder, asks nothing
-    /// and leaves the document's path, name and modified flag alone. A normal save of a damaged
-    /// level over its own files asks first; it clears the modified flag and the damage only when
+    /// data. An autosave writes the level's own backup (backupPath()) with its part files and
+    /// origin, asks nothing and leaves the document's path, name and modified flag alone. A normal save of a
+    /// damaged level over its own files asks first; it clears the modified flag and the damage only when
     /// every file was written.
     SaveResult SaveLevel(bool autosave);
 
@@ -81,8 +86,20 @@ public:
     /// no question, and the document's path, name and modified flag stay as they are.
     bool WriteCopy(const std::string& master);
     /// Saves the backup when the interval has passed since the last one (or since the document was
-    /// made): however many views time it, a document is backed up once per interval.
+    /// made): however many views time it, a document is backed up once per interval. A level
+    /// without unsaved changes needs none: its file holds it.
     bool autosaveIfDue(std::chrono::steady_clock::time_point now);
+
+    /// Where this level's backup goes: in the root's backup folder, named after the level's path,
+    /// or after its title while it was never saved.
+    std::filesystem::path backupPath() const;
+    /// Removes the level's backups (the one it has now and one written under an earlier name).
+    /// Called when the level is saved and when its window closes without unsaved changes.
+    void RemoveBackup();
+    /// Opens a backup found at start-up as the level it belongs to, with unsaved changes: a named
+    /// level takes its own path and title back (Save writes its own files), a level never saved
+    /// stays unnamed.
+    bool OpenBackup(const LevelBackups::Backup& backup);
 
     /// Writes the thumbnail where the Save command puts it; the file written, if any.
     std::optional<std::filesystem::path> WriteThumbnail();
@@ -107,6 +124,8 @@ private:
     Prompter& m_prompter;
     ThumbnailColours& m_colours;
     std::chrono::steady_clock::time_point m_lastAutosave;
+    /// The backup this document wrote last; its name follows the level's, which Save As changes.
+    std::filesystem::path m_backupWritten;
 };
 
 } // namespace gr2

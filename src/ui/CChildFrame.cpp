@@ -228,6 +228,10 @@ void CChildFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // A level closed with everything saved needs its backup no more; one closed with changes
+    // declined keeps it, and the next start offers it.
+    if (!m_level->doc().isModified())
+        m_level->files().RemoveBackup();
     event->accept();
 }
 

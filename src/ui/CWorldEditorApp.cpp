@@ -6,6 +6,7 @@
 #include "dialogs/CFormDialog.h"
 #include "dialogs/CNewLevelDialog.h"
 #include "dialogs/CTypeEditorDialog.h"
+#include "document/LevelBackups.h"
 #include "document/LevelDocument.h"
 #include "document/LevelJsonCommands.h"
 #include "forms/ExperienceForm.h"
@@ -274,6 +275,20 @@ CChildFrame* CWorldEditorApp::openLevel(const std::filesystem::path& path)
         return nullptr;
     addRecentFile(QtText::fromPath(absolute));
     return addLevelWindow(std::move(level));
+}
+
+int CWorldEditorApp::recoverBackups()
+{
+    int opened = 0;
+    for (const LevelBackups::Backup& backup :
+         LevelBackups::chooseBackupsToOpen(m_core->rootDirectory(), prompter())) {
+        auto level = std::make_unique<LevelDocument>(*m_core);
+        if (level->files().OpenBackup(backup)) {
+            addLevelWindow(std::move(level));
+            ++opened;
+        }
+    }
+    return opened;
 }
 
 CChildFrame* CWorldEditorApp::importLevelJson()

@@ -56,6 +56,9 @@ public:
     CChildFrame* newLevel(const NewLevelSettings& settings);
     /// Opens the level file in a window, or activates the window that already shows it. None when
     /// the level could not be read (the user was told why).
+    /// Offers the backups that are newer than their levels (the editor stopped without saving
+    /// them) and opens each one the user takes as an unsaved level; answers how many opened.
+    int recoverBackups();
     CChildFrame* openLevel(const std::filesystem::path& path);
     /// Import From JSON: the chosen document opens as a new, unsaved level; none when cancelled
     /// or refused.

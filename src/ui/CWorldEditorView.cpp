@@ -1,6 +1,7 @@
 #include "ui/CWorldEditorView.h"
 
 #include "app/ZoomTable.h"
+#include "document/LevelFiles.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"
 #include "mapedit/MapViewController.h"
@@ -69,7 +70,7 @@ CWorldEditorView::CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& cont
     if (!m_doc.FindPlayer(m_controller->currentPlayer()) && m_doc.PlayerCount() > 0)
         m_controller->setCurrentPlayer(m_doc.PlayerAt(0)->id());
     updateScrollBars();
-    m_autosave.setInterval(kAutosaveMilliseconds);
+    m_autosave.setInterval(int(LevelFiles::autosaveInterval().count()));
     connect(&m_autosave, &QTimer::timeout, this, [this] { emit autosaveDue(this); });
     m_autosave.start();
 }

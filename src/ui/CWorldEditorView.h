@@ -30,8 +30,6 @@ class MapViewController;
 class CWorldEditorView : public QAbstractScrollArea, public DocumentObserver, public CommandTarget {
     Q_OBJECT
 public:
-    static constexpr int kAutosaveMilliseconds = 600000;
-
     /// `display` holds the switches all views of the document share; it outlives the view.
     CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& context, DocumentDisplay& display,
                      QWidget* parent = nullptr);

@@ -198,10 +198,16 @@ TEST_F(LevelFilesTest, AutosaveWritesTheBackupAndLeavesTheDocumentAlone)
     EXPECT_TRUE(level->doc().isModified());
     EXPECT_EQ(level->doc().path(), (root / "Levels" / "Work.vwd").string());
     EXPECT_EQ(utf16ToUtf8(level->doc().properties().name), "Work");
-    for (const char* name : {"AutoSave.vwd", "AutoSavePlayers.vld", "AutoSaveMap.vld", "AutoSaveTriggers.vld",
-                             "AutoSaveVariables.vld", "AutoSaveThings.vld"})
-        EXPECT_TRUE(std::filesystem::exists(root / name)) << name;
-    EXPECT_FALSE(std::filesystem::exists(root / "AutoSaveGlobals.vld"));
+    // The level's own backup, in the backup folder, named after the level.
+    const std::filesystem::path backup = level->files().backupPath();
+    EXPECT_EQ(backup.parent_path(), root / "Backups");
+    EXPECT_EQ(backup.filename().string().rfind("Work-", 0), 0u) << backup;
+    const std::string base = (backup.parent_path() / backup.stem()).string();
+    for (const char* suffix :
+         {".vwd", "Players.vld", "Map.vld", "Triggers.vld", "Variables.vld", "Things.vld", ".origin"})
+        EXPECT_TRUE(std::filesystem::exists(base + suffix)) << suffix;
+    EXPECT_FALSE(std::filesystem::exists(base + "Globals.vld"));
+    EXPECT_FALSE(std::filesystem::exists(root / "AutoSave.vwd"));
     EXPECT_FALSE(std::filesystem::exists(root / "Levels" / "Work.vwd"));
     EXPECT_FALSE(std::filesystem::exists(root / "Levels" / "Thumbnails"));
     EXPECT_FALSE(std::filesystem::exists(root / "Maps" / "Thumbnails" / "AutoSave144.bmp"));
@@ -210,14 +216,18 @@ TEST_F(LevelFilesTest, AutosaveWritesTheBackupAndLeavesTheDocumentAlone)
 TEST_F(LevelFilesTest, AutosaveRunsOncePerIntervalHoweverManyViewsAsk)
 {
     auto level = sampleAt(root / "Timed.vwd");
+    const std::filesystem::path backup = level->files().backupPath();
     const auto start = std::chrono::steady_clock::now();
+    level->doc().SetModifiedFlag(false);
+    EXPECT_FALSE(level->files().autosaveIfDue(start + std::chrono::minutes(10))) << "nothing unsaved";
+    level->doc().SetModifiedFlag(true);
     EXPECT_FALSE(level->files().autosaveIfDue(start + std::chrono::minutes(9)));
-    EXPECT_FALSE(std::filesystem::exists(root / "AutoSave.vwd"));
+    EXPECT_FALSE(std::filesystem::exists(backup));
     EXPECT_TRUE(level->files().autosaveIfDue(start + std::chrono::minutes(10)));
-    std::filesystem::remove(root / "AutoSave.vwd");
+    std::filesystem::remove(backup);
     // A second view's timer a minute later finds the backup fresh.
     EXPECT_FALSE(level->files().autosaveIfDue(start + std::chrono::minutes(11)));
-    EXPECT_FALSE(std::filesystem::exists(root / "AutoSave.vwd"));
+    EXPECT_FALSE(std::filesystem::exists(backup));
     EXPECT_TRUE(level->files().autosaveIfDue(start + std::chrono::minutes(20)));
 }
 

@@ -255,7 +255,8 @@ protected:
     {
         EXPECT_EQ(level.files().SaveLevel(true), SaveResult::Saved);
         std::vector<Bytes> files;
-        const std::string base = (root.path() / "AutoSave").string();
+        const std::filesystem::path master = level.files().backupPath();
+        const std::string base = (master.parent_path() / master.stem()).string();
         for (const char* suffix : kSavedFiles)
             files.push_back(withoutTimes(base + suffix));
         return files;

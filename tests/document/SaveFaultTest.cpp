@@ -224,13 +224,13 @@ TEST_F(SaveFaultTest, AutosaveNeverTouchesTheDesignersFiles)
     }
     auto after = snapshot(root.path());
     for (auto it = after.begin(); it != after.end();)
-        it = it->first.filename().string().rfind("AutoSave", 0) == 0 ? after.erase(it) : std::next(it);
+        it = it->first.begin()->string() == LevelBackups::kFolderName ? after.erase(it) : std::next(it);
     EXPECT_EQ(after, before);
     EXPECT_TRUE(prompter.entries().empty());
 
     // A backup that cannot be written leaves the designer's files alone as well.
     const auto withBackup = snapshot(root.path());
-    test::ReadOnlyScope readOnly({root / LevelFiles::kAutoSaveFileName});
+    test::ReadOnlyScope readOnly({inRoot->files().backupPath()});
     EXPECT_FALSE(inRoot->files().AutoSave());
     EXPECT_EQ(snapshot(root.path()).size(), withBackup.size());
     for (const auto& [name, state] : before)

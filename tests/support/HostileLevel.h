@@ -160,6 +160,7 @@ public:
         m_prompter.takeGlobals = pieces.size() > 5 && !pieces[5].empty();
 
         Outcome outcome;
+        std::filesystem::path backup;
         {
             LevelDocument level(*m_app, m_colours);
             outcome.opened = level.files().OnOpenDocument(base.string() + ".vwd");
@@ -171,13 +172,14 @@ public:
                 if (!m_writeSaves)
                     setWriteFaultHook([](const std::filesystem::path&) { return EROFS; });
                 outcome.saved = level.files().SaveLevel(true) == SaveResult::Saved;
+                backup = level.files().backupPath();
                 setWriteFaultHook({});
             }
         }
         if (outcome.saved && m_writeSaves) {
             m_prompter.takeGlobals = false;
             LevelDocument again(*m_app, m_colours);
-            outcome.reopened = again.files().OnOpenDocument(m_root / LevelFiles::kAutoSaveFileName);
+            outcome.reopened = again.files().OnOpenDocument(backup);
         }
         if (m_prompter.takeGlobals)
             resetApp();

@@ -371,7 +371,7 @@ TEST_F(LevelWindowTest, EachLevelIsBackedUpOncePerTenMinutesHoweverManyViewsAsk)
     trigger(EditorCommand::SplitWindow);
     ASSERT_EQ(child->views().size(), 4);
     child->document().SetModifiedFlag(true);
-    const std::filesystem::path backup = root.path() / LevelFiles::kAutoSaveFileName;
+    const std::filesystem::path backup = child->levelFiles().backupPath();
     const auto start = std::chrono::steady_clock::now();
 
     EXPECT_FALSE(child->autosaveDue(start + std::chrono::minutes(9)));
