@@ -30,6 +30,12 @@ public:
         : m_form(description), m_model(loaded), m_write(std::move(write))
     {
         m_form.load(m_model);
+        // A value a list does not hold (a player the level lost, bytes of another kind) shows the
+        // list's first entry, which is what OK then stores.
+        FormState& s = m_form.state();
+        for (size_t row = 0; row < s.rowCount(); ++row)
+            if (s.row(row).isList() && !s.choices(row).empty() && !s.choiceIndex(row))
+                s.choose(row, 0);
     }
 
     FormState& state() override { return m_form.state(); }

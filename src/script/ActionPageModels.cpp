@@ -70,10 +70,10 @@ TriggerNumberRange mapRowRange(const ActionPlace& place)
 AvailabilityPageModel loadAvailabilityPage(const CAction& action)
 {
     AvailabilityPageModel page;
-    if (action.kind() != 0) {
-        page.category = ButtonCategory(action.a(1));
-        page.unavailable = action.a(3) == 0;
-    }
+    if (action.kind() != uint8_t(ActionKind::SetAvailability))
+        return page;
+    page.category = ButtonCategory(action.a(1));
+    page.unavailable = action.a(3) == 0;
     page.item = action.a(2);
     page.player = action.a(0);
     return page;
