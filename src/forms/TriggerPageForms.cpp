@@ -1,8 +1,6 @@
 #include "forms/TriggerPageForms.h"
 
-#include "forms/FormChoices.h"
-#include "forms/FormRows.h"
-#include "level/TextConversion.h"
+#include "forms/ScriptPageRows.h"
 #include "script/CTrigger.h"
 #include "script/TriggerKind.h"
 #include "script/TriggerPageKinds.h"
@@ -15,54 +13,17 @@ namespace {
 
 using O = TriggerOwnerKind;
 
-/// Script text as an 8-bit field's text, which is what the lists show.
-std::string text(std::u16string_view s)
-{
-    return utf8ToLatin1(utf16ToUtf8(s));
-}
-
 ChoiceList kindChoices(std::span<const uint8_t> kinds)
 {
     ChoiceList list;
     for (uint8_t k : kinds)
-        list.push_back({k, text(triggerKindName(k))});
+        list.push_back({k, scriptText(triggerKindName(k))});
     return list;
-}
-
-/// A list row whose entries are fixed when the page opens.
-FormRow fixedList(std::string label, const TriggerChoiceList& list)
-{
-    return choiceRow(std::move(label), FormChoices::fixed(triggerChoices(list)));
-}
-
-FormRow onSameLine(FormRow row)
-{
-    row.sameLine = true;
-    return row;
 }
 
 FormRow valueRow(std::string label = {})
 {
     return integerRow(std::move(label), double(kTriggerValueRange.low), double(kTriggerValueRange.high));
-}
-
-/// The field an option of a radio row stands for, shown beside it.
-FormRow besideOption(FormRow row, size_t radio, size_t option)
-{
-    row.besideOption = FormRow::OptionPlace{radio, option};
-    return row;
-}
-
-/// A whole-number member of a page model whose type is an enumeration.
-template <class Model, class Enum> FieldAccess<Model> enumAccess(Enum Model::*member)
-{
-    return integerAccess<Model, int64_t>([member](const Model& m) { return int64_t(m.*member); },
-                                         [member](Model& m, int64_t v) { m.*member = Enum(v); });
-}
-
-FormRule kindIs(size_t kindRow, std::function<bool(uint8_t)> test)
-{
-    return [kindRow, test = std::move(test)](const FormState& s) { return test(uint8_t(s.value(kindRow))); };
 }
 
 } // namespace
@@ -71,7 +32,7 @@ ChoiceList triggerChoices(const TriggerChoiceList& list)
 {
     ChoiceList out;
     for (const TriggerChoice& c : list)
-        out.push_back({int64_t(c.value), text(c.text)});
+        out.push_back({int64_t(c.value), scriptText(c.text)});
     return out;
 }
 
@@ -226,7 +187,8 @@ FormDescription<ActionPointPageModel> actionPointPageForm(const TriggerPageConte
 
     for (const uint8_t labelKind : {uint8_t(42), uint8_t(40), uint8_t(62)}) {
         const std::u16string_view label = actionPointPlayerLabel(labelKind);
-        const size_t player = d.add(onSameLine(fixedList(text(label), players)), memberAccess(&M::player));
+        const size_t player =
+            d.add(onSameLine(fixedList(scriptText(label), players)), memberAccess(&M::player));
         d.row(player).visible = [kind, type, label, &db](const FormState& s) {
             const auto k = uint8_t(s.value(kind));
             return actionPointPlayerLabel(k) == label &&

@@ -4,6 +4,7 @@
 // the chosen kind changes.
 
 #include "forms/Form.h"
+#include "forms/ScriptPageRows.h"
 #include "script/TriggerPageModels.h"
 
 namespace gr2 {
@@ -20,9 +21,6 @@ struct TriggerPageContext {
     const CTypeDatabase& db;
     const ScriptUsage& usage;
 };
-
-/// A script list as a form's choices.
-ChoiceList triggerChoices(const TriggerChoiceList& list);
 
 FormDescription<AttributePageModel> attributePageForm(const TriggerPageContext& context);
 FormDescription<EventPageModel> eventPageForm(const TriggerPageContext& context);

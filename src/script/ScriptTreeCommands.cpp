@@ -149,6 +149,8 @@ constexpr TreeCommand kAvailable[] = {
     C::TriggerAddTrigger,
     C::EditTriggerProperties,
     C::DeleteTrigger,
+    C::AddAction,
+    C::EditActionProperties,
     C::DeleteAction,
     C::EditActionPointProperties,
     C::MoveActionPoint,

@@ -24,20 +24,6 @@ std::u16string number(unsigned n)
     return latin1ToUtf16(std::to_string(n));
 }
 
-TriggerChoiceList typesOf(const TypeTableBase& table, std::u16string_view first,
-                          const std::function<bool(const CTypeRecord&)>& accept = {})
-{
-    TriggerChoiceList list;
-    if (!first.empty())
-        list.push_back({0, std::u16string(first)});
-    for (size_t i = 0; i < table.count(); ++i) {
-        const CTypeRecord* r = table.recordAt(i);
-        if (r && (!accept || accept(*r)))
-            list.push_back({r->id(), latin1ToUtf16(r->name())});
-    }
-    return list;
-}
-
 bool shown(uint8_t index, const std::vector<uint8_t>& alsoShow)
 {
     return std::find(alsoShow.begin(), alsoShow.end(), index) != alsoShow.end();
@@ -57,6 +43,24 @@ TriggerChoiceList numbered(int count, std::u16string_view prefix, uint8_t specia
 }
 
 } // namespace
+
+namespace TriggerLists {
+
+TriggerChoiceList typesOf(const TypeTableBase& table, std::u16string_view first,
+                          const std::function<bool(const CTypeRecord&)>& accept)
+{
+    TriggerChoiceList list;
+    if (!first.empty())
+        list.push_back({0, std::u16string(first)});
+    for (size_t i = 0; i < table.count(); ++i) {
+        const CTypeRecord* r = table.recordAt(i);
+        if (r && (!accept || accept(*r)))
+            list.push_back({r->id(), latin1ToUtf16(r->name())});
+    }
+    return list;
+}
+
+} // namespace TriggerLists
 
 std::optional<size_t> triggerChoiceIndex(const TriggerChoiceList& list, uint32_t value)
 {

@@ -5,6 +5,7 @@
 #include "script/ButtonCategory.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 namespace gr2 {
 
 class CTypeDatabase;
+class CTypeRecord;
+class TypeTableBase;
 class CWorldEditorDoc;
 class ScriptUsage;
 
@@ -26,6 +29,11 @@ using TriggerChoiceList = std::vector<TriggerChoice>;
 std::optional<size_t> triggerChoiceIndex(const TriggerChoiceList& list, uint32_t value);
 
 namespace TriggerLists {
+
+/// The records of a type table by name, in table order, after `first` (with id 0) when it is not
+/// empty; `accept`, when given, picks the records listed.
+TriggerChoiceList typesOf(const TypeTableBase& table, std::u16string_view first,
+                          const std::function<bool(const CTypeRecord&)>& accept = {});
 
 /// "<any player>" (0), then the level's players by name.
 TriggerChoiceList players(const CWorldEditorDoc& doc);

@@ -1,6 +1,7 @@
 #include "ui/CTriggerTree.h"
 
 #include "app/TreeExportCommand.h"
+#include "dialogs/CActionEditSheet.h"
 #include "dialogs/CThingDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
 #include "forms/PortalHeartGateForms.h"
@@ -44,7 +45,7 @@ size_t iconIndex(TreeItemKind kind)
     return size_t(kind) / 2;
 }
 
-/// The editors the tree's commands open: the trigger sheet; actions are not edited yet.
+/// The editors the tree's commands open: the trigger sheet and the action sheet.
 class SheetEditors : public ScriptEditors {
 public:
     SheetEditors(const ScriptTreeModel& model, Prompter& prompter, QWidget* parent)
@@ -60,7 +61,15 @@ public:
                                 m_parent);
         return sheet.exec() == QDialog::Accepted;
     }
-    bool EditAction(CAction&) override { return false; }
+    bool EditAction(CAction& action) override
+    {
+        LevelScript* script = LevelScript::of(m_model.document());
+        if (!script)
+            return false;
+        CActionEditSheet sheet(action, m_model.document(), m_model.types(), script->usage(), m_prompter,
+                               m_parent);
+        return sheet.exec() == QDialog::Accepted;
+    }
 
 private:
     const ScriptTreeModel& m_model;
@@ -473,7 +482,10 @@ ScriptTreeItem* CTriggerTree::addTriggerOwner(TreeCommand command) const
         return itemOf(m.currentHeroParty());
     case C::TriggerAddTrigger:
     case C::EditTriggerProperties:
+    case C::AddAction:
         return m.currentTrigger() ? m.findTriggerItem(m.currentTrigger()->id()) : nullptr;
+    case C::EditActionProperties:
+        return m.currentAction() ? m.findActionItem(m.currentAction()->id()) : nullptr;
     default:
         return nullptr;
     }
@@ -488,10 +500,20 @@ bool CTriggerTree::editTriggers(TreeCommand command)
     SheetEditors editors(*m_model, m_prompter ? *m_prompter : fallback, this);
     // A confirmed sheet is one step; a cancelled one changes nothing and leaves none.
     EditStep step(m_model->document(), treeCommandName(command));
-    if (command == C::EditTriggerProperties)
+    switch (command) {
+    case C::EditTriggerProperties:
         m_model->editTrigger(*item, editors);
-    else
+        break;
+    case C::AddAction:
+        m_model->addAction(*item, editors);
+        break;
+    case C::EditActionProperties:
+        m_model->editAction(*item, editors);
+        break;
+    default:
         m_model->addTrigger(*item, editors);
+        break;
+    }
     return true;
 }
 

@@ -114,10 +114,11 @@ private:
     CWorldEditorView* mapView() const;
     /// Starts a map mode in the level's active view; false without one.
     bool startMapMode(TreeCommand command);
-    /// The item Add Trigger (of any owner) or Edit Trigger Properties works on; none for other
-    /// commands.
+    /// The item Add Trigger (of any owner), Add Action or an Edit ... Properties of the script
+    /// works on; none for other commands.
     ScriptTreeItem* addTriggerOwner(TreeCommand command) const;
-    /// Runs Add Trigger or Edit Trigger Properties with the trigger sheet; false for other commands.
+    /// Runs Add Trigger, Add Action or Edit Trigger/Action Properties with its sheet; false for
+    /// other commands.
     bool editTriggers(TreeCommand command);
     /// The property dialogs of things; false when the command opens none.
     bool openThingDialog(TreeCommand command);

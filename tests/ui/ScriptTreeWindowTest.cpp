@@ -5,11 +5,13 @@
 // hero party with the member prompt, and writing a trigger with the Edit Trigger sheet.
 
 #include "app/WindowPlacement.h"
+#include "dialogs/CActionEditSheet.h"
 #include "dialogs/CPlacementPrompt.h"
 #include "dialogs/CTreeFindDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
+#include "forms/ActionPageForms.h"
 #include "level/CPlayer.h"
 #include "mapedit/MapViewController.h"
 #include "script/LevelScript.h"
@@ -181,17 +183,30 @@ protected:
             },
             "no sheet opened");
     }
-    static QStringList tabTexts(const CTriggerEditSheet& sheet)
+    /// The same for the Edit Action sheet.
+    void withActionSheet(const std::function<void()>& open, const std::function<void(CActionEditSheet&)>& use)
+    {
+        test::withModal<CActionEditSheet>(
+            open,
+            [&](CActionEditSheet& sheet) {
+                use(sheet);
+                if (sheet.isVisible())
+                    ADD_FAILURE() << "the sheet stayed open";
+            },
+            "no sheet opened");
+    }
+    static QStringList tabTexts(const QDialog& sheet)
     {
         QStringList out;
-        for (int i = 0; i < sheet.tabs()->count(); ++i)
-            out << sheet.tabs()->tabText(i);
+        const auto* tabs = sheet.findChild<QTabWidget*>();
+        for (int i = 0; tabs && i < tabs->count(); ++i)
+            out << tabs->tabText(i);
         return out;
     }
     /// Clicks the tab with the title, as the user does.
-    static void showTab(CTriggerEditSheet& sheet, const QString& title)
+    static void showTab(QDialog& sheet, const QString& title)
     {
-        QTabBar* bar = sheet.tabs()->tabBar();
+        QTabBar* bar = sheet.findChild<QTabWidget*>()->tabBar();
         for (int i = 0; i < bar->count(); ++i)
             if (bar->tabText(i) == title)
                 QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
@@ -730,6 +745,62 @@ TEST_F(ScriptTreeWindowTest, EditTriggerPropertiesRewritesTheItemInPlaceWithItsC
     EXPECT_EQ(historySteps(), stepsBefore + 1);
     EXPECT_EQ(app.mainFrame()->historyDock()->list()->item(historySteps() - 1)->text(),
               "Edit Trigger Properties");
+}
+
+TEST_F(ScriptTreeWindowTest, AddActionSetsAFlagThatANewTriggerThenOffers)
+{
+    const LevelScript& script = *LevelScript::of(doc());
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) { QTest::mouseClick(sheet.okButton(), Qt::LeftButton); });
+    QTreeWidgetItem* trigger = item("Vorlan 1")->child(0);
+    ASSERT_TRUE(trigger && trigger->text(0).startsWith("When "));
+    const size_t actionsBefore = script.actions().size();
+    const int stepsBefore = historySteps();
+
+    // A new action that is cancelled leaves nothing behind.
+    withActionSheet(
+        [&] { rightClick(trigger, "Add &Action..."); },
+        [&](CActionEditSheet& sheet) { QTest::mouseClick(sheet.cancelButton(), Qt::LeftButton); });
+    EXPECT_EQ(script.actions().size(), actionsBefore);
+    EXPECT_EQ(historySteps(), stepsBefore);
+
+    withActionSheet([&] { rightClick(item("Vorlan 1")->child(0), "Add &Action..."); },
+                    [&](CActionEditSheet& sheet) {
+                        EXPECT_EQ(sheet.windowTitle(), "Edit Action");
+                        EXPECT_EQ(tabTexts(sheet),
+                                  (QStringList{"&Availability", "&Flag", "&Timer", "&Info", "&Game", "G&UI",
+                                               "A&P", "&Party", "&Map", "&Creature"}));
+                        EXPECT_EQ(sheet.tabs()->currentIndex(), 0) << "a new action opens on Availability";
+                        showTab(sheet, "&Flag");
+                        FormWidgets* page = sheet.controls(ActionPage::Flag);
+                        auto* target = qobject_cast<QComboBox*>(page->control(0));
+                        ASSERT_TRUE(target && target->isVisible());
+                        target->setFocus();
+                        QTest::keyClick(target, Qt::Key_Down);
+                        QTest::keyClick(target, Qt::Key_Down);
+                        EXPECT_EQ(target->currentText(), "Flag 3");
+                        typeInto(page->control(ActionPageRow::FlagValue), "40000");
+                        QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+                        EXPECT_TRUE(sheet.isVisible()) << "a value out of range keeps the sheet open";
+                        typeInto(page->control(ActionPageRow::FlagValue), "10");
+                        QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+                    });
+    ASSERT_EQ(script.actions().size(), actionsBefore + 1);
+    const CAction& added = *script.ActionAt(script.actions().size() - 1);
+    EXPECT_EQ(added.kind(), 7);
+    EXPECT_EQ(added.a(0), 2);
+    EXPECT_EQ(added.b(), 10u);
+    EXPECT_EQ(historySteps(), stepsBefore + 1) << "the new action is one step";
+    EXPECT_EQ(item("Vorlan 1")->child(0)->childCount(), 1);
+
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) {
+                  ASSERT_TRUE(tabTexts(sheet).contains("&Flag"));
+                  auto* flags = qobject_cast<QComboBox*>(sheet.controls(TriggerPage::Flag)->control(0));
+                  ASSERT_TRUE(flags);
+                  EXPECT_NE(flags->findText("Flag 3"), -1);
+                  QTest::mouseClick(sheet.cancelButton(), Qt::LeftButton);
+              });
 }
 
 } // namespace
