@@ -6,12 +6,14 @@
 #include "ui/CWorldEditorApp.h"
 #include "ui/CWorldEditorView.h"
 #include "ui/QtText.h"
+#include "ui/QuitAfterFirstPaint.h"
 #include "worlddata/DataStream.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -39,6 +41,11 @@ int main(int argc, char* argv[])
                                                  "100, 75, 50 or 25 (percent)."),
                                   QStringLiteral("PERCENT"));
     parser.addOption(zoomOption);
+    // For timing start-up from outside; not a user's option.
+    QCommandLineOption quitAfterPaintOption(QStringLiteral("quit-after-first-paint"),
+                                            QStringLiteral("End once the main window has been painted."));
+    quitAfterPaintOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(quitAfterPaintOption);
     parser.addPositionalArgument(QStringLiteral("level"), QStringLiteral("A level file (.vwd) to open."),
                                  QStringLiteral("[level]"));
     // Help and version are answered before any window system is needed, so they work without a
@@ -83,5 +90,8 @@ int main(int argc, char* argv[])
             editor.mainFrame()->selectZoom(tileSize);
         }
     }
+    std::optional<gr2::QuitAfterFirstPaint> quitAfterPaint;
+    if (parser.isSet(quitAfterPaintOption))
+        quitAfterPaint.emplace(*editor.mainFrame());
     return app.exec();
 }
