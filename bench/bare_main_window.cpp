@@ -10,8 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QMainWindow window;
-    window.resize(1024, 768);
-    window.show();
+    window.showMaximized(); // as the editor shows its window without a stored placement
     gr2::QuitAfterFirstPaint quit(window);
     return app.exec();
 }
