@@ -10,6 +10,17 @@
 
 namespace gr2::bench {
 
+/// The counters of a run that timed ours and the floor itself (seconds summed over the iterations).
+inline void reportAgainstFloor(benchmark::State& state, double oursSeconds, double floorSeconds)
+{
+    const double n = double(state.iterations());
+    if (n > 0) {
+        state.counters["ours_us"] = oursSeconds / n * 1e6;
+        state.counters["floor_us"] = floorSeconds / n * 1e6;
+        state.counters["ratio"] = floorSeconds > 0 ? oursSeconds / floorSeconds : 0.0;
+    }
+}
+
 template <class Ours, class Floor> void againstFloor(benchmark::State& state, Ours&& ours, Floor&& floor)
 {
     using Clock = std::chrono::steady_clock;
@@ -26,12 +37,7 @@ template <class Ours, class Floor> void againstFloor(benchmark::State& state, Ou
         floorSeconds += std::chrono::duration<double>(t2 - t1).count();
         state.SetIterationTime(o);
     }
-    const double n = double(state.iterations());
-    if (n > 0) {
-        state.counters["ours_us"] = oursSeconds / n * 1e6;
-        state.counters["floor_us"] = floorSeconds / n * 1e6;
-        state.counters["ratio"] = floorSeconds > 0 ? oursSeconds / floorSeconds : 0.0;
-    }
+    reportAgainstFloor(state, oursSeconds, floorSeconds);
 }
 
 } // namespace gr2::bench

@@ -7,12 +7,14 @@
 #include "ui/CWorldEditorApp.h"
 #include "ui/CWorldEditorView.h"
 #include "ui/QtText.h"
+#include "ui/QuitAfterFirstPaint.h"
 #include "worlddata/DataStream.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -45,6 +47,11 @@ int main(int argc, char* argv[])
                                                    "changes (default 600)."),
                                     QStringLiteral("SECONDS"));
     parser.addOption(backupOption);
+    // For timing start-up from outside; not a user's option.
+    QCommandLineOption quitAfterPaintOption(QStringLiteral("quit-after-first-paint"),
+                                            QStringLiteral("End once the main window has been painted."));
+    quitAfterPaintOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(quitAfterPaintOption);
     parser.addPositionalArgument(QStringLiteral("level"), QStringLiteral("A level file (.vwd) to open."),
                                  QStringLiteral("[level]"));
     // Help and version are answered before any window system is needed, so they work without a
@@ -100,5 +107,8 @@ int main(int argc, char* argv[])
             editor.mainFrame()->selectZoom(tileSize);
         }
     }
+    std::optional<gr2::QuitAfterFirstPaint> quitAfterPaint;
+    if (parser.isSet(quitAfterPaintOption))
+        quitAfterPaint.emplace(*editor.mainFrame());
     return app.exec();
 }
