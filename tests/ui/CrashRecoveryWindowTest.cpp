@@ -111,7 +111,8 @@ TEST(CrashRecoveryWindowTest, KilledEditorsBackupsAreOfferedAtTheNextStartAndOpe
     EXPECT_TRUE(doc.path() == first.string() || doc.path() == second.string()) << doc.path();
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(child->windowTitle().endsWith("*")) << child->windowTitle().toStdString();
-    EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith("*]")) << app.mainFrame()->windowTitle().toStdString();
+    EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith("*]"))
+        << app.mainFrame()->windowTitle().toStdString();
     EXPECT_EQ(doc.GetTerrain({20, 21}), 3) << "the unsaved edit is back";
     EXPECT_EQ(std::filesystem::file_size(first), levelBytes) << "the designer's files are untouched";
     // The declined backup is gone, the taken one stays until the level is saved or closed.
