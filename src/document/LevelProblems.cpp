@@ -464,6 +464,13 @@ private:
                 if (!(anyAllowed && id == PlayerId::None) && !playerExists(id))
                     missingPlayer(actionText(*a), place, id);
             };
+            const TilePoint tile{int32_t(p.bx()), int32_t(p.by())};
+            auto needTile = [&] {
+                if (!m_doc.IsInside(tile))
+                    error("tile-outside-map",
+                          actionText(*a) + " names tile " + tileText(tile) + ", outside the map", place);
+                return m_doc.IsInside(tile);
+            };
             auto needCreatureType = [&](uint8_t type) {
                 if (!m_doc.types().creatureTypeExists(type))
                     error("unknown-creature-type",
@@ -475,6 +482,17 @@ private:
             case ActionKind::CreateCreature:
                 needCreatureType(p.a[0]);
                 needPlayer(p.a[1], false);
+                needTile();
+                break;
+            case ActionKind::AlterTerrainType:
+            case ActionKind::DisplaySlabOwner:
+                needTile();
+                break;
+            case ActionKind::CollapseHeroGate:
+                if (needTile() && !m_doc.FindHeroGate(tile))
+                    error("missing-hero-gate",
+                          actionText(*a) + " names tile " + tileText(tile) + ", where no hero gate is",
+                          place);
                 break;
             case ActionKind::SendToActionPoint:
                 needPoint(p.b0());
@@ -510,6 +528,7 @@ private:
                 break;
             case ActionKind::ChangeRoomOwner:
                 needPlayer(p.a[1], false);
+                needTile();
                 break;
             case ActionKind::GenerateCreature:
                 needCreatureType(p.a[0]);

@@ -69,7 +69,8 @@ CChildFrame::CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext
             endHeroPartyPicking(false);
         });
     }
-    setWindowTitle(documentTitle());
+    // A level that opens with unsaved work (a recovered backup, an import) shows its mark at once.
+    setWindowTitle(documentTitle() + (isDocumentModified() ? QStringLiteral("*") : QString()));
 }
 
 CChildFrame::~CChildFrame()
