@@ -229,10 +229,9 @@ void CChildFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // A level closed with everything saved needs its backup no more; one closed with changes
-    // declined keeps it, and the next start offers it.
-    if (!m_level->doc().isModified())
-        m_level->files().RemoveBackup();
+    // Once the close goes ahead the designer has either saved the level or chosen to drop its
+    // changes: the backup is not wanted either way. Only a crash leaves one behind.
+    m_level->files().RemoveBackup();
     event->accept();
 }
 

@@ -118,14 +118,16 @@ TEST(CrashRecoveryWindowTest, KilledEditorsBackupsAreOfferedAtTheNextStartAndOpe
     // The declined backup is gone, the taken one stays until the level is saved or closed.
     EXPECT_EQ(LevelBackups::findNewerThanTheirLevels(root.path()).size(), 1u);
 
-    // Closed with its changes saved: nothing is left to offer.
-    prompter.queueAnswer(Prompter::Answer::Yes); // save changes
-    prompter.queueAnswer(Prompter::Answer::No);  // without global data
+    // Closed with its changes dropped: the designer chose to lose them, so nothing is left to
+    // offer at the next start, and the level's files stay as they were.
+    prompter.queueAnswer(Prompter::Answer::No); // do not save changes
     windows[0]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(app.mainFrame()->mdiArea()->subWindowList().isEmpty());
     EXPECT_TRUE(LevelBackups::findNewerThanTheirLevels(root.path()).empty());
     EXPECT_TRUE(std::filesystem::is_empty(root.path() / LevelBackups::kFolderName));
+    EXPECT_EQ(std::filesystem::file_size(first), levelBytes);
+    EXPECT_EQ(std::filesystem::file_size(second), levelBytes);
 }
 
 } // namespace
