@@ -151,6 +151,7 @@ constexpr TreeCommand kAvailable[] = {
     C::DeleteTrigger,
     C::AddAction,
     C::EditActionProperties,
+    C::EditTextMessages,
     C::DeleteAction,
     C::EditActionPointProperties,
     C::MoveActionPoint,

@@ -7,6 +7,7 @@
 #include "app/WindowPlacement.h"
 #include "dialogs/CActionEditSheet.h"
 #include "dialogs/CPlacementPrompt.h"
+#include "dialogs/CTextMessagesDialog.h"
 #include "dialogs/CTreeFindDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
 #include "document/SampleData.h"
@@ -38,6 +39,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -801,6 +803,63 @@ TEST_F(ScriptTreeWindowTest, AddActionSetsAFlagThatANewTriggerThenOffers)
                   EXPECT_NE(flags->findText("Flag 3"), -1);
                   QTest::mouseClick(sheet.cancelButton(), Qt::LeftButton);
               });
+}
+
+TEST_F(ScriptTreeWindowTest, EditTextMessagesFromTheInfoPageAndTheActionMenuSavesWithTheLevel)
+{
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) { QTest::mouseClick(sheet.okButton(), Qt::LeftButton); });
+    withActionSheet([&] { rightClick(item("Vorlan 1")->child(0), "Add &Action..."); },
+                    [&](CActionEditSheet& sheet) {
+                        showTab(sheet, "&Info");
+                        FormWidgets* page = sheet.controls(ActionPage::Info);
+                        QWidget* messages = page->control(ActionPageRow::InfoTextMessages);
+                        EXPECT_FALSE(messages->isVisible()) << "only Display Text String shows it";
+                        auto* kind = qobject_cast<QComboBox*>(page->control(ActionPageRow::InfoKind));
+                        kind->setFocus();
+                        for (int i = 0; i < 4; ++i)
+                            QTest::keyClick(kind, Qt::Key_Down);
+                        ASSERT_EQ(kind->currentText(), "Display Text String");
+                        ASSERT_TRUE(messages->isVisible());
+                        test::withModal<CTextMessagesDialog>(
+                            [&] { QTest::mouseClick(messages, Qt::LeftButton); },
+                            [&](CTextMessagesDialog& dialog) {
+                                EXPECT_EQ(dialog.windowTitle(), "Edit Action Text Messages");
+                                EXPECT_EQ(dialog.messageList()->count(), 20);
+                                dialog.messageList()->setFocus();
+                                QTest::keyClick(dialog.messageList(), Qt::Key_Down);
+                                ASSERT_EQ(dialog.messageList()->currentText(), "Text Message 1");
+                                dialog.textField()->setFocus();
+                                QTest::keyClicks(dialog.textField(), "Beware the Lord");
+                                QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                            },
+                            "no text messages dialog");
+                        QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+                    });
+    EXPECT_EQ(doc().properties().textMessage(1), u"Beware the Lord");
+
+    // The action's own menu offers the dialog for a Display Text String action.
+    QTreeWidgetItem* action = item("Vorlan 1")->child(0)->child(0);
+    ASSERT_TRUE(action);
+    test::withModal<CTextMessagesDialog>([&] { rightClick(action, "Edit Text Messages..."); },
+                                         [&](CTextMessagesDialog& dialog) {
+                                             EXPECT_EQ(dialog.textField()->toPlainText(), "")
+                                                 << "it opens on message 0";
+                                             QTest::keyClicks(dialog.textField(), "Hello");
+                                             QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                                         },
+                                         "no text messages dialog");
+    EXPECT_EQ(doc().properties().textMessage(0), u"Hello");
+
+    prompter.queueAnswer(Prompter::Answer::No); // no global types with it
+    app.mainFrame()->action(EditorCommand::Save)->trigger();
+    std::string saved;
+    for (const auto& entry : std::filesystem::directory_iterator(root.path() / "Maps"))
+        if (entry.is_regular_file())
+            saved += fileText(entry.path());
+    const std::u16string text = u"Beware the Lord";
+    EXPECT_NE(saved.find(std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2)),
+              std::string::npos);
 }
 
 } // namespace
