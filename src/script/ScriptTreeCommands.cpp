@@ -150,6 +150,7 @@ constexpr TreeCommand kAvailable[] = {
     C::EditTriggerProperties,
     C::DeleteTrigger,
     C::AddAction,
+    C::AddCreatureAction,
     C::EditActionProperties,
     C::EditTextMessages,
     C::DeleteAction,

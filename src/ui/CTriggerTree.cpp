@@ -449,6 +449,10 @@ void CTriggerTree::runCommand(TreeCommand command)
         if (m_level)
             m_level->beginHeroPartyPicking(nullptr);
         return;
+    case C::AddCreatureAction:
+        if (m_level && m_model->currentTrigger())
+            m_level->beginCreatureActionPicking(*m_model->currentTrigger());
+        return;
     case C::EditTextMessages: {
         QtPrompter fallback(this);
         EditStep step(m_model->document(), treeCommandName(command));

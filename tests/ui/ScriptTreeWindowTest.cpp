@@ -862,5 +862,54 @@ TEST_F(ScriptTreeWindowTest, EditTextMessagesFromTheInfoPageAndTheActionMenuSave
               std::string::npos);
 }
 
+TEST_F(ScriptTreeWindowTest, AddCreatureActionTurnsEachPlacedCreatureIntoAnActionAsOneStep)
+{
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) { QTest::mouseClick(sheet.okButton(), Qt::LeftButton); });
+    const LevelScript& script = *LevelScript::of(doc());
+    const size_t actionsBefore = script.actions().size();
+    const size_t creaturesBefore = doc().creatures().size();
+    const int stepsBefore = historySteps();
+
+    rightClick(item("Vorlan 1")->child(0), "Add &Creature Action...");
+    CPlacementPrompt* prompt = child->prompt();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(prompt));
+    EXPECT_EQ(prompt->windowTitle(), "Create Creature Action");
+    EXPECT_EQ(prompt->promptLabel()->text(), "Place creatures to be added to the map");
+    EXPECT_EQ(palette()->activePage(), PalettePage::Creatures);
+    app.editorState().setCurrentType(ThingFamily::Creature, 2);
+    ASSERT_TRUE(view()->controller().selectTool(ToolCode::PlaceCreature));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({5, 5}));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({6, 5}));
+    EXPECT_EQ(prompt->leftColumn()->text().split('\n').size(), 2);
+    EXPECT_TRUE(prompt->leftColumn()->text().endsWith("[6, 6]\n") ||
+                prompt->leftColumn()->text().contains("[7, 6]"))
+        << prompt->leftColumn()->text().toStdString();
+    ASSERT_TRUE(doc().CreatureAt({5, 5}));
+    EXPECT_FALSE(doc().CreatureAt({5, 5})->isPlaced()) << "a picked creature is not placed on the map";
+
+    QTest::mouseClick(prompt->finishedButton(), Qt::LeftButton);
+    EXPECT_FALSE(prompt->isVisible());
+    ASSERT_EQ(script.actions().size(), actionsBefore + 2);
+    const CAction& made = *script.ActionAt(script.actions().size() - 1);
+    EXPECT_EQ(made.kind(), 1);
+    ASSERT_TRUE(made.creature());
+    EXPECT_FALSE(made.creature()->isPlaced());
+    EXPECT_EQ(doc().CreatureAt({6, 5}), made.creature());
+    EXPECT_EQ(doc().creatures().size(), creaturesBefore + 2) << "the actions' creatures";
+    EXPECT_EQ(historySteps(), stepsBefore + 1) << "the whole session is one step";
+
+    // Cancelled, the picked creatures go again and nothing is added.
+    rightClick(item("Vorlan 1")->child(0), "Add &Creature Action...");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(prompt));
+    ASSERT_TRUE(view()->controller().selectTool(ToolCode::PlaceCreature));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({7, 5}));
+    QTest::keyClick(prompt, Qt::Key_Escape);
+    EXPECT_FALSE(prompt->isVisible());
+    EXPECT_EQ(script.actions().size(), actionsBefore + 2);
+    EXPECT_EQ(doc().creatures().size(), creaturesBefore + 2);
+    EXPECT_EQ(historySteps(), stepsBefore + 1);
+}
+
 } // namespace
 } // namespace gr2
