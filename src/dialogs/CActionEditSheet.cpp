@@ -1,6 +1,7 @@
 #include "dialogs/CActionEditSheet.h"
 
 #include "app/Prompter.h"
+#include "dialogs/CTextMessagesDialog.h"
 #include "ui/FormWidgets.h"
 #include "ui/QtText.h"
 
@@ -13,9 +14,9 @@
 
 namespace gr2 {
 
-CActionEditSheet::CActionEditSheet(CAction& action, const CWorldEditorDoc& doc, const CTypeDatabase& db,
+CActionEditSheet::CActionEditSheet(CAction& action, CWorldEditorDoc& doc, const CTypeDatabase& db,
                                    ScriptUsage& usage, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_sheet(action, doc, db, usage), m_prompter(prompter)
+    : QDialog(parent), m_sheet(action, doc, db, usage), m_doc(doc), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("CActionEditSheet"));
     setWindowTitle(QtText::fromSystem(ActionSheet::kCaption));
@@ -23,7 +24,13 @@ CActionEditSheet::CActionEditSheet(CAction& action, const CWorldEditorDoc& doc, 
     m_tabs = new QTabWidget(this);
     for (ActionPage page : m_sheet.pages()) {
         auto* body = new QWidget(m_tabs);
-        m_controls.push_back(new FormWidgets(m_sheet.state(page), body));
+        auto* controls = new FormWidgets(m_sheet.state(page), body);
+        m_controls.push_back(controls);
+        if (page == ActionPage::Info)
+            connect(controls, &FormWidgets::subFormRequested, this, [this] {
+                CTextMessagesDialog messages(m_doc, m_prompter, this);
+                messages.exec();
+            });
         m_tabs->addTab(body, QtText::fromUtf16(actionPageTitle(page)));
     }
     const auto& pages = m_sheet.pages();

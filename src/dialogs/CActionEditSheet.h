@@ -23,7 +23,7 @@ class ScriptUsage;
 class CActionEditSheet : public QDialog {
     Q_OBJECT
 public:
-    CActionEditSheet(CAction& action, const CWorldEditorDoc& doc, const CTypeDatabase& db, ScriptUsage& usage,
+    CActionEditSheet(CAction& action, CWorldEditorDoc& doc, const CTypeDatabase& db, ScriptUsage& usage,
                      Prompter& prompter, QWidget* parent = nullptr);
     ~CActionEditSheet() override;
 
@@ -42,6 +42,7 @@ public slots:
 
 private:
     ActionSheet m_sheet;
+    CWorldEditorDoc& m_doc;
     Prompter& m_prompter;
     QTabWidget* m_tabs = nullptr;
     std::vector<FormWidgets*> m_controls; ///< one per tab

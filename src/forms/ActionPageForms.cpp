@@ -135,6 +135,12 @@ FormDescription<InfoPageModel> infoPageForm(const ActionPageContext& context)
     d.row(point).visible = [kind, zoom, withPoints](const FormState& s) {
         return withPoints && s.value(kind) == 4 && s.checked(zoom);
     };
+    // A button rather than a field: the texts are the level's, edited in a dialog of their own.
+    FieldAccess<M> noField;
+    noField.read = [](const M&) { return FieldValue(Bytes{}); };
+    noField.write = [](M&, const FieldValue&) {};
+    const size_t messages = d.add(onSameLine(subFormRow("Edit Text Messages...", nullptr)), noField);
+    d.row(messages).visible = kindIsOneOf(kind, {25});
     const size_t showText = d.add(flagRow("Show Text"), memberAccess(&M::showText));
     const size_t intro = d.add(flagRow("Introduction Speech:"), memberAccess(&M::introSpeech));
     const size_t path = d.add(onSameLine(numberRow({}, kActionNumberRange)), memberAccess(&M::path));

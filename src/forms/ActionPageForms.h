@@ -37,6 +37,7 @@ bool flagPageOffersOperand(const ScriptUsage& usage);
 /// Rows the sheet and the window name.
 namespace ActionPageRow {
 inline constexpr size_t InfoKind = 0;
+inline constexpr size_t InfoTextMessages = 4;
 inline constexpr size_t FlagValue = 3;
 } // namespace ActionPageRow
 

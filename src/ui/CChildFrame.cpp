@@ -5,6 +5,7 @@
 #include "document/LevelFiles.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/DocumentObserver.h"
+#include "mapedit/CreatureActionPicking.h"
 #include "mapedit/HeroPartyPicking.h"
 #include "mapedit/MapFocus.h"
 #include "script/ScriptTreeModel.h"
@@ -68,6 +69,11 @@ CChildFrame::CChildFrame(std::unique_ptr<LevelDocument> level, const ViewContext
                 m_prompt->hide();
             endHeroPartyPicking(false);
         });
+        m_actionPicking = std::make_unique<CreatureActionPicking>(*m_doc, *m_context.types);
+        m_actionPicking->setChangedListener([this] {
+            if (m_prompt && m_actionPicking->isPicking())
+                m_prompt->setLines(m_actionPicking->lines());
+        });
     }
     // A level that opens with unsaved work (a recovered backup, an import) shows its mark at once.
     setWindowTitle(documentTitle() + (isDocumentModified() ? QStringLiteral("*") : QString()));
@@ -80,6 +86,8 @@ CChildFrame::~CChildFrame()
     m_views.clear();
     if (m_partyPicking && m_partyPicking->isPicking())
         endHeroPartyPicking(false);
+    if (m_actionPicking && m_actionPicking->isPicking())
+        m_actionPicking->finish(false);
 }
 
 void CChildFrame::showMapFocus(const MapFocus& focus)
@@ -97,8 +105,14 @@ CPlacementPrompt* CChildFrame::prompt()
 {
     if (!m_prompt) {
         m_prompt = new CPlacementPrompt(this);
-        connect(m_prompt, &CPlacementPrompt::completed, this,
-                [this](bool finished) { endHeroPartyPicking(finished); });
+        connect(m_prompt, &CPlacementPrompt::completed, this, [this](bool finished) {
+            if (m_actionPicking && m_actionPicking->isPicking()) {
+                m_actionPicking->finish(finished);
+                restorePalette();
+            } else {
+                endHeroPartyPicking(finished);
+            }
+        });
     }
     return m_prompt;
 }
@@ -121,6 +135,22 @@ bool CChildFrame::beginHeroPartyPicking(CHeroParty* party)
     return true;
 }
 
+bool CChildFrame::beginCreatureActionPicking(const CTrigger& trigger)
+{
+    if (!m_actionPicking || (m_partyPicking && m_partyPicking->isPicking()) ||
+        !m_actionPicking->begin(trigger, "Add Creature Action"))
+        return false;
+    CPanelBar* palette = m_context.frame ? m_context.frame->selectionBar() : nullptr;
+    if (palette) {
+        m_paletteBeforePrompt = int(palette->activePage());
+        palette->setActivePage(PalettePage::Creatures);
+    }
+    prompt()->open(QtText::fromSystem(CreatureActionPicking::kTitle),
+                   QtText::fromSystem(CreatureActionPicking::kPrompt));
+    m_prompt->setLines({});
+    return true;
+}
+
 bool CChildFrame::addPartyMember(uint8_t creatureType)
 {
     if (!m_partyPicking || !m_partyPicking->addMember(creatureType))
@@ -133,6 +163,11 @@ void CChildFrame::endHeroPartyPicking(bool finished)
 {
     if (m_partyPicking)
         m_partyPicking->finish(finished);
+    restorePalette();
+}
+
+void CChildFrame::restorePalette()
+{
     CPanelBar* palette = m_context.frame ? m_context.frame->selectionBar() : nullptr;
     if (palette && m_paletteBeforePrompt >= 0)
         palette->setActivePage(PalettePage(m_paletteBeforePrompt));

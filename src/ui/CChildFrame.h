@@ -19,6 +19,8 @@ namespace gr2 {
 
 class CHeroParty;
 class CPlacementPrompt;
+class CTrigger;
+class CreatureActionPicking;
 class CWorldEditorDoc;
 class CWorldEditorView;
 class HeroPartyPicking;
@@ -51,6 +53,11 @@ public:
     /// one joined.
     bool addPartyMember(uint8_t creatureType);
     HeroPartyPicking* partyPicking() const { return m_partyPicking.get(); }
+    /// Add Creature Action on the trigger: shows the "Create Creature Action" prompt; each
+    /// creature placed on the map until it closes becomes an action's creature. False while the
+    /// level is already picking.
+    bool beginCreatureActionPicking(const CTrigger& trigger);
+    CreatureActionPicking* creatureActionPicking() const { return m_actionPicking.get(); }
     /// The level's prompt window, made when first needed.
     CPlacementPrompt* prompt();
     /// A view's backup timer fired: the level is backed up when the interval has passed since its
@@ -80,6 +87,8 @@ protected:
 
 private:
     CWorldEditorView* addView(QSplitter* into);
+    /// The palette page shown before a prompt switched it to the creatures.
+    void restorePalette();
     void endHeroPartyPicking(bool finished);
     class HighlightKeeper;
 
@@ -90,6 +99,7 @@ private:
     std::unique_ptr<HighlightKeeper> m_highlightKeeper;
     std::unique_ptr<ScriptTreeModel> m_scriptTree;
     std::unique_ptr<HeroPartyPicking> m_partyPicking;
+    std::unique_ptr<CreatureActionPicking> m_actionPicking;
     CPlacementPrompt* m_prompt = nullptr;
     /// The palette page shown before the member prompt switched it to the creatures.
     int m_paletteBeforePrompt = -1;

@@ -2,6 +2,7 @@
 
 #include "app/TreeExportCommand.h"
 #include "dialogs/CActionEditSheet.h"
+#include "dialogs/CTextMessagesDialog.h"
 #include "dialogs/CThingDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
 #include "forms/PortalHeartGateForms.h"
@@ -448,6 +449,17 @@ void CTriggerTree::runCommand(TreeCommand command)
         if (m_level)
             m_level->beginHeroPartyPicking(nullptr);
         return;
+    case C::AddCreatureAction:
+        if (m_level && m_model->currentTrigger())
+            m_level->beginCreatureActionPicking(*m_model->currentTrigger());
+        return;
+    case C::EditTextMessages: {
+        QtPrompter fallback(this);
+        EditStep step(m_model->document(), treeCommandName(command));
+        CTextMessagesDialog dialog(m_model->document(), m_prompter ? *m_prompter : fallback, window());
+        dialog.exec();
+        return;
+    }
     case C::AddMembers:
         if (m_level && m_model->currentHeroParty())
             m_level->beginHeroPartyPicking(m_model->currentHeroParty());

@@ -476,8 +476,10 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
     EXPECT_EQ(texts(menuFor(TreeItemKind::Trap)),
               (V{"&Edit Trap Properties...", "Edit Trap &Type...", "&Move Trap", "&Delete Trap"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Trigger)),
-              (V{"&Edit Trigger Properties...", "Add &Trigger...", "&Delete Trigger"}));
-    EXPECT_EQ(texts(menuFor(TreeItemKind::Action)), (V{"&Delete Action"}));
+              (V{"&Edit Trigger Properties...", "Add &Trigger...", "Add &Action...",
+                 "Add &Creature Action...", "&Delete Trigger"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Action)),
+              (V{"&Edit Action Properties...", "Edit Text Messages...", "&Delete Action"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::ActionPoint)),
               (V{"Edit Action Point &Properties...", "Add &Trigger...", "&Move Action Point",
                  "&Delete Action Point"}));

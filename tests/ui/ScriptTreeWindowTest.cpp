@@ -7,6 +7,7 @@
 #include "app/WindowPlacement.h"
 #include "dialogs/CActionEditSheet.h"
 #include "dialogs/CPlacementPrompt.h"
+#include "dialogs/CTextMessagesDialog.h"
 #include "dialogs/CTreeFindDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
 #include "document/SampleData.h"
@@ -38,6 +39,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -801,6 +803,112 @@ TEST_F(ScriptTreeWindowTest, AddActionSetsAFlagThatANewTriggerThenOffers)
                   EXPECT_NE(flags->findText("Flag 3"), -1);
                   QTest::mouseClick(sheet.cancelButton(), Qt::LeftButton);
               });
+}
+
+TEST_F(ScriptTreeWindowTest, EditTextMessagesFromTheInfoPageAndTheActionMenuSavesWithTheLevel)
+{
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) { QTest::mouseClick(sheet.okButton(), Qt::LeftButton); });
+    withActionSheet([&] { rightClick(item("Vorlan 1")->child(0), "Add &Action..."); },
+                    [&](CActionEditSheet& sheet) {
+                        showTab(sheet, "&Info");
+                        FormWidgets* page = sheet.controls(ActionPage::Info);
+                        QWidget* messages = page->control(ActionPageRow::InfoTextMessages);
+                        EXPECT_FALSE(messages->isVisible()) << "only Display Text String shows it";
+                        auto* kind = qobject_cast<QComboBox*>(page->control(ActionPageRow::InfoKind));
+                        kind->setFocus();
+                        for (int i = 0; i < 4; ++i)
+                            QTest::keyClick(kind, Qt::Key_Down);
+                        ASSERT_EQ(kind->currentText(), "Display Text String");
+                        ASSERT_TRUE(messages->isVisible());
+                        test::withModal<CTextMessagesDialog>(
+                            [&] { QTest::mouseClick(messages, Qt::LeftButton); },
+                            [&](CTextMessagesDialog& dialog) {
+                                EXPECT_EQ(dialog.windowTitle(), "Edit Action Text Messages");
+                                EXPECT_EQ(dialog.messageList()->count(), 20);
+                                dialog.messageList()->setFocus();
+                                QTest::keyClick(dialog.messageList(), Qt::Key_Down);
+                                ASSERT_EQ(dialog.messageList()->currentText(), "Text Message 1");
+                                dialog.textField()->setFocus();
+                                QTest::keyClicks(dialog.textField(), "Beware the Lord");
+                                QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                            },
+                            "no text messages dialog");
+                        QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+                    });
+    EXPECT_EQ(doc().properties().textMessage(1), u"Beware the Lord");
+
+    // The action's own menu offers the dialog for a Display Text String action.
+    QTreeWidgetItem* action = item("Vorlan 1")->child(0)->child(0);
+    ASSERT_TRUE(action);
+    test::withModal<CTextMessagesDialog>([&] { rightClick(action, "Edit Text Messages..."); },
+                                         [&](CTextMessagesDialog& dialog) {
+                                             EXPECT_EQ(dialog.textField()->toPlainText(), "")
+                                                 << "it opens on message 0";
+                                             QTest::keyClicks(dialog.textField(), "Hello");
+                                             QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                                         },
+                                         "no text messages dialog");
+    EXPECT_EQ(doc().properties().textMessage(0), u"Hello");
+
+    prompter.queueAnswer(Prompter::Answer::No); // no global types with it
+    app.mainFrame()->action(EditorCommand::Save)->trigger();
+    std::string saved;
+    for (const auto& entry : std::filesystem::directory_iterator(root.path() / "Maps"))
+        if (entry.is_regular_file())
+            saved += fileText(entry.path());
+    const std::u16string text = u"Beware the Lord";
+    EXPECT_NE(saved.find(std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2)),
+              std::string::npos);
+}
+
+TEST_F(ScriptTreeWindowTest, AddCreatureActionTurnsEachPlacedCreatureIntoAnActionAsOneStep)
+{
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) { QTest::mouseClick(sheet.okButton(), Qt::LeftButton); });
+    const LevelScript& script = *LevelScript::of(doc());
+    const size_t actionsBefore = script.actions().size();
+    const size_t creaturesBefore = doc().creatures().size();
+    const int stepsBefore = historySteps();
+
+    rightClick(item("Vorlan 1")->child(0), "Add &Creature Action...");
+    CPlacementPrompt* prompt = child->prompt();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(prompt));
+    EXPECT_EQ(prompt->windowTitle(), "Create Creature Action");
+    EXPECT_EQ(prompt->promptLabel()->text(), "Place creatures to be added to the map");
+    EXPECT_EQ(palette()->activePage(), PalettePage::Creatures);
+    app.editorState().setCurrentType(ThingFamily::Creature, 2);
+    ASSERT_TRUE(view()->controller().selectTool(ToolCode::PlaceCreature));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({5, 5}));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({6, 5}));
+    EXPECT_EQ(prompt->leftColumn()->text().split('\n').size(), 2);
+    EXPECT_TRUE(prompt->leftColumn()->text().endsWith("[6, 6]\n") ||
+                prompt->leftColumn()->text().contains("[7, 6]"))
+        << prompt->leftColumn()->text().toStdString();
+    ASSERT_TRUE(doc().CreatureAt({5, 5}));
+    EXPECT_FALSE(doc().CreatureAt({5, 5})->isPlaced()) << "a picked creature is not placed on the map";
+
+    QTest::mouseClick(prompt->finishedButton(), Qt::LeftButton);
+    EXPECT_FALSE(prompt->isVisible());
+    ASSERT_EQ(script.actions().size(), actionsBefore + 2);
+    const CAction& made = *script.ActionAt(script.actions().size() - 1);
+    EXPECT_EQ(made.kind(), 1);
+    ASSERT_TRUE(made.creature());
+    EXPECT_FALSE(made.creature()->isPlaced());
+    EXPECT_EQ(doc().CreatureAt({6, 5}), made.creature());
+    EXPECT_EQ(doc().creatures().size(), creaturesBefore + 2) << "the actions' creatures";
+    EXPECT_EQ(historySteps(), stepsBefore + 1) << "the whole session is one step";
+
+    // Cancelled, the picked creatures go again and nothing is added.
+    rightClick(item("Vorlan 1")->child(0), "Add &Creature Action...");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(prompt));
+    ASSERT_TRUE(view()->controller().selectTool(ToolCode::PlaceCreature));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({7, 5}));
+    QTest::keyClick(prompt, Qt::Key_Escape);
+    EXPECT_FALSE(prompt->isVisible());
+    EXPECT_EQ(script.actions().size(), actionsBefore + 2);
+    EXPECT_EQ(doc().creatures().size(), creaturesBefore + 2);
+    EXPECT_EQ(historySteps(), stepsBefore + 1);
 }
 
 } // namespace
