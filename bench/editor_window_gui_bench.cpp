@@ -155,7 +155,8 @@ void BM_PaintDragStep(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         const int row = stroke % 8;
-        f.editor.editorState().SetDrawTerrain(stroke / 8 % 2 ? 3 : 2, 0);
+        const uint8_t terrain = stroke / 8 % 2 ? 3 : 2;
+        f.editor.editorState().SetDrawTerrain(terrain, 0);
         const QPoint from = view.tileCentre({40, 40 + row});
         const QPoint to = view.tileCentre({41, 40 + row});
         sendMouse(vp, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
@@ -175,6 +176,10 @@ void BM_PaintDragStep(benchmark::State& state)
         state.PauseTiming();
         sendMouse(vp, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
         QApplication::processEvents();
+        if (f.child->document().GetTerrain({41, 40 + row}) != terrain) {
+            state.SkipWithError("the drag did not paint the tile it moved onto");
+            break;
+        }
         ++stroke;
         state.ResumeTiming();
         const double o = std::chrono::duration<double>(t1 - t0).count();

@@ -9,6 +9,7 @@
 #include "images/BmpFile.h"
 #include "images/PngFile.h"
 #include "script/LevelScript.h"
+#include "support/FormRoundTrip.h"
 #include "support/HostileLevel.h"
 #include "worlddata/AtomicFile.h"
 #include "worlddata/SectionWriter.h"
@@ -101,6 +102,26 @@ Bytes readBytes(const std::filesystem::path& path)
         std::fclose(f);
     }
     return bytes;
+}
+
+/// Form inputs: every form on each of the first sample records of its family, with the record's
+/// own bytes.
+void writeFormSeeds(const std::filesystem::path& dir)
+{
+    std::filesystem::create_directories(dir / "form_round_trip");
+    CTypeDatabase db;
+    buildSampleTypes(db);
+    const auto& forms = test::typeRecordForms();
+    for (size_t f = 0; f < forms.size(); ++f) {
+        const std::vector<size_t> records = test::formRecords(forms[f], db);
+        for (size_t r = 0; r < records.size() && r < 4; ++r) {
+            Bytes in{uint8_t(f), uint8_t(r)};
+            const auto bytes = db.table(forms[f].family).recordAt(records[r])->bytes();
+            in.insert(in.end(), bytes.begin(), bytes.end());
+            writeFileAtomically(
+                dir / "form_round_trip" / ("form-" + std::to_string(f) + "-" + std::to_string(r)), in);
+        }
+    }
 }
 
 /// The sample data set as our own code writes it, read back as seeds of every target that reads
@@ -256,6 +277,7 @@ int main(int argc, char** argv)
     writePng(dir / "png_colours" / "MapColours.png", colours);
     writePng(dir / "png_colours" / "square.png", RgbImage(8, 8, 0x336699));
     writeStatsSeeds(dir);
+    writeFormSeeds(dir);
     writeSampleDataSeeds(dir);
     return 0;
 }

@@ -10,13 +10,20 @@
 #include "mapedit/SelectionCommands.h"
 #include "script/CTrigger.h"
 #include "script/LevelScript.h"
+#include "script/ScriptTreeModel.h"
+#include "script/TriggerActionRecord.h"
+#include "script/TriggerWhenRecord.h"
 #include "support/HostileLevel.h"
 #include "support/LevelFileFixture.h"
 #include "support/LevelFileTimes.h"
 #include "worlddata/ByteOrder.h"
+#include "worlddata/SectionWriter.h"
+
+#include <pthread.h>
 
 #include <functional>
 #include <random>
+#include <stdexcept>
 
 namespace gr2 {
 namespace {
@@ -315,6 +322,145 @@ TEST_F(LevelHistoryTest, UndoAndRedoOnAHostileLevelGiveBackEverySavedState)
     }
     level->doc().history().clear(true);
     roundTrip(*level, 7, 40);
+}
+
+/// Runs `work` on a thread whose stack is far smaller than a recursion over a deep script needs:
+/// code that walks the script one frame per level overflows it and crashes the test.
+void onSmallStack(const std::function<void()>& work)
+{
+    constexpr size_t kStackBytes = 512 * 1024;
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, kStackBytes);
+    pthread_t thread;
+    auto run = [](void* w) -> void* {
+        (*static_cast<const std::function<void()>*>(w))();
+        return nullptr;
+    };
+    const int started = pthread_create(&thread, &attr, run, const_cast<std::function<void()>*>(&work));
+    pthread_attr_destroy(&attr);
+    if (started != 0)
+        throw std::runtime_error("no thread for the small stack");
+    pthread_join(thread, nullptr);
+}
+
+/// A Triggers file of `count` triggers each the only child of the one before (the deepest nesting
+/// ids allow at 32767), the last with an action.
+Bytes deepTriggerFile(int count)
+{
+    std::vector<ThingItem> items;
+    for (int id = 1; id <= count; ++id) {
+        TriggerWhenRecord r;
+        r.id = int16_t(id);
+        r.child = int16_t(id < count ? id + 1 : -1);
+        r.kind = uint8_t(1 + id % 7);
+        items.push_back({213, r.pack()});
+    }
+    TriggerActionRecord a;
+    a.id = -1;
+    a.kind = 1;
+    items.push_back({214, a.pack()});
+    TriggerSectionInfo info;
+    info.triggerCount = uint32_t(count);
+    info.actionCount = 1;
+    Bytes out;
+    writeTriggerSection(out, info, items);
+    return out;
+}
+
+/// Triggers and actions whose next and child links name ids no element has.
+Bytes danglingTriggerFile()
+{
+    std::vector<ThingItem> items;
+    auto when = [&](int16_t id, int16_t next, int16_t child) {
+        TriggerWhenRecord r;
+        r.id = id;
+        r.next = next;
+        r.child = child;
+        r.kind = 2;
+        items.push_back({213, r.pack()});
+    };
+    auto action = [&](int16_t id, int16_t next) {
+        TriggerActionRecord r;
+        r.id = id;
+        r.next = next;
+        r.kind = 3;
+        items.push_back({214, r.pack()});
+    };
+    when(1, 900, -1);
+    when(2, 3, -700);
+    when(3, -32768, 32767);
+    action(-1, -44);
+    action(-2, 5);
+    TriggerSectionInfo info;
+    info.triggerCount = 3;
+    info.actionCount = 2;
+    Bytes out;
+    writeTriggerSection(out, info, items);
+    return out;
+}
+
+/// The tree's items in pre-order, each with its depth and text: what the user sees of it. (The text
+/// export indents by depth, which a deep script makes quadratic.)
+std::vector<std::pair<size_t, std::u16string>> treeShape(const ScriptTreeItem& top)
+{
+    std::vector<std::pair<size_t, std::u16string>> shape;
+    std::vector<std::pair<const ScriptTreeItem*, size_t>> pending{{&top, 0}};
+    while (!pending.empty()) {
+        const auto [item, depth] = pending.back();
+        pending.pop_back();
+        shape.emplace_back(depth, item->text());
+        for (auto child = item->children().rbegin(); child != item->children().rend(); ++child)
+            pending.emplace_back(child->get(), depth + 1);
+    }
+    return shape;
+}
+
+TEST_F(LevelHistoryTest, HostileScriptsShowWithoutDeepRecursionAndEveryStepUndoesExactly)
+{
+    // The deep script's steps each save 32767 triggers twice; a few of them make the point.
+    const struct {
+        const char* name;
+        Bytes triggers;
+        int steps;
+    } cases[] = {
+        {"loops, repeated ids and self-references", test::hostileTriggerFile(), 24},
+        {"links to ids nothing has", danglingTriggerFile(), 24},
+        {"triggers nested 32767 deep", deepTriggerFile(32767), 6},
+    };
+    for (const auto& [name, triggers, steps] : cases) {
+        SCOPED_TRACE(name);
+        const auto path = root.path() / "Maps" / "Hostile.vwd";
+        {
+            auto sample = sampleAt(path);
+            ASSERT_TRUE(save(*sample));
+        }
+        writeFileAtomically(root.path() / "Maps" / "HostileTriggers.vld", triggers);
+        auto level = open(path);
+        ASSERT_TRUE(level);
+        level->doc().history().clear(true);
+
+        // The tree is made, shown and dropped where a recursion over the nesting would overflow;
+        // it follows every step of the round trip as the editor's tree does.
+        std::unique_ptr<ScriptTreeModel> tree;
+        std::vector<std::pair<size_t, std::u16string>> shown;
+        onSmallStack([&] {
+            tree = std::make_unique<ScriptTreeModel>(level->doc(), app.types());
+            tree->Refresh();
+            shown = treeShape(tree->root());
+        });
+        ASSERT_FALSE(shown.empty());
+        roundTrip(*level, 5, steps);
+        if (HasFatalFailure())
+            return;
+        while (level->doc().Undo()) {
+        }
+        onSmallStack([&] {
+            tree->Refresh();
+            EXPECT_TRUE(treeShape(tree->root()) == shown) << "the tree after every step was undone";
+            tree.reset();
+        });
+    }
 }
 
 TEST_F(LevelHistoryTest, StepsAreNamedNestAndLeaveNoTraceWhenNothingChanged)
