@@ -22,6 +22,8 @@ CActionEditSheet::CActionEditSheet(CAction& action, CWorldEditorDoc& doc, const 
     setWindowTitle(QtText::fromSystem(ActionSheet::kCaption));
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
+    // Ten pages: every tab stays in sight rather than behind scroll arrows.
+    m_tabs->setUsesScrollButtons(false);
     for (ActionPage page : m_sheet.pages()) {
         auto* body = new QWidget(m_tabs);
         auto* controls = new FormWidgets(m_sheet.state(page), body);
