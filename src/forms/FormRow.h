@@ -133,6 +133,15 @@ struct FormRow {
     std::optional<OptionPlace> besideOption;
     /// The label follows the control ("[3] Times") rather than preceding it.
     bool labelAfter = false;
+    /// Text after the control, for labels that run on past the value ("Wait [90] Seconds ...").
+    std::string unit;
+    /// Slider rows: the words at its two ends ("Aggressive" ... "Defensive").
+    std::optional<std::pair<std::string, std::string>> sliderEnds;
+    /// Text rows: the most characters the field takes; longer text is refused.
+    std::optional<size_t> maxLength;
+    /// FlagBit rows: the check box stands in front of the next row's label, the condition that
+    /// switches that value on, instead of among the other check boxes.
+    bool leadsNextLine = false;
 
     /// SubForm rows: the form the button opens on the block, and its caption.
     std::shared_ptr<const FormDescription<Bytes>> subForm;

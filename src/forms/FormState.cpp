@@ -260,6 +260,8 @@ std::optional<std::string> FormState::refusal(size_t row) const
                                             formatInteger(int64_t(bounds.high)));
         return std::nullopt;
     }
+    if (r.kind == ControlKind::Text && r.maxLength && text.size() > *r.maxLength)
+        return FormMessages::withBounds(FormMessages::kTextLength, std::to_string(*r.maxLength), "");
     if (r.kind == ControlKind::Real) {
         const std::optional<double> parsed = parseReal(text);
         if (!parsed)

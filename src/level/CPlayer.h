@@ -31,6 +31,20 @@ struct AvailabilityEntry {
     uint32_t state = 1; ///< 1 is the plain state; 4 marks a type the level uses but the player lacks
 };
 
+/// An availability state as a three-state check box shows it: unchecked 1, indeterminate 2,
+/// checked 3. Any other stored state shows unchecked.
+enum class AvailabilityBox : uint8_t { Unchecked, Indeterminate, Checked };
+inline AvailabilityBox availabilityBoxOf(uint32_t state)
+{
+    return state == 3   ? AvailabilityBox::Checked
+           : state == 2 ? AvailabilityBox::Indeterminate
+                        : AvailabilityBox::Unchecked;
+}
+inline uint32_t availabilityStateOf(AvailabilityBox box)
+{
+    return box == AvailabilityBox::Checked ? 3 : box == AvailabilityBox::Indeterminate ? 2 : 1;
+}
+
 struct CreaturePoolEntry {
     uint8_t type = 0;
     int32_t count = 0;
@@ -52,6 +66,8 @@ class CPlayer : public CLevelObject {
 public:
     static constexpr int32_t kDefaultStartingGold = 3000;
     static constexpr int16_t kDefaultHeartHealth = 100;
+    /// The name field holds 32 bytes and the last is always the terminating NUL.
+    static constexpr size_t kMaxNameLength = 31;
 
     CPlayer(CWorldEditorDoc* doc, uint8_t id);
 

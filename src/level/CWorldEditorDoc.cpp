@@ -498,6 +498,11 @@ void CWorldEditorDoc::initialisePlayer(CPlayer& player)
         player.availability(kind) = m_types.defaultAvailability(kind);
     }
     player.setBuildArea({1, 1, int32_t(m_width) - 2, int32_t(m_height) - 2});
+    // A new player starts with the first personality's settings, so a level saved before anyone
+    // opened the computer-player editor still gives the game a playable opponent.
+    const std::vector<BuildOrderRoom> rooms = m_types.roomTypes();
+    player.computerSettings().fill(0);
+    setPersonality(player.computerSettings(), 0, true, rooms);
 }
 
 CPlayer* CWorldEditorDoc::CreatePlayer(const std::string& name, uint8_t id)
@@ -516,6 +521,17 @@ CPlayer* CWorldEditorDoc::CreateNewPlayer()
     if (id == 0)
         return nullptr;
     return CreatePlayer(CPlayer::defaultName(id), id);
+}
+
+void CWorldEditorDoc::RenamePlayer(CPlayer& player, std::string name)
+{
+    if (name.size() > CPlayer::kMaxNameLength)
+        name.resize(CPlayer::kMaxNameLength);
+    if (name == player.name())
+        return;
+    player.setName(std::move(name));
+    SetModifiedFlag(true);
+    notifyObjectChanged(player);
 }
 
 CPlayer* CWorldEditorDoc::AddPlayer(std::unique_ptr<CPlayer> player)

@@ -190,6 +190,8 @@ public:
     /// A Vorlan with the lowest free id, its table colour and default name; none when all 255
     /// ids are taken.
     CPlayer* CreateNewPlayer();
+    /// Gives the player a new name (cut to what the record holds) and tells the script tree.
+    void RenamePlayer(CPlayer& player, std::string name);
     CPlayer* AddPlayer(std::unique_ptr<CPlayer> player);
     /// Deletes the player's things (each with its triggers), its triggers, its alliances and its
     /// heart, then the player. Tiles it owns keep its id.

@@ -4,6 +4,7 @@
 // database stores its records (TypeDatabaseLevelTypes answers them from CTypeDatabase).
 
 #include "level/CPlayer.h"
+#include "level/ComputerPlayerSettings.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,6 +45,8 @@ public:
 
     /// The default availability list of one kind, as new players start with it.
     virtual std::vector<AvailabilityEntry> defaultAvailability(AvailabilityKind kind) const = 0;
+    /// The room types in table order, as the computer player's default build order reads them.
+    virtual std::vector<BuildOrderRoom> roomTypes() const = 0;
     /// The 248 global variable values, indexed by id.
     virtual std::vector<double> globalVariables() const = 0;
     /// The ids a level may override.

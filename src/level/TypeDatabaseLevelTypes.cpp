@@ -70,6 +70,14 @@ std::vector<AvailabilityEntry> TypeDatabaseLevelTypes::defaultAvailability(Avail
     return out;
 }
 
+std::vector<BuildOrderRoom> TypeDatabaseLevelTypes::roomTypes() const
+{
+    std::vector<BuildOrderRoom> out;
+    for (const CRoomType& room : m_db.rooms())
+        out.push_back({uint8_t(room.id()), room.isBuildable()});
+    return out;
+}
+
 std::vector<double> TypeDatabaseLevelTypes::globalVariables() const
 {
     const auto& values = m_db.variables().values();

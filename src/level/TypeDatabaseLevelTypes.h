@@ -25,6 +25,7 @@ public:
     int32_t creatureMaxGold(uint8_t type) const override;
     std::vector<uint8_t> poolCreatureTypes() const override;
     std::vector<AvailabilityEntry> defaultAvailability(AvailabilityKind kind) const override;
+    std::vector<BuildOrderRoom> roomTypes() const override;
     std::vector<double> globalVariables() const override;
     std::vector<uint32_t> overridableVariableIds() const override;
 

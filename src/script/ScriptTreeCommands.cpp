@@ -119,6 +119,8 @@ constexpr TreeCommand kAvailable[] = {
     C::CreateNewEffectGenerator,
     C::Find,
     C::ExportToFile,
+    C::EditVorlanProperties,
+    C::EditVorlanAlliances,
     C::EditStartingCameraPosition,
     C::DefineBuildArea,
     C::DeleteVorlan,

@@ -2,9 +2,11 @@
 
 #include "app/TreeExportCommand.h"
 #include "dialogs/CActionEditSheet.h"
+#include "dialogs/CAllianceDialog.h"
 #include "dialogs/CTextMessagesDialog.h"
 #include "dialogs/CThingDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
+#include "dialogs/CVorlanPropertiesDialog.h"
 #include "forms/PortalHeartGateForms.h"
 #include "forms/ThingDialogs.h"
 #include "level/CDoor.h"
@@ -467,7 +469,8 @@ void CTriggerTree::runCommand(TreeCommand command)
     default:
         break;
     }
-    if (editTriggers(command) || openThingDialog(command) || requestTypeEditor(command))
+    if (editTriggers(command) || openThingDialog(command) || openPlayerDialog(command) ||
+        requestTypeEditor(command))
         return;
     if (!startMapMode(command))
         m_model->run(command);
@@ -541,6 +544,33 @@ bool CTriggerTree::openThingDialog(TreeCommand command)
     if (!session)
         return true;
     CThingDialog dialog(*session, m_level->context(), *m_prompter, window());
+    dialog.exec();
+    return true;
+}
+
+bool CTriggerTree::openPlayerDialog(TreeCommand command)
+{
+    if (command != C::EditVorlanProperties && command != C::EditVorlanAlliances)
+        return false;
+    const CTypeDatabase* types = m_level ? m_level->context().types : nullptr;
+    if (!types || !m_prompter)
+        return true;
+    CWorldEditorDoc& doc = m_level->document();
+    if (command == C::EditVorlanAlliances) {
+        // Each alliance made or removed is a step of its own.
+        AllianceEditor editor(doc);
+        CAllianceDialog dialog(editor, window());
+        dialog.exec();
+        return true;
+    }
+    if (!VorlanPropertiesSession::hasVorlan(doc))
+        return true;
+    // Everything the dialog changes, players committed on the way included, is one step.
+    EditStep step(doc, treeCommandName(command));
+    const CPlayer* player = m_model->currentPlayer();
+    VorlanPropertiesSession session(doc, *types,
+                                    player ? std::optional<uint8_t>(player->id()) : std::nullopt);
+    CVorlanPropertiesDialog dialog(session, *m_prompter, window());
     dialog.exec();
     return true;
 }

@@ -122,6 +122,8 @@ private:
     bool editTriggers(TreeCommand command);
     /// The property dialogs of things; false when the command opens none.
     bool openThingDialog(TreeCommand command);
+    /// "&Edit Vorlan Properties..." and "Edit Vorlan &Alliances...".
+    bool openPlayerDialog(TreeCommand command);
     /// The type editors of the things' types; false when the command opens none.
     bool requestTypeEditor(TreeCommand command);
     void openMenu(ScriptTreeItem* item, QPoint globalPos);

@@ -53,9 +53,10 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
             sectionLayout->setContentsMargins(0, 0, 0, 0);
 
         struct Line {
-            QLabel* label;
+            QLayout* head; ///< the label, with the check box that leads it
             QHBoxLayout* controls;
         };
+        QWidget* leadingCheck = nullptr;
         std::vector<Line> lines;
         auto* checks = new QGridLayout;
         int checkCount = 0;
@@ -67,6 +68,10 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
             m_rows[i].control = control;
             if (r.besideOption && r.besideOption->radio < i && m_rows[r.besideOption->radio].optionGrid) {
                 placeBesideOption(i);
+                continue;
+            }
+            if (r.kind == ControlKind::FlagBit && r.leadsNextLine) {
+                leadingCheck = control;
                 continue;
             }
             if (!isFieldLine(r.kind)) {
@@ -86,15 +91,33 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
                 label->setBuddy(control);
                 m_rows[i].label = label;
             }
+            QLabel* unit = r.unit.empty() ? nullptr : new QLabel(QtText::fromSystem(r.unit), section);
             if (r.sameLine && !lines.empty()) {
                 if (label)
                     lines.back().controls->addWidget(label);
                 lines.back().controls->addWidget(control, 1);
+                if (unit)
+                    lines.back().controls->addWidget(unit);
                 continue;
             }
             auto* controls = new QHBoxLayout;
+            if (r.sliderEnds)
+                controls->addWidget(new QLabel(QtText::fromSystem(r.sliderEnds->first), section));
             controls->addWidget(control, 1);
-            lines.push_back({label, controls});
+            if (r.sliderEnds)
+                controls->addWidget(new QLabel(QtText::fromSystem(r.sliderEnds->second), section));
+            if (unit)
+                controls->addWidget(unit);
+            QHBoxLayout* head = nullptr;
+            if (label || leadingCheck) {
+                head = new QHBoxLayout;
+                if (leadingCheck)
+                    head->addWidget(leadingCheck);
+                if (label)
+                    head->addWidget(label, 1);
+                leadingCheck = nullptr;
+            }
+            lines.push_back({head, controls});
         }
         if (!lines.empty()) {
             auto* grid = new QGridLayout;
@@ -102,8 +125,8 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
             const int perColumn = count > kLinesPerColumn ? (count + 1) / 2 : count;
             for (int n = 0; n < count; ++n) {
                 const int column = 2 * (n / perColumn);
-                if (lines[size_t(n)].label)
-                    grid->addWidget(lines[size_t(n)].label, n % perColumn, column);
+                if (lines[size_t(n)].head)
+                    grid->addLayout(lines[size_t(n)].head, n % perColumn, column);
                 grid->addLayout(lines[size_t(n)].controls, n % perColumn, column + 1);
             }
             // The fields take the room; a second column of lines stands apart from the first.
@@ -112,8 +135,8 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
                 grid->setColumnStretch(3, 1);
                 grid->setColumnMinimumWidth(2, grid->columnMinimumWidth(2) + kColumnGap);
                 for (int n = perColumn; n < count; ++n)
-                    if (lines[size_t(n)].label)
-                        lines[size_t(n)].label->setContentsMargins(kColumnGap, 0, 0, 0);
+                    if (lines[size_t(n)].head)
+                        lines[size_t(n)].head->setContentsMargins(kColumnGap, 0, 0, 0);
             }
             sectionLayout->addLayout(grid);
         }
@@ -221,6 +244,9 @@ QWidget* FormWidgets::makeControl(size_t row, QWidget* parent)
         auto* slider = new QSlider(Qt::Horizontal, parent);
         const NumberRange range = r.spinRange();
         slider->setRange(int(range.low), int(range.high));
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(1);
+        slider->setPageStep(1);
         connect(slider, &QSlider::valueChanged, this, [this, row](int value) {
             if (m_syncing)
                 return;

@@ -467,9 +467,9 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
         texts(menuFor(TreeItemKind::Level)),
         (V{"&Refresh Tree", "Create New &Player", "Create New &Hero Party...", "Create New &Action Point...",
            "Create New Effect &Generator...", "Find...", "Add &Trigger...", "Export To File..."}));
-    EXPECT_EQ(
-        texts(menuFor(TreeItemKind::Player)),
-        (V{"Edit Starting &Camera Position", "Define &Build Area...", "Add &Trigger...", "&Delete Vorlan"}));
+    EXPECT_EQ(texts(menuFor(TreeItemKind::Player)),
+              (V{"&Edit Vorlan Properties...", "Edit Vorlan &Alliances...", "Edit Starting &Camera Position",
+                 "Define &Build Area...", "Add &Trigger...", "&Delete Vorlan"}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Creature)),
               (V{"&Edit Creature Properties...", "Edit Creature &Type...", "Add &Trigger...",
                  "&Move Creature", "&Delete Creature", "&Force First Person"}));

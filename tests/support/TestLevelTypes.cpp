@@ -35,6 +35,8 @@ TestLevelTypes::TestLevelTypes()
         {130, 0},
     };
     trapShots = {{1, 5}, {2, 0}};
+    // Ids 3 and 25 are built without the flag; 7 is neither.
+    rooms = {{3, false}, {5, true}, {7, false}, {25, false}, {11, true}};
     creatures = {
         {TestCreature::Imp, {}},
         {TestCreature::Knight, {300, 1000, true, 0}},
@@ -117,6 +119,11 @@ std::vector<AvailabilityEntry> TestLevelTypes::defaultAvailability(AvailabilityK
 {
     auto it = availability.find(kind);
     return it == availability.end() ? std::vector<AvailabilityEntry>{} : it->second;
+}
+
+std::vector<BuildOrderRoom> TestLevelTypes::roomTypes() const
+{
+    return rooms;
 }
 
 std::vector<double> TestLevelTypes::globalVariables() const

@@ -49,6 +49,7 @@ public:
     int32_t creatureMaxGold(uint8_t type) const override;
     std::vector<uint8_t> poolCreatureTypes() const override;
     std::vector<AvailabilityEntry> defaultAvailability(AvailabilityKind kind) const override;
+    std::vector<BuildOrderRoom> roomTypes() const override;
     std::vector<double> globalVariables() const override;
     std::vector<uint32_t> overridableVariableIds() const override;
 
@@ -63,6 +64,7 @@ public:
     };
     std::map<uint8_t, Creature> creatures;
     std::map<AvailabilityKind, std::vector<AvailabilityEntry>> availability;
+    std::vector<BuildOrderRoom> rooms;
     std::vector<double> variables;
     std::vector<uint32_t> overridable;
 };

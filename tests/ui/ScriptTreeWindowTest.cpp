@@ -325,11 +325,13 @@ TEST_F(ScriptTreeWindowTest, Vorlan2ChosenInTheTreeOwnsWhatIsPaintedAndTheGoodPl
 TEST_F(ScriptTreeWindowTest, MenusOfferWhatTheEditorRunsGreyedByTheRules)
 {
     const std::vector<MenuEntry> neutral = rightClick(item("Neutral Player"));
-    EXPECT_EQ(texts(neutral), (QStringList{"Edit Starting &Camera Position", "Define &Build Area...",
+    EXPECT_EQ(texts(neutral), (QStringList{"&Edit Vorlan Properties...", "Edit Vorlan &Alliances...",
+                                           "Edit Starting &Camera Position", "Define &Build Area...",
                                            "Add &Trigger...", "&Delete Vorlan"}));
-    // Only a trigger may be added to the Neutral player.
+    // The Neutral player may have triggers and take part in alliances; nothing else applies to it.
     for (const MenuEntry& e : neutral)
-        EXPECT_EQ(e.enabled, e.text == "Add &Trigger...") << e.text.toStdString();
+        EXPECT_EQ(e.enabled, e.text == "Add &Trigger..." || e.text == "Edit Vorlan &Alliances...")
+            << e.text.toStdString();
     // Right clicking selected it: the Delete key on it deletes nothing.
     EXPECT_EQ(tree()->currentItem(), item("Neutral Player"));
     QTest::keyClick(tree(), Qt::Key_Delete);
