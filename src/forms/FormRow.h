@@ -133,6 +133,19 @@ struct FormRow {
     std::optional<OptionPlace> besideOption;
     /// The label follows the control ("[3] Times") rather than preceding it.
     bool labelAfter = false;
+    /// Text rows: the most characters the field stores (UTF-16 units for wide text); longer text
+    /// is refused. 0: no limit.
+    size_t maxLength = 0;
+    /// Text rows: the text is Unicode (UTF-8 in the state, UTF-16 in the level) rather than an
+    /// 8-bit record field.
+    bool wideText = false;
+    /// Text rows: several lines in a larger field.
+    bool multiLine = false;
+    /// Text rows: shown and selectable but not edited.
+    bool readOnly = false;
+    /// Radio rows: the options fill a grid of this many columns, row by row (a 3 × 3 choice of
+    /// positions); 1: one option under the other.
+    size_t optionColumns = 1;
 
     /// SubForm rows: the form the button opens on the block, and its caption.
     std::shared_ptr<const FormDescription<Bytes>> subForm;
