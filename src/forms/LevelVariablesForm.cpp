@@ -244,7 +244,11 @@ FormDescription<LevelVariablesEdit> levelVariablesForm(const LevelProperties& sh
         names.push_back({int64_t(id), utf8ToLatin1(utf16ToUtf8(CGlobalVariables::name(id)))});
         ids.push_back(id);
     }
-    r.variableList = form.add(choiceRow("Misc. Variables", FormChoices::fixed(names)), noField());
+    // The list opens on its first variable; choosing one stores nothing of its own.
+    FieldAccess<LevelVariablesEdit> shownFirst = noField();
+    const int64_t first = names.empty() ? 0 : names.front().value;
+    shownFirst.read = [first](const LevelVariablesEdit&) { return FieldValue(first); };
+    r.variableList = form.add(choiceRow("Misc. Variables", FormChoices::fixed(names)), std::move(shownFirst));
     form.row(r.variableList).group = "Misc. Variables";
     r.firstValue = form.rows.size();
     r.valueCount = ids.size();
@@ -289,13 +293,12 @@ FormDescription<LevelVariablesEdit> levelVariablesForm(const LevelProperties& sh
                  [](LevelVariablesEdit& e, uint8_t v) { e.properties.setSoundTrack(v); }));
 
     r.secretCheck = form.add(flagRow("Secret Level:"), flagBit(LevelFlag::SecretLevel));
-    r.secretNumber = form.add(integerRow("", 0, 16), levelNumberFor(true));
+    r.secretNumber = form.add(integerRow("Secret Level Number:", 0, 16), levelNumberFor(true));
     r.specialCheck = form.add(flagRow("Special Level:"), flagBit(LevelFlag::SpecialLevel));
-    r.specialNumber = form.add(integerRow("", 0, 16), levelNumberFor(false));
+    r.specialNumber = form.add(integerRow("Special Level Number:", 0, 16), levelNumberFor(false));
     for (auto [check, number] :
          {std::pair{r.secretCheck, r.secretNumber}, std::pair{r.specialCheck, r.specialNumber}}) {
         FormRow& n = form.row(number);
-        n.sameLine = true;
         n.enabled = isChecked(check);
         n.whenInactive = InactiveRule::ShowZero;
     }
