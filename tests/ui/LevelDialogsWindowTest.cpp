@@ -7,10 +7,12 @@
 #include "level/CCreature.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/EditStep.h"
+#include "level/TextConversion.h"
 #include "script/ScriptTreeCommands.h"
 #include "support/ModalDialogs.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "typedb/CGlobalVariables.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CMainFrame.h"
@@ -18,7 +20,9 @@
 #include "ui/CWorldEditorApp.h"
 #include "ui/CWorldEditorView.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -174,6 +178,53 @@ TEST_F(LevelDialogsWindowTest, ResetCreaturePropertiesWithOnlyLevelResetsTheLeve
     // Undo rebuilds the creatures from their records: the last one is the same creature again.
     ASSERT_FALSE(doc().creatures().empty());
     EXPECT_EQ(doc().creatures().back()->level(), 7);
+}
+
+TEST_F(LevelDialogsWindowTest, LevelVariablesOverrideSurvivesSaveAndReopen)
+{
+    const uint32_t id = CGlobalVariables::levelEditorIds().front();
+    withDialog([&] { tree()->runCommand(TreeCommand::EditLevelVariables); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Edit Level Variables [ Overrides Globals ]");
+                   // The list opens on the first variable, whose value field is the one shown.
+                   EXPECT_TRUE(dialog.rows().control(rowOf(dialog, "Value:"))->isVisible());
+                   typeInto(dialog, "Value:", "1234");
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+                   EXPECT_FALSE(dialog.isVisible());
+               });
+    EXPECT_EQ(doc().GetVariable(id), 1234);
+    EXPECT_TRUE(doc().isModified());
+    prompter.queueAnswer(Prompter::Answer::No); // no global type data with the level
+    action(EditorCommand::Save)->trigger();
+    EXPECT_FALSE(doc().isModified());
+    child->close();
+    QApplication::processEvents();
+    child = app.openLevel(samplePath());
+    ASSERT_TRUE(child);
+    EXPECT_EQ(doc().GetVariable(id), 1234);
+}
+
+TEST_F(LevelDialogsWindowTest, LevelInformationKeepsTheAuthorAsOneStep)
+{
+    const std::u16string before = doc().properties().author;
+    withDialog([&] { tree()->runCommand(TreeCommand::EditLevelProperties); },
+               [&](CFormDialog& dialog) {
+                   EXPECT_EQ(dialog.windowTitle(), "Level Information");
+                   auto* name =
+                       qobject_cast<QLineEdit*>(dialog.rows().control(rowOf(dialog, "Level &Name:")));
+                   ASSERT_TRUE(name);
+                   EXPECT_TRUE(name->isReadOnly());
+                   auto* author =
+                       qobject_cast<QLineEdit*>(dialog.rows().control(rowOf(dialog, "&Author Name:")));
+                   ASSERT_TRUE(author);
+                   author->setFocus();
+                   author->selectAll();
+                   QTest::keyClicks(author, QStringLiteral("Jorg"));
+                   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+               });
+    EXPECT_EQ(doc().properties().author, u"Jorg");
+    undo();
+    EXPECT_EQ(doc().properties().author, before);
 }
 
 } // namespace
