@@ -137,11 +137,22 @@ struct FormRow {
     std::string unit;
     /// Slider rows: the words at its two ends ("Aggressive" ... "Defensive").
     std::optional<std::pair<std::string, std::string>> sliderEnds;
-    /// Text rows: the most characters the field takes; longer text is refused.
-    std::optional<size_t> maxLength;
     /// FlagBit rows: the check box stands in front of the next row's label, the condition that
     /// switches that value on, instead of among the other check boxes.
     bool leadsNextLine = false;
+    /// Text rows: the most characters the field stores (UTF-16 units for wide text); longer text
+    /// is refused. 0: no limit.
+    size_t maxLength = 0;
+    /// Text rows: the text is Unicode (UTF-8 in the state, UTF-16 in the level) rather than an
+    /// 8-bit record field.
+    bool wideText = false;
+    /// Text rows: several lines in a larger field.
+    bool multiLine = false;
+    /// Text rows: shown and selectable but not edited.
+    bool readOnly = false;
+    /// Radio rows: the options fill a grid of this many columns, row by row (a 3 × 3 choice of
+    /// positions); 1: one option under the other.
+    size_t optionColumns = 1;
 
     /// SubForm rows: the form the button opens on the block, and its caption.
     std::shared_ptr<const FormDescription<Bytes>> subForm;

@@ -2,6 +2,7 @@
 
 #include "forms/FormMessages.h"
 #include "forms/NumberText.h"
+#include "level/TextConversion.h"
 
 #include <algorithm>
 
@@ -260,8 +261,6 @@ std::optional<std::string> FormState::refusal(size_t row) const
                                             formatInteger(int64_t(bounds.high)));
         return std::nullopt;
     }
-    if (r.kind == ControlKind::Text && r.maxLength && text.size() > *r.maxLength)
-        return FormMessages::withBounds(FormMessages::kTextLength, std::to_string(*r.maxLength), "");
     if (r.kind == ControlKind::Real) {
         const std::optional<double> parsed = parseReal(text);
         if (!parsed)
@@ -271,6 +270,14 @@ std::optional<std::string> FormState::refusal(size_t row) const
             return FormMessages::withBounds(r.rangeMessage ? r.rangeMessage : FormMessages::kNumberRange,
                                             formatReal(bounds.low, 0), formatReal(bounds.high, 0));
         return std::nullopt;
+    }
+    if (r.kind == ControlKind::Text && r.maxLength != 0) {
+        const size_t length = r.wideText ? utf8ToUtf16(text).size() : text.size();
+        if (length > r.maxLength) {
+            std::string message = FormMessages::kTextLength;
+            message.replace(message.find("%1"), 2, std::to_string(r.maxLength));
+            return message;
+        }
     }
     return std::nullopt;
 }

@@ -36,6 +36,7 @@ struct LevelVersion {
 struct IntroductionOverride {
     uint8_t kind = 0;
     int16_t textId = 0;
+    bool operator==(const IntroductionOverride&) const = default;
 };
 
 struct LevelProperties {
@@ -88,6 +89,8 @@ struct LevelProperties {
     std::array<std::u16string, kTextMessages> textMessages;
     int16_t rootTrigger = 0;
     uint16_t flags = 0;
+
+    bool operator==(const LevelProperties&) const = default;
 
     bool hasFlag(uint16_t bit) const { return (flags & bit) != 0; }
     void setFlag(uint16_t bit, bool on) { flags = uint16_t(on ? flags | bit : flags & ~bit); }

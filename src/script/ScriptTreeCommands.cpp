@@ -171,6 +171,9 @@ constexpr TreeCommand kAvailable[] = {
     C::MoveAsSibling,
     C::CopyAsChild,
     C::CopyAsSibling,
+    C::ResetAllCreatureProperties,
+    C::EditLevelProperties,
+    C::EditLevelVariables,
 };
 
 template <size_t N> std::vector<TreeMenuEntry> entries(const TreeMenuEntry (&list)[N])

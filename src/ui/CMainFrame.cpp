@@ -187,9 +187,9 @@ void CMainFrame::createMenus()
     tools->addAction(action(C::ValidateLevel));
 
     QMenu* map = menuBar()->addMenu(tr("&Map"));
-    map->addActions({action(C::FlipX), action(C::FlipY)});
+    map->addActions({action(C::FlipX), action(C::FlipY), action(C::RotateMap), action(C::ResizeMap)});
     map->addSeparator();
-    map->addActions({action(C::BrushFlipX), action(C::BrushFlipY)});
+    map->addActions({action(C::BrushFlipX), action(C::BrushFlipY), action(C::BrushRotate)});
 
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
     configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::CreatureTypes),

@@ -7,6 +7,8 @@
 #include "dialogs/CThingDialog.h"
 #include "dialogs/CTriggerEditSheet.h"
 #include "dialogs/CVorlanPropertiesDialog.h"
+#include "dialogs/FormDialogRun.h"
+#include "forms/MapOperationForms.h"
 #include "forms/PortalHeartGateForms.h"
 #include "forms/ThingDialogs.h"
 #include "level/CDoor.h"
@@ -20,6 +22,7 @@
 #include "script/ScriptTreeDragScroll.h"
 #include "ui/CChildFrame.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/LevelDialogs.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtText.h"
 
@@ -470,7 +473,7 @@ void CTriggerTree::runCommand(TreeCommand command)
         break;
     }
     if (editTriggers(command) || openThingDialog(command) || openPlayerDialog(command) ||
-        requestTypeEditor(command))
+        openLevelDialog(command) || requestTypeEditor(command))
         return;
     if (!startMapMode(command))
         m_model->run(command);
@@ -572,6 +575,35 @@ bool CTriggerTree::openPlayerDialog(TreeCommand command)
                                     player ? std::optional<uint8_t>(player->id()) : std::nullopt);
     CVorlanPropertiesDialog dialog(session, *m_prompter, window());
     dialog.exec();
+    return true;
+}
+
+bool CTriggerTree::openLevelDialog(TreeCommand command)
+{
+    if (command != C::ResetAllCreatureProperties && command != C::EditLevelProperties &&
+        command != C::EditLevelVariables)
+        return false;
+    if (!m_prompter)
+        return true;
+    CWorldEditorDoc& doc = m_model->document();
+    if (command == C::EditLevelProperties) {
+        editLevelInformation(doc, *m_prompter, window());
+        return true;
+    }
+    if (command == C::EditLevelVariables) {
+        const CTypeDatabase* types = m_level ? m_level->context().types : nullptr;
+        if (types)
+            editLevelVariables(doc, *types,
+                               {[this] { emit globalTableEditorRequested(true); },
+                                [this] { emit globalTableEditorRequested(false); }},
+                               *m_prompter, window());
+        return true;
+    }
+    ResetChoice choice = initialReset();
+    if (!runFormDialog(resetCreaturesForm(), choice, *m_prompter, window()))
+        return true;
+    EditStep step(doc, treeCommandName(command));
+    doc.ResetAllCreatureProperties(choice.mask);
     return true;
 }
 

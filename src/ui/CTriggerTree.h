@@ -76,6 +76,9 @@ public:
 signals:
     /// "Edit Door &Type..." and its kin: the family's type editor on the thing's type.
     void typeEditorRequested(TypeFamily family, uint16_t typeId);
+    /// The level variables dialog asks for a global table's editor: the experience-level increases
+    /// (`experience`) or the sacrifice combinations.
+    void globalTableEditorRequested(bool experience);
     /// The level's current player changed (or another level became active): the palette and the
     /// status bar follow the player the map views now draw for.
     void drawingPlayerChanged();
@@ -124,6 +127,8 @@ private:
     bool openThingDialog(TreeCommand command);
     /// "&Edit Vorlan Properties..." and "Edit Vorlan &Alliances...".
     bool openPlayerDialog(TreeCommand command);
+    /// The level item's dialogs; each confirmed one is one step of the level's history.
+    bool openLevelDialog(TreeCommand command);
     /// The type editors of the things' types; false when the command opens none.
     bool requestTypeEditor(TreeCommand command);
     void openMenu(ScriptTreeItem* item, QPoint globalPos);

@@ -142,6 +142,8 @@ void CWorldEditorApp::connectCommands()
             &CWorldEditorApp::editPaletteType);
     connect(m_mainFrame->scriptTreeBar()->tree(), &CTriggerTree::typeEditorRequested, this,
             [this](TypeFamily family, uint16_t typeId) { openTypeEditor(family, typeId); });
+    connect(m_mainFrame->scriptTreeBar()->tree(), &CTriggerTree::globalTableEditorRequested, this,
+            [this](bool experience) { experience ? openExperienceEditor() : openSacrificeEditor(); });
     connect(m_mainFrame.get(), &CMainFrame::openRequested, this, &CWorldEditorApp::onOpen);
     auto openAll = [this](const QStringList& paths) {
         for (const QString& path : paths)
@@ -191,7 +193,7 @@ void CWorldEditorApp::addRecentFile(const QString& path)
 
 ViewContext CWorldEditorApp::viewContext()
 {
-    return {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get(), m_printer.get()};
+    return {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get(), m_printer.get(), &prompter()};
 }
 
 size_t CWorldEditorApp::undoStepLimit()

@@ -1,7 +1,10 @@
 #include "ui/CWorldEditorView.h"
 
+#include "app/Prompter.h"
 #include "app/ZoomTable.h"
+#include "dialogs/FormDialogRun.h"
 #include "document/LevelFiles.h"
+#include "forms/MapOperationForms.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"
 #include "mapedit/MapViewController.h"
@@ -726,6 +729,26 @@ bool CWorldEditorView::onCommand(EditorCommand command)
     case C::BrushFlipY:
         state.flipBrushY();
         break;
+    case C::RotateMap:
+    case C::BrushRotate: {
+        RotateChoice choice;
+        if (!m_context.prompter || !runFormDialog(rotateMapForm(), choice, *m_context.prompter, this))
+            return true;
+        if (command == C::RotateMap)
+            c.rotateMap(choice.turn());
+        else
+            state.rotateBrush(choice.turn());
+        break;
+    }
+    case C::ResizeMap: {
+        if (!m_context.prompter || !m_context.types)
+            return true;
+        ResizeRequest request = initialResize(m_doc, *m_context.types);
+        if (!runFormDialog(resizeMapForm(m_doc, *m_context.types), request, *m_context.prompter, this))
+            return true;
+        c.resizeMap(request, *m_context.prompter);
+        break;
+    }
     case C::DrawFilled:
         state.toggleFilled();
         break;
@@ -748,6 +771,8 @@ bool CWorldEditorView::onCommand(EditorCommand command)
         break;
     case C::FlipX:
     case C::FlipY:
+    case C::RotateMap:
+    case C::ResizeMap:
         updateScrollBars();
         viewport()->update();
         break;
@@ -784,6 +809,8 @@ std::optional<CommandState> CWorldEditorView::commandState(EditorCommand command
     case C::ClearAll:
     case C::FlipX:
     case C::FlipY:
+    case C::RotateMap:
+    case C::ResizeMap:
     case C::Print:
         return CommandState{};
     case C::Undo: {
@@ -799,6 +826,7 @@ std::optional<CommandState> CWorldEditorView::commandState(EditorCommand command
     }
     case C::BrushFlipX:
     case C::BrushFlipY:
+    case C::BrushRotate:
         return CommandState{c.canTransformBrush(), false, {}};
     case C::DrawFilled:
         return CommandState{true, state.filled(), {}};

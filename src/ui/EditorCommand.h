@@ -77,6 +77,10 @@ enum class EditorCommand {
     FlipY,
     BrushFlipX,
     BrushFlipY,
+    /// The "Rotate Map" dialog, for the map and for the brush, and the "Resize Map" dialog.
+    RotateMap,
+    ResizeMap,
+    BrushRotate,
     // windows
     SplitWindow,
     Cascade,

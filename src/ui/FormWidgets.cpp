@@ -1,5 +1,6 @@
 #include "ui/FormWidgets.h"
 
+#include "level/TextConversion.h"
 #include "ui/FormNumberEdit.h"
 #include "ui/QtText.h"
 
@@ -11,10 +12,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace gr2 {
 
@@ -206,9 +210,22 @@ QWidget* FormWidgets::makeControl(size_t row, QWidget* parent)
         return edit;
     }
     case ControlKind::Text: {
+        if (r.multiLine) {
+            auto* edit = new QPlainTextEdit(parent);
+            edit->setReadOnly(r.readOnly);
+            edit->setTabChangesFocus(true);
+            connect(edit, &QPlainTextEdit::textChanged, this, [this, row, edit] {
+                if (m_syncing)
+                    return;
+                m_state.setText(row, textOfRow(row, edit->toPlainText()));
+                sync(row);
+            });
+            return edit;
+        }
         auto* edit = new QLineEdit(parent);
+        edit->setReadOnly(r.readOnly);
         connect(edit, &QLineEdit::textEdited, this, [this, row](const QString& text) {
-            m_state.setText(row, QtText::toField(text));
+            m_state.setText(row, textOfRow(row, text));
             sync(row);
         });
         return edit;
@@ -229,7 +246,8 @@ QWidget* FormWidgets::makeControl(size_t row, QWidget* parent)
         for (size_t i = 0; i < choices.size(); ++i) {
             auto* option = new QRadioButton(QtText::fromSystem(choices[i].text), frame);
             group->addButton(option, int(i));
-            layout->addWidget(option, int(i), 0);
+            const size_t columns = std::max<size_t>(r.optionColumns, 1);
+            layout->addWidget(option, int(i / columns), int(i % columns));
         }
         m_rows[row].shownChoices = choices;
         m_rows[row].options = group;
@@ -322,8 +340,13 @@ void FormWidgets::syncRow(size_t row)
         break;
     }
     case ControlKind::Text: {
+        const QString text = shownTextOfRow(row);
+        if (auto* lines = qobject_cast<QPlainTextEdit*>(w.control)) {
+            if (lines->toPlainText() != text)
+                lines->setPlainText(text);
+            break;
+        }
         auto* edit = static_cast<QLineEdit*>(w.control);
-        const QString text = QtText::fromField(m_state.text(row));
         if (edit->text() != text) {
             edit->setText(text);
             // A greyed line is read from its start (a label that follows another field).
@@ -365,6 +388,17 @@ void FormWidgets::syncRow(size_t row)
     }
 }
 
+std::string FormWidgets::textOfRow(size_t row, const QString& text) const
+{
+    return m_state.row(row).wideText ? utf16ToUtf8(QtText::toUtf16(text)) : QtText::toField(text);
+}
+
+QString FormWidgets::shownTextOfRow(size_t row) const
+{
+    const std::string& text = m_state.text(row);
+    return m_state.row(row).wideText ? QtText::fromUtf16(utf8ToUtf16(text)) : QtText::fromField(text);
+}
+
 void FormWidgets::focusRow(size_t row)
 {
     QWidget* control = m_rows.at(row).control;
@@ -373,6 +407,8 @@ void FormWidgets::focusRow(size_t row)
         number->selectAll();
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->selectAll();
+    else if (auto* lines = qobject_cast<QPlainTextEdit*>(control))
+        lines->selectAll();
 }
 
 void FormWidgets::setAllEnabled(bool enabled)

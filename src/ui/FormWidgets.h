@@ -8,6 +8,7 @@
 #include "forms/FormState.h"
 
 #include <QObject>
+#include <QString>
 
 #include <vector>
 
@@ -50,6 +51,10 @@ private:
     /// Puts the row's control (and label) beside the option of the radio row it belongs to.
     void placeBesideOption(size_t row);
     void sync(std::optional<size_t> editedRow);
+    /// A text row's text between its control and the state: Latin-1 for 8-bit record fields,
+    /// UTF-8 for wide text.
+    std::string textOfRow(size_t row, const QString& text) const;
+    QString shownTextOfRow(size_t row) const;
     void syncRow(size_t row);
 
     FormState& m_state;

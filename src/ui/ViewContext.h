@@ -9,6 +9,7 @@ namespace gr2 {
 
 class CMainFrame;
 class CTypeDatabase;
+class Prompter;
 class EditorState;
 class IconSheets;
 
@@ -18,6 +19,8 @@ struct ViewContext {
     EditorState* state = nullptr;
     CMainFrame* frame = nullptr;
     QPrinter* printer = nullptr;
+    /// Asks and tells the user (dialogs' refusals, operations' reports).
+    Prompter* prompter = nullptr;
 };
 
 } // namespace gr2

@@ -466,7 +466,8 @@ TEST(ScriptTreeCommandsTest, MenusOfferOnlyWhatTheEditorRuns)
     EXPECT_EQ(
         texts(menuFor(TreeItemKind::Level)),
         (V{"&Refresh Tree", "Create New &Player", "Create New &Hero Party...", "Create New &Action Point...",
-           "Create New Effect &Generator...", "Find...", "Add &Trigger...", "Export To File..."}));
+           "Create New Effect &Generator...", "Edit Level &Variables...", "Edit Level Properties...",
+           "Find...", "Add &Trigger...", "Reset All &Creature Properties...", "Export To File..."}));
     EXPECT_EQ(texts(menuFor(TreeItemKind::Player)),
               (V{"&Edit Vorlan Properties...", "Edit Vorlan &Alliances...", "Edit Starting &Camera Position",
                  "Define &Build Area...", "Add &Trigger...", "&Delete Vorlan"}));
