@@ -97,6 +97,17 @@ inline std::vector<size_t> formRecords(const TypeRecordForm& form, const CTypeDa
     return typeEditorListing(form.family, db);
 }
 
+/// Gives the record exactly these bytes (in the fields its layout lists): a file's flags words
+/// are merged into the record's, so they are cleared first.
+inline void layRecord(CTypeRecord& record, const Bytes& bytes)
+{
+    for (const FieldDef& field : record.layout().fields)
+        if (field.kind == FieldKind::Flags)
+            for (size_t e = 0; e < field.count; ++e)
+                record.setIntValue(field, 0, e);
+    record.applyFileRecord(FlaggedRecord(bytes));
+}
+
 /// An input: the form's index, the index among the records it is opened on, then the record's
 /// bytes (cut or padded with zeros to the record's size).
 inline constexpr size_t kFormInputHeader = 2;
@@ -116,9 +127,9 @@ inline bool formRoundTrip(CTypeDatabase& db, std::span<const uint8_t> input)
     Bytes loaded(original.size(), 0);
     const auto given = input.subspan(kFormInputHeader);
     std::copy_n(given.begin(), std::min(given.size(), loaded.size()), loaded.begin());
-    record.applyFileRecord(FlaggedRecord(loaded));
+    layRecord(record, loaded);
     const bool kept = form.run(db, record);
-    record.applyFileRecord(FlaggedRecord(original));
+    layRecord(record, original);
     return kept;
 }
 
