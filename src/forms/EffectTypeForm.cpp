@@ -9,22 +9,6 @@
 
 namespace gr2 {
 
-namespace {
-
-/// Two bits of which exactly one is set: a block with neither, or both, shows the first, and
-/// storing (which such a row always does) leaves exactly the one shown.
-FieldAccess<Bytes> onePairBit(const FieldDef& flags, int first, int second)
-{
-    FieldAccess<Bytes> access = blockBitChoice(flags, {first, second});
-    access.read = [read = access.read, first](const Bytes& b) {
-        const FieldValue v = read(b);
-        return integerOf(v) == 0 ? FieldValue(bitChoiceValue(first)) : v;
-    };
-    return access;
-}
-
-} // namespace
-
 FormDescription<Bytes> effectTypesForm(const CTypeDatabase& types)
 {
     namespace F = EffectField;
@@ -46,24 +30,25 @@ FormDescription<Bytes> generationTypesForm(const CTypeDatabase& types)
     FormDescription<Bytes> form;
     form.caption = "Modify Generation Types";
     form.captionOf = captionNaming("Modify Generation Types for Effect ", F::Name.def());
+    // One bit of each pair is set; a block with both, or neither, shows no option chosen and keeps
+    // its bits until the user picks one.
     const size_t generates =
         form.add(radioRow("Generation",
                           FormChoices::fixed(
                               {{bitChoiceValue(Flag::GenerateEffects), "&Generate Effects"},
                                {bitChoiceValue(Flag::GenerateEffectElements), "Generate &Effect Elements"}})),
-                 onePairBit(F::Flags.def(), Flag::GenerateEffects, Flag::GenerateEffectElements));
-    form.row(generates).alwaysStore = true;
-    const size_t distribution = form.add(
+                 blockBitChoice(F::Flags.def(), {Flag::GenerateEffects, Flag::GenerateEffectElements}));
+    form.add(
         radioRow("Distribution",
                  FormChoices::fixed({{bitChoiceValue(Flag::UniformDistribution), "&Uniform Distribution"},
                                      {bitChoiceValue(Flag::RandomDistribution), "&Random Distribution"}})),
-        onePairBit(F::Flags.def(), Flag::UniformDistribution, Flag::RandomDistribution));
-    form.row(distribution).alwaysStore = true;
+        blockBitChoice(F::Flags.def(), {Flag::UniformDistribution, Flag::RandomDistribution}));
 
-    // The eight boxes offer what the effect generates; switching the kind refills them.
+    // The eight boxes offer what the effect generates; switching the kind refills them. A block
+    // that sets both kinds, or neither, is read as generating effects.
     ChoiceSource generated = [effects = FormChoices::effects(types),
                               elements = FormChoices::effectElements(types), generates](const FormState& s) {
-        return s.value(generates) == bitChoiceValue(Flag::GenerateEffects) ? effects : elements;
+        return s.value(generates) == bitChoiceValue(Flag::GenerateEffectElements) ? elements : effects;
     };
     for (size_t i = 0; i < 8; ++i) {
         const size_t row = form.add(typeListRow("Element &" + std::to_string(i) + ":", generated),
@@ -112,22 +97,18 @@ FormDescription<CTypeRecord> effectTypeForm(const CTypeDatabase& types)
         form.row(form.add(integerRow(generation[i]), recordField(F::GenerationData, i))).group =
             "Generation Data";
 
-    // At most one scale and one fade mode: storing leaves exactly the one shown.
-    const size_t scale = form.add(
-        radioRow("Scale",
-                 FormChoices::fixed({{0, "None"},
-                                     {bitChoiceValue(Flag::Expand), "Expand"},
-                                     {bitChoiceValue(Flag::Shrink), "Shrink"},
-                                     {bitChoiceValue(Flag::ExpandThenShrink), "Expand Then Shrink"}})),
-        recordBitChoice(F::Flags, {Flag::Expand, Flag::Shrink, Flag::ExpandThenShrink}));
-    form.row(scale).alwaysStore = true;
-    const size_t fade =
-        form.add(radioRow("Fade", FormChoices::fixed({{0, "None"},
-                                                      {bitChoiceValue(Flag::FadeIn), "Fade In"},
-                                                      {bitChoiceValue(Flag::FadeOut), "Fade Out"},
-                                                      {bitChoiceValue(Flag::FadeInOut), "Fade In Out"}})),
-                 recordBitChoice(F::Flags, {Flag::FadeIn, Flag::FadeOut, Flag::FadeInOut}));
-    form.row(fade).alwaysStore = true;
+    // At most one scale and one fade mode: picking one leaves exactly that one set.
+    form.add(radioRow("Scale",
+                      FormChoices::fixed({{0, "None"},
+                                          {bitChoiceValue(Flag::Expand), "Expand"},
+                                          {bitChoiceValue(Flag::Shrink), "Shrink"},
+                                          {bitChoiceValue(Flag::ExpandThenShrink), "Expand Then Shrink"}})),
+             recordBitChoice(F::Flags, {Flag::Expand, Flag::Shrink, Flag::ExpandThenShrink}));
+    form.add(radioRow("Fade", FormChoices::fixed({{0, "None"},
+                                                  {bitChoiceValue(Flag::FadeIn), "Fade In"},
+                                                  {bitChoiceValue(Flag::FadeOut), "Fade Out"},
+                                                  {bitChoiceValue(Flag::FadeInOut), "Fade In Out"}})),
+             recordBitChoice(F::Flags, {Flag::FadeIn, Flag::FadeOut, Flag::FadeInOut}));
     form.add(flagRow("Die When Hit Solid"), recordFlag(F::Flags, Flag::DieWhenHitSolid));
     form.add(flagRow("Directional Friction"), recordFlag(F::Flags, Flag::DirectionalFriction));
     form.add(flagRow("Pass On Velocity"), recordFlag(F::Flags, Flag::PassOnVelocity));

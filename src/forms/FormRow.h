@@ -62,7 +62,9 @@ using ChoiceList = std::vector<Choice>;
 using FormRule = std::function<bool(const FormState&)>;
 using ChoiceSource = std::function<ChoiceList(const FormState&)>;
 
-/// What an inactive row (disabled or hidden) stores.
+/// What an inactive row (disabled or hidden) stores. The zero of StoreZero and ShowZero is stored
+/// only by a row that was active since loading (the user's edit greyed it); a row greyed all along
+/// keeps its field.
 enum class InactiveRule : uint8_t {
     Keep,      ///< nothing: the field keeps what it holds
     StoreZero, ///< 0, while the row still shows its value greyed
@@ -117,8 +119,6 @@ struct FormRow {
     /// FlagBit rows: the check boxes that checking this one unchecks (two settings that exclude
     /// each other but may both be off).
     std::vector<size_t> excludes;
-    /// Stored even when the user left it as loaded (for rows whose store rule mends the record).
-    bool alwaysStore = false;
 
     /// Rows with the same group title are framed together; empty: no frame.
     std::string group;

@@ -48,6 +48,7 @@ void FormState::load(const std::vector<FieldValue>& values)
         RowValue& v = m_values[i];
         v.loaded = i < values.size() ? values[i] : FieldValue(int64_t(0));
         v.enabled = v.visible = true;
+        v.everActive = false;
         show(i, v.loaded);
     }
     // Lists are filled once every row shows its value, as a list may depend on another row.
@@ -231,6 +232,7 @@ void FormState::applyRules(std::optional<size_t> changedRow)
         v.enabled = !r.enabled || r.enabled(*this);
         v.visible = !r.visible || r.visible(*this);
         const bool active = v.enabled && v.visible;
+        v.everActive = v.everActive || active;
         if (r.whenInactive != InactiveRule::ShowZero)
             continue;
         // On loading every row starts active, so a row that loads inactive shows 0 at once.
@@ -327,10 +329,13 @@ std::vector<std::optional<FieldValue>> FormState::valuesToStore() const
                     out[i] = parsed(i);
                 continue;
             }
-            out[i] = zeroOf(r.kind);
+            // Only a row that was active stores its zero, greyed by the user's edit: one greyed
+            // since loading keeps what the target holds, so an untouched form normalises nothing.
+            if (m_values[i].everActive)
+                out[i] = zeroOf(r.kind);
             continue;
         }
-        if (isChanged(i) || r.alwaysStore)
+        if (isChanged(i))
             out[i] = parsed(i);
     }
     return out;

@@ -4,7 +4,9 @@
 // window layer shows this state and passes every edit of the user back into it.
 //
 // A value the user left as it was loaded is never refused and never rewritten, so values a file
-// holds outside a row's range or list survive opening and closing the form.
+// holds outside a row's range or list survive opening and closing the form; so do the values of
+// rows that were greyed or hidden from the start, whatever their rule stores for a row that the
+// user's edit greys.
 
 #include "forms/FormRow.h"
 
@@ -82,6 +84,8 @@ private:
         ChoiceList choices;
         bool enabled = true;
         bool visible = true;
+        /// Active at some time since loading: a row greyed all along stores no zero.
+        bool everActive = false;
     };
 
     /// Shows `value` in the row as loaded.

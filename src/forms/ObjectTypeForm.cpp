@@ -23,8 +23,8 @@ FormDescription<CTypeRecord> objectTypeForm(const CTypeDatabase& types)
     form.add(typeListRow("Death Effect:", C::fixed(C::effects(types))), recordField(F::DeathEffect));
     form.add(choiceRow("Material Type:", C::fixed(C::materials())), recordField(F::MaterialType));
 
-    // The object's class is one of the seven kind bits, or none of them for a normal object.
-    // Storing writes exactly the bit shown, so an object read with several leaves with one.
+    // The object's class is one of the seven kind bits, or none of them for a normal object. An
+    // object read with several shows none and keeps them until the user picks its class.
     const ChoiceList kinds = {
         {0, "&Normal"},
         {bitChoiceValue(Flag::Special), "&Special"},
@@ -35,11 +35,9 @@ FormDescription<CTypeRecord> objectTypeForm(const CTypeDatabase& types)
         {bitChoiceValue(Flag::Gold), "&Gold"},
         {bitChoiceValue(Flag::Food), "&Food"},
     };
-    const size_t kind =
-        form.add(radioRow("Object Class", C::fixed(kinds)),
-                 recordBitChoice(F::Flags, {Flag::Special, Flag::SpellBook, Flag::LevelGem, Flag::Crate,
-                                            Flag::Lair, Flag::Gold, Flag::Food}));
-    form.row(kind).alwaysStore = true;
+    form.add(radioRow("Object Class", C::fixed(kinds)),
+             recordBitChoice(F::Flags, {Flag::Special, Flag::SpellBook, Flag::LevelGem, Flag::Crate,
+                                        Flag::Lair, Flag::Gold, Flag::Food}));
 
     form.add(flagRow("Die &Over Time"), recordFlag(F::Flags, Flag::DieOverTime));
     form.add(flagRow("Die Over &Time If Not In Room"), recordFlag(F::Flags, Flag::DieOverTimeIfNotInRoom));

@@ -48,17 +48,12 @@ FieldAccess<Target> bitChoice(const FieldDef& flags, std::initializer_list<int> 
 {
     FieldAccess<Target> access;
     const uint32_t mask = maskOf(bits);
-    const std::vector<int> order(bits);
     access.traits.capacity = {0, double(mask)};
     access.traits.isUnsigned = true;
     access.footprint = {{flags.offset, flags.width, mask}};
-    access.read = [getWord, order](const Target& t) {
-        const int64_t word = getWord(t);
-        for (int bit : order)
-            if ((word >> bit) & 1)
-                return FieldValue(bitChoiceValue(bit));
-        return FieldValue(int64_t(0));
-    };
+    // The bits as stored: a word with several of them set (or none, where every choice is a bit)
+    // matches no choice, so the list shows none and the word is kept until the user picks one.
+    access.read = [getWord, mask](const Target& t) { return FieldValue(getWord(t) & int64_t(mask)); };
     access.write = [getWord, setWord, mask](Target& t, const FieldValue& v) {
         setWord(t, (getWord(t) & ~int64_t(mask)) | (integerOf(v) & int64_t(mask)));
     };

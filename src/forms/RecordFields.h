@@ -22,9 +22,9 @@ NumberTraits fieldTraits(const FieldDef& field);
 FieldAccess<CTypeRecord> recordField(TypeField field, size_t element = 0);
 /// One bit of a flags word: 0 or 1.
 FieldAccess<CTypeRecord> recordFlag(TypeField flags, int bit);
-/// A choice among bits of a flags word of which at most one may be set: the value is the mask of
-/// the first of `bits` (in the order given) that is set, 0 when none is; storing clears them all
-/// and sets the chosen one.
+/// A choice among bits of a flags word of which at most one may be set: the value is the word's
+/// bits among `bits` (a choice's bitChoiceValue when exactly one is set, 0 when none is, a mix no
+/// choice stands for otherwise); storing clears them all and sets the chosen one.
 FieldAccess<CTypeRecord> recordBitChoice(TypeField flags, std::initializer_list<int> bits);
 /// The value that recordBitChoice gives a bit.
 constexpr int64_t bitChoiceValue(int bit)

@@ -129,7 +129,8 @@ FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types)
     auto objects = std::make_shared<const FormDescription<Bytes>>(roomObjectsAndEffectsForm(types));
     form.add(subFormRow("Objects && Effects...", objects), recordFieldsOf(*objects));
 
-    // Not shown: storing a room brings its floor into the fixed form of a room floor.
+    // Not shown: storing a room the user edited brings its floor into the fixed form of a room
+    // floor; a room OK'd untouched leaves its floor as it is.
     FieldAccess<CTypeRecord> normalise;
     normalise.traits.capacity = {0, 1};
     normalise.read = [](const CTypeRecord&) { return FieldValue(int64_t(0)); };
@@ -139,7 +140,9 @@ FormDescription<CTypeRecord> roomTypeForm(CTypeDatabase& types)
     };
     const size_t normaliseRow = form.add(flagRow("Room Floor"), normalise);
     form.row(normaliseRow).visible = never();
-    form.row(normaliseRow).whenInactive = InactiveRule::StoreZero;
+    form.row(normaliseRow).whenInactive = InactiveRule::StoreShown;
+    for (size_t row = 0; row < normaliseRow; ++row)
+        form.row(row).onEdit = [normaliseRow](FormState& s) { s.assign(normaliseRow, 1); };
     return form;
 }
 

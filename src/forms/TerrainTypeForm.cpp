@@ -11,19 +11,13 @@ namespace gr2 {
 namespace {
 
 /// An impenetrable terrain is never changed into another, nor leaves an effect: its "Becomes
-/// Type" fields name the terrain itself and its "Uses Effect" fields the effect with id 1,
-/// whatever they held. Other terrains read and write the field as it is.
+/// Type" boxes show the terrain itself and its "Uses Effect" boxes the effect with id 1, greyed,
+/// and the fields keep what they hold. Other terrains show the field as it is.
 FieldAccess<CTypeRecord> unlessImpenetrable(FieldAccess<CTypeRecord> field,
                                             int64_t (*impenetrableValue)(const CTypeRecord&))
 {
-    auto isImpenetrable = [](const CTypeRecord& r) { return r.hasFlag(TerrainTypeFlag::Impenetrable); };
-    auto read = field.read;
-    auto write = field.write;
-    field.read = [=](const CTypeRecord& r) {
-        return isImpenetrable(r) ? FieldValue(impenetrableValue(r)) : read(r);
-    };
-    field.write = [=](CTypeRecord& r, const FieldValue& v) {
-        write(r, isImpenetrable(r) ? FieldValue(impenetrableValue(r)) : v);
+    field.read = [read = field.read, impenetrableValue](const CTypeRecord& r) {
+        return r.hasFlag(TerrainTypeFlag::Impenetrable) ? FieldValue(impenetrableValue(r)) : read(r);
     };
     return field;
 }
@@ -79,8 +73,6 @@ FormDescription<CTypeRecord> terrainTypeForm(const CTypeDatabase& types)
         for (size_t row : {type, effect}) {
             form.row(row).group = change.group;
             form.row(row).enabled = isNot(isChecked(impenetrable));
-            // Stored even untouched: an impenetrable terrain's fixed values are written with it.
-            form.row(row).whenInactive = InactiveRule::StoreZero;
         }
     }
 
@@ -89,7 +81,8 @@ FormDescription<CTypeRecord> terrainTypeForm(const CTypeDatabase& types)
     addTerrainLightGroup(form, onTerrain, "Height:", 16384);
     addAmbientLightGroup(form, onTerrain);
 
-    // Not shown: the terrains this editor lists are not room floors, and storing keeps them so.
+    // Not shown: the terrains this editor lists are not room floors; the bit is shown clear and
+    // the field keeps what it holds.
     const size_t roomLink = form.add(flagRow("Room Floor"), recordFlag(F::Flags, Flag::RoomLink));
     form.row(roomLink).visible = never();
     form.row(roomLink).whenInactive = InactiveRule::ShowZero;

@@ -193,6 +193,37 @@ TEST(FormStateTest, AGreyedRowStoresZeroAndAnEmptiedRowShowsTheTargetsValueWhenI
     EXPECT_EQ(target.shot, 0);
 }
 
+TEST(FormStateTest, ARowGreyedSinceLoadingKeepsItsValueUnlessTheUsersEditReachesIt)
+{
+    SampleForm f;
+    Sample target;
+    target.manaToFire = 500; // a cost without Require Mana, as a file may have it
+    target.shot = 0;
+    target.shotData = 77;
+    Form<Sample> form(f.description);
+    form.load(target);
+    FormState& s = form.state();
+    EXPECT_EQ(s.text(f.shotData), "0") << "greyed and shown as 0";
+    bool changed = false;
+    EXPECT_FALSE(form.store(target, &changed));
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(target.manaToFire, 500u);
+    EXPECT_EQ(target.shotData, 77);
+
+    // Another row's edit greys nothing here; the rows stay as the target holds them.
+    s.setText(f.health, "9");
+    EXPECT_FALSE(form.store(target));
+    EXPECT_EQ(target.manaToFire, 500u);
+    EXPECT_EQ(target.shotData, 77);
+
+    // Switched on and off again by the user: the rule of the greyed row runs.
+    s.setValue(f.shot, 3);
+    s.setValue(f.shot, 0);
+    EXPECT_FALSE(form.store(target));
+    EXPECT_EQ(target.shotData, 0);
+    EXPECT_EQ(target.manaToFire, 500u);
+}
+
 TEST(FormStateTest, AGreyedRowIsNotCheckedAndAHiddenRowNeither)
 {
     SampleForm f;

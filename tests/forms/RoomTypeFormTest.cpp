@@ -107,6 +107,19 @@ TEST_F(RoomTypeFormTest, StoringARoomWritesItsFieldsAndGivesItsFloorExactlyTheFi
     }
 }
 
+TEST_F(RoomTypeFormTest, ARoomOKdUntouchedLeavesItsFloorAsItIs)
+{
+    CRoomType& lair = *db.rooms().findById(1);
+    floor().setIntValue(TerrainField::GoldValue, 12); // not a room floor's fixed value
+    const Bytes floorBefore(floor().bytes().begin(), floor().bytes().end());
+    Form<CTypeRecord> form(description);
+    form.load(lair);
+    bool changed = false;
+    ASSERT_FALSE(form.store(lair, &changed));
+    EXPECT_FALSE(changed);
+    EXPECT_TRUE(std::equal(floorBefore.begin(), floorBefore.end(), floor().bytes().begin()));
+}
+
 TEST_F(RoomTypeFormTest, ARoomWithoutAFloorShowsItsOwnFieldsAndDisablesTheFloors)
 {
     for (uint16_t id : {3, 4}) {

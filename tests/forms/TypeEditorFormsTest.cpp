@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 namespace gr2 {
 namespace {
 
@@ -469,13 +471,20 @@ TEST(TypeEditorFormsTest, TrapStoresNoManaCostToFireWithoutRequireManaAndNoShotD
     EXPECT_EQ(s.text(rowOf("Shot Data &2:")), "-8");
     s.choose(rowOf("Shot T&ype:"), 0);
     ASSERT_FALSE(form.store(trap));
-    EXPECT_EQ(trap.intValue(TrapField::ManaCostToFire), 0);
+    EXPECT_EQ(trap.intValue(TrapField::ManaCostToFire), 500) << "greyed since loading: kept";
     EXPECT_EQ(trap.intValue(TrapField::ShotType), 0);
     EXPECT_EQ(trap.intValue(TrapField::ShotData1), 0);
     EXPECT_EQ(trap.intValue(TrapField::ShotData2), 0);
+
+    // The user's switching "Require Mana" on and off again takes the cost away.
+    form.load(trap);
+    s.setChecked(rowOf("Re&quire Mana"), true);
+    s.setChecked(rowOf("Re&quire Mana"), false);
+    ASSERT_FALSE(form.store(trap));
+    EXPECT_EQ(trap.intValue(TrapField::ManaCostToFire), 0);
 }
 
-TEST(TypeEditorFormsTest, AnObjectLeavesTheEditorWithAtMostOneKindBit)
+TEST(TypeEditorFormsTest, AnObjectKeepsItsKindBitsUntilTheUserPicksOneClass)
 {
     CTypeDatabase db;
     buildListTypes(db);
@@ -489,9 +498,12 @@ TEST(TypeEditorFormsTest, AnObjectLeavesTheEditorWithAtMostOneKindBit)
         std::optional<size_t> chosen;
         uint32_t kindAfter;
     } cases[] = {
-        {1u << ObjectTypeFlag::Crate | 1u << ObjectTypeFlag::Gold, std::nullopt, 1u << ObjectTypeFlag::Crate},
-        {1u << ObjectTypeFlag::Food | 1u << ObjectTypeFlag::LevelGem, std::nullopt,
-         1u << ObjectTypeFlag::LevelGem},
+        // Several kinds, as a damaged file may have them: no class is shown and none is written.
+        {1u << ObjectTypeFlag::Crate | 1u << ObjectTypeFlag::Gold, std::nullopt,
+         1u << ObjectTypeFlag::Crate | 1u << ObjectTypeFlag::Gold},
+        {kKindBits, std::nullopt, kKindBits},
+        // Once the user picks, exactly the one picked, even the first of those set.
+        {1u << ObjectTypeFlag::Crate | 1u << ObjectTypeFlag::Gold, 4, 1u << ObjectTypeFlag::Crate},
         {1u << ObjectTypeFlag::Gold, 0, 0},
         {0, 1, 1u << ObjectTypeFlag::Special},
         {kKindBits, 7, 1u << ObjectTypeFlag::Food},
@@ -502,6 +514,7 @@ TEST(TypeEditorFormsTest, AnObjectLeavesTheEditorWithAtMostOneKindBit)
         object.setFlags(c.flagsBefore | 1u << ObjectTypeFlag::Placeable);
         Form<CTypeRecord> form(description);
         form.load(object);
+        EXPECT_EQ(form.state().choiceIndex(kindRow).has_value(), std::popcount(c.flagsBefore) <= 1);
         if (c.chosen)
             form.state().choose(kindRow, *c.chosen);
         ASSERT_FALSE(form.store(object));
@@ -563,7 +576,7 @@ size_t rowOf(const FormDescription<CTypeRecord>& description, const std::string&
     throw std::runtime_error("no row " + label);
 }
 
-TEST(TypeEditorFormsTest, TheTerrainEditorListsNoRoomFloorAndStoresNoRoomLink)
+TEST(TypeEditorFormsTest, TheTerrainEditorListsNoRoomFloorAndLeavesTheRoomLinkBitAlone)
 {
     CTypeDatabase db;
     buildListTypes(db);
@@ -579,11 +592,13 @@ TEST(TypeEditorFormsTest, TheTerrainEditorListsNoRoomFloorAndStoresNoRoomLink)
     form.load(path);
     const ChoiceList becomes = form.state().choices(rowOf(description, "&Becomes Type"));
     EXPECT_EQ(becomes, (ChoiceList{{1, "Rock"}, {2, "Path"}}));
+    form.state().setText(rowOf(description, "Max &Health:"), "40");
     ASSERT_FALSE(form.store(path));
-    EXPECT_FALSE(path.hasFlag(TerrainTypeFlag::RoomLink));
+    EXPECT_EQ(path.intValue(TerrainField::MaxHealth), 40);
+    EXPECT_TRUE(path.hasFlag(TerrainTypeFlag::RoomLink)) << "no row the user can reach edits it";
 }
 
-TEST(TypeEditorFormsTest, AnImpenetrableTerrainBecomesItselfAndUsesTheFirstEffect)
+TEST(TypeEditorFormsTest, AnImpenetrableTerrainShowsItselfAndTheFirstEffectAndKeepsItsFields)
 {
     CTypeDatabase db;
     buildListTypes(db);
@@ -603,11 +618,12 @@ TEST(TypeEditorFormsTest, AnImpenetrableTerrainBecomesItselfAndUsesTheFirstEffec
         for (size_t row : changeRows)
             EXPECT_EQ(form.state().isEnabled(row), !impenetrable) << description.rows[row].label;
         EXPECT_EQ(form.state().value(changeRows[0]), impenetrable ? 1 : 2) << "shows the terrain itself";
+        EXPECT_EQ(form.state().value(changeRows[3]), impenetrable ? 1 : 301) << "shows the first effect";
         ASSERT_FALSE(form.store(rock));
-        EXPECT_EQ(rock.intValue(TerrainField::MaxHealthType), impenetrable ? 1 : 2);
-        EXPECT_EQ(rock.intValue(TerrainField::DestroyedType), impenetrable ? 1 : 2);
-        EXPECT_EQ(rock.intValue(TerrainField::MaxHealthEffect), impenetrable ? 1 : 300);
-        EXPECT_EQ(rock.intValue(TerrainField::DestroyedEffect), impenetrable ? 1 : 301);
+        EXPECT_EQ(rock.intValue(TerrainField::MaxHealthType), 2);
+        EXPECT_EQ(rock.intValue(TerrainField::DestroyedType), 2);
+        EXPECT_EQ(rock.intValue(TerrainField::MaxHealthEffect), 300);
+        EXPECT_EQ(rock.intValue(TerrainField::DestroyedEffect), 301);
     }
 }
 
@@ -818,7 +834,7 @@ TEST(TypeEditorFormsTest, AShotsValuesOutsideItsListsSurviveUnlessChanged)
     EXPECT_EQ(form.store(shot)->message, "Please enter an integer between -32767 and 32767.");
 }
 
-TEST(TypeEditorFormsTest, AnEffectKeepsExactlyOneScaleAndOneFadeMode)
+TEST(TypeEditorFormsTest, AnEffectKeepsItsScaleAndFadeBitsUntilTheUserPicksOneMode)
 {
     CTypeDatabase db;
     buildListTypes(db);
@@ -834,7 +850,8 @@ TEST(TypeEditorFormsTest, AnEffectKeepsExactlyOneScaleAndOneFadeMode)
         uint32_t scaleAfter, fadeAfter;
     } cases[] = {
         {1u << Flag::Expand | 1u << Flag::ExpandThenShrink, 2, std::nullopt, 1u << Flag::Shrink, 0},
-        {kScaleBits | kFadeBits, std::nullopt, std::nullopt, 1u << Flag::Expand, 1u << Flag::FadeIn},
+        {kScaleBits | kFadeBits, std::nullopt, std::nullopt, kScaleBits, kFadeBits}, // no mode shown
+        {kScaleBits | kFadeBits, 1, std::nullopt, 1u << Flag::Expand, kFadeBits},
         {1u << Flag::Shrink | 1u << Flag::FadeOut, 0, 3, 0, 1u << Flag::FadeInOut},
         {0, 3, 1, 1u << Flag::ExpandThenShrink, 1u << Flag::FadeIn},
     };
@@ -856,7 +873,7 @@ TEST(TypeEditorFormsTest, AnEffectKeepsExactlyOneScaleAndOneFadeMode)
     }
 }
 
-TEST(TypeEditorFormsTest, GenerationTypesKeepOneBitOfEachPairAndListWhatTheEffectGenerates)
+TEST(TypeEditorFormsTest, GenerationTypesKeepTheirPairsUntilPickedAndListWhatTheEffectGenerates)
 {
     CTypeDatabase db;
     buildListTypes(db);
@@ -875,9 +892,11 @@ TEST(TypeEditorFormsTest, GenerationTypesKeepOneBitOfEachPairAndListWhatTheEffec
         uint32_t flagsAfter;
         int64_t element0After;
     } cases[] = {
-        {0, std::nullopt, 1, effects | uniform, 300}, // neither bit: the first of each pair
-        {effects | elements | random, std::nullopt, 2, effects | random, 301}, // both: the first
-        {effects | uniform, 1, 1, elements | uniform, 40}, // refilled with effect elements
+        // Neither bit, or both: no option shown, the effects listed, the bits kept.
+        {0, std::nullopt, 1, 0, 300},
+        {effects | elements | random, std::nullopt, 2, effects | elements | random, 301},
+        {effects | elements | uniform, 0, 1, effects | uniform, 300}, // picked: exactly one
+        {effects | uniform, 1, 1, elements | uniform, 40},            // refilled with effect elements
         {elements | random, std::nullopt, 2, elements | random, 41},
         {elements | random, 0, 2, effects | random, 301},
     };
@@ -893,6 +912,8 @@ TEST(TypeEditorFormsTest, GenerationTypesKeepOneBitOfEachPairAndListWhatTheEffec
         Form<Bytes> sub(generation);
         sub.load(block);
         EXPECT_EQ(sub.caption(), "Modify Generation Types for Effect \"Smoke\"");
+        EXPECT_EQ(sub.state().choiceIndex(generates).has_value(),
+                  std::popcount(c.flagsBefore & (effects | elements)) == 1);
         if (c.generatesChosen) {
             sub.state().choose(generates, *c.generatesChosen);
             EXPECT_EQ(sub.state().choices(element0).back().text, *c.generatesChosen == 0 ? "Sparks" : "Drop");

@@ -97,6 +97,17 @@ inline std::vector<size_t> formRecords(const TypeRecordForm& form, const CTypeDa
     return typeEditorListing(form.family, db);
 }
 
+/// Gives the record exactly these bytes (in the fields its layout lists): a file's flags words
+/// are merged into the record's, so they are cleared first.
+inline void layRecord(CTypeRecord& record, const Bytes& bytes)
+{
+    for (const FieldDef& field : record.layout().fields)
+        if (field.kind == FieldKind::Flags)
+            for (size_t e = 0; e < field.count; ++e)
+                record.setIntValue(field, 0, e);
+    record.applyFileRecord(FlaggedRecord(bytes));
+}
+
 /// An input: the form's index, the index among the records it is opened on, then the record's
 /// bytes (cut or padded with zeros to the record's size).
 inline constexpr size_t kFormInputHeader = 2;
@@ -116,10 +127,49 @@ inline bool formRoundTrip(CTypeDatabase& db, std::span<const uint8_t> input)
     Bytes loaded(original.size(), 0);
     const auto given = input.subspan(kFormInputHeader);
     std::copy_n(given.begin(), std::min(given.size(), loaded.size()), loaded.begin());
-    record.applyFileRecord(FlaggedRecord(loaded));
+    layRecord(record, loaded);
     const bool kept = form.run(db, record);
-    record.applyFileRecord(FlaggedRecord(original));
+    layRecord(record, original);
     return kept;
+}
+
+/// A form over a plain target (a placed thing's values, a script page's model): every whole-number
+/// and real field is given a value of its storage made from `input` (eight bytes a field, zeros
+/// once the input ends) through its own write, then the form is opened on the target and OK'd with
+/// no change; false when a field reads back other than it was.
+template <class Target>
+bool modelRoundTrip(const FormDescription<Target>& description, Target target, std::span<const uint8_t> input)
+{
+    size_t at = 0;
+    auto nextWord = [&] {
+        uint64_t word = 0;
+        for (int i = 0; i < 8; ++i, ++at)
+            word = word << 8 | (at < input.size() ? input[at] : 0);
+        return word;
+    };
+    for (const FieldAccess<Target>& field : description.fields) {
+        const FieldValue shape = field.read(target);
+        const NumberRange capacity = field.traits.capacity;
+        const uint64_t word = nextWord();
+        if (std::holds_alternative<int64_t>(shape)) {
+            const auto low = int64_t(capacity.low);
+            const auto span = uint64_t(int64_t(capacity.high) - low) + 1;
+            field.write(target, FieldValue(low + int64_t(span ? word % span : word)));
+        } else if (std::holds_alternative<double>(shape)) {
+            const double share = double(word >> 11) / double(uint64_t(1) << 53);
+            field.write(target, FieldValue(capacity.low + share * (capacity.high - capacity.low)));
+        }
+    }
+    std::vector<FieldValue> before;
+    for (const FieldAccess<Target>& field : description.fields)
+        before.push_back(field.read(target));
+    Form<Target> form(description);
+    form.load(target);
+    (void)form.store(target);
+    for (size_t i = 0; i < description.fields.size(); ++i)
+        if (description.fields[i].read(target) != before[i])
+            return false;
+    return true;
 }
 
 } // namespace gr2::test

@@ -606,6 +606,10 @@ TEST_F(TypeEditorWindowTest, F10OpensTheEffectEditorWhoseGenerationTypesSwitchTo
     EXPECT_EQ(effects->text(), "&Effect Types...");
     EXPECT_EQ(effects->shortcut(), QKeySequence(Qt::Key_F10));
     CTypeRecord& sparkle = *app.core().types().effects().at(1);
+    // A distribution of neither bit, as a file may have it: shown with no option chosen and kept,
+    // as the user does not touch it.
+    sparkle.setFlag(EffectTypeFlag::UniformDistribution, false);
+    sparkle.setFlag(EffectTypeFlag::RandomDistribution, false);
     withDialog(
         [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F10); },
         [&](CFormDialog& dialog) {
@@ -627,6 +631,9 @@ TEST_F(TypeEditorWindowTest, F10OpensTheEffectEditorWhoseGenerationTypesSwitchTo
                     auto* box = qobject_cast<QComboBox*>(sub.rows().control(rowOf(sub, "Element &0:")));
                     ASSERT_TRUE(box);
                     EXPECT_EQ(box->itemText(1), "Smoke Puff") << "effects first";
+                    for (QRadioButton* option :
+                         sub.rows().control(rowOf(sub, "Distribution"))->findChildren<QRadioButton*>())
+                        EXPECT_FALSE(option->isChecked()) << option->text().toStdString();
                     auto options =
                         sub.rows().control(rowOf(sub, "Generation"))->findChildren<QRadioButton*>();
                     ASSERT_EQ(options.size(), 2);
@@ -645,7 +652,8 @@ TEST_F(TypeEditorWindowTest, F10OpensTheEffectEditorWhoseGenerationTypesSwitchTo
     EXPECT_TRUE(sparkle.hasFlag(EffectTypeFlag::Shrink));
     EXPECT_TRUE(sparkle.hasFlag(EffectTypeFlag::GenerateEffectElements));
     EXPECT_FALSE(sparkle.hasFlag(EffectTypeFlag::GenerateEffects));
-    EXPECT_TRUE(sparkle.hasFlag(EffectTypeFlag::UniformDistribution)) << "one bit of each pair";
+    EXPECT_FALSE(sparkle.hasFlag(EffectTypeFlag::UniformDistribution)) << "an untouched pair is kept";
+    EXPECT_FALSE(sparkle.hasFlag(EffectTypeFlag::RandomDistribution));
     EXPECT_EQ(sparkle.intValue(EffectField::Elements, 0), 2);
     EXPECT_TRUE(app.core().isGameDataModified());
 }
