@@ -100,7 +100,9 @@ std::vector<Backup> findNewerThanTheirLevels(const std::filesystem::path& root)
             continue;
         if (!backup.levelPath.empty()) {
             const auto levelTime = std::filesystem::last_write_time(backup.levelPath, error);
-            if (!error && levelTime >= backup.writtenAt) {
+            // Strictly newer: a save and a backup within one tick of the file clock carry the
+            // same time, and a save removes its backup, so a backup still there holds more.
+            if (!error && levelTime > backup.writtenAt) {
                 LevelBackups::remove(master);
                 continue;
             }
