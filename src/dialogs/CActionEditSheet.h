@@ -4,23 +4,18 @@
 // is showing, a refused value shows its message, stays open and puts the focus on the field, and
 // Cancel leaves the action as it was.
 
+#include "dialogs/CPropertySheet.h"
 #include "forms/ActionSheet.h"
-
-#include <QDialog>
-
-class QPushButton;
-class QTabWidget;
 
 namespace gr2 {
 
 class CAction;
 class CTypeDatabase;
 class CWorldEditorDoc;
-class FormWidgets;
 class Prompter;
 class ScriptUsage;
 
-class CActionEditSheet : public QDialog {
+class CActionEditSheet : public CPropertySheet {
     Q_OBJECT
 public:
     CActionEditSheet(CAction& action, CWorldEditorDoc& doc, const CTypeDatabase& db, ScriptUsage& usage,
@@ -28,12 +23,9 @@ public:
     ~CActionEditSheet() override;
 
     ActionSheet& sheet() { return m_sheet; }
-    QTabWidget* tabs() const { return m_tabs; }
     ActionPage pageAt(int tab) const { return m_sheet.pages().at(size_t(tab)); }
     /// The controls of a present page (none when it is absent).
     FormWidgets* controls(ActionPage page) const;
-    QPushButton* okButton() const { return m_ok; }
-    QPushButton* cancelButton() const { return m_cancel; }
 
 public slots:
     /// "OK": stores the showing page, or shows why not and stays open.
@@ -41,13 +33,10 @@ public slots:
     void reject() override;
 
 private:
+    size_t indexOf(ActionPage page) const;
+
     ActionSheet m_sheet;
     CWorldEditorDoc& m_doc;
-    Prompter& m_prompter;
-    QTabWidget* m_tabs = nullptr;
-    std::vector<FormWidgets*> m_controls; ///< one per tab
-    QPushButton* m_ok = nullptr;
-    QPushButton* m_cancel = nullptr;
 };
 
 } // namespace gr2

@@ -1,0 +1,64 @@
+#include "dialogs/CPropertySheet.h"
+
+#include "app/Prompter.h"
+#include "forms/FormRow.h"
+#include "ui/FormWidgets.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace gr2 {
+
+CPropertySheet::CPropertySheet(const QString& caption, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter)
+{
+    setWindowTitle(caption);
+    m_layout = new QVBoxLayout(this);
+    m_tabs = new QTabWidget(this);
+    // Every tab stays in sight rather than behind scroll arrows.
+    m_tabs->setUsesScrollButtons(false);
+    m_layout->addWidget(m_tabs, 1);
+}
+
+FormWidgets* CPropertySheet::addPage(FormState& state, const QString& title)
+{
+    auto* body = new QWidget(m_tabs);
+    auto* controls = new FormWidgets(state, body);
+    m_controls.push_back(controls);
+    m_tabs->addTab(body, title);
+    return controls;
+}
+
+void CPropertySheet::finishPages(size_t opening)
+{
+    if (opening < m_controls.size())
+        m_tabs->setCurrentIndex(int(opening));
+    m_ok = new QPushButton(tr("OK"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    m_layout->addLayout(buttons);
+}
+
+FormWidgets* CPropertySheet::controlsAt(size_t index) const
+{
+    return index < m_controls.size() ? m_controls[index] : nullptr;
+}
+
+void CPropertySheet::showRefusal(size_t index, const FormError& error)
+{
+    m_prompter.message(error.message, Prompter::Icon::Exclamation);
+    if (FormWidgets* page = controlsAt(index)) {
+        m_tabs->setCurrentIndex(int(index));
+        page->focusRow(error.row);
+    }
+}
+
+} // namespace gr2

@@ -1,0 +1,53 @@
+#pragma once
+// A property sheet: one tab per page, each page's controls made from its form, and OK and Cancel
+// under them. The trigger and action editors build on it; each keeps its own sheet model and says
+// what OK stores, while the tabs, the buttons and the way a refused value is shown are this
+// class's.
+
+#include <QDialog>
+
+#include <cstddef>
+#include <vector>
+
+class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
+
+namespace gr2 {
+
+class FormState;
+class FormWidgets;
+class Prompter;
+struct FormError;
+
+class CPropertySheet : public QDialog {
+    Q_OBJECT
+public:
+    QTabWidget* tabs() const { return m_tabs; }
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+protected:
+    CPropertySheet(const QString& caption, Prompter& prompter, QWidget* parent);
+
+    /// Appends a tab with the controls of `state`.
+    FormWidgets* addPage(FormState& state, const QString& title);
+    /// Once every page is added: shows the tab `opening` and puts OK and Cancel under the tabs.
+    void finishPages(size_t opening);
+    /// The controls of the tab at `index` (none past the last).
+    FormWidgets* controlsAt(size_t index) const;
+    /// A value OK refused: its message, then its page in front with the focus on the field, so
+    /// that the user can mend it.
+    void showRefusal(size_t index, const FormError& error);
+    Prompter& prompter() const { return m_prompter; }
+
+private:
+    Prompter& m_prompter;
+    QVBoxLayout* m_layout = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    std::vector<FormWidgets*> m_controls; ///< one per tab
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+} // namespace gr2
