@@ -263,7 +263,11 @@ FormDescription<LevelVariablesEdit> levelVariablesForm(const LevelProperties& sh
         v.revealedBy = RevealedBy{list, int64_t(id)};
     }
 
-    r.ticks = form.add(integerRow("Game Ticks:", 1, 50), property(&LevelProperties::ticksPerSecond));
+    {
+        FormRow ticks = integerRow("Game Ticks:", 1, 50);
+        ticks.unit = "Per Second";
+        r.ticks = form.add(std::move(ticks), property(&LevelProperties::ticksPerSecond));
+    }
     {
         FieldAccess<LevelVariablesEdit> rating;
         rating.read = [](const LevelVariablesEdit& e) { return FieldValue(e.properties.rating); };
