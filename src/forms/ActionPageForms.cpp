@@ -136,10 +136,8 @@ FormDescription<InfoPageModel> infoPageForm(const ActionPageContext& context)
         return withPoints && s.value(kind) == 4 && s.checked(zoom);
     };
     // A button rather than a field: the texts are the level's, edited in a dialog of their own.
-    FieldAccess<M> noField;
-    noField.read = [](const M&) { return FieldValue(Bytes{}); };
-    noField.write = [](M&, const FieldValue&) {};
-    const size_t messages = d.add(onSameLine(subFormRow("Edit Text Messages...", nullptr)), noField);
+    const size_t messages = d.add(onSameLine(subFormRow("Edit Text Messages...", nullptr)),
+                                  unstoredField<M>(FieldValue(Bytes{})));
     d.row(messages).visible = kindIsOneOf(kind, {25});
     const size_t showText = d.add(flagRow("Show Text"), memberAccess(&M::showText));
     const size_t intro = d.add(flagRow("Introduction Speech:"), memberAccess(&M::introSpeech));

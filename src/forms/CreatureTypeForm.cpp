@@ -249,14 +249,6 @@ FieldAccess<CTypeRecord> tortureTime()
 }
 
 /// The attribute chooser itself: it shows which attribute the value field edits and stores nothing.
-FieldAccess<CTypeRecord> noField()
-{
-    FieldAccess<CTypeRecord> access;
-    access.read = [](const CTypeRecord&) { return FieldValue(int64_t(0)); };
-    access.write = [](CTypeRecord&, const FieldValue&) {};
-    return access;
-}
-
 /// "Train When Idle" is checked while bit 21 of the first flag word is clear.
 FieldAccess<CTypeRecord> invertedFlag(TypeField flags, int bit)
 {
@@ -608,7 +600,7 @@ FormDescription<CTypeRecord> creatureTypeForm(const CTypeDatabase& types)
     ChoiceList names;
     for (const CreatureAttribute& a : creatureAttributes())
         names.push_back({int64_t(names.size()), a.name});
-    const size_t chooser = form.add(choiceRow("Attribute:", FC::fixed(names)), noField());
+    const size_t chooser = form.add(choiceRow("Attribute:", FC::fixed(names)), unstoredField<CTypeRecord>());
     for (size_t k = 0; k < creatureAttributes().size(); ++k) {
         const TypeField field = creatureAttributes()[k].field;
         const bool isTorture = field == F::TortureTimeToConvert;

@@ -27,6 +27,16 @@ template <class Target> struct FieldAccess {
     std::vector<FieldFootprint> footprint;
 };
 
+/// A row that stores nothing: a chooser that only picks what other rows show, a button. It reads
+/// `shown`, and what the user enters there is dropped.
+template <class Target> FieldAccess<Target> unstoredField(FieldValue shown = FieldValue(int64_t(0)))
+{
+    FieldAccess<Target> access;
+    access.read = [shown](const Target&) { return shown; };
+    access.write = [](Target&, const FieldValue&) {};
+    return access;
+}
+
 /// The whole number a stored value stands for (reals truncated, text and blocks 0).
 inline int64_t integerOf(const FieldValue& value)
 {

@@ -71,14 +71,6 @@ FieldAccess<LevelVariablesEdit> variable(uint32_t id)
     return access;
 }
 
-FieldAccess<LevelVariablesEdit> noField()
-{
-    FieldAccess<LevelVariablesEdit> access;
-    access.read = [](const LevelVariablesEdit&) { return FieldValue(int64_t(0)); };
-    access.write = [](LevelVariablesEdit&, const FieldValue&) {};
-    return access;
-}
-
 /// `list`, with `stored` added as its number when the list does not hold it, so that the level's
 /// value is shown and kept.
 ChoiceList keeping(ChoiceList list, int64_t stored)
@@ -245,10 +237,9 @@ FormDescription<LevelVariablesEdit> levelVariablesForm(const LevelProperties& sh
         ids.push_back(id);
     }
     // The list opens on its first variable; choosing one stores nothing of its own.
-    FieldAccess<LevelVariablesEdit> shownFirst = noField();
     const int64_t first = names.empty() ? 0 : names.front().value;
-    shownFirst.read = [first](const LevelVariablesEdit&) { return FieldValue(first); };
-    r.variableList = form.add(choiceRow("Misc. Variables", FormChoices::fixed(names)), std::move(shownFirst));
+    r.variableList = form.add(choiceRow("Misc. Variables", FormChoices::fixed(names)),
+                              unstoredField<LevelVariablesEdit>(FieldValue(first)));
     form.row(r.variableList).group = "Misc. Variables";
     r.firstValue = form.rows.size();
     r.valueCount = ids.size();
