@@ -161,6 +161,22 @@ void EditorApp::ClearTypeTables()
     m_types.clearTypeTables();
 }
 
+bool EditorApp::LoadLevelTypeData(const std::string& path)
+{
+    // The designer's unsaved edits would vanish under the level's copy without a word, and the
+    // unsaved mark left standing would make a later Save Game Data write the level's copy over
+    // the global files as if it were those edits.
+    if (!SaveGameDataModified())
+        return false;
+    ClearTypeTables();
+    RecordSink sink;
+    fillAllTypeSinks(sink, m_types);
+    OpenWorldFile(path, sink, m_prompter);
+    m_gameDataModified = false;
+    typeTablesChanged();
+    return true;
+}
+
 bool EditorApp::ResetToGR2Defaults()
 {
     if (m_prompter.ask(kResetQuestion, Prompter::Buttons::YesNo, Prompter::Icon::Question) !=

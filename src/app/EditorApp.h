@@ -57,6 +57,11 @@ public:
     void WriteAllTypeSections(Bytes& out, const DateStamp& saved) const;
     /// Deletes every record of the eleven type tables.
     void ClearTypeTables();
+    /// Replaces the eleven type tables by a level's copy of the global data (its Globals file).
+    /// Unsaved changes to the global data are settled first with the question Save Game Data asks
+    /// at exit; on Cancel, or when their save fails, the tables stay as they are and this returns
+    /// false. Afterwards nothing counts as unsaved: the tables are the level's copy.
+    bool LoadLevelTypeData(const std::string& path);
     /// Asks first; on Yes reloads all global data from the root directory and starts the
     /// variable values of every open level again from the new global values. True when it reset.
     bool ResetToGR2Defaults();

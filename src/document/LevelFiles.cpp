@@ -14,7 +14,6 @@
 #include "level/Thumbnail.h"
 #include "script/LevelScript.h"
 #include "script/TriggerSection.h"
-#include "typedb/TypeDatabaseSink.h"
 #include "worlddata/AtomicFile.h"
 #include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
@@ -142,13 +141,9 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
     if (findFileIgnoringCase(resolveDataPath(globals)) &&
         m_prompter.ask(kLoadGlobalsQuestion, Prompter::Buttons::OkCancel, Prompter::Icon::Question) ==
             Prompter::Answer::Ok) {
-        m_app.ClearTypeTables();
         // Only this file may bring type records; the level's other files have no say in the
         // global data.
-        RecordSink typeSink;
-        fillAllTypeSinks(typeSink, m_app.types());
-        OpenWorldFile(globals, typeSink, m_prompter);
-        m_app.typeTablesChanged();
+        m_app.LoadLevelTypeData(globals);
     }
 
     // The level starts from the global values, so a Variables file that is missing or stops early

@@ -188,6 +188,48 @@ TEST_F(LevelFilesTest, GlobalDataIsWrittenOnlyOnYesAndOfferedAgainOnOpen)
     EXPECT_EQ(app.types().terrains().count(), terrains);
 }
 
+TEST_F(LevelFilesTest, UnsavedGlobalDataIsSettledBeforeALevelsCopyReplacesIt)
+{
+    auto level = sampleAt(root / "G.vwd");
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    ASSERT_EQ(level->files().SaveLevel(false), SaveResult::Saved);
+    ASSERT_TRUE(std::filesystem::exists(root / "GGlobals.vld"));
+    const size_t terrains = app.types().terrains().count();
+
+    // An unsaved edit to the global data: Cancel keeps it and the level opens on it.
+    app.types().terrains().removeAt(0);
+    app.setGameDataModified();
+    prompter.clear();
+    prompter.queueAnswer(Prompter::Answer::Ok);
+    prompter.queueAnswer(Prompter::Answer::Cancel);
+    ASSERT_TRUE(open(root / "G.vwd"));
+    ASSERT_EQ(prompter.texts(),
+              (std::vector<std::string>{LevelFiles::kLoadGlobalsQuestion, EditorApp::kSaveGameDataQuestion}));
+    EXPECT_EQ(prompter.entries()[1].buttons, Prompter::Buttons::YesNoCancel);
+    EXPECT_EQ(app.types().terrains().count(), terrains - 1);
+    EXPECT_TRUE(app.isGameDataModified());
+
+    // No gives the edit up: the level's copy replaces it and nothing is left unsaved, so a later
+    // Save Game Data is not taken for the dropped edit.
+    prompter.queueAnswer(Prompter::Answer::Ok);
+    prompter.queueAnswer(Prompter::Answer::No);
+    ASSERT_TRUE(open(root / "G.vwd"));
+    EXPECT_EQ(app.types().terrains().count(), terrains);
+    EXPECT_FALSE(app.isGameDataModified());
+
+    // Yes saves the edit to the global files first.
+    app.types().terrains().removeAt(0);
+    app.setGameDataModified();
+    prompter.queueAnswer(Prompter::Answer::Ok);
+    prompter.queueAnswer(Prompter::Answer::Yes);
+    ASSERT_TRUE(open(root / "G.vwd"));
+    EXPECT_EQ(app.types().terrains().count(), terrains);
+    EXPECT_FALSE(app.isGameDataModified());
+    EditorApp reread(root.path(), prompter);
+    reread.LoadTypeFiles();
+    EXPECT_EQ(reread.types().terrains().count(), terrains - 1);
+}
+
 TEST_F(LevelFilesTest, AutosaveWritesTheBackupAndLeavesTheDocumentAlone)
 {
     std::filesystem::create_directories(root / "Levels");
