@@ -70,7 +70,6 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     });
     m_core->loadGlobalData();
 
-    m_printer = std::make_unique<QPrinter>();
     m_mainFrame = std::make_unique<CMainFrame>(&m_core->types());
     m_mainFrame->selectionBar()->setContext(
         {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()}, [this]() -> uint8_t {
@@ -193,7 +192,7 @@ void CWorldEditorApp::addRecentFile(const QString& path)
 
 ViewContext CWorldEditorApp::viewContext()
 {
-    return {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get(), m_printer.get(), &prompter()};
+    return {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get(), &m_printer, &prompter()};
 }
 
 size_t CWorldEditorApp::undoStepLimit()
@@ -495,7 +494,7 @@ void CWorldEditorApp::onResetToDefaults()
 
 void CWorldEditorApp::onPrintSetup()
 {
-    QPageSetupDialog dialog(m_printer.get(), m_mainFrame.get());
+    QPageSetupDialog dialog(&m_printer.get(), m_mainFrame.get());
     dialog.exec();
 }
 

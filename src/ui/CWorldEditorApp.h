@@ -11,6 +11,7 @@
 #include "ui/EditorCommand.h"
 #include "ui/IconSheets.h"
 #include "ui/QtPrompter.h"
+#include "ui/SharedPrinter.h"
 #include "ui/ViewContext.h"
 
 #include <QObject>
@@ -18,8 +19,6 @@
 #include <QStringList>
 
 #include <memory>
-
-class QPrinter;
 
 namespace gr2 {
 
@@ -118,7 +117,7 @@ private:
     IconSheets m_iconSheets;
     QList<QPixmap> m_treeImages;
     EditorState m_editorState;
-    std::unique_ptr<QPrinter> m_printer; ///< chosen by Print Setup, used by Print
+    SharedPrinter m_printer; ///< chosen by Print Setup, used by Print
     std::unique_ptr<CMainFrame> m_mainFrame;
     CNewLevelDialog* m_newLevelDialog = nullptr; ///< owned by the main frame
 };

@@ -16,6 +16,7 @@
 #include "ui/IconSheets.h"
 #include "ui/MapPainter.h"
 #include "ui/QtText.h"
+#include "ui/SharedPrinter.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -29,6 +30,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace gr2 {
 
@@ -753,8 +755,8 @@ bool CWorldEditorView::onCommand(EditorCommand command)
         state.toggleFilled();
         break;
     case C::Print: {
-        QPrinter ownPrinter;
-        QPrinter& printer = m_context.printer ? *m_context.printer : ownPrinter;
+        std::optional<QPrinter> ownPrinter;
+        QPrinter& printer = m_context.printer ? m_context.printer->get() : ownPrinter.emplace();
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() == QDialog::Accepted)
             printTo(printer);

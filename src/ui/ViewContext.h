@@ -3,8 +3,6 @@
 // the editing state all views share, the main frame whose panes they fill, and the printer that
 // Print Setup chose.
 
-class QPrinter;
-
 namespace gr2 {
 
 class CMainFrame;
@@ -12,13 +10,14 @@ class CTypeDatabase;
 class Prompter;
 class EditorState;
 class IconSheets;
+class SharedPrinter;
 
 struct ViewContext {
     const CTypeDatabase* types = nullptr;
     const IconSheets* icons = nullptr;
     EditorState* state = nullptr;
     CMainFrame* frame = nullptr;
-    QPrinter* printer = nullptr;
+    SharedPrinter* printer = nullptr;
     /// Asks and tells the user (dialogs' refusals, operations' reports).
     Prompter* prompter = nullptr;
 };
