@@ -27,6 +27,10 @@ public:
 
     /// Loads every sheet from rootDirectory/Graphics; a sheet that cannot be read stays empty.
     void load(const std::filesystem::path& rootDirectory);
+    /// A plain 24-bit uncompressed BMP (rows bottom to top or top to bottom) as an RGB32 image, as
+    /// Qt's reader would give it; a null image for anything else or for a file too short for its
+    /// header's pixels.
+    static QImage readPlainBmp24(const QByteArray& bytes);
     /// Rebuilds the cell tables from the type tables (after loading, a reset or an edit).
     void rebuildCells(const CTypeDatabase& types);
 
