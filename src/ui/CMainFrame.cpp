@@ -741,8 +741,11 @@ void CMainFrame::storePlacement(const WindowPlacement& placement)
 {
     QSettings settings;
     settings.beginGroup(QtText::fromSystem(kPlacementGroup));
-    settings.setValue(QtText::fromSystem(kPlacementKey),
-                      QtText::fromSystem(formatWindowPlacement(placement)));
+    const QString key = QtText::fromSystem(kPlacementKey);
+    const QString value = QtText::fromSystem(formatWindowPlacement(placement));
+    // An unchanged placement leaves the settings file alone (each write is flushed to disk).
+    if (settings.value(key).toString() != value)
+        settings.setValue(key, value);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

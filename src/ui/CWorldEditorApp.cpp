@@ -173,11 +173,18 @@ QStringList CWorldEditorApp::recentFiles() const
 
 void CWorldEditorApp::addRecentFile(const QString& path)
 {
-    QStringList files = recentFiles();
+    const QStringList stored = recentFiles();
+    QStringList files = stored;
     files.removeAll(path);
     files.prepend(path);
     while (files.size() > kRecentFileCount)
         files.removeLast();
+    if (m_mainFrame)
+        m_mainFrame->setRecentFiles(files);
+    // Reopening the latest level changes nothing: the settings file, written and flushed to disk
+    // on every change, is left alone.
+    if (files == stored)
+        return;
     QSettings settings;
     settings.beginGroup(kRecentGroup);
     for (int i = 1; i <= kRecentFileCount; ++i) {
@@ -186,8 +193,6 @@ void CWorldEditorApp::addRecentFile(const QString& path)
         else
             settings.remove(QStringLiteral("File%1").arg(i));
     }
-    if (m_mainFrame)
-        m_mainFrame->setRecentFiles(files);
 }
 
 ViewContext CWorldEditorApp::viewContext()
