@@ -10,8 +10,7 @@
 #include "level/TextConversion.h"
 #include "script/ScriptTreeCommands.h"
 #include "support/ModalDialogs.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "typedb/CGlobalVariables.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
@@ -34,25 +33,13 @@ namespace {
 using test::rowOf;
 using test::typeInto;
 
-class LevelDialogsWindowTest : public ::testing::Test {
+class LevelDialogsWindowTest : public test::ShownEditorTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1200, 900);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-        child = app.openLevel(samplePath());
-        ASSERT_TRUE(child);
-        ASSERT_TRUE(child->activeView());
+        ShownEditorTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(openSample());
     }
-    std::filesystem::path samplePath() const
-    {
-        return root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
-    }
-    CWorldEditorDoc& doc() const { return child->document(); }
-    QAction* action(EditorCommand c) const { return app.mainFrame()->action(c); }
     /// Ctrl+Z: the Edit menu's Undo, once the frame has refreshed its commands.
     void undo()
     {
@@ -60,7 +47,6 @@ protected:
         ASSERT_TRUE(action(EditorCommand::Undo)->isEnabled());
         action(EditorCommand::Undo)->trigger();
     }
-    CTriggerTree* tree() const { return app.mainFrame()->scriptTreeBar()->tree(); }
     void withDialog(const std::function<void()>& open, const std::function<void(CFormDialog&)>& body)
     {
         test::withModal<CFormDialog>(open, body);
@@ -74,11 +60,6 @@ protected:
         ADD_FAILURE() << "no option " << text.toStdString();
         return nullptr;
     }
-
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
-    CChildFrame* child = nullptr;
 };
 
 TEST_F(LevelDialogsWindowTest, ResizeRefusesWidthSixThenResizesAroundTheCentre)

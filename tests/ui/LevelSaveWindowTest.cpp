@@ -6,8 +6,7 @@
 #include "document/LevelFiles.h"
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CWorldEditorApp.h"
@@ -30,33 +29,16 @@
 namespace gr2 {
 namespace {
 
-class LevelSaveWindowTest : public ::testing::Test {
+class LevelSaveWindowTest : public test::ShownEditorTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1000, 700);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-    }
     void TearDown() override { setWriteFaultHook({}); }
 
-    void trigger(EditorCommand command) { app.mainFrame()->action(command)->trigger(); }
     QString frameTitle() const { return app.mainFrame()->windowTitle(); }
-    std::filesystem::path sample() const
-    {
-        return root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
-    }
-
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
 };
 
 TEST_F(LevelSaveWindowTest, RefusedOrFailedSaveAsLeavesTheWindowTitle)
 {
-    CChildFrame* child = app.openLevel(sample());
+    CChildFrame* child = app.openLevel(samplePath());
     ASSERT_TRUE(child);
     child->document().SetModifiedFlag(true);
     const QString childTitle = child->windowTitle();
@@ -79,7 +61,7 @@ TEST_F(LevelSaveWindowTest, RefusedOrFailedSaveAsLeavesTheWindowTitle)
     EXPECT_EQ(child->windowTitle(), childTitle);
     EXPECT_EQ(frameTitle(), title);
     EXPECT_TRUE(frameTitle().endsWith(QStringLiteral("*]"))) << "still modified";
-    EXPECT_EQ(app.recentFiles().value(0).toStdString(), sample().string())
+    EXPECT_EQ(app.recentFiles().value(0).toStdString(), samplePath().string())
         << "no recent entry for a failed save";
 }
 
@@ -89,7 +71,7 @@ TEST_F(LevelSaveWindowTest, LevelReadWithFailuresIsMarkedInItsTitleUntilSaved)
     const std::filesystem::path things =
         root.path() / "Maps" / (std::string(kSampleLevelName) + "Things.vld");
     std::filesystem::resize_file(things, std::filesystem::file_size(things) - 9);
-    CChildFrame* child = app.openLevel(sample());
+    CChildFrame* child = app.openLevel(samplePath());
     ASSERT_TRUE(child);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(child));
     const QString mark = QStringLiteral("[ Damaged ]");

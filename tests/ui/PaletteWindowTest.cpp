@@ -7,8 +7,7 @@
 #include "document/SampleData.h"
 #include "level/CPlayer.h"
 #include "mapedit/MapViewController.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "typedb/CTypeDatabase.h"
 #include "typedb/DoorField.h"
 #include "ui/CChildFrame.h"
@@ -38,19 +37,8 @@
 namespace gr2 {
 namespace {
 
-class PaletteWindowTest : public ::testing::Test {
+class PaletteWindowTest : public test::ShownEditorTest {
 protected:
-    void SetUp() override
-    {
-        QSettings().remove(QString::fromLatin1(kPlacementGroup));
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1200, 900);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-    }
-    CPanelBar* palette() const { return app.mainFrame()->selectionBar(); }
-    void trigger(EditorCommand command) { app.mainFrame()->action(command)->trigger(); }
     QPoint centreOf(CWorldEditorView* view, TilePoint p) const
     {
         const int side = view->tileSize();
@@ -94,10 +82,6 @@ protected:
         QApplication::processEvents();
         EXPECT_TRUE(seen) << "no menu opened";
     }
-
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
 };
 
 TEST_F(PaletteWindowTest, EveryPageShowsItsButtonsOnEveryVisitAndAClickShowsTheDrawItem)

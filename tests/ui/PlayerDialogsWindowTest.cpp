@@ -14,8 +14,7 @@
 #include "level/CWorldEditorDoc.h"
 #include "level/ComputerPlayerSettings.h"
 #include "support/ModalDialogs.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CMainFrame.h"
@@ -40,32 +39,12 @@
 namespace gr2 {
 namespace {
 
-class PlayerDialogsWindowTest : public ::testing::Test {
+class PlayerDialogsWindowTest : public test::ShownEditorTest {
 protected:
     void SetUp() override
     {
-        QSettings().remove(QString::fromLatin1(kPlacementGroup));
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1200, 900);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-        child = app.openLevel(sample());
-        ASSERT_TRUE(child);
-        QApplication::processEvents();
-    }
-    std::filesystem::path sample() const
-    {
-        return root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
-    }
-    CWorldEditorDoc& doc() const { return child->document(); }
-    CTriggerTree* tree() const { return app.mainFrame()->scriptTreeBar()->tree(); }
-    QTreeWidgetItem* item(const QString& text) const
-    {
-        for (QTreeWidgetItemIterator it(tree()); *it; ++it)
-            if ((*it)->text(0).startsWith(text))
-                return *it;
-        return nullptr;
+        ShownEditorTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(openSample());
     }
     /// Double-clicks the first Vorlan's tree item, which opens "Modify Vorlan Properties".
     void openVorlanProperties()
@@ -84,14 +63,10 @@ protected:
         app.mainFrame()->action(EditorCommand::Save)->trigger();
         EXPECT_EQ(prompter.texts(), std::vector<std::string>{LevelFiles::kSaveGlobalsQuestion});
         auto level = std::make_unique<LevelDocument>(app.core(), colours);
-        EXPECT_TRUE(level->files().OnOpenDocument(sample()));
+        EXPECT_TRUE(level->files().OnOpenDocument(samplePath()));
         return level;
     }
 
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
-    CChildFrame* child = nullptr;
     ThumbnailColours colours;
 };
 

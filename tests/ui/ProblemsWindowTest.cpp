@@ -5,8 +5,7 @@
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
 #include "script/ScriptTreeModel.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CMainFrame.h"
@@ -26,17 +25,8 @@
 namespace gr2 {
 namespace {
 
-class ProblemsWindowTest : public ::testing::Test {
+class ProblemsWindowTest : public test::ShownEditorTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1000, 700);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-    }
-
     QAction* validate() const { return app.mainFrame()->action(EditorCommand::ValidateLevel); }
     ProblemsDock* dock() const { return app.mainFrame()->problemsDock(); }
     QStringList rowTexts() const
@@ -58,14 +48,6 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    std::filesystem::path sample() const
-    {
-        return root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
-    }
-
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
 };
 
 TEST_F(ProblemsWindowTest, ValidateListsProblemsAndDoubleClickShowsEachPlace)
@@ -79,7 +61,7 @@ TEST_F(ProblemsWindowTest, ValidateListsProblemsAndDoubleClickShowsEachPlace)
                 toolsMenu << entry->text() + " " + entry->shortcut().toString();
     EXPECT_TRUE(toolsMenu.contains("&Validate Level F12")) << toolsMenu.join(", ").toStdString();
 
-    CChildFrame* child = app.openLevel(sample());
+    CChildFrame* child = app.openLevel(samplePath());
     ASSERT_TRUE(child);
     app.mainFrame()->updateCommandUI();
     ASSERT_TRUE(validate()->isEnabled());
@@ -126,7 +108,7 @@ TEST_F(ProblemsWindowTest, ValidateListsProblemsAndDoubleClickShowsEachPlace)
 
 TEST_F(ProblemsWindowTest, SaveRefreshesTheReportAndClosingTheLevelEmptiesIt)
 {
-    CChildFrame* child = app.openLevel(sample());
+    CChildFrame* child = app.openLevel(samplePath());
     ASSERT_TRUE(child);
     child->document().FindActionPoint(2)->setNextWaypoint(9);
     validate()->trigger();

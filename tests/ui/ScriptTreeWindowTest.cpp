@@ -19,8 +19,7 @@
 #include "script/ScriptDescriptions.h"
 #include "script/ScriptTreeExport.h"
 #include "support/ModalDialogs.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CMainFrame.h"
@@ -62,38 +61,15 @@ struct MenuEntry {
     bool operator==(const MenuEntry&) const = default;
 };
 
-class ScriptTreeWindowTest : public ::testing::Test {
+class ScriptTreeWindowTest : public test::ShownEditorTest {
 protected:
     void SetUp() override
     {
-        QSettings().remove(QString::fromLatin1(kPlacementGroup));
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1200, 900);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-        child = app.openLevel(samplePath());
-        ASSERT_TRUE(child);
-        QApplication::processEvents();
+        ShownEditorTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(openSample());
         ASSERT_TRUE(tree()->isVisible());
     }
-    std::filesystem::path samplePath() const
-    {
-        return root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
-    }
-    CTriggerTree* tree() const { return app.mainFrame()->scriptTreeBar()->tree(); }
-    CPanelBar* palette() const { return app.mainFrame()->selectionBar(); }
-    CWorldEditorDoc& doc() const { return child->document(); }
-    CWorldEditorView* view() const { return child->activeView(); }
 
-    /// The first item (pre-order) whose text starts with `text`.
-    QTreeWidgetItem* item(const QString& text) const
-    {
-        for (QTreeWidgetItemIterator it(tree()); *it; ++it)
-            if ((*it)->text(0).startsWith(text))
-                return *it;
-        return nullptr;
-    }
     static QStringList childTexts(const QTreeWidgetItem* parent)
     {
         QStringList texts;
@@ -231,11 +207,6 @@ protected:
         const Bytes bytes = test::readFile(path);
         return std::string(bytes.begin(), bytes.end());
     }
-
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
-    CChildFrame* child = nullptr;
 };
 
 TEST_F(ScriptTreeWindowTest, TheTreeIsTheLevelsOutlineWithImagesAndTheBoldCurrentPlayer)

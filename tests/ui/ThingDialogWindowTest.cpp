@@ -12,8 +12,7 @@
 #include "level/CPlayer.h"
 #include "level/LevelHistory.h"
 #include "support/ModalDialogs.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CMainFrame.h"
@@ -44,29 +43,12 @@ namespace {
 using test::rowOf;
 using test::typeInto;
 
-class ThingDialogWindowTest : public ::testing::Test {
+class ThingDialogWindowTest : public test::ShownEditorTest {
 protected:
     void SetUp() override
     {
-        QSettings().remove(QString::fromLatin1(kPlacementGroup));
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1200, 900);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-        child = app.openLevel(root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd"));
-        ASSERT_TRUE(child);
-        QApplication::processEvents();
-    }
-    CWorldEditorDoc& doc() const { return child->document(); }
-    CWorldEditorView* view() const { return child->activeView(); }
-    CTriggerTree* tree() const { return app.mainFrame()->scriptTreeBar()->tree(); }
-    QTreeWidgetItem* item(const QString& text) const
-    {
-        for (QTreeWidgetItemIterator it(tree()); *it; ++it)
-            if ((*it)->text(0).startsWith(text))
-                return *it;
-        return nullptr;
+        ShownEditorTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(openSample());
     }
 
     void withDialog(const std::function<void()>& open, const std::function<void(CThingDialog&)>& body)
@@ -97,11 +79,6 @@ protected:
     {
         QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre(tile));
     }
-
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
-    CChildFrame* child = nullptr;
 };
 
 TEST_F(ThingDialogWindowTest, DoubleClickedCreatureTakesANewLevelOnOkAndCtrlZRestoresIt)

@@ -10,8 +10,7 @@
 #include "dialogs/CTypeEditorDialog.h"
 #include "document/SampleData.h"
 #include "support/ModalDialogs.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "typedb/CTypeDatabase.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
@@ -42,18 +41,8 @@ namespace {
 using test::rowOf;
 using test::typeInto;
 
-class TypeEditorWindowTest : public ::testing::Test {
+class TypeEditorWindowTest : public test::ShownEditorTest {
 protected:
-    void SetUp() override
-    {
-        QSettings().remove(QString::fromLatin1(kPlacementGroup));
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1200, 900);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-    }
-
     void withDialog(const std::function<void()>& open, const std::function<void(CFormDialog&)>& body)
     {
         test::withModal<CFormDialog>(open, body);
@@ -129,10 +118,6 @@ protected:
     {
         return qobject_cast<QPushButton*>(dialog.rows().control(rowOf(dialog, label)));
     }
-
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
 };
 
 TEST_F(TypeEditorWindowTest, F4OpensTheDoorEditorAndOkChangesTheType)

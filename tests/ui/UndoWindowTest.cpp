@@ -6,8 +6,7 @@
 #include "document/SampleLevel.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelHistory.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
+#include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
 #include "ui/CWorldEditorApp.h"
@@ -22,37 +21,22 @@
 namespace gr2 {
 namespace {
 
-class UndoWindowTest : public ::testing::Test {
+class UndoWindowTest : public test::ShownEditorTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(writeSampleData(root.path()).empty());
-        ASSERT_TRUE(app.InitInstance(root.path(), false));
-        app.mainFrame()->resize(1200, 900);
-        app.mainFrame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-        const auto sample = root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
-        child = app.openLevel(sample);
-        ASSERT_TRUE(child);
-        view = child->activeView();
-        ASSERT_TRUE(view);
+        ShownEditorTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(openSample());
         ASSERT_FALSE(child->document().isModified());
     }
     QPoint centreOf(TilePoint p) const
     {
-        const int side = view->tileSize();
+        const int side = view()->tileSize();
         return {p.x * side + side / 2, p.y * side + side / 2};
     }
-    QRgb pixelAt(TilePoint p) const { return view->viewport()->grab().toImage().pixel(centreOf(p)); }
-    QAction* action(EditorCommand c) const { return app.mainFrame()->action(c); }
+    QRgb pixelAt(TilePoint p) const { return view()->viewport()->grab().toImage().pixel(centreOf(p)); }
     /// The frame refreshes its commands from an idle timer; tests ask for it at once.
     void refresh() { app.mainFrame()->updateCommandUI(); }
-
-    test::TempDir root;
-    test::ScriptedPrompter prompter;
-    CWorldEditorApp app{&prompter};
-    CChildFrame* child = nullptr;
-    CWorldEditorView* view = nullptr;
 };
 
 TEST_F(UndoWindowTest, CtrlZTakesBackAPaintStrokeAndTheMenuNamesIt)
@@ -73,7 +57,7 @@ TEST_F(UndoWindowTest, CtrlZTakesBackAPaintStrokeAndTheMenuNamesIt)
 
     // One stroke, press to release, over three tiles.
     action(EditorCommand::Paint)->trigger();
-    QWidget* vp = view->viewport();
+    QWidget* vp = view()->viewport();
     QTest::mousePress(vp, Qt::LeftButton, {}, centreOf(stroke[0]));
     QTest::mouseMove(vp, centreOf(stroke[1]));
     QTest::mouseMove(vp, centreOf(stroke[2]));
@@ -88,7 +72,7 @@ TEST_F(UndoWindowTest, CtrlZTakesBackAPaintStrokeAndTheMenuNamesIt)
     EXPECT_EQ(action(EditorCommand::Undo)->text(), "&Undo Paint");
     EXPECT_EQ(app.mainFrame()->historyDock()->list()->count(), 2);
 
-    view->setFocus();
+    view()->setFocus();
     QTest::keyClick(vp, Qt::Key_Z, Qt::ControlModifier);
     QTest::qWait(50);
     for (size_t i = 0; i < std::size(stroke); ++i)
@@ -113,7 +97,7 @@ TEST_F(UndoWindowTest, ClickingAStepInTheHistoryDockGoesToIt)
 {
     CWorldEditorDoc& doc = child->document();
     action(EditorCommand::Paint)->trigger();
-    QWidget* vp = view->viewport();
+    QWidget* vp = view()->viewport();
     const uint8_t slab = app.editorState().paintSlab();
     const TilePoint first{10, 4};
     const uint8_t oldTerrain = doc.GetTerrain(first);
