@@ -1,6 +1,7 @@
 #include "document/LevelBackups.h"
 
 #include "app/Prompter.h"
+#include "document/BackupLock.h"
 #include "document/LevelJson.h"
 #include "worlddata/AtomicFile.h"
 
@@ -78,6 +79,10 @@ void remove(const std::filesystem::path& master)
         master.string().substr(0, master.string().size() - master.extension().string().size());
     for (const LevelPart& part : kLevelParts)
         std::filesystem::remove(base + part.suffix, ignored);
+    // A lock file left by a crash; one still held belongs to a live editor, whose backup this
+    // is not (removing the backup is its holder's business).
+    if (!BackupLock::isHeldElsewhere(master))
+        std::filesystem::remove(BackupLock::pathFor(master), ignored);
 }
 
 std::vector<Backup> findNewerThanTheirLevels(const std::filesystem::path& root)
@@ -92,6 +97,9 @@ std::vector<Backup> findNewerThanTheirLevels(const std::filesystem::path& root)
             continue;
         std::filesystem::path master = entry.path();
         master.replace_extension(".vwd");
+        // Another editor on this root has the level open and keeps this backup up to date.
+        if (BackupLock::isHeldElsewhere(master))
+            continue;
         Backup backup{master, {}, {}, std::filesystem::last_write_time(master, error)};
         if (error)
             continue; // an origin without its backup: nothing to offer

@@ -43,7 +43,7 @@ struct Backup {
 
 /// The backups that are newer than their level (or whose level has no file), oldest first. Those
 /// older than their level hold nothing the level lacks and are removed; a backup whose origin or
-/// master file is missing is skipped.
+/// master file is missing is skipped, and so is one whose lock a live editor holds.
 std::vector<Backup> findNewerThanTheirLevels(const std::filesystem::path& root);
 
 /// Asks, for each backup newer than its level, whether to open it as an unsaved level; a backup

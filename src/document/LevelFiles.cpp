@@ -200,8 +200,14 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
     const std::filesystem::path master = backupPath();
     std::error_code error;
     std::filesystem::create_directories(master.parent_path(), error);
-    if (m_backupWritten != master && !m_backupWritten.empty())
+    if (m_backupWritten != master && !m_backupWritten.empty()) {
+        m_backupLock.release();
         LevelBackups::remove(m_backupWritten); // the level was renamed since
+    }
+    // Taken before the first byte is written: another editor starting meanwhile must not offer or
+    // delete a backup being written. A lock that cannot be had (another editor holds it: the same
+    // level is open twice) does not stop the backup.
+    m_backupLock.take(master);
     SaveResult result = writeLevel(master.string(), m_doc.properties().name, true);
     // Without its origin a backup is never offered, so a failed origin fails the backup.
     if (result == SaveResult::Saved &&
@@ -213,6 +219,7 @@ SaveResult LevelFiles::SaveLevel(bool autosave)
 
 void LevelFiles::RemoveBackup()
 {
+    m_backupLock.release();
     if (!m_backupWritten.empty())
         LevelBackups::remove(m_backupWritten);
     LevelBackups::remove(backupPath());

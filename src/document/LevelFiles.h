@@ -5,6 +5,7 @@
 // the window layer only wires these flows to its menus and timers.
 
 #include "app/Prompter.h"
+#include "document/BackupLock.h"
 #include "document/LevelBackups.h"
 
 #include <chrono>
@@ -126,6 +127,8 @@ private:
     std::chrono::steady_clock::time_point m_lastAutosave;
     /// The backup this document wrote last; its name follows the level's, which Save As changes.
     std::filesystem::path m_backupWritten;
+    /// Held while the backup exists, so that another editor on the root leaves it alone.
+    BackupLock m_backupLock;
 };
 
 } // namespace gr2

@@ -3,9 +3,16 @@
 // under the level's own name with unsaved changes, or discarded.
 
 #include "document/LevelBackups.h"
+#include "document/BackupLock.h"
 #include "document/LevelFiles.h"
 #include "level/TextConversion.h"
 #include "support/LevelFileFixture.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <set>
@@ -113,6 +120,53 @@ TEST_F(LevelBackupsTest, BackupsNewerThanTheirLevelsAreOfferedAndOpenedUnderTheL
     ASSERT_TRUE(recovered->files().Save());
     EXPECT_FALSE(std::filesystem::exists(chosen[0].master));
     EXPECT_TRUE(LevelBackups::findNewerThanTheirLevels(root.path()).empty());
+}
+
+TEST_F(LevelBackupsTest, AnotherEditorsLiveBackupIsNeitherOfferedNorDeletedUntilThatEditorStops)
+{
+    auto level = sampleAt(root / "Maps" / "Shared.vwd");
+    level->doc().SetModifiedFlag(true);
+    ASSERT_TRUE(level->files().AutoSave());
+    const std::filesystem::path master = level->files().backupPath();
+    level.reset(); // this editor is done with it; the backup stays, as after a crash
+
+    // Another editor on the same root has the level open: it holds the backup's lock.
+    const std::string lockPath = BackupLock::pathFor(master).string();
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t editor = ::fork();
+    ASSERT_GE(editor, 0);
+    if (editor == 0) {
+        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT, 0644);
+        const char ok = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+        if (::write(ready[1], &ok, 1) != 1)
+            ::_exit(1);
+        ::pause();
+        ::_exit(0);
+    }
+    char ok = 0;
+    ASSERT_EQ(::read(ready[0], &ok, 1), 1);
+    ASSERT_EQ(ok, 'y');
+
+    EXPECT_TRUE(LevelBackups::findNewerThanTheirLevels(root.path()).empty());
+    EXPECT_TRUE(LevelBackups::chooseBackupsToOpen(root.path(), prompter).empty());
+    EXPECT_TRUE(prompter.entries().empty()) << "nothing asked about a live backup";
+    EXPECT_TRUE(std::filesystem::exists(master));
+    BackupLock mine;
+    EXPECT_FALSE(mine.take(master)) << "the lock is the other editor's";
+
+    // That editor is killed: its lock goes with it, and the backup is offered.
+    ::kill(editor, SIGKILL);
+    ::waitpid(editor, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    const auto found = LevelBackups::findNewerThanTheirLevels(root.path());
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].master, master);
+    prompter.queueAnswer(Prompter::Answer::No);
+    EXPECT_TRUE(LevelBackups::chooseBackupsToOpen(root.path(), prompter).empty());
+    EXPECT_FALSE(std::filesystem::exists(master)) << "declined: discarded";
+    EXPECT_FALSE(std::filesystem::exists(lockPath)) << "the dead editor's lock file goes with it";
 }
 
 } // namespace

@@ -78,14 +78,24 @@ TEST(CrashRecoveryWindowTest, KilledEditorsBackupsAreOfferedAtTheNextStartAndOpe
     EditorProcess editor({root.path().string(), first.string(), second.string()});
     ASSERT_TRUE(editor.started());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    std::vector<LevelBackups::Backup> found;
-    while (found.size() < 2 && editor.running() && std::chrono::steady_clock::now() < deadline) {
+    // A backup is complete once its origin file is there (written last).
+    auto origins = [&] {
+        size_t count = 0;
+        std::error_code error;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(LevelBackups::folder(root.path()), error))
+            count += entry.path().extension() == LevelBackups::kOriginExtension;
+        return count;
+    };
+    while (origins() < 2 && editor.running() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        found = LevelBackups::findNewerThanTheirLevels(root.path());
-    }
-    ASSERT_EQ(found.size(), 2u) << "the editor wrote no backups";
+    ASSERT_EQ(origins(), 2u) << "the editor wrote no backups";
     ASSERT_TRUE(editor.running()) << "the editor stopped on its own";
+    // While their editor lives, its backups are its own: another editor started on the root
+    // leaves them alone.
+    EXPECT_TRUE(LevelBackups::findNewerThanTheirLevels(root.path()).empty());
     editor.kill();
+    EXPECT_EQ(LevelBackups::findNewerThanTheirLevels(root.path()).size(), 2u);
     const auto levelBytes = std::filesystem::file_size(first);
 
     // The next start: both are offered; the first is taken, the second discarded.
