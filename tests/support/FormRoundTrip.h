@@ -4,6 +4,7 @@
 // record's bytes; the table below lists every form the check covers, so a new form is one line.
 // Header-only: the form fuzz target and the core suites share it.
 
+#include "forms/CreatureTypeForm.h"
 #include "forms/Form.h"
 #include "forms/TypeEditorForms.h"
 #include "typedb/CTypeDatabase.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -91,6 +93,18 @@ inline const std::vector<TypeRecordForm>& typeRecordForms()
         list.push_back({"effect generation types", TypeFamily::Effect, [](CTypeDatabase& db, CTypeRecord& r) {
                             return subEditorKeepsBytes(generationTypesForm(db), r);
                         }});
+        list.push_back({"creature attacks", TypeFamily::Creature, [](CTypeDatabase& db, CTypeRecord& r) {
+                            return subEditorKeepsBytes(creatureAttacksForm(db), r);
+                        }});
+        list.push_back({"creature resistances", TypeFamily::Creature, [](CTypeDatabase&, CTypeRecord& r) {
+                            return subEditorKeepsBytes(creatureResistancesForm(), r);
+                        }});
+        list.push_back({"creature first person", TypeFamily::Creature, [](CTypeDatabase&, CTypeRecord& r) {
+                            return subEditorKeepsBytes(creatureFirstPersonForm(), r);
+                        }});
+        list.push_back({"creature jobs", TypeFamily::Creature, [](CTypeDatabase&, CTypeRecord& r) {
+                            return subEditorKeepsBytes(creatureJobsForm(), r);
+                        }});
         return list;
     }();
     return forms;
@@ -154,13 +168,23 @@ public:
     /// A whole number of the range, both ends included.
     int64_t within(double low, double high)
     {
-        const auto from = int64_t(low);
-        const auto span = uint64_t(int64_t(high) - from) + 1;
+        // Unsigned arithmetic: a field of 64 bits spans every word.
+        const uint64_t from = uint64_t(whole(low));
+        const uint64_t span = uint64_t(whole(high)) - from + 1;
         const uint64_t word = next();
-        return from + int64_t(span ? word % span : word);
+        return int64_t(from + (span ? word % span : word));
     }
 
 private:
+    /// A bound as a whole number; 2^63 (what a double makes of the largest one) is the largest.
+    static int64_t whole(double bound)
+    {
+        if (bound >= 9223372036854775807.0)
+            return std::numeric_limits<int64_t>::max();
+        if (bound <= -9223372036854775808.0)
+            return std::numeric_limits<int64_t>::min();
+        return int64_t(bound);
+    }
     uint8_t byte(size_t at) const { return at < m_input.size() ? m_input[at] : 0; }
     std::span<const uint8_t> m_input;
     size_t m_at = 0;

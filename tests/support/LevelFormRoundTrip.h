@@ -16,6 +16,7 @@
 #include "forms/ExperienceForm.h"
 #include "forms/LevelForms.h"
 #include "forms/LevelVariablesForm.h"
+#include "forms/LightForm.h"
 #include "forms/MarkerForms.h"
 #include "forms/ObjectForm.h"
 #include "forms/PortalHeartGateForms.h"
@@ -370,6 +371,22 @@ inline const std::vector<LevelFormLine>& levelForms()
                                        [](L& l) { return levelTextIdsForm(l.types); }),
             {"action text messages", textMessagesRoundTrip},
             modelLine<SacrificeEntry>("sacrifice combination", [](L& l) { return sacrificeForm(l.types); }),
+            {"experience increases",
+             [](L& l, std::span<const uint8_t> input) {
+                 bool kept = true;
+                 for (size_t stat : offeredExperienceStats())
+                     kept = modelRoundTrip(experienceForm(), ExperienceStat{&l.types.variables(), stat},
+                                           input) &&
+                            kept;
+                 return kept;
+             }},
+            {"light",
+             [](L&, std::span<const uint8_t> input) {
+                 // A light descriptor is 24 bytes.
+                 Bytes light(24, 0);
+                 std::copy_n(input.begin(), std::min(input.size(), light.size()), light.begin());
+                 return bytesRoundTrip(lightForm(), light);
+             }},
         };
         for (size_t owner = 0; owner < 5; ++owner)
             list.push_back({"trigger editor", [=](L& l, std::span<const uint8_t> input) {
