@@ -11,6 +11,7 @@
 #include "script/LevelScript.h"
 #include "support/FormRoundTrip.h"
 #include "support/HostileLevel.h"
+#include "support/LevelFormRoundTrip.h"
 #include "worlddata/AtomicFile.h"
 #include "worlddata/SectionWriter.h"
 
@@ -122,6 +123,17 @@ void writeFormSeeds(const std::filesystem::path& dir)
                 dir / "form_round_trip" / ("form-" + std::to_string(f) + "-" + std::to_string(r)), in);
         }
     }
+    // The forms over a level, each on every byte filling; a first byte past the type forms picks
+    // a level form.
+    const auto& lines = test::levelForms();
+    for (size_t l = 0; l < lines.size(); ++l)
+        for (size_t k = 0; k < std::size(test::kByteFillings); ++k) {
+            Bytes in{uint8_t(forms.size() + l)};
+            const Bytes values = test::filledBytes(4096, test::kByteFillings[k]);
+            in.insert(in.end(), values.begin(), values.end());
+            writeFileAtomically(
+                dir / "form_round_trip" / ("level-form-" + std::to_string(l) + "-" + std::to_string(k)), in);
+        }
 }
 
 /// The sample data set as our own code writes it, read back as seeds of every target that reads

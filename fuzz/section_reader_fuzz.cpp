@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the section reader with every sink entry filled, so each section kind,
 // record size rule and skip path meets hostile counts and lengths.
 
-#include "NullPrompter.h"
 #include "support/FullRecordSink.h"
+#include "support/NullPrompter.h"
 #include "worlddata/SectionReader.h"
 
 #include <cstdio>

@@ -2,9 +2,9 @@
 // and a room whose floor terrain exists, so every section, code table and cell kind meets hostile
 // lines, cells and numbers.
 
-#include "NullPrompter.h"
 #include "document/SampleData.h"
 #include "stats/StatsImport.h"
+#include "support/NullPrompter.h"
 #include "typedb/CTypeDatabase.h"
 
 #include <cstdint>

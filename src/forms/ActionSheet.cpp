@@ -18,6 +18,15 @@ class ActionSheet::Page {
 public:
     virtual ~Page() = default;
     virtual FormState& state() = 0;
+    /// A page of another kind than the action's loads bytes it does not own: a value its list does
+    /// not hold shows the list's first entry, which is what OK on that page stores.
+    void showFirstEntries()
+    {
+        FormState& s = state();
+        for (size_t row = 0; row < s.rowCount(); ++row)
+            if (s.row(row).isList() && !s.choices(row).empty() && !s.choiceIndex(row))
+                s.choose(row, 0);
+    }
     /// Stores the form into the model and the model into the action; a refusal writes nothing.
     virtual std::optional<FormError> store(CAction& action) = 0;
 };
@@ -30,12 +39,6 @@ public:
         : m_form(description), m_model(loaded), m_write(std::move(write))
     {
         m_form.load(m_model);
-        // A value a list does not hold (a player the level lost, bytes of another kind) shows the
-        // list's first entry, which is what OK then stores.
-        FormState& s = m_form.state();
-        for (size_t row = 0; row < s.rowCount(); ++row)
-            if (s.row(row).isList() && !s.choices(row).empty() && !s.choiceIndex(row))
-                s.choose(row, 0);
     }
 
     FormState& state() override { return m_form.state(); }
@@ -137,6 +140,11 @@ ActionSheet::ActionSheet(CAction& action, const CWorldEditorDoc& doc, const CTyp
         }
         m_forms.push_back(std::move(form));
     }
+    // The page that edits the action's kind shows what the action holds, values no list offers
+    // included, and keeps them until the user changes them.
+    for (size_t i = 0; i < m_pages.size(); ++i)
+        if (!ownsKind(m_pages[i]))
+            m_forms[i]->showFirstEntries();
 }
 
 ActionSheet::~ActionSheet() = default;
@@ -159,6 +167,12 @@ void ActionSheet::clearOwnMark(const CWorldEditorDoc& doc)
 bool ActionSheet::hasPage(ActionPage p) const
 {
     return std::find(m_pages.begin(), m_pages.end(), p) != m_pages.end();
+}
+
+bool ActionSheet::ownsKind(ActionPage p) const
+{
+    const std::vector<uint8_t> kinds = actionKindsOffered(p, m_place);
+    return std::find(kinds.begin(), kinds.end(), m_action.kind()) != kinds.end();
 }
 
 ActionPage ActionSheet::openingPage() const
@@ -186,10 +200,16 @@ std::optional<ActionSheet::Refusal> ActionSheet::confirm(ActionPage active)
         return std::nullopt;
     const uint8_t kindBefore = m_action.kind();
     const ActionParameters before = m_action.parameters();
-    if (std::optional<FormError> error = form->store(m_action)) {
-        m_action.setKind(kindBefore);
-        m_action.setParameters(before);
-        return Refusal{active, *error};
+    // OK on the page of the action's kind, untouched, writes nothing: the bytes stay as loaded even
+    // where no list offers them. Any other page (a new action's, or one the user switched to)
+    // writes the kind it shows.
+    const bool untouched = ownsKind(active) && !form->state().isChanged();
+    if (!untouched) {
+        if (std::optional<FormError> error = form->store(m_action)) {
+            m_action.setKind(kindBefore);
+            m_action.setParameters(before);
+            return Refusal{active, *error};
+        }
     }
     if (active == ActionPage::Flag || active == ActionPage::Timer)
         m_usage.markAction(m_action.kind(), m_action.a(0));

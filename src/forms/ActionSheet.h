@@ -54,6 +54,8 @@ private:
     class Page;
     template <class Model> class ModelPage;
     Page* page(ActionPage page) const;
+    /// Whether the page's kind list offers the action's kind.
+    bool ownsKind(ActionPage page) const;
     /// The Flag and Timer pages stop counting the action's own flag or timer as used while it is
     /// edited, unless another action of the level writes it too.
     void clearOwnMark(const CWorldEditorDoc& doc);

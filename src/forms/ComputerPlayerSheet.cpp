@@ -21,10 +21,11 @@ ComputerPlayerSheet::ComputerPlayerSheet(Bytes& area, std::string playerName,
     for (size_t p = 0; p < kComputerPlayerPageCount; ++p)
         m_pages.push_back(std::make_unique<Page>(computerPlayerPageForm(ComputerPlayerPage(p), personality)));
     // An order with a gap would leave the computer without rooms to build: it is shown complete,
-    // and stored so when the sheet is confirmed.
+    // and stored so once the user moves an entry.
     m_order = buildOrderOf(m_area);
     if (std::find(m_order.begin(), m_order.end(), 0) != m_order.end())
         m_order = defaultBuildOrder(m_rooms);
+    m_shownOrder = m_order;
     show(ComputerPlayerPage::General);
 }
 
@@ -113,7 +114,10 @@ std::optional<ComputerPlayerSheet::Refusal> ComputerPlayerSheet::confirm()
         if (auto error = page.form.store(area))
             return Refusal{ComputerPlayerPage(p), *error};
     }
-    setBuildOrder(area, m_order);
+    // The order the area holds stays unless the user moved an entry ("Set Defaults" wrote the
+    // list's order into the area already).
+    if (m_order != m_shownOrder)
+        setBuildOrder(area, m_order);
     m_area = std::move(area);
     m_confirmed = true;
     return std::nullopt;

@@ -69,6 +69,8 @@ private:
     std::function<std::string(uint8_t)> m_roomName;
     std::vector<std::unique_ptr<Page>> m_pages;
     BuildOrder m_order{};
+    /// The order the list showed on opening.
+    BuildOrder m_shownOrder{};
     size_t m_selected = 0;
     bool m_confirmed = false;
     bool m_defaultsSet = false;

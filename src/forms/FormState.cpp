@@ -118,6 +118,14 @@ bool FormState::isChanged(size_t row) const
     return v.value != asInteger(v.loaded);
 }
 
+bool FormState::isChanged() const
+{
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        if (isChanged(i))
+            return true;
+    return false;
+}
+
 void FormState::setText(size_t row, std::string text)
 {
     m_values.at(row).text = std::move(text);

@@ -43,6 +43,8 @@ public:
     bool isActive(size_t row) const { return isEnabled(row) && isVisible(row); }
     /// The row shows something other than what was loaded.
     bool isChanged(size_t row) const;
+    /// Some row shows something other than what was loaded.
+    bool isChanged() const;
     /// The values the row accepts now, and what its spin steps over.
     NumberRange rangeOf(size_t row) const;
     NumberRange spinRangeOf(size_t row) const;

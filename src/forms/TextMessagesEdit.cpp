@@ -21,8 +21,9 @@ std::vector<std::string> TextMessagesEdit::messageNames()
 
 std::optional<std::string> TextMessagesEdit::keep(std::u16string shown)
 {
-    // A message keeps 511 characters and its terminator.
-    if (shown.size() > LevelProperties::kTextMessageLength)
+    // A message keeps 511 characters and its terminator; a longer one the level holds is kept
+    // until the user changes it.
+    if (shown != m_texts[m_current] && shown.size() > LevelProperties::kTextMessageLength)
         return FormMessages::withBounds(FormMessages::kTextLength,
                                         std::to_string(LevelProperties::kTextMessageLength), {});
     m_texts[m_current] = std::move(shown);
@@ -46,7 +47,9 @@ std::optional<std::string> TextMessagesEdit::confirm(std::u16string shown, CWorl
     LevelProperties properties = doc.properties();
     bool changed = false;
     for (size_t i = 0; i < m_texts.size(); ++i) {
-        changed = changed || properties.textMessage(i) != m_texts[i];
+        if (properties.textMessage(i) == m_texts[i])
+            continue;
+        changed = true;
         properties.setTextMessage(i, m_texts[i]);
     }
     if (changed)

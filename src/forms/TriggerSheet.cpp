@@ -180,8 +180,14 @@ FormState& TriggerSheet::state(TriggerPage p)
 std::optional<TriggerSheet::Refusal> TriggerSheet::confirm(TriggerPage active)
 {
     const TriggerSnapshot before(m_trigger);
-    std::vector<TriggerPage> storing{TriggerPage::Repeat};
-    if (active != TriggerPage::Repeat && page(active))
+    // A page the user left as loaded writes nothing, so the kind, parameters, value and repeat
+    // count stay as the trigger holds them even where no list offers them; a page the user
+    // switched to writes its kind, and a new trigger (kind 0) takes the page's condition.
+    std::vector<TriggerPage> storing;
+    if (page(TriggerPage::Repeat)->state().isChanged())
+        storing.push_back(TriggerPage::Repeat);
+    if (active != TriggerPage::Repeat && page(active) &&
+        (active != openingPage() || m_trigger.kind() == 0 || page(active)->state().isChanged()))
         storing.push_back(active);
     for (TriggerPage p : storing) {
         if (std::optional<FormError> error = page(p)->store(m_trigger)) {

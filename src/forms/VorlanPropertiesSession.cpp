@@ -259,12 +259,12 @@ std::optional<VorlanPropertiesSession::Refusal> VorlanPropertiesSession::commit(
     bool changed = p.startingGold() != m_shownValues.gold || p.isComputer() != (m_shownValues.computer != 0);
     p.setStartingGold(m_shownValues.gold);
     p.setComputer(m_shownValues.computer != 0);
-    for (CreaturePoolEntry& entry : p.creaturePool()) {
-        const auto kept = std::find_if(m_pool.begin(), m_pool.end(),
-                                       [&](const CreaturePoolEntry& e) { return e.type == entry.type; });
-        const int32_t count = kept == m_pool.end() ? 0 : kept->count;
-        changed |= entry.count != count;
-        entry.count = count;
+    // The working pool is the player's, entry by entry: a pool that names a type twice keeps each
+    // entry's own count.
+    std::vector<CreaturePoolEntry>& pool = p.creaturePool();
+    for (size_t i = 0; i < pool.size() && i < m_pool.size(); ++i) {
+        changed |= pool[i].count != m_pool[i].count;
+        pool[i].count = m_pool[i].count;
     }
     for (AvailabilityRow& row : m_availability) {
         std::vector<AvailabilityEntry>& list = p.availability(row.kind);

@@ -164,19 +164,32 @@ TEST_F(ComputerPlayerSheetTest, SetDefaultsWritesThePersonalityAndKeepsTheShownB
                             [](uint8_t b) { return b == 0xAB; }));
 }
 
-TEST_F(ComputerPlayerSheetTest, PagesNeverShownAreLeftAloneAndAGapInTheOrderIsFilled)
+TEST_F(ComputerPlayerSheetTest, PagesNeverShownAreLeftAloneAndAGapInTheOrderIsFilledOnceMoved)
 {
     setIntField(area, F::def(F::BuildOrder), 0, 4);
     setIntField(area, F::def(F::MaxImps), 77);
-    Bytes target = area;
-    ComputerPlayerSheet sheet(target, "Vorlan 1", {{9, true}, {3, false}}, nameOf);
-    EXPECT_EQ(sheet.buildOrder()[0], 9);
-    EXPECT_EQ(sheet.buildOrder()[1], 3);
-    EXPECT_EQ(sheet.entryName(2), "0") << "an entry without a room type shows its id";
-    EXPECT_EQ(buildOrderOf(target)[4], 0) << "not stored before OK";
-    ASSERT_EQ(sheet.confirm(), std::nullopt);
-    EXPECT_EQ(buildOrderOf(target)[0], 9);
-    EXPECT_EQ(blockValue(target, 114, 1), 77);
+    const BuildOrder stored = buildOrderOf(area);
+    for (bool moved : {false, true}) {
+        SCOPED_TRACE(moved ? "an entry moved" : "untouched");
+        Bytes target = area;
+        ComputerPlayerSheet sheet(target, "Vorlan 1", {{9, true}, {3, false}}, nameOf);
+        EXPECT_EQ(sheet.buildOrder()[0], 9);
+        EXPECT_EQ(sheet.buildOrder()[1], 3);
+        EXPECT_EQ(sheet.entryName(2), "0") << "an entry without a room type shows its id";
+        if (moved) {
+            sheet.selectEntry(1);
+            sheet.move(BuildOrderMove::Top);
+        }
+        EXPECT_EQ(buildOrderOf(target)[4], 0) << "not stored before OK";
+        ASSERT_EQ(sheet.confirm(), std::nullopt);
+        if (moved) {
+            EXPECT_EQ(buildOrderOf(target)[0], 3);
+            EXPECT_EQ(buildOrderOf(target)[1], 9);
+        } else {
+            EXPECT_EQ(buildOrderOf(target), stored) << "an untouched OK keeps the order with its gap";
+        }
+        EXPECT_EQ(blockValue(target, 114, 1), 77);
+    }
 }
 
 TEST_F(ComputerPlayerSheetTest, UnknownPersonalityIsShownAsItsNumberAndKept)

@@ -195,10 +195,14 @@ TEST_F(TriggerSheetTest, OnlyTheShowingPageStoresAndRepeatAlways)
         EXPECT_EQ(flag.value(0), 40);
         EXPECT_EQ(flag.text(3), "100000");
         EXPECT_EQ(sheet.state(P::Repeat).value(0), 1) << "255 opens as Always";
-        // Unchanged, the page writes back what it loaded, the large value included.
+        // Unchanged, the pages write nothing: the large value and the repeat count stay.
         ASSERT_EQ(sheet.confirm(P::Flag), std::nullopt);
+        EXPECT_EQ(t.kind(), 1);
         EXPECT_EQ(t.subject(), 40);
+        EXPECT_EQ(t.op(), 5);
+        EXPECT_EQ(t.flags(), 1);
         EXPECT_EQ(t.value(), 100000u);
+        EXPECT_EQ(t.repeat(), 255);
     }
     {
         // Edits on a page left for another are not stored; the repeat count always is.

@@ -4,6 +4,7 @@
 // record's bytes; the table below lists every form the check covers, so a new form is one line.
 // Header-only: the form fuzz target and the core suites share it.
 
+#include "forms/CreatureTypeForm.h"
 #include "forms/Form.h"
 #include "forms/TypeEditorForms.h"
 #include "typedb/CTypeDatabase.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -55,15 +57,21 @@ inline bool typeEditorKeepsBytes(CTypeDatabase& db, CTypeRecord& record)
     return allTypeBytes(db) == before;
 }
 
+/// A form over a block of bytes (a sub-editor's copy of a record, a player's computer settings),
+/// opened on `block` and OK'd: every byte stays as it was.
+inline bool bytesRoundTrip(const FormDescription<Bytes>& description, Bytes block)
+{
+    const Bytes before = block;
+    Form<Bytes> form(description);
+    form.load(block);
+    (void)form.store(block);
+    return block == before;
+}
+
 /// A sub-editor over a copy of the record's bytes, opened and OK'd: the copy stays as it was.
 inline bool subEditorKeepsBytes(const FormDescription<Bytes>& description, const CTypeRecord& record)
 {
-    Bytes copy(record.bytes().begin(), record.bytes().end());
-    const Bytes before = copy;
-    Form<Bytes> form(description);
-    form.load(copy);
-    (void)form.store(copy);
-    return copy == before;
+    return bytesRoundTrip(description, Bytes(record.bytes().begin(), record.bytes().end()));
 }
 
 inline const std::vector<TypeRecordForm>& typeRecordForms()
@@ -84,6 +92,18 @@ inline const std::vector<TypeRecordForm>& typeRecordForms()
                         }});
         list.push_back({"effect generation types", TypeFamily::Effect, [](CTypeDatabase& db, CTypeRecord& r) {
                             return subEditorKeepsBytes(generationTypesForm(db), r);
+                        }});
+        list.push_back({"creature attacks", TypeFamily::Creature, [](CTypeDatabase& db, CTypeRecord& r) {
+                            return subEditorKeepsBytes(creatureAttacksForm(db), r);
+                        }});
+        list.push_back({"creature resistances", TypeFamily::Creature, [](CTypeDatabase&, CTypeRecord& r) {
+                            return subEditorKeepsBytes(creatureResistancesForm(), r);
+                        }});
+        list.push_back({"creature first person", TypeFamily::Creature, [](CTypeDatabase&, CTypeRecord& r) {
+                            return subEditorKeepsBytes(creatureFirstPersonForm(), r);
+                        }});
+        list.push_back({"creature jobs", TypeFamily::Creature, [](CTypeDatabase&, CTypeRecord& r) {
+                            return subEditorKeepsBytes(creatureJobsForm(), r);
                         }});
         return list;
     }();
@@ -133,36 +153,109 @@ inline bool formRoundTrip(CTypeDatabase& db, std::span<const uint8_t> input)
     return kept;
 }
 
-/// A form over a plain target (a placed thing's values, a script page's model): every whole-number
-/// and real field is given a value of its storage made from `input` (eight bytes a field, zeros
-/// once the input ends) through its own write, then the form is opened on the target and OK'd with
-/// no change; false when a field reads back other than it was.
+/// Reads an input as the values of fields: eight bytes a word, zeros once the input ends.
+class InputWords {
+public:
+    explicit InputWords(std::span<const uint8_t> input) : m_input(input) {}
+    uint64_t next()
+    {
+        uint64_t word = 0;
+        for (int i = 0; i < 8; ++i, ++m_at)
+            word = word << 8 | byte(m_at);
+        return word;
+    }
+    uint8_t nextByte() { return byte(m_at++); }
+    /// A whole number of the range, both ends included.
+    int64_t within(double low, double high)
+    {
+        // Unsigned arithmetic: a field of 64 bits spans every word.
+        const uint64_t from = uint64_t(whole(low));
+        const uint64_t span = uint64_t(whole(high)) - from + 1;
+        const uint64_t word = next();
+        return int64_t(from + (span ? word % span : word));
+    }
+
+private:
+    /// A bound as a whole number; 2^63 (what a double makes of the largest one) is the largest.
+    static int64_t whole(double bound)
+    {
+        if (bound >= 9223372036854775807.0)
+            return std::numeric_limits<int64_t>::max();
+        if (bound <= -9223372036854775808.0)
+            return std::numeric_limits<int64_t>::min();
+        return int64_t(bound);
+    }
+    uint8_t byte(size_t at) const { return at < m_input.size() ? m_input[at] : 0; }
+    std::span<const uint8_t> m_input;
+    size_t m_at = 0;
+};
+
+/// The byte patterns records are filled with: the extremes of every storage width and sign, and a
+/// pattern that gives neighbouring fields different values. `fill(i)` is the byte at offset i.
+struct ByteFilling {
+    const char* name;
+    uint8_t (*fill)(size_t);
+};
+inline constexpr ByteFilling kByteFillings[] = {
+    {"zeros", [](size_t) { return uint8_t(0); }},
+    {"all bits set", [](size_t) { return uint8_t(0xFF); }},
+    {"signed extremes", [](size_t i) { return uint8_t(i % 2 ? 0x80 : 0x7F); }},
+    {"largest unsigned words", [](size_t i) { return uint8_t(i % 4 == 3 ? 0x7F : 0xFF); }},
+    {"a counting pattern", [](size_t i) { return uint8_t(i * 37 + 11); }},
+};
+
+/// `size` bytes of the filling.
+inline Bytes filledBytes(size_t size, const ByteFilling& filling)
+{
+    Bytes bytes(size);
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = filling.fill(i);
+    return bytes;
+}
+
+/// Gives every field of a plain target a value of its storage made from the input, through the
+/// field's own write: whole numbers and reals anywhere in what the field holds, text of up to a
+/// few hundred characters of any byte (lossy where the field converts it), blocks of their own
+/// size. Answers what each field reads back afterwards, which is what the target holds.
+template <class Target>
+std::vector<FieldValue> fillFields(const std::vector<FieldAccess<Target>>& fields, Target& target,
+                                   std::span<const uint8_t> input)
+{
+    InputWords words(input);
+    for (const FieldAccess<Target>& field : fields) {
+        const FieldValue shape = field.read(target);
+        const NumberRange capacity = field.traits.capacity;
+        if (std::holds_alternative<int64_t>(shape)) {
+            field.write(target, FieldValue(words.within(capacity.low, capacity.high)));
+        } else if (std::holds_alternative<double>(shape)) {
+            const double share = double(words.next() >> 11) / double(uint64_t(1) << 53);
+            field.write(target, FieldValue(capacity.low + share * (capacity.high - capacity.low)));
+        } else if (std::holds_alternative<std::string>(shape)) {
+            std::string text(words.nextByte() * 4u, ' ');
+            for (char& c : text)
+                c = char(words.nextByte());
+            field.write(target, FieldValue(std::move(text)));
+        } else if (const auto* block = std::get_if<Bytes>(&shape)) {
+            Bytes bytes(block->size());
+            for (uint8_t& b : bytes)
+                b = words.nextByte();
+            field.write(target, FieldValue(std::move(bytes)));
+        }
+    }
+    std::vector<FieldValue> held;
+    for (const FieldAccess<Target>& field : fields)
+        held.push_back(field.read(target));
+    return held;
+}
+
+/// A form over a plain target (a placed thing's values, a script page's model, a level's
+/// properties): every field is given a value of its storage made from `input` (fillFields), then
+/// the form is opened on the target and OK'd with no change; false when a field reads back other
+/// than it was.
 template <class Target>
 bool modelRoundTrip(const FormDescription<Target>& description, Target target, std::span<const uint8_t> input)
 {
-    size_t at = 0;
-    auto nextWord = [&] {
-        uint64_t word = 0;
-        for (int i = 0; i < 8; ++i, ++at)
-            word = word << 8 | (at < input.size() ? input[at] : 0);
-        return word;
-    };
-    for (const FieldAccess<Target>& field : description.fields) {
-        const FieldValue shape = field.read(target);
-        const NumberRange capacity = field.traits.capacity;
-        const uint64_t word = nextWord();
-        if (std::holds_alternative<int64_t>(shape)) {
-            const auto low = int64_t(capacity.low);
-            const auto span = uint64_t(int64_t(capacity.high) - low) + 1;
-            field.write(target, FieldValue(low + int64_t(span ? word % span : word)));
-        } else if (std::holds_alternative<double>(shape)) {
-            const double share = double(word >> 11) / double(uint64_t(1) << 53);
-            field.write(target, FieldValue(capacity.low + share * (capacity.high - capacity.low)));
-        }
-    }
-    std::vector<FieldValue> before;
-    for (const FieldAccess<Target>& field : description.fields)
-        before.push_back(field.read(target));
+    const std::vector<FieldValue> before = fillFields(description.fields, target, input);
     Form<Target> form(description);
     form.load(target);
     (void)form.store(target);

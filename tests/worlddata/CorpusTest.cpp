@@ -13,6 +13,7 @@
 #include "support/FullRecordSink.h"
 #include "support/HostileLevel.h"
 #include "support/JsonRoundTrip.h"
+#include "support/LevelFormRoundTrip.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "worlddata/SectionReader.h"
@@ -95,6 +96,8 @@ protected:
             {"png_colours", [&](const auto& f) { readColours(f); }},
             {"stats_import", [&](const auto& f) { importStats(f); }},
             {"json_import", [&](const auto& f) { EXPECT_TRUE(test::jsonInputHolds(readFile(f))); }},
+            {"form_round_trip",
+             [&](const auto& f) { EXPECT_TRUE(test::anyFormRoundTrip(formLevel, readFile(f))); }},
         };
         size_t opened = 0;
         for (const auto& [target, read] : readers) {
@@ -109,6 +112,7 @@ protected:
 
     test::TempDir scratch;
     test::HostileLevelOpener opener{scratch.path(), true};
+    test::FormLevel formLevel;
     const RecordSink sink = test::fullRecordSink();
 };
 
