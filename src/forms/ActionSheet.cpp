@@ -20,6 +20,28 @@ public:
     virtual FormState& state() = 0;
     /// Stores the form into the model and the model into the action; a refusal writes nothing.
     virtual std::optional<FormError> store(CAction& action) = 0;
+    /// Whether the user changed anything since the page opened.
+    bool edited()
+    {
+        const FormState& s = state();
+        for (size_t row = 0; row < s.rowCount(); ++row)
+            if (s.value(row) != m_opened[row].first || s.text(row) != m_opened[row].second)
+                return true;
+        return false;
+    }
+
+protected:
+    /// What the page shows as it opens, lists that hold no entry for the action's value included.
+    void rememberOpened()
+    {
+        const FormState& s = state();
+        m_opened.clear();
+        for (size_t row = 0; row < s.rowCount(); ++row)
+            m_opened.emplace_back(s.value(row), s.text(row));
+    }
+
+private:
+    std::vector<std::pair<int64_t, std::string>> m_opened;
 };
 
 template <class Model> class ActionSheet::ModelPage : public ActionSheet::Page {
@@ -36,6 +58,7 @@ public:
         for (size_t row = 0; row < s.rowCount(); ++row)
             if (s.row(row).isList() && !s.choices(row).empty() && !s.choiceIndex(row))
                 s.choose(row, 0);
+        rememberOpened();
     }
 
     FormState& state() override { return m_form.state(); }
@@ -186,11 +209,17 @@ std::optional<ActionSheet::Refusal> ActionSheet::confirm(ActionPage active)
         return std::nullopt;
     const uint8_t kindBefore = m_action.kind();
     const ActionParameters before = m_action.parameters();
-    if (std::optional<FormError> error = form->store(m_action)) {
-        m_action.setKind(kindBefore);
-        m_action.setParameters(before);
-        return Refusal{active, *error};
-    }
+    // The page the sheet opened on, left as it opened, writes nothing: its lists show their first
+    // entry for a value they do not hold, which the user did not choose. An action without a kind
+    // (a new one) takes what the page shows.
+    const bool asOpened =
+        active == openingPage() && kindBefore != uint8_t(ActionKind::Null) && !form->edited();
+    if (!asOpened)
+        if (std::optional<FormError> error = form->store(m_action)) {
+            m_action.setKind(kindBefore);
+            m_action.setParameters(before);
+            return Refusal{active, *error};
+        }
     if (active == ActionPage::Flag || active == ActionPage::Timer)
         m_usage.markAction(m_action.kind(), m_action.a(0));
     return std::nullopt;

@@ -17,6 +17,15 @@ class TriggerSheet::Page {
 public:
     virtual ~Page() = default;
     virtual FormState& state() = 0;
+    /// Whether the user changed any value the page shows.
+    bool edited()
+    {
+        const FormState& s = state();
+        for (size_t row = 0; row < s.rowCount(); ++row)
+            if (s.isChanged(row))
+                return true;
+        return false;
+    }
     /// Stores the form into the model and the model into the trigger; a refusal writes nothing.
     virtual std::optional<FormError> store(CTrigger& trigger) = 0;
 };
@@ -184,6 +193,13 @@ std::optional<TriggerSheet::Refusal> TriggerSheet::confirm(TriggerPage active)
     if (active != TriggerPage::Repeat && page(active))
         storing.push_back(active);
     for (TriggerPage p : storing) {
+        // The page the sheet opened on, left as it opened, writes nothing: its model maps values
+        // outside its lists to defaults, which the user did not ask for. Another page is a kind
+        // the user chose, and a trigger without a kind (a new one) takes the defaults shown.
+        const bool asOpened = p == TriggerPage::Repeat ||
+                              (p == openingPage() && m_trigger.kind() != uint8_t(TriggerKind::Null));
+        if (asOpened && !page(p)->edited())
+            continue;
         if (std::optional<FormError> error = page(p)->store(m_trigger)) {
             before.restore(m_trigger);
             return Refusal{p, *error};
