@@ -74,10 +74,12 @@ void BM_OpenEveryDialog(benchmark::State& state)
         });
         tour.run();
         if (state.iterations() == 0)
-            std::fprintf(stderr, "shown: %s\ngreyed: %s\n", qPrintable(tour.shown().join(QStringLiteral(" | "))),
+            std::fprintf(stderr, "shown: %s\ngreyed: %s\n",
+                         qPrintable(tour.shown().join(QStringLiteral(" | "))),
                          qPrintable(tour.greyed().join(QStringLiteral(" | "))));
         if (!tour.missed().isEmpty()) {
-            const std::string missed = ("dialogs that did not open: " + tour.missed().join(", ")).toStdString();
+            const std::string missed =
+                ("dialogs that did not open: " + tour.missed().join(", ")).toStdString();
             state.SkipWithError(missed.c_str());
             return;
         }
@@ -106,7 +108,8 @@ void BM_OpenEveryDialog(benchmark::State& state)
     reportAgainstFloor(state, slowestTotal, floorSeconds);
     state.counters["dialogs"] = double(bySlowest.size());
     // The label is a column of the CSV that bench/run reads: no commas in it.
-    state.SetLabel(QString(bySlowest.front().second).replace(QLatin1Char(','), QLatin1Char(';')).toStdString());
+    state.SetLabel(
+        QString(bySlowest.front().second).replace(QLatin1Char(','), QLatin1Char(';')).toStdString());
 }
 // Each iteration opens some fifty dialogs; a few rounds give a steady mean.
 BENCHMARK(BM_OpenEveryDialog)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(3);

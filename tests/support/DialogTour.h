@@ -184,30 +184,37 @@ private:
                     m_greyed << text;
                     continue;
                 }
-                visit(text, [a] { a->trigger(); });
+                // Rotating is the dialog's whole purpose: its OK always changes the map.
+                const bool operation = text.contains(QStringLiteral("Rotate"));
+                visit(
+                    text, [a] { a->trigger(); },
+                    operation ? std::optional(DialogClose::Cancel) : std::nullopt);
                 finished(text);
             }
         }
         // "New" asks for the new level's settings; its OK would make a level, so it is cancelled.
         QAction* newLevel = frame().action(EditorCommand::New);
-        visit(plainText(newLevel->text()), [newLevel] { newLevel->trigger(); }, DialogClose::Cancel);
+        visit(
+            plainText(newLevel->text()), [newLevel] { newLevel->trigger(); }, DialogClose::Cancel);
         finished(plainText(newLevel->text()));
     }
 
     /// Entries of the tree's menus that start a map mode or a file dialog, not a dialog.
     static bool opensNoDialog(const QString& text)
     {
-        static const QStringList entries = {"Create New Hero Party...",     "Create New Action Point...",
+        static const QStringList entries = {"Create New Hero Party...",       "Create New Action Point...",
                                             "Create New Effect Generator...", "Add Members...",
-                                            "Define Build Area...",          "Export To File...",
+                                            "Define Build Area...",           "Export To File...",
                                             "Add Creature Action..."};
         return entries.contains(text);
     }
-    /// Entries that make something new: a confirmed one would change the level, so it is cancelled.
+    /// Entries that make something new or run an operation: a confirmed one changes the level by
+    /// design, so it is cancelled.
     static bool makesSomething(const QString& text)
     {
-        return text == QStringLiteral("Add Trigger...") || text == QStringLiteral("Add Action...") ||
-               text == QStringLiteral("Find...");
+        static const QStringList entries = {"Add Trigger...", "Add Action...", "Find...",
+                                            "Reset All Creature Properties..."};
+        return entries.contains(text);
     }
     /// The property dialogs of one item, which the every-item tour opens on each item.
     static bool isPropertyDialog(const QString& text)
@@ -246,11 +253,12 @@ private:
                 const bool perItem = isPropertyDialog(entry);
                 if (perItem ? !(m_options.everyItem || firstOfKind) : !onceSeen.insert(entry).second)
                     continue;
-                const QString name = entry + QStringLiteral(" [") + QString::fromStdU16String(item->text()) +
-                                     QStringLiteral("]");
+                // Find the item again for each entry: a confirmed dialog may have rebuilt it.
                 ScriptTreeItem* target = itemAtTreeIndex(*model, i);
                 if (!target)
                     break;
+                const QString name = entry + QStringLiteral(" [") +
+                                     QString::fromStdU16String(target->text()) + QStringLiteral("]");
                 visit(
                     name, [&] { chooseEntry(*target, entry); },
                     makesSomething(entry) ? std::optional(DialogClose::Cancel) : std::nullopt);
@@ -357,10 +365,13 @@ private:
                     !text.endsWith(QStringLiteral("...")))
                     continue;
                 QPointer<QPushButton> b(button);
-                visit(name + QStringLiteral(" > ") + text, [b] {
-                    if (b)
-                        b->click();
-                }, how);
+                visit(
+                    name + QStringLiteral(" > ") + text,
+                    [b] {
+                        if (b)
+                            b->click();
+                    },
+                    how);
             }
         };
         const QList<QTabWidget*> tabs = dialog.findChildren<QTabWidget*>();
