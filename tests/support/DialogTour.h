@@ -259,8 +259,16 @@ private:
                     break;
                 const QString name = entry + QStringLiteral(" [") +
                                      QString::fromStdU16String(target->text()) + QStringLiteral("]");
+                // The right click (selecting the item, building its menu) comes before the choice
+                // that opens the dialog, and is not part of the dialog's time.
+                QAction* choice = nullptr;
+                std::unique_ptr<QMenu> menu = rightClick(*target, entry, choice);
                 visit(
-                    name, [&] { chooseEntry(*target, entry); },
+                    name,
+                    [choice] {
+                        if (choice)
+                            choice->trigger();
+                    },
                     makesSomething(entry) ? std::optional(DialogClose::Cancel) : std::nullopt);
                 finished(name);
             }
@@ -299,21 +307,20 @@ private:
         return entries;
     }
 
-    /// Right click on the item, then the entry: the item becomes the current one and its menu runs
-    /// the entry's command.
-    void chooseEntry(ScriptTreeItem& item, const QString& entry)
+    /// A right click on the item: it becomes the current one and its menu offers `entry` as
+    /// `choice` (none when the menu does not offer it enabled).
+    std::unique_ptr<QMenu> rightClick(ScriptTreeItem& item, const QString& entry, QAction*& choice)
     {
         tree().model()->select(&item);
         if (QTreeWidgetItem* w = tree().widgetItem(item))
             tree().scrollToItem(w);
         std::unique_ptr<QMenu> menu(tree().contextMenuFor(&item));
-        if (!menu)
-            return;
-        for (QAction* a : menu->actions())
-            if (a->isEnabled() && plainText(a->text()) == entry) {
-                a->trigger();
-                return;
-            }
+        choice = nullptr;
+        if (menu)
+            for (QAction* a : menu->actions())
+                if (a->isEnabled() && plainText(a->text()) == entry)
+                    choice = a;
+        return menu;
     }
 
     /// A double click on the Dungeon Hearts, portals and hero gates of the map (the first of each
