@@ -34,6 +34,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -165,7 +166,8 @@ private:
     }
 
     /// The menu bar's commands that open a dialog on the level or the game data. The file
-    /// commands hand over to the system's file and print dialogs, which are not the editor's.
+    /// commands hand over to the system's file dialogs, which are not the editor's, and Print's
+    /// OK prints.
     void visitMenuBar()
     {
         static const QStringList notOurs = {"Open...", "Save As...", "Print...", "Export As JSON...",
@@ -229,21 +231,11 @@ private:
             m_missed << QStringLiteral("script tree");
             return;
         }
-        // The items in tree order, collected first: a dialog's OK may rebuild items.
-        std::vector<std::pair<TreeItemKind, std::u16string>> order;
-        std::vector<ScriptTreeItem*> pending{&model->root()};
-        std::vector<ScriptTreeItem*> items;
-        while (!pending.empty()) {
-            ScriptTreeItem* item = pending.back();
-            pending.pop_back();
-            items.push_back(item);
-            for (auto it = item->children().rbegin(); it != item->children().rend(); ++it)
-                pending.push_back(it->get());
-        }
+        // Items are found by their place in tree order, again for every dialog: a confirmed
+        // dialog may rebuild the items it shows.
         std::set<TreeItemKind> kindsSeen;
         std::set<QString> onceSeen;
-        for (size_t i = 0; i < items.size(); ++i) {
-            // Find the item again by its place: earlier dialogs may have rebuilt the tree.
+        for (size_t i = 0;; ++i) {
             ScriptTreeItem* item = itemAtTreeIndex(*model, i);
             if (!item)
                 break;
@@ -253,7 +245,6 @@ private:
                 const bool perItem = isPropertyDialog(entry);
                 if (perItem ? !(m_options.everyItem || firstOfKind) : !onceSeen.insert(entry).second)
                     continue;
-                // Find the item again for each entry: a confirmed dialog may have rebuilt it.
                 ScriptTreeItem* target = itemAtTreeIndex(*model, i);
                 if (!target)
                     break;
