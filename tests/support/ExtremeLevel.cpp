@@ -5,9 +5,11 @@
 #include "level/CCreature.h"
 #include "level/CDoor.h"
 #include "level/CEffectGenerator.h"
+#include "level/CHeroParty.h"
 #include "level/CObjectThing.h"
 #include "level/CPlayer.h"
 #include "level/CTrap.h"
+#include "level/LevelIds.h"
 #include "level/LevelProperties.h"
 #include "level/VariableOverrides.h"
 #include "script/ActionKind.h"
@@ -119,28 +121,28 @@ void pushVariables(CWorldEditorDoc& doc)
     }
 }
 
-/// A trigger of every kind, each with an action of one kind (every action kind once), every
-/// parameter bit set, chained after the level's last top trigger.
-void addEveryKind(CWorldEditorDoc& doc)
+/// A trigger of every kind, each with an action of one kind (every action kind once), each
+/// parameter byte `byte`, chained after the last trigger of `owner` (the level for none). Ids run
+/// from `firstId` + 1.
+void addEveryKind(CWorldEditorDoc& doc, CLevelObject* owner, int16_t firstId, uint8_t byte)
 {
     LevelScript& script = *LevelScript::of(doc);
-    CTrigger* last = script.FindTrigger(1);
+    CTrigger* last = script.FindTrigger(owner ? owner->firstTrigger() : int16_t(1));
     while (last && last->next() != 0 && script.FindTrigger(last->next()))
         last = script.FindTrigger(last->next());
     // Kind 0 is a trigger or an action the designer has not given a kind yet, which its sheet
     // shows as its first kind; every stored kind is 1 on.
-    const int16_t firstId = 1000;
     for (int k = 1; k < kTriggerKindCount; ++k) {
         const auto id = int16_t(firstId + k);
         auto trigger = script.makeTrigger();
         trigger->setId(id);
         trigger->setKind(uint8_t(k));
-        trigger->setValue(kAllBits32);
-        trigger->setFlags(kAllBits8);
-        trigger->setOp(kAllBits8);
-        trigger->setOther(kAllBits8);
-        trigger->setSubject(kAllBits8);
-        trigger->setRepeat(kAllBits8);
+        trigger->setValue(byte ? kAllBits32 : 0);
+        trigger->setFlags(byte);
+        trigger->setOp(byte);
+        trigger->setOther(byte);
+        trigger->setSubject(byte);
+        trigger->setRepeat(byte);
         trigger->setNext(int16_t(k + 1 < kTriggerKindCount ? id + 1 : 0));
         trigger->setChild(k < kActionKindCount ? int16_t(-id) : int16_t(0));
         script.addLoadedTrigger(std::move(trigger));
@@ -150,13 +152,30 @@ void addEveryKind(CWorldEditorDoc& doc)
         action->setId(int16_t(-id));
         action->setKind(uint8_t(k));
         ActionParameters all;
-        all.a.fill(kAllBits8);
-        all.b = kAllBits32;
+        all.a.fill(byte);
+        all.b = byte ? kAllBits32 : 0;
         action->setParameters(all);
         script.addLoadedAction(std::move(action));
     }
     if (last)
         last->setNext(int16_t(firstId + 1));
+    else if (owner)
+        owner->setFirstTrigger(int16_t(firstId + 1));
+}
+
+/// Every kind under the level and under each kind of owner the sheets serve, the top and the
+/// bottom of the storage in turn.
+void addEveryKindEverywhere(CWorldEditorDoc& doc)
+{
+    addEveryKind(doc, nullptr, 1000, kAllBits8);
+    addEveryKind(doc, doc.FindPlayer(PlayerId::FirstVorlan), 2000, 0);
+    if (!doc.creatures().empty())
+        addEveryKind(doc, doc.creatures().front().get(), 3000, kAllBits8);
+    if (!doc.actionPoints().empty())
+        addEveryKind(doc, doc.actionPoints().front().get(), 4000, 0);
+    if (CHeroParty* party = doc.HeroPartyAt(0))
+        addEveryKind(doc, party, 5000, kAllBits8);
+    LevelScript& script = *LevelScript::of(doc);
     script.AttachUnownedActions();
     script.ResolveScript();
 }
@@ -179,7 +198,7 @@ void buildExtremeLevel(CWorldEditorDoc& doc, const std::string& path)
     pushThings(doc);
     pushPlayers(doc);
     pushVariables(doc);
-    addEveryKind(doc);
+    addEveryKindEverywhere(doc);
 }
 
 } // namespace gr2::test

@@ -12,6 +12,10 @@
 
 namespace gr2::test {
 
+/// The level, a Vorlan, a creature, an action point and a hero party each hold a trigger of every
+/// kind (and an action of every kind under them).
+inline constexpr int kEveryKindOwners = 5;
+
 /// Fills a document (which must carry a LevelScript) with the extreme level, saved as `path`.
 void buildExtremeLevel(CWorldEditorDoc& doc, const std::string& path);
 

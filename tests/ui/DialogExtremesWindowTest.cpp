@@ -6,6 +6,8 @@
 #include "document/LevelFiles.h"
 #include "document/SampleData.h"
 #include "level/CWorldEditorDoc.h"
+#include "script/ActionKind.h"
+#include "script/TriggerKind.h"
 #include "support/DialogTour.h"
 #include "support/ExtremeLevel.h"
 #include "support/LevelFileTimes.h"
@@ -17,6 +19,7 @@
 #include "ui/EditorCommand.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -141,6 +144,11 @@ TEST_F(DialogExtremesWindowTest, OkOnEveryDialogChangesNothingTheUserDidNotChang
     ASSERT_EQ(after.size(), before.size());
     for (const auto& [name, bytes] : before)
         EXPECT_TRUE(after.at(name) == bytes) << name << " changed";
+    // The sheet of every kind of trigger and action under every owner was opened.
+    EXPECT_GE(tour.shown().filter(QRegularExpression("^Edit Trigger Properties")).size(),
+              test::kEveryKindOwners * (kTriggerKindCount - 1));
+    EXPECT_GE(tour.shown().filter(QRegularExpression("^Edit Action Properties")).size(),
+              test::kEveryKindOwners * (kActionKindCount - 1));
     // Every kind of dialog was reached: things, script, players, level, types, special rooms.
     const QString shown = tour.shown().join('\n');
     for (const char* dialog : {"Edit Creature Properties",
