@@ -8,6 +8,12 @@
 #include "AgainstFloor.h"
 #include "LargestLevel.h"
 
+#include "document/LevelFiles.h"
+#include "level/CPlayer.h"
+#include "level/LevelIds.h"
+#include "script/ActionKind.h"
+#include "script/CAction.h"
+#include "script/LevelScript.h"
 #include "support/DialogTour.h"
 #include "ui/CChildFrame.h"
 #include "ui/CMainFrame.h"
@@ -31,6 +37,15 @@ namespace {
 struct WindowFixture {
     WindowFixture()
     {
+        // Two dialogs the largest level would not offer: the computer-player sheet (its button
+        // waits for a computer player) and the text messages (for an action that shows one).
+        CWorldEditorDoc& doc = level.level().doc();
+        if (CPlayer* vorlan = doc.FindPlayer(PlayerId::FirstVorlan))
+            vorlan->setComputer(true);
+        if (CAction* action = LevelScript::of(doc)->FindAction(-2))
+            action->setKind(uint8_t(ActionKind::DisplayTextString));
+        if (level.level().files().SaveLevel(false) != SaveResult::Saved)
+            std::fprintf(stderr, "the largest level could not be saved again\n");
         editor.InitInstance(level.root(), false);
         editor.mainFrame()->resize(1400, 1000);
         editor.mainFrame()->show();
