@@ -5,6 +5,7 @@
 #include "level/TextConversion.h"
 #include "script/LevelScript.h"
 #include "script/ScriptDescriptions.h"
+#include "script/TriggerSection.h"
 #include "typedb/CTypeDatabase.h"
 
 #include <algorithm>
@@ -712,8 +713,14 @@ CAction* ScriptTreeModel::addAction(ScriptTreeItem& triggerItem, ScriptEditors& 
 bool ScriptTreeModel::editTrigger(ScriptTreeItem& item, ScriptEditors& editors)
 {
     CTrigger* t = triggerOf(item);
-    if (!t || hasNoCommands(item) || !editors.EditTrigger(*t))
+    if (!t || hasNoCommands(item))
         return false;
+    const Bytes before = TriggerSection::packTrigger(*t);
+    if (!editors.EditTrigger(*t))
+        return false;
+    // A sheet confirmed without a change leaves the level as it was, unmarked.
+    if (TriggerSection::packTrigger(*t) == before)
+        return true;
     m_doc.SetModifiedFlag(true);
     reinsert(item);
     return true;
@@ -722,8 +729,14 @@ bool ScriptTreeModel::editTrigger(ScriptTreeItem& item, ScriptEditors& editors)
 bool ScriptTreeModel::editAction(ScriptTreeItem& item, ScriptEditors& editors)
 {
     CAction* a = actionOf(item);
-    if (!a || hasNoCommands(item) || !editors.EditAction(*a))
+    if (!a || hasNoCommands(item))
         return false;
+    const uint8_t kindBefore = a->kind();
+    const ActionParameters before = a->parameters();
+    if (!editors.EditAction(*a))
+        return false;
+    if (a->kind() == kindBefore && a->parameters() == before)
+        return true;
     m_doc.SetModifiedFlag(true);
     reinsert(item);
     return true;

@@ -68,6 +68,15 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
         auto* buttons = new QHBoxLayout;
         for (size_t i = row; i < end; ++i) {
             const FormRow& r = m_state.row(i);
+            // Rows that take turns beside their chooser (a variable's value, one of many) get
+            // their controls when first shown: most of them never are, and making them all
+            // would make the dialog slow to open.
+            if (r.revealedBy && r.sameLine && isFieldLine(r.kind) && !r.besideOption && !lines.empty() &&
+                !m_state.isVisible(i)) {
+                m_rows[i].laterIn = lines.back().controls;
+                m_rows[i].laterParent = section;
+                continue;
+            }
             QWidget* control = makeControl(i, section);
             m_rows[i].control = control;
             if (r.besideOption && r.besideOption->radio < i && m_rows[r.besideOption->radio].optionGrid) {
@@ -166,6 +175,29 @@ FormWidgets::FormWidgets(FormState& state, QWidget* parent)
     }
     outer->addStretch(1);
     showState();
+}
+
+FormWidgets::RowWidgets& FormWidgets::made(size_t row)
+{
+    RowWidgets& w = m_rows.at(row);
+    if (w.control || !w.laterIn)
+        return w;
+    const FormRow& r = m_state.row(row);
+    QWidget* parent = w.laterParent;
+    w.control = makeControl(row, parent);
+    w.control->setVisible(false);
+    if (!r.label.empty()) {
+        w.label = new QLabel(QtText::fromSystem(r.label), parent);
+        w.label->setBuddy(w.control);
+        w.label->setVisible(false);
+        w.laterIn->addWidget(w.label);
+    }
+    w.laterIn->addWidget(w.control, 1);
+    if (!r.unit.empty())
+        w.laterIn->addWidget(new QLabel(QtText::fromSystem(r.unit), parent));
+    w.laterIn = nullptr;
+    w.laterParent = nullptr;
+    return w;
 }
 
 void FormWidgets::placeBesideOption(size_t row)
@@ -302,7 +334,7 @@ void FormWidgets::sync(std::optional<size_t> editedRow)
     // Rows leave before others come: showing a control lays its dialog out at once, and a dialog
     // that briefly held both of two rows taking turns in one place would stay widened.
     for (size_t row = 0; row < m_rows.size(); ++row)
-        if (!m_state.isVisible(row)) {
+        if (!m_state.isVisible(row) && m_rows[row].control) {
             m_rows[row].control->setVisible(false);
             if (m_rows[row].label)
                 m_rows[row].label->setVisible(false);
@@ -322,9 +354,11 @@ void FormWidgets::sync(std::optional<size_t> editedRow)
 void FormWidgets::syncRow(size_t row)
 {
     const FormRow& r = m_state.row(row);
-    RowWidgets& w = m_rows[row];
-    const bool enabled = m_allEnabled && m_state.isEnabled(row);
     const bool visible = m_state.isVisible(row);
+    if (!visible && !m_rows[row].control)
+        return; // not made yet, and not shown now either
+    RowWidgets& w = made(row);
+    const bool enabled = m_allEnabled && m_state.isEnabled(row);
     w.control->setEnabled(enabled);
     w.control->setVisible(visible);
     if (w.label) {
@@ -401,7 +435,7 @@ QString FormWidgets::shownTextOfRow(size_t row) const
 
 void FormWidgets::focusRow(size_t row)
 {
-    QWidget* control = m_rows.at(row).control;
+    QWidget* control = made(row).control;
     control->setFocus(Qt::OtherFocusReason);
     if (auto* number = qobject_cast<FormNumberEdit*>(control))
         number->selectAll();

@@ -14,6 +14,7 @@
 
 class QButtonGroup;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -29,8 +30,9 @@ public:
     void showState() { sync(std::nullopt); }
     /// Gives the row's control the focus and selects its text.
     void focusRow(size_t row);
-    QWidget* control(size_t row) const { return m_rows.at(row).control; }
-    QLabel* label(size_t row) const { return m_rows.at(row).label; }
+    /// The row's control (made now when the row has not been shown yet).
+    QWidget* control(size_t row) { return made(row).control; }
+    QLabel* label(size_t row) { return made(row).label; }
     /// Every control enabled or not at all (an editor with nothing to edit).
     void setAllEnabled(bool enabled);
 
@@ -45,7 +47,13 @@ private:
         QButtonGroup* options = nullptr;   ///< Radio rows
         QGridLayout* optionGrid = nullptr; ///< Radio rows: the options, with the rows beside them
         ChoiceList shownChoices;
+        /// A row whose control is made when first shown: the line it goes into, and its parent.
+        QHBoxLayout* laterIn = nullptr;
+        QWidget* laterParent = nullptr;
     };
+
+    /// The row's widgets, made first if they wait to be shown.
+    RowWidgets& made(size_t row);
 
     QWidget* makeControl(size_t row, QWidget* parent);
     /// Puts the row's control (and label) beside the option of the radio row it belongs to.

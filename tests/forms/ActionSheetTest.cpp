@@ -7,6 +7,7 @@
 #include "forms/ActionPageForms.h"
 #include "forms/FormState.h"
 #include "level/CWorldEditorDoc.h"
+#include "script/ActionKind.h"
 #include "script/CAction.h"
 #include "script/CTrigger.h"
 #include "script/LevelScript.h"
@@ -150,9 +151,16 @@ TEST_F(ActionSheetTest, KindsNoPageEditsKeepTheirParametersUnlessAnotherIsConfir
     }
     EXPECT_EQ(pool.kind(), 19);
     EXPECT_EQ(pool.b(), 1234u);
+    {
+        // OK on the page it opened on, with nothing changed, keeps the kind no page shows.
+        ActionSheet sheet(pool, doc(), db, usage());
+        EXPECT_EQ(sheet.confirm(P::Game), std::nullopt);
+        EXPECT_EQ(pool.kind(), 19);
+        EXPECT_EQ(pool.b(), 1234u);
+    }
     ActionSheet sheet(pool, doc(), db, usage());
-    EXPECT_EQ(sheet.confirm(P::Game), std::nullopt);
-    EXPECT_EQ(pool.kind(), 18) << "the Game page's first kind";
+    EXPECT_EQ(sheet.confirm(P::Flag), std::nullopt);
+    EXPECT_EQ(pool.kind(), 7) << "the Flag page's kind";
     EXPECT_EQ(pool.b(), 0u);
 }
 
@@ -177,6 +185,30 @@ TEST_F(ActionSheetTest, ANumberEditedForAHiddenKindIsCheckedToo)
     const auto refusal = sheet.confirm(P::Creature);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->error.message, "Please enter an integer between 1 and 32767.");
+}
+
+TEST_F(ActionSheetTest, OkWithoutAChangeKeepsEveryStoredByteOfEveryKind)
+{
+    // Every kind with its parameters at the bottom and the top of their storage: OK on the page
+    // the sheet opens on writes back exactly what was loaded, lists that hold none of the values
+    // included. (Kind 0 is a new action, which takes what the sheet shows.)
+    for (int kind = 1; kind < kActionKindCount; ++kind) {
+        for (const uint8_t byte : {uint8_t(0), uint8_t(0xFF)}) {
+            std::unique_ptr<CAction> action = newAction();
+            action->setKind(uint8_t(kind));
+            ActionParameters p;
+            p.a.fill(byte);
+            p.b = byte ? 0xFFFFFFFFu : 0u;
+            action->setParameters(p);
+            ActionSheet sheet(*action, doc(), db, usage());
+            SCOPED_TRACE(testing::Message() << "kind " << kind << ", bytes " << int(byte) << ", page "
+                                            << int(sheet.openingPage()));
+            EXPECT_EQ(sheet.confirm(sheet.openingPage()), std::nullopt);
+            EXPECT_EQ(action->kind(), kind);
+            EXPECT_EQ(action->parameters().a, p.a);
+            EXPECT_EQ(action->parameters().b, p.b);
+        }
+    }
 }
 
 } // namespace

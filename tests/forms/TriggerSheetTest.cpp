@@ -12,6 +12,8 @@
 #include "level/CWorldEditorDoc.h"
 #include "script/CTrigger.h"
 #include "script/ScriptUsage.h"
+#include "script/TriggerKind.h"
+#include "script/TriggerSection.h"
 #include "support/LevelBuilder.h"
 #include "support/TypeDataBuilder.h"
 
@@ -303,6 +305,46 @@ TEST_F(TriggerSheetTest, EveryShownListOfANewTriggerShowsAnEntryForEveryKind)
                     EXPECT_FALSE(s.choices(row).empty());
                     EXPECT_TRUE(s.choiceIndex(row).has_value()) << "the list shows no entry";
                 }
+            }
+        }
+    }
+}
+
+TEST_F(TriggerSheetTest, OkWithoutAChangeKeepsEveryStoredByteOfEveryKind)
+{
+    // Every kind on every owner, with its fields at the bottom and the top of their storage: OK
+    // on the opening page writes back exactly what was loaded. (Kind 0 is a new trigger, which
+    // takes the kind the sheet shows.)
+    CActionPoint* ap = doc().AddActionPoint({1, 1, 2, 2});
+    CHeroParty* party = doc().AddHeroParty(std::make_unique<CHeroParty>(&doc(), 2));
+    struct Owner {
+        const char* name;
+        CLevelObject* object;
+        TriggerOwnerKind kind;
+        uint8_t player;
+    };
+    const Owner owners[] = {
+        {"level", nullptr, TriggerOwnerKind::Level, 0},
+        {"Vorlan", doc().FindPlayer(3), TriggerOwnerKind::Player, 3},
+        {"action point", ap, TriggerOwnerKind::ActionPoint, 0},
+        {"hero party", party, TriggerOwnerKind::HeroParty, 0},
+    };
+    for (const Owner& o : owners) {
+        for (int kind = 1; kind < kTriggerKindCount; ++kind) {
+            for (const uint8_t byte : {uint8_t(0), uint8_t(0xFF)}) {
+                CTrigger t(&doc());
+                t.setOwnerObject(o.object, o.kind);
+                t.setOwnerById(o.player);
+                t.setKind(uint8_t(kind));
+                t.setParameters({byte, byte, byte, byte});
+                t.setValue(byte ? 0xFFFFFFFFu : 0u);
+                t.setRepeat(byte);
+                const Bytes before = TriggerSection::packTrigger(t);
+                TriggerSheet sheet(t, doc(), db, usage);
+                SCOPED_TRACE(testing::Message() << o.name << ", kind " << kind << ", bytes " << int(byte)
+                                                << ", page " << int(sheet.openingPage()));
+                EXPECT_EQ(sheet.confirm(sheet.openingPage()), std::nullopt);
+                EXPECT_EQ(TriggerSection::packTrigger(t), before);
             }
         }
     }

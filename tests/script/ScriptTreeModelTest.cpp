@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <fstream>
 #include <sstream>
 
@@ -309,6 +311,41 @@ TEST_F(ScriptTreeModelTest, SiblingMoveInAPlayersChainKeepsOwnerKindPlayer)
     EXPECT_EQ(script().FindAction(level.child())->ownerId(), 3);
     EXPECT_EQ(childIds(playerItem(3)), (std::vector<int16_t>{first.id(), level.id(), second.id()}));
     EXPECT_TRUE(doc().isModified());
+}
+
+TEST_F(ScriptTreeModelTest, AnEditConfirmedWithoutAChangeLeavesTheLevelUnmarked)
+{
+    CTrigger& trigger = addTrigger(model->root(), 1);
+    CAction& action = addAction(trigger, 10);
+    struct Case {
+        const char* name;
+        std::function<bool()> edit;
+        bool marks;
+    };
+    const Case cases[] = {
+        {"trigger as it was",
+         [&] { return model->editTrigger(*model->findTriggerItem(trigger.id()), editors); }, false},
+        {"action as it was", [&] { return model->editAction(*model->findActionItem(action.id()), editors); },
+         false},
+        {"trigger of another kind",
+         [&] {
+             editors.triggerKind = 2;
+             return model->editTrigger(*model->findTriggerItem(trigger.id()), editors);
+         },
+         true},
+        {"action of another kind",
+         [&] {
+             editors.actionKind = 11;
+             return model->editAction(*model->findActionItem(action.id()), editors);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc().SetModifiedFlag(false);
+        EXPECT_TRUE(c.edit());
+        EXPECT_EQ(doc().isModified(), c.marks);
+    }
 }
 
 TEST_F(ScriptTreeModelTest, CopyingATriggerMakesFreshObjectsInOrder)
