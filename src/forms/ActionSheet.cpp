@@ -29,6 +29,27 @@ public:
     }
     /// Stores the form into the model and the model into the action; a refusal writes nothing.
     virtual std::optional<FormError> store(CAction& action) = 0;
+    /// Remembers what the page shows as the sheet opens, first entries shown for values no list
+    /// holds included.
+    void rememberOpened()
+    {
+        const FormState& s = state();
+        m_opened.clear();
+        for (size_t row = 0; row < s.rowCount(); ++row)
+            m_opened.emplace_back(s.value(row), s.text(row));
+    }
+    /// Whether the user changed anything since the sheet opened.
+    bool edited()
+    {
+        const FormState& s = state();
+        for (size_t row = 0; row < s.rowCount(); ++row)
+            if (s.value(row) != m_opened[row].first || s.text(row) != m_opened[row].second)
+                return true;
+        return false;
+    }
+
+private:
+    std::vector<std::pair<int64_t, std::string>> m_opened;
 };
 
 template <class Model> class ActionSheet::ModelPage : public ActionSheet::Page {
@@ -142,9 +163,11 @@ ActionSheet::ActionSheet(CAction& action, const CWorldEditorDoc& doc, const CTyp
     }
     // The page that edits the action's kind shows what the action holds, values no list offers
     // included, and keeps them until the user changes them.
-    for (size_t i = 0; i < m_pages.size(); ++i)
+    for (size_t i = 0; i < m_pages.size(); ++i) {
         if (!ownsKind(m_pages[i]))
             m_forms[i]->showFirstEntries();
+        m_forms[i]->rememberOpened();
+    }
 }
 
 ActionSheet::~ActionSheet() = default;
@@ -200,10 +223,11 @@ std::optional<ActionSheet::Refusal> ActionSheet::confirm(ActionPage active)
         return std::nullopt;
     const uint8_t kindBefore = m_action.kind();
     const ActionParameters before = m_action.parameters();
-    // OK on the page of the action's kind, untouched, writes nothing: the bytes stay as loaded even
-    // where no list offers them. Any other page (a new action's, or one the user switched to)
-    // writes the kind it shows.
-    const bool untouched = ownsKind(active) && !form->state().isChanged();
+    // OK on the page of the action's kind, or on the page the sheet opened on, untouched, writes
+    // nothing: the bytes stay as loaded even where no list offers them, and a kind no page offers
+    // stays too. Another page the user switched to, and a new action (kind 0), write what it shows.
+    const bool untouched = kindBefore != uint8_t(ActionKind::Null) &&
+                           (ownsKind(active) || active == openingPage()) && !form->edited();
     if (!untouched) {
         if (std::optional<FormError> error = form->store(m_action)) {
             m_action.setKind(kindBefore);

@@ -187,11 +187,10 @@ inline bool actionSheetRoundTrip(FormLevel& level, std::span<const uint8_t> inpu
     bool kept = false;
     {
         ActionSheet sheet(action, *level.doc, level.types, level.usage);
-        // A kind no page offers here (0 for a new action) becomes the kind the page shows.
-        const std::vector<uint8_t> offered = actionKindsOffered(sheet.openingPage(), ActionPlace{});
-        const bool edited = std::find(offered.begin(), offered.end(), kind) != offered.end();
+        // A new action (kind 0) takes the kind the page shows; any other keeps every byte, kinds
+        // no page offers here included.
         kept = !sheet.confirm(sheet.openingPage()) &&
-               (!edited || (action.kind() == kind && action.parameters() == parameters));
+               (kind == 0 || (action.kind() == kind && action.parameters() == parameters));
     }
     action.setKind(savedKind);
     action.parameters() = saved;
