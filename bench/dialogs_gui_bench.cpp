@@ -6,6 +6,7 @@
 // dialog goes to the standard error, slowest first.
 
 #include "AgainstFloor.h"
+#include "GuiBenchMain.h"
 #include "LargestLevel.h"
 
 #include "document/LevelFiles.h"
@@ -130,16 +131,7 @@ BENCHMARK(BM_SlowestDialogOpen)->UseManualTime()->Unit(benchmark::kMicrosecond)-
 
 } // namespace
 
-// The application lives on main's stack, so that the window and Qt's own objects go before it and
-// nothing of Qt is left to static destruction.
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    g_fixture.reset();
-    benchmark::Shutdown();
-    return 0;
+    return gr2::bench::runGuiBenchmarks(argc, argv, [] { g_fixture.reset(); });
 }

@@ -4,6 +4,7 @@
 // the view's size.
 
 #include "AgainstFloor.h"
+#include "GuiBenchMain.h"
 #include "LargestLevel.h"
 
 #include "app/ZoomTable.h"
@@ -24,6 +25,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include <chrono>
+#include <memory>
 #include <utility>
 
 using namespace gr2;
@@ -50,16 +52,14 @@ struct WindowFixture {
     CChildFrame* child = nullptr;
 };
 
+/// The window, made on first use and taken down by main while the application still runs.
+std::unique_ptr<WindowFixture> g_fixture;
+
 WindowFixture& fixture()
 {
-    static int argc = 1;
-    static char name[] = "editor_window_gui_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    static WindowFixture f;
-    return f;
+    if (!g_fixture)
+        g_fixture = std::make_unique<WindowFixture>();
+    return *g_fixture;
 }
 
 /// The tree's shape as plain rows: each item's text and the index of its parent (-1 for the top).
@@ -194,3 +194,8 @@ void BM_PaintDragStep(benchmark::State& state)
 GR2_BENCHMARK_AGAINST_FLOOR(BM_PaintDragStep)->Arg(64)->Arg(48)->Arg(32)->Arg(24)->Arg(16)->Arg(8);
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    return gr2::bench::runGuiBenchmarks(argc, argv, [] { g_fixture.reset(); });
+}

@@ -3,6 +3,7 @@
 // the repaint after painting one tile, against a blit of that tile's pixels.
 
 #include "AgainstFloor.h"
+#include "GuiBenchMain.h"
 #include "LargestLevel.h"
 
 #include "mapedit/EditorState.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+
+#include <memory>
 
 using namespace gr2;
 using namespace gr2::bench;
@@ -52,16 +55,14 @@ struct ViewFixture {
     std::unique_ptr<CWorldEditorView> view;
 };
 
+/// The window, made on first use and taken down by main while the application still runs.
+std::unique_ptr<ViewFixture> g_fixture;
+
 ViewFixture& fixture()
 {
-    static int argc = 1;
-    static char name[] = "map_view_gui_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    static ViewFixture f;
-    return f;
+    if (!g_fixture)
+        g_fixture = std::make_unique<ViewFixture>();
+    return *g_fixture;
 }
 
 void BM_RepaintWholeView(benchmark::State& state)
@@ -113,3 +114,8 @@ void BM_RepaintAfterOneTile(benchmark::State& state)
 GR2_BENCHMARK_AGAINST_FLOOR(BM_RepaintAfterOneTile);
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    return gr2::bench::runGuiBenchmarks(argc, argv, [] { g_fixture.reset(); });
+}
