@@ -6,6 +6,7 @@
 #include "level/PlayerRecord.h"
 #include "level/ThingRecords.h"
 #include "worlddata/Reporter.h"
+#include "worlddata/SectionIds.h"
 
 #include <algorithm>
 
@@ -87,7 +88,7 @@ void LevelSink::bind(RecordSink& sink)
     sink.level.resource = [](const FlaggedRecord&) { return true; };
     sink.level.availableCreature = [](const FlaggedRecord&) { return true; };
     sink.map.header = [this](uint32_t w, uint32_t h) { return mapHeader(w, h); };
-    sink.map.element = [this](uint32_t x, uint32_t y, const FlaggedRecord& r) { return mapElement(x, y, r); };
+    sink.map.row = [this](uint32_t y, std::span<const uint8_t> elements) { return mapRow(y, elements); };
     sink.player.record = [this](const FlaggedRecord& r) { return player(r); };
     sink.thing.creatureNeutral = [this](const FlaggedRecord& r) { return creatureNeutral(r); };
     sink.thing.creatureGood = [this](const FlaggedRecord& r) { return creatureGood(r); };
@@ -139,8 +140,22 @@ bool LevelSink::mapElement(uint32_t x, uint32_t y, const FlaggedRecord& record)
 {
     if (record.size() < 2)
         return true;
-    uint8_t terrain = record.bytes()[0];
-    uint8_t owner = record.bytes()[1];
+    storeMapElement(x, y, record.bytes()[0], record.bytes()[1]);
+    return true;
+}
+
+bool LevelSink::mapRow(uint32_t y, std::span<const uint8_t> elements)
+{
+    const size_t count = elements.size() / RecordSize::MapElement;
+    for (size_t x = 0; x < count; ++x) {
+        const uint8_t* element = elements.data() + x * RecordSize::MapElement;
+        storeMapElement(uint32_t(x), y, element[0], element[1]);
+    }
+    return true;
+}
+
+void LevelSink::storeMapElement(uint32_t x, uint32_t y, uint8_t terrain, uint8_t owner)
+{
     // Tiles of the Neutral player that old levels stored with terrains the game now keeps for
     // claimed land are turned back into their neutral counterparts.
     if (owner == PlayerId::Neutral) {
@@ -153,7 +168,6 @@ bool LevelSink::mapElement(uint32_t x, uint32_t y, const FlaggedRecord& record)
     }
     if (x <= uint32_t(INT32_MAX) && y <= uint32_t(INT32_MAX))
         m_doc.StoreTile({int32_t(x), int32_t(y)}, terrain, owner);
-    return true;
 }
 
 bool LevelSink::player(const FlaggedRecord& record)

@@ -28,6 +28,8 @@ public:
     /// Refuses a width or height of 0 or beyond CWorldEditorDoc::kMaxMapSide.
     bool mapHeader(uint32_t width, uint32_t height);
     bool mapElement(uint32_t x, uint32_t y, const FlaggedRecord& record);
+    /// A whole row of map elements, as mapElement takes each of them.
+    bool mapRow(uint32_t y, std::span<const uint8_t> elements);
     /// Fails with "Invalid Player ID!" for player id 0.
     bool player(const FlaggedRecord& record);
 
@@ -52,6 +54,8 @@ private:
     /// The fields of a Good-layout record: a creature on the map when `onMap`, else a party member.
     void applyGoodFields(const RecordFields& f, CCreature& creature, bool onMap);
     void applyCreatureType(CCreature& creature, uint8_t storedType) const;
+    /// Stores one map element (its terrain and owner bytes) with the load-time conversion.
+    void storeMapElement(uint32_t x, uint32_t y, uint8_t terrain, uint8_t owner);
     uint32_t percentFromFile(int64_t stored, int32_t maximum) const;
     bool oldHealthAndGold() const;
 

@@ -125,10 +125,19 @@ size_t DataStream::read(void* buffer, size_t n)
 {
     if (!m_open || n == 0 || m_position >= size())
         return 0;
+    const std::span<const uint8_t> bytes = take(n);
+    std::memcpy(buffer, bytes.data(), bytes.size());
+    return bytes.size();
+}
+
+std::span<const uint8_t> DataStream::take(size_t n)
+{
+    if (!m_open || m_position >= size())
+        return {};
     const size_t got = size_t(std::min<uint64_t>(n, size() - m_position));
-    std::memcpy(buffer, m_bytes.data() + m_position, got);
+    const std::span<const uint8_t> view(m_bytes.data() + m_position, got);
     m_position += got;
-    return got;
+    return view;
 }
 
 uint64_t DataStream::seek(int64_t distance)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
     bool isOpen() const { return m_open; }
     /// Reads up to n bytes; returns how many were read (short at the end of the file).
     size_t read(void* buffer, size_t n);
+    /// The next n bytes as they lie in memory, without copying (fewer at the end of the file);
+    /// the view stays valid until the stream is opened again or closed.
+    std::span<const uint8_t> take(size_t n);
     uint64_t tell() const { return m_position; }
     uint64_t size() const { return m_bytes.size(); }
     uint64_t remaining() const { return m_position < size() ? size() - m_position : 0; }

@@ -200,7 +200,7 @@ bool Reader::readSection()
     switch (section) {
     case SectionId::Map:
         begin = 27;
-        takes = bool(m_sink.map.element);
+        takes = bool(m_sink.map.row) || bool(m_sink.map.element);
         notify(begin, takes);
         ok = readMapSection();
         break;
@@ -312,7 +312,7 @@ bool Reader::readMapSection()
         return fail("Unable to read binary Map");
     if (blockId != dataBlockId(SectionId::Map))
         return fail("Expecting a Map block");
-    if (!m_sink.map.element) {
+    if (!m_sink.map.row && !m_sink.map.element) {
         if (!skip(payload))
             return fail("Unable to skip binary Map Elements");
         return true;
@@ -323,24 +323,27 @@ bool Reader::readMapSection()
     if (elements * RecordSize::MapElement != payload || payload > m_stream.remaining())
         return fail("Unable to read binary Map Element(s)");
 
-    m_scratch.resize(size_t(kMapChunkElements) * RecordSize::MapElement);
-    uint32_t x = 0, y = 0;
-    uint64_t left = elements;
-    while (left > 0) {
-        const uint32_t chunk = uint32_t(std::min<uint64_t>(left, kMapChunkElements));
-        if (!readExact(m_scratch.data(), size_t(chunk) * RecordSize::MapElement))
+    // A map without elements has no rows to hand over, however many a zero width would count.
+    if (elements == 0)
+        return true;
+    // The rows are handed over where they lie in the file's bytes: the check above makes every
+    // row whole, and no row is longer than the file.
+    const size_t rowBytes = size_t(width) * RecordSize::MapElement;
+    for (uint32_t y = 0; y < height; ++y) {
+        const std::span<const uint8_t> row = m_stream.take(rowBytes);
+        if (row.size() != rowBytes)
             return fail("Unable to read binary Map Element(s)");
-        for (uint32_t i = 0; i < chunk; ++i) {
-            FlaggedRecord element(std::span<const uint8_t>(m_scratch.data() + i * RecordSize::MapElement,
-                                                           RecordSize::MapElement));
+        if (m_sink.map.row) {
+            if (!m_sink.map.row(y, row))
+                return false;
+            continue;
+        }
+        for (uint32_t x = 0; x < width; ++x) {
+            const FlaggedRecord element(
+                row.subspan(size_t(x) * RecordSize::MapElement, RecordSize::MapElement));
             if (!m_sink.map.element(x, y, element))
                 return false;
-            if (++x == width) {
-                x = 0;
-                ++y;
-            }
         }
-        left -= chunk;
     }
     return true;
 }
