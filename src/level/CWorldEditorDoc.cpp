@@ -89,6 +89,10 @@ void CWorldEditorDoc::chooseCurrentPlayer(uint8_t playerId)
 
 void CWorldEditorDoc::notifyAdded(CLevelObject& object)
 {
+    // A level being read announces its thousands of objects at once, by the reset that ends the
+    // opening; one call per object would only tell observers to wait for it.
+    if (m_opening)
+        return;
     forEachObserver([&](DocumentObserver& o) { o.objectAdded(object); });
 }
 
