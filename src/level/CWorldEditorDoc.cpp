@@ -240,15 +240,18 @@ void CWorldEditorDoc::finishOpen()
 
 void CWorldEditorDoc::DeriveHeartPositions()
 {
-    for (uint32_t y = 0; y < m_height; ++y) {
-        for (uint32_t x = 0; x < m_width; ++x) {
-            TilePoint p{int32_t(x), int32_t(y)};
-            if (m_terrain[index(p)] != TerrainId::DungeonHeart)
-                continue;
-            CPlayer* player = FindPlayer(m_owner[index(p)]);
-            if (player && !player->hasHeart())
-                player->setHeartPosition({p.x + 2, p.y + 2});
-        }
+    // Heart tiles are few: the map is searched for them, in row order, rather than visited tile by
+    // tile.
+    const size_t cells = std::min({cellCount(), m_terrain.size(), m_owner.size()});
+    const uint8_t* const tiles = m_terrain.data();
+    for (size_t i = 0; i < cells; ++i) {
+        const void* found = std::memchr(tiles + i, TerrainId::DungeonHeart, cells - i);
+        if (!found)
+            break;
+        i = size_t(static_cast<const uint8_t*>(found) - tiles);
+        CPlayer* player = FindPlayer(m_owner[i]);
+        if (player && !player->hasHeart())
+            player->setHeartPosition({int32_t(i % m_width) + 2, int32_t(i / m_width) + 2});
     }
 }
 
