@@ -387,6 +387,16 @@ void CWorldEditorDoc::StoreRun(uint32_t y, uint32_t x0, uint32_t x1, uint8_t ter
     std::memset(m_owner.data() + first, owner, count);
 }
 
+void CWorldEditorDoc::StoreRow(uint32_t y, std::span<const uint8_t> terrain, std::span<const uint8_t> owner)
+{
+    if (y >= m_height || m_terrain.size() < cellCount())
+        return;
+    const size_t count = std::min({size_t(m_width), terrain.size(), owner.size()});
+    const size_t first = size_t(y) * m_width;
+    std::copy_n(terrain.data(), count, m_terrain.data() + first);
+    std::copy_n(owner.data(), count, m_owner.data() + first);
+}
+
 bool CWorldEditorDoc::IsTileFree(TilePoint p) const
 {
     return !CreatureAt(p) && !DoorAt(p) && !TrapAt(p) && !ObjectAt(p);

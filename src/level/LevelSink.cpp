@@ -136,38 +136,50 @@ bool LevelSink::mapHeader(uint32_t width, uint32_t height)
     return true;
 }
 
+namespace {
+
+/// The terrain a map element is kept with: tiles of the Neutral player that old levels stored with
+/// terrains the game now keeps for claimed land are turned back into their neutral counterparts.
+uint8_t loadedTerrain(uint8_t terrain, uint8_t owner)
+{
+    if (owner != PlayerId::Neutral)
+        return terrain;
+    switch (terrain) {
+    case 8:
+        return 3;
+    case 9:
+        return 2;
+    case 32:
+        return 31;
+    default:
+        return terrain;
+    }
+}
+
+} // namespace
+
 bool LevelSink::mapElement(uint32_t x, uint32_t y, const FlaggedRecord& record)
 {
     if (record.size() < 2)
         return true;
-    storeMapElement(x, y, record.bytes()[0], record.bytes()[1]);
+    const uint8_t owner = record.bytes()[1];
+    if (x <= uint32_t(INT32_MAX) && y <= uint32_t(INT32_MAX))
+        m_doc.StoreTile({int32_t(x), int32_t(y)}, loadedTerrain(record.bytes()[0], owner), owner);
     return true;
 }
 
 bool LevelSink::mapRow(uint32_t y, std::span<const uint8_t> elements)
 {
     const size_t count = elements.size() / RecordSize::MapElement;
+    m_rowTerrain.resize(count);
+    m_rowOwner.resize(count);
     for (size_t x = 0; x < count; ++x) {
         const uint8_t* element = elements.data() + x * RecordSize::MapElement;
-        storeMapElement(uint32_t(x), y, element[0], element[1]);
+        m_rowTerrain[x] = loadedTerrain(element[0], element[1]);
+        m_rowOwner[x] = element[1];
     }
+    m_doc.StoreRow(y, m_rowTerrain, m_rowOwner);
     return true;
-}
-
-void LevelSink::storeMapElement(uint32_t x, uint32_t y, uint8_t terrain, uint8_t owner)
-{
-    // Tiles of the Neutral player that old levels stored with terrains the game now keeps for
-    // claimed land are turned back into their neutral counterparts.
-    if (owner == PlayerId::Neutral) {
-        if (terrain == 8)
-            terrain = 3;
-        else if (terrain == 9)
-            terrain = 2;
-        else if (terrain == 32)
-            terrain = 31;
-    }
-    if (x <= uint32_t(INT32_MAX) && y <= uint32_t(INT32_MAX))
-        m_doc.StoreTile({int32_t(x), int32_t(y)}, terrain, owner);
 }
 
 bool LevelSink::player(const FlaggedRecord& record)

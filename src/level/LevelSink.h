@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace gr2 {
 
@@ -54,13 +55,14 @@ private:
     /// The fields of a Good-layout record: a creature on the map when `onMap`, else a party member.
     void applyGoodFields(const RecordFields& f, CCreature& creature, bool onMap);
     void applyCreatureType(CCreature& creature, uint8_t storedType) const;
-    /// Stores one map element (its terrain and owner bytes) with the load-time conversion.
-    void storeMapElement(uint32_t x, uint32_t y, uint8_t terrain, uint8_t owner);
     uint32_t percentFromFile(int64_t stored, int32_t maximum) const;
     bool oldHealthAndGold() const;
 
     CWorldEditorDoc& m_doc;
     Reporter& m_reporter;
+    /// One row of the map as it is stored, reused from row to row.
+    std::vector<uint8_t> m_rowTerrain;
+    std::vector<uint8_t> m_rowOwner;
 };
 
 } // namespace gr2
