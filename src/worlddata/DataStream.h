@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -32,9 +33,10 @@ public:
     /// Reads from bytes held in memory instead of a file.
     void openBytes(std::vector<uint8_t> bytes)
     {
-        m_bytes = std::move(bytes);
+        close();
+        m_held = std::move(bytes);
+        m_bytes = m_held;
         m_open = true;
-        m_position = 0;
     }
     /// Whether open would succeed, without reading the file.
     static bool canOpen(const std::filesystem::path& path);
@@ -53,7 +55,12 @@ public:
     void close();
 
 private:
-    std::vector<uint8_t> m_bytes;
+    /// A file's bytes, read into a buffer that is not zeroed first: every byte of it is read.
+    std::unique_ptr<uint8_t[]> m_file;
+    /// Bytes handed over by openBytes.
+    std::vector<uint8_t> m_held;
+    /// Whichever of the two is open.
+    std::span<const uint8_t> m_bytes;
     bool m_open = false;
     uint64_t m_position = 0;
 };
