@@ -58,6 +58,9 @@ template <class F> void CWorldEditorDoc::forEachObserver(F&& f)
 
 void CWorldEditorDoc::notifyTilesChanged(const TileRect& rect)
 {
+    // As with objects: the reset that ends an opening redraws the whole map once.
+    if (m_opening)
+        return;
     TileRect clipped = rect.intersected(mapRect());
     if (clipped.empty())
         return;
