@@ -20,7 +20,8 @@ void CLevelObject::setOwner(const CPlayer* player)
 
 void CLevelObject::setOwnerById(uint8_t playerId)
 {
-    if (m_doc && !m_doc->FindPlayer(playerId))
+    // No player has id 0, so only another id needs looking up.
+    if (playerId != 0 && m_doc && !m_doc->FindPlayer(playerId))
         playerId = 0;
     m_ownerId = playerId;
 }

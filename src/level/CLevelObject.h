@@ -3,8 +3,10 @@
 // points, hero parties, effect generators (and later triggers and actions). It carries what a
 // trigger needs to be attached to an object: a position, an owner and the first trigger id.
 
+#include "level/LevelObjectStorage.h"
 #include "level/TileGeometry.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace gr2 {
@@ -31,6 +33,14 @@ public:
     virtual ~CLevelObject() = default;
     CLevelObject(const CLevelObject&) = delete;
     CLevelObject& operator=(const CLevelObject&) = delete;
+
+    // Every kind of level object comes from the level object storage (the virtual destructor
+    // hands the size of the object's real class to delete).
+    static void* operator new(std::size_t size) { return LevelObjectStorage::allocate(size); }
+    static void operator delete(void* object, std::size_t size) noexcept
+    {
+        LevelObjectStorage::release(object, size);
+    }
 
     ObjectKind kind() const { return m_kind; }
     CWorldEditorDoc* document() const { return m_doc; }

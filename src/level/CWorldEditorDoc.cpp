@@ -58,6 +58,9 @@ template <class F> void CWorldEditorDoc::forEachObserver(F&& f)
 
 void CWorldEditorDoc::notifyTilesChanged(const TileRect& rect)
 {
+    // As with objects: the reset that ends an opening redraws the whole map once.
+    if (m_opening)
+        return;
     TileRect clipped = rect.intersected(mapRect());
     if (clipped.empty())
         return;
@@ -89,6 +92,10 @@ void CWorldEditorDoc::chooseCurrentPlayer(uint8_t playerId)
 
 void CWorldEditorDoc::notifyAdded(CLevelObject& object)
 {
+    // A level being read announces its thousands of objects at once, by the reset that ends the
+    // opening; one call per object would only tell observers to wait for it.
+    if (m_opening)
+        return;
     forEachObserver([&](DocumentObserver& o) { o.objectAdded(object); });
 }
 
@@ -236,15 +243,18 @@ void CWorldEditorDoc::finishOpen()
 
 void CWorldEditorDoc::DeriveHeartPositions()
 {
-    for (uint32_t y = 0; y < m_height; ++y) {
-        for (uint32_t x = 0; x < m_width; ++x) {
-            TilePoint p{int32_t(x), int32_t(y)};
-            if (m_terrain[index(p)] != TerrainId::DungeonHeart)
-                continue;
-            CPlayer* player = FindPlayer(m_owner[index(p)]);
-            if (player && !player->hasHeart())
-                player->setHeartPosition({p.x + 2, p.y + 2});
-        }
+    // Heart tiles are few: the map is searched for them, in row order, rather than visited tile by
+    // tile.
+    const size_t cells = std::min({cellCount(), m_terrain.size(), m_owner.size()});
+    const uint8_t* const tiles = m_terrain.data();
+    for (size_t i = 0; i < cells; ++i) {
+        const void* found = std::memchr(tiles + i, TerrainId::DungeonHeart, cells - i);
+        if (!found)
+            break;
+        i = size_t(static_cast<const uint8_t*>(found) - tiles);
+        CPlayer* player = FindPlayer(m_owner[i]);
+        if (player && !player->hasHeart())
+            player->setHeartPosition({int32_t(i % m_width) + 2, int32_t(i / m_width) + 2});
     }
 }
 
@@ -378,6 +388,16 @@ void CWorldEditorDoc::StoreRun(uint32_t y, uint32_t x0, uint32_t x1, uint8_t ter
     const size_t count = size_t(x1) - x0 + 1;
     std::memset(m_terrain.data() + first, terrain, count);
     std::memset(m_owner.data() + first, owner, count);
+}
+
+void CWorldEditorDoc::StoreRow(uint32_t y, std::span<const uint8_t> terrain, std::span<const uint8_t> owner)
+{
+    if (y >= m_height || m_terrain.size() < cellCount())
+        return;
+    const size_t count = std::min({size_t(m_width), terrain.size(), owner.size()});
+    const size_t first = size_t(y) * m_width;
+    std::copy_n(terrain.data(), count, m_terrain.data() + first);
+    std::copy_n(owner.data(), count, m_owner.data() + first);
 }
 
 bool CWorldEditorDoc::IsTileFree(TilePoint p) const

@@ -156,6 +156,9 @@ public:
     /// notifications: for bulk edits of tiles that hold no special room, which announce the
     /// change themselves when done.
     void StoreRun(uint32_t y, uint32_t x0, uint32_t x1, uint8_t terrain, uint8_t owner);
+    /// The loader's raw store of row y from x = 0: terrain and owner per tile, as many as both
+    /// spans hold, clipped to the map; no rules, no notifications.
+    void StoreRow(uint32_t y, std::span<const uint8_t> terrain, std::span<const uint8_t> owner);
     /// No creature, door, trap or object stands on the tile. The creatures of the level's
     /// collection count whether placed or previews of a script action (the map view draws both);
     /// hero-party members stand on no tile.

@@ -6,6 +6,7 @@
 #include "level/PlayerRecord.h"
 #include "level/ThingRecords.h"
 #include "worlddata/Reporter.h"
+#include "worlddata/SectionIds.h"
 
 #include <algorithm>
 
@@ -87,7 +88,7 @@ void LevelSink::bind(RecordSink& sink)
     sink.level.resource = [](const FlaggedRecord&) { return true; };
     sink.level.availableCreature = [](const FlaggedRecord&) { return true; };
     sink.map.header = [this](uint32_t w, uint32_t h) { return mapHeader(w, h); };
-    sink.map.element = [this](uint32_t x, uint32_t y, const FlaggedRecord& r) { return mapElement(x, y, r); };
+    sink.map.row = [this](uint32_t y, std::span<const uint8_t> elements) { return mapRow(y, elements); };
     sink.player.record = [this](const FlaggedRecord& r) { return player(r); };
     sink.thing.creatureNeutral = [this](const FlaggedRecord& r) { return creatureNeutral(r); };
     sink.thing.creatureGood = [this](const FlaggedRecord& r) { return creatureGood(r); };
@@ -135,24 +136,49 @@ bool LevelSink::mapHeader(uint32_t width, uint32_t height)
     return true;
 }
 
+namespace {
+
+/// The terrain a map element is kept with: tiles of the Neutral player that old levels stored with
+/// terrains the game now keeps for claimed land are turned back into their neutral counterparts.
+uint8_t loadedTerrain(uint8_t terrain, uint8_t owner)
+{
+    if (owner != PlayerId::Neutral)
+        return terrain;
+    switch (terrain) {
+    case 8:
+        return 3;
+    case 9:
+        return 2;
+    case 32:
+        return 31;
+    default:
+        return terrain;
+    }
+}
+
+} // namespace
+
 bool LevelSink::mapElement(uint32_t x, uint32_t y, const FlaggedRecord& record)
 {
     if (record.size() < 2)
         return true;
-    uint8_t terrain = record.bytes()[0];
-    uint8_t owner = record.bytes()[1];
-    // Tiles of the Neutral player that old levels stored with terrains the game now keeps for
-    // claimed land are turned back into their neutral counterparts.
-    if (owner == PlayerId::Neutral) {
-        if (terrain == 8)
-            terrain = 3;
-        else if (terrain == 9)
-            terrain = 2;
-        else if (terrain == 32)
-            terrain = 31;
-    }
+    const uint8_t owner = record.bytes()[1];
     if (x <= uint32_t(INT32_MAX) && y <= uint32_t(INT32_MAX))
-        m_doc.StoreTile({int32_t(x), int32_t(y)}, terrain, owner);
+        m_doc.StoreTile({int32_t(x), int32_t(y)}, loadedTerrain(record.bytes()[0], owner), owner);
+    return true;
+}
+
+bool LevelSink::mapRow(uint32_t y, std::span<const uint8_t> elements)
+{
+    const size_t count = elements.size() / RecordSize::MapElement;
+    m_rowTerrain.resize(count);
+    m_rowOwner.resize(count);
+    for (size_t x = 0; x < count; ++x) {
+        const uint8_t* element = elements.data() + x * RecordSize::MapElement;
+        m_rowTerrain[x] = loadedTerrain(element[0], element[1]);
+        m_rowOwner[x] = element[1];
+    }
+    m_doc.StoreRow(y, m_rowTerrain, m_rowOwner);
     return true;
 }
 

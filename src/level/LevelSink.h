@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace gr2 {
 
@@ -28,6 +29,8 @@ public:
     /// Refuses a width or height of 0 or beyond CWorldEditorDoc::kMaxMapSide.
     bool mapHeader(uint32_t width, uint32_t height);
     bool mapElement(uint32_t x, uint32_t y, const FlaggedRecord& record);
+    /// A whole row of map elements, as mapElement takes each of them.
+    bool mapRow(uint32_t y, std::span<const uint8_t> elements);
     /// Fails with "Invalid Player ID!" for player id 0.
     bool player(const FlaggedRecord& record);
 
@@ -57,6 +60,9 @@ private:
 
     CWorldEditorDoc& m_doc;
     Reporter& m_reporter;
+    /// One row of the map as it is stored, reused from row to row.
+    std::vector<uint8_t> m_rowTerrain;
+    std::vector<uint8_t> m_rowOwner;
 };
 
 } // namespace gr2

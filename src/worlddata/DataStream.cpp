@@ -92,13 +92,19 @@ bool DataStream::open(const std::filesystem::path& path)
         return false;
     bool ok = true;
     try {
-        // The size is a hint only: the file is read to its end, however long it turns out.
+        // The size is a hint only: the file is read to its end, however long it turns out. One
+        // byte more than the hint lets the read see the end without a second buffer.
+        size_t capacity = size_t(info.st_size) + 1;
+        auto buffer = std::make_unique_for_overwrite<uint8_t[]>(capacity);
         size_t filled = 0;
-        m_bytes.resize(size_t(info.st_size) + 1);
         while (ok) {
-            if (filled == m_bytes.size())
-                m_bytes.resize(m_bytes.size() * 2);
-            const ssize_t got = ::read(fd, m_bytes.data() + filled, m_bytes.size() - filled);
+            if (filled == capacity) {
+                auto larger = std::make_unique_for_overwrite<uint8_t[]>(capacity * 2);
+                std::copy_n(buffer.get(), filled, larger.get());
+                buffer = std::move(larger);
+                capacity *= 2;
+            }
+            const ssize_t got = ::read(fd, buffer.get() + filled, capacity - filled);
             if (got < 0 && errno == EINTR)
                 continue;
             if (got <= 0) {
@@ -107,7 +113,8 @@ bool DataStream::open(const std::filesystem::path& path)
             }
             filled += size_t(got);
         }
-        m_bytes.resize(filled);
+        m_file = std::move(buffer);
+        m_bytes = std::span<const uint8_t>(m_file.get(), filled);
     } catch (const std::bad_alloc&) {
         ok = false;
     }
@@ -125,10 +132,19 @@ size_t DataStream::read(void* buffer, size_t n)
 {
     if (!m_open || n == 0 || m_position >= size())
         return 0;
+    const std::span<const uint8_t> bytes = take(n);
+    std::memcpy(buffer, bytes.data(), bytes.size());
+    return bytes.size();
+}
+
+std::span<const uint8_t> DataStream::take(size_t n)
+{
+    if (!m_open || m_position >= size())
+        return {};
     const size_t got = size_t(std::min<uint64_t>(n, size() - m_position));
-    std::memcpy(buffer, m_bytes.data() + m_position, got);
+    const std::span<const uint8_t> view(m_bytes.data() + m_position, got);
     m_position += got;
-    return got;
+    return view;
 }
 
 uint64_t DataStream::seek(int64_t distance)
@@ -151,6 +167,8 @@ uint64_t DataStream::seek(int64_t distance)
 
 void DataStream::close()
 {
+    m_file.reset();
+    m_held = {};
     m_bytes = {};
     m_open = false;
     m_position = 0;

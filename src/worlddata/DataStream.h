@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,15 +33,19 @@ public:
     /// Reads from bytes held in memory instead of a file.
     void openBytes(std::vector<uint8_t> bytes)
     {
-        m_bytes = std::move(bytes);
+        close();
+        m_held = std::move(bytes);
+        m_bytes = m_held;
         m_open = true;
-        m_position = 0;
     }
     /// Whether open would succeed, without reading the file.
     static bool canOpen(const std::filesystem::path& path);
     bool isOpen() const { return m_open; }
     /// Reads up to n bytes; returns how many were read (short at the end of the file).
     size_t read(void* buffer, size_t n);
+    /// The next n bytes as they lie in memory, without copying (fewer at the end of the file);
+    /// the view stays valid until the stream is opened again or closed.
+    std::span<const uint8_t> take(size_t n);
     uint64_t tell() const { return m_position; }
     uint64_t size() const { return m_bytes.size(); }
     uint64_t remaining() const { return m_position < size() ? size() - m_position : 0; }
@@ -49,7 +55,12 @@ public:
     void close();
 
 private:
-    std::vector<uint8_t> m_bytes;
+    /// A file's bytes, read into a buffer that is not zeroed first: every byte of it is read.
+    std::unique_ptr<uint8_t[]> m_file;
+    /// Bytes handed over by openBytes.
+    std::vector<uint8_t> m_held;
+    /// Whichever of the two is open.
+    std::span<const uint8_t> m_bytes;
     bool m_open = false;
     uint64_t m_position = 0;
 };

@@ -58,6 +58,10 @@ struct RecordSink {
     TypeSinkEntry terrain;
     struct {
         std::function<bool(uint32_t width, uint32_t height)> header;
+        /// One whole row of the map: `width` elements of RecordSize::MapElement bytes each, rows
+        /// top to bottom. When set it is used instead of `element`: a map is most of a level's
+        /// records, and one call per row keeps opening a large level close to reading its bytes.
+        std::function<bool(uint32_t y, std::span<const uint8_t> elements)> row;
         std::function<bool(uint32_t x, uint32_t y, const FlaggedRecord&)> element;
     } map;
     TypeSinkEntry room;

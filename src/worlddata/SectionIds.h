@@ -98,7 +98,5 @@ inline constexpr uint32_t kLevelBlock = 222;
 inline constexpr uint32_t kLevelDescriptionBlock = 223;
 /// The level format version written by every save: 3.0 in 20.12 fixed point.
 inline constexpr uint32_t kLevelFormatVersion = 0x3000;
-/// Map elements are read in chunks of at most this many elements.
-inline constexpr uint32_t kMapChunkElements = 16384;
 
 } // namespace gr2

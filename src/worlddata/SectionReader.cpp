@@ -129,16 +129,20 @@ private:
         uint64_t target = m_stream.tell() + n;
         return m_stream.seek(int64_t(n)) == target;
     }
-    /// Reads a record stored with `stored` bytes into a zeroed current-size scratch record. A
-    /// stored record longer than the current layout is cut to the current size and the rest of
-    /// it skipped, since no part of the program gives those extra bytes a meaning.
+    /// Reads a record stored with `stored` bytes as a current-size record, left in m_record. A
+    /// record stored at its current size or longer is taken where it lies in the file's bytes;
+    /// a shorter one is copied into the zeroed scratch record. A stored record longer than the
+    /// current layout is cut to the current size and the rest of it skipped, since no part of the
+    /// program gives those extra bytes a meaning.
     bool readRecord(uint32_t current, uint64_t stored)
     {
+        if (stored >= current) {
+            m_record = m_stream.take(current);
+            return m_record.size() == current && (stored == current || skip(stored - current));
+        }
         m_scratch.assign(current, 0);
-        size_t n = size_t(std::min<uint64_t>(stored, current));
-        if (!readExact(m_scratch.data(), n))
-            return false;
-        return stored <= current || skip(stored - current);
+        m_record = m_scratch;
+        return readExact(m_scratch.data(), size_t(stored));
     }
     bool readBlockHeader(uint32_t& id, uint32_t& length)
     {
@@ -159,6 +163,7 @@ private:
     const RecordSink& m_sink;
     Reporter& m_reporter;
     Bytes m_scratch;
+    std::span<const uint8_t> m_record;
 };
 
 bool Reader::readFile()
@@ -200,7 +205,7 @@ bool Reader::readSection()
     switch (section) {
     case SectionId::Map:
         begin = 27;
-        takes = bool(m_sink.map.element);
+        takes = bool(m_sink.map.row) || bool(m_sink.map.element);
         notify(begin, takes);
         ok = readMapSection();
         break;
@@ -286,7 +291,7 @@ bool Reader::readTypeSection(const TypeSectionDesc& desc)
     for (uint32_t i = 0; i < info.count; ++i) {
         if (!readRecord(current, stored))
             return fail(stored == current ? msg.shortRecord : msg.shortOldRecord);
-        FlaggedRecord record(m_scratch, uint32_t(std::min<uint64_t>(stored, UINT32_MAX)));
+        FlaggedRecord record(m_record, uint32_t(std::min<uint64_t>(stored, UINT32_MAX)));
         if (!entry.record(record))
             return false;
     }
@@ -312,7 +317,7 @@ bool Reader::readMapSection()
         return fail("Unable to read binary Map");
     if (blockId != dataBlockId(SectionId::Map))
         return fail("Expecting a Map block");
-    if (!m_sink.map.element) {
+    if (!m_sink.map.row && !m_sink.map.element) {
         if (!skip(payload))
             return fail("Unable to skip binary Map Elements");
         return true;
@@ -323,24 +328,27 @@ bool Reader::readMapSection()
     if (elements * RecordSize::MapElement != payload || payload > m_stream.remaining())
         return fail("Unable to read binary Map Element(s)");
 
-    m_scratch.resize(size_t(kMapChunkElements) * RecordSize::MapElement);
-    uint32_t x = 0, y = 0;
-    uint64_t left = elements;
-    while (left > 0) {
-        const uint32_t chunk = uint32_t(std::min<uint64_t>(left, kMapChunkElements));
-        if (!readExact(m_scratch.data(), size_t(chunk) * RecordSize::MapElement))
+    // A map without elements has no rows to hand over, however many a zero width would count.
+    if (elements == 0)
+        return true;
+    // The rows are handed over where they lie in the file's bytes: the check above makes every
+    // row whole, and no row is longer than the file.
+    const size_t rowBytes = size_t(width) * RecordSize::MapElement;
+    for (uint32_t y = 0; y < height; ++y) {
+        const std::span<const uint8_t> row = m_stream.take(rowBytes);
+        if (row.size() != rowBytes)
             return fail("Unable to read binary Map Element(s)");
-        for (uint32_t i = 0; i < chunk; ++i) {
-            FlaggedRecord element(std::span<const uint8_t>(m_scratch.data() + i * RecordSize::MapElement,
-                                                           RecordSize::MapElement));
+        if (m_sink.map.row) {
+            if (!m_sink.map.row(y, row))
+                return false;
+            continue;
+        }
+        for (uint32_t x = 0; x < width; ++x) {
+            const FlaggedRecord element(
+                row.subspan(size_t(x) * RecordSize::MapElement, RecordSize::MapElement));
             if (!m_sink.map.element(x, y, element))
                 return false;
-            if (++x == width) {
-                x = 0;
-                ++y;
-            }
         }
-        left -= chunk;
     }
     return true;
 }
@@ -483,7 +491,7 @@ bool Reader::readThingItem(uint32_t kind, uint32_t payload)
         say(readMessage.c_str());
         return false;
     }
-    return (*entry)(FlaggedRecord(m_scratch, payload));
+    return (*entry)(FlaggedRecord(m_record, payload));
 }
 
 bool Reader::readTriggerSection()
@@ -527,7 +535,7 @@ bool Reader::readTriggerSection()
             if (!ok)
                 say(isWhen ? "Unable to read binary Trigger When" : "Unable to read binary Trigger Action");
             else
-                ok = entry(FlaggedRecord(m_scratch, length));
+                ok = entry(FlaggedRecord(m_record, length));
         }
         if (!ok)
             return fail(itemMessage);
@@ -554,7 +562,7 @@ bool Reader::readLevelSection()
     // An older description is read into a zeroed current record; a longer one is cut.
     if (!readRecord(RecordSize::LevelDescription, length))
         return fail("Unable to read binary Level Description");
-    if (m_sink.level.description && !m_sink.level.description(FlaggedRecord(m_scratch, length)))
+    if (m_sink.level.description && !m_sink.level.description(FlaggedRecord(m_record, length)))
         return false;
 
     if (!readBlockHeader(blockId, length))
@@ -570,7 +578,7 @@ bool Reader::readLevelSection()
         for (uint32_t i = 0; i < resources; ++i) {
             if (!readRecord(RecordSize::LevelResource, RecordSize::LevelResource))
                 return fail("Unable to read binary Level Resource");
-            if (!m_sink.level.resource(FlaggedRecord(m_scratch)))
+            if (!m_sink.level.resource(FlaggedRecord(m_record)))
                 return false;
         }
     }
@@ -583,7 +591,7 @@ bool Reader::readLevelSection()
         for (uint32_t i = 0; i < creatures; ++i) {
             if (!readRecord(RecordSize::AvailableCreature, RecordSize::AvailableCreature))
                 return fail("Unable to read binary Available Creature");
-            if (!m_sink.level.availableCreature(FlaggedRecord(m_scratch)))
+            if (!m_sink.level.availableCreature(FlaggedRecord(m_record)))
                 return false;
         }
     }

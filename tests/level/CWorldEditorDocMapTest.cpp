@@ -264,7 +264,12 @@ TEST(LevelMapTest, OpeningStepsFinishUnmodifiedNamedWithHearts)
     doc.CreatePlayer("Neutral Player", 2);
     doc.CreatePlayer("Vorlan 1", 3);
     doc.StoreTile({1, 1}, TerrainId::DungeonHeart, 3);
+    ASSERT_NE(doc.CreateCreature(1, 3, {2, 2}, true), nullptr);
+    const int resetsWhileOpening = o.resets;
     doc.finishOpen();
+    EXPECT_TRUE(o.added.empty()) << "what was read is announced by the reset that ends the opening";
+    EXPECT_TRUE(o.tiles.empty());
+    EXPECT_EQ(o.resets, resetsWhileOpening + 1);
     EXPECT_FALSE(doc.isOpening());
     EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(doc.isNamed());

@@ -59,6 +59,21 @@ TEST_F(LevelSinkTest, NeutralTilesAreConvertedOnLoad)
     }
     const uint8_t element[4] = {5, 5, 0, 0};
     EXPECT_TRUE(sink.mapElement(500, 500, FlaggedRecord(element))) << "outside the map: ignored";
+
+    // A whole row takes the same conversion, tile by tile; tiles past the map's width are ignored.
+    Bytes row;
+    for (const Case& c : cases)
+        row.insert(row.end(), {c.terrain, c.owner, 1, 0});
+    row.resize(14 * 4, 6);
+    const uint8_t nextRow = b.doc().GetTerrain({0, 6});
+    ASSERT_TRUE(sink.mapRow(5, row));
+    for (size_t x = 0; x < std::size(cases); ++x) {
+        EXPECT_EQ(b.doc().GetTerrain({int32_t(x), 5}), cases[x].stored) << x;
+        EXPECT_EQ(b.doc().GetOwner({int32_t(x), 5}), cases[x].owner) << x;
+    }
+    EXPECT_EQ(b.doc().GetTerrain({11, 5}), 6);
+    EXPECT_EQ(b.doc().GetTerrain({0, 6}), nextRow) << "the row does not run on into the next";
+    EXPECT_TRUE(sink.mapRow(500, row)) << "a row below the map: ignored";
 }
 
 TEST(LevelSinkPlayersTest, PlayerRecordsCreatePlayersWithTheColourOfTheirCreationId)

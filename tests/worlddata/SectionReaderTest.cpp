@@ -613,6 +613,49 @@ TEST_F(SectionReaderTest, MapIsDeliveredInRowOrderAcrossChunks)
     }
 }
 
+TEST_F(SectionReaderTest, MapRowsAreHandedOverWholeInOrderInsteadOfElements)
+{
+    const uint32_t w = 5, h = 3;
+    Bytes elements(size_t(w) * h * 4);
+    for (size_t i = 0; i < elements.size(); ++i)
+        elements[i] = uint8_t(i * 7);
+    Bytes file;
+    writeMapSection(file, w, h, elements);
+    Collected c;
+    RecordSink sink = c.sink();
+    std::vector<std::pair<uint32_t, Bytes>> rows;
+    sink.map.row = [&](uint32_t y, std::span<const uint8_t> row) {
+        rows.emplace_back(y, Bytes(row.begin(), row.end()));
+        return true;
+    };
+    test::writeFile(dir / "rows.vld", file);
+    ASSERT_TRUE(ReadSectionFile(dir / "rows.vld", sink, prompter));
+    EXPECT_TRUE(c.elements.empty()) << "a sink that takes rows is not also sent elements";
+    ASSERT_EQ(rows.size(), size_t(h));
+    for (uint32_t y = 0; y < h; ++y) {
+        EXPECT_EQ(rows[y].first, y);
+        EXPECT_EQ(rows[y].second, Bytes(elements.begin() + y * w * 4, elements.begin() + (y + 1) * w * 4));
+    }
+
+    // A map of no elements hands over no rows, even when its height is as large as it can be.
+    Bytes empty;
+    writeMapSection(empty, 0, 0, {});
+    storeU32(empty.data() + 24, 0xFFFFFFFFu);
+    test::writeFile(dir / "empty.vld", empty);
+    rows.clear();
+    ASSERT_TRUE(ReadSectionFile(dir / "empty.vld", sink, prompter));
+    EXPECT_TRUE(rows.empty());
+
+    // A row sink that stops ends the read at that row.
+    rows.clear();
+    sink.map.row = [&](uint32_t y, std::span<const uint8_t> row) {
+        rows.emplace_back(y, Bytes(row.begin(), row.end()));
+        return y < 1;
+    };
+    EXPECT_FALSE(ReadSectionFile(dir / "rows.vld", sink, prompter));
+    EXPECT_EQ(rows.size(), 2u);
+}
+
 TEST_F(SectionReaderTest, MapWhoseSizeDisagreesWithItsDataIsRefused)
 {
     Bytes file;
@@ -623,6 +666,16 @@ TEST_F(SectionReaderTest, MapWhoseSizeDisagreesWithItsDataIsRefused)
     Collected c;
     EXPECT_FALSE(read(file, c));
     EXPECT_TRUE(c.elements.empty());
+    EXPECT_THAT(prompter.texts(), ElementsAre("Unable to read binary Map Element(s)",
+                                              "Unable to read Binary Map", "Unable to read Binary File"));
+
+    prompter.clear();
+    RecordSink rowSink = c.sink();
+    bool rowSeen = false;
+    rowSink.map.row = [&](uint32_t, std::span<const uint8_t>) { return rowSeen = true; };
+    test::writeFile(dir / "rows.vld", file);
+    EXPECT_FALSE(ReadSectionFile(dir / "rows.vld", rowSink, prompter));
+    EXPECT_FALSE(rowSeen);
     EXPECT_THAT(prompter.texts(), ElementsAre("Unable to read binary Map Element(s)",
                                               "Unable to read Binary Map", "Unable to read Binary File"));
 }

@@ -1,0 +1,104 @@
+#include "level/LevelObjectStorage.h"
+
+#include <array>
+#include <mutex>
+#include <new>
+#include <type_traits>
+
+namespace gr2::LevelObjectStorage {
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPooled = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kPooled = false;
+#else
+constexpr bool kPooled = true;
+#endif
+#else
+constexpr bool kPooled = true;
+#endif
+
+// The address checker watches every heap block for use after it was freed; a slot handed on to
+// the next object would hide exactly the dangling pointers it exists to find, so builds with it
+// give each object its own block.
+
+constexpr std::size_t kGranule = __STDCPP_DEFAULT_NEW_ALIGNMENT__;
+constexpr std::size_t kLargestPooled = 512;
+constexpr std::size_t kClasses = kLargestPooled / kGranule;
+constexpr std::size_t kBlockBytes = 32 * 1024;
+
+struct FreeSlot {
+    FreeSlot* next;
+};
+
+/// The slots of every size, with nothing to undo at exit: its blocks are kept for the life of the
+/// process, so an object that outlives the statics (a level held by another static) is still given
+/// back to a pool that exists.
+class Pool {
+public:
+    void* take(std::size_t size)
+    {
+        const std::size_t cls = classOf(size);
+        std::lock_guard lock(m_mutex);
+        if (!m_free[cls])
+            carve(cls);
+        FreeSlot* slot = m_free[cls];
+        m_free[cls] = slot->next;
+        return slot;
+    }
+    void give(void* object, std::size_t size) noexcept
+    {
+        const std::size_t cls = classOf(size);
+        std::lock_guard lock(m_mutex);
+        auto* slot = static_cast<FreeSlot*>(object);
+        slot->next = m_free[cls];
+        m_free[cls] = slot;
+    }
+
+private:
+    static std::size_t classOf(std::size_t size) { return size == 0 ? 0 : (size - 1) / kGranule; }
+
+    /// A new block cut into slots of the class's size, all put on its free list.
+    void carve(std::size_t cls)
+    {
+        const std::size_t slotBytes = (cls + 1) * kGranule;
+        auto* base = static_cast<std::byte*>(::operator new(kBlockBytes));
+        for (std::size_t i = kBlockBytes / slotBytes; i-- > 0;) {
+            auto* slot = reinterpret_cast<FreeSlot*>(base + i * slotBytes);
+            slot->next = m_free[cls];
+            m_free[cls] = slot;
+        }
+    }
+
+    std::mutex m_mutex;
+    std::array<FreeSlot*, kClasses> m_free{};
+};
+
+static_assert(std::is_trivially_destructible_v<Pool>, "the pool must still work while statics are destroyed");
+
+constinit Pool g_pool;
+
+} // namespace
+
+void* allocate(std::size_t size)
+{
+    if (!kPooled || size > kLargestPooled)
+        return ::operator new(size);
+    return g_pool.take(size);
+}
+
+void release(void* object, std::size_t size) noexcept
+{
+    if (!object)
+        return;
+    if (!kPooled || size > kLargestPooled) {
+        ::operator delete(object, size);
+        return;
+    }
+    g_pool.give(object, size);
+}
+
+} // namespace gr2::LevelObjectStorage
