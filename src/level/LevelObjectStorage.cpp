@@ -95,7 +95,8 @@ void release(void* object, std::size_t size) noexcept
     if (!object)
         return;
     if (!kPooled || size > kLargestPooled) {
-        ::operator delete(object, size);
+        // Unsized: not every compiler offers the sized form unless asked to.
+        ::operator delete(object);
         return;
     }
     g_pool.give(object, size);
