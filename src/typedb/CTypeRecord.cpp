@@ -261,6 +261,11 @@ uint16_t CTypeRecord::id() const
     return uint16_t(intValue(commonFields(m_family).id));
 }
 
+const FieldDef& CTypeRecord::idField(TypeFamily family)
+{
+    return commonFields(family).id.def();
+}
+
 void CTypeRecord::setId(uint16_t id)
 {
     setIntValue(commonFields(m_family).id, id);

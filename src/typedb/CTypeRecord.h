@@ -61,6 +61,8 @@ public:
     void setName(std::string_view name);
     /// The type id: one byte, 16 bits for effects and effect elements. 0 means none.
     uint16_t id() const;
+    /// Where every record of the family keeps its id; a scan over a table reads it once.
+    static const FieldDef& idField(TypeFamily family);
     void setId(uint16_t id);
     /// The flags word of the record. A creature keeps its flags in two words of its own (see
     /// CCreatureType); for it this word reads as zero and ignores writes.

@@ -1,7 +1,9 @@
 #pragma once
 // One family's ordered table of owned type records. The order is file order, then creation order;
 // it is the order of writing, of the palette and of every list shown to the user. Lookup by id is
-// a linear search in table order, so the first record with an id wins.
+// a linear search in table order, so the first record with an id wins. The search reads the id
+// straight from each record's bytes: every thing and script element of a level looks its type up
+// as the level opens, and tables are a few hundred records at most.
 
 #include "typedb/CTypeRecord.h"
 
@@ -38,8 +40,9 @@ public:
     /// Index of the first record with the id, or count() when there is none.
     size_t indexOfId(uint32_t id) const
     {
+        const FieldDef& idField = CTypeRecord::idField(m_family);
         for (size_t i = 0; i < m_records.size(); ++i)
-            if (m_records[i]->id() == id)
+            if (uint16_t(getIntField(m_records[i]->bytes(), idField)) == id)
                 return i;
         return m_records.size();
     }
