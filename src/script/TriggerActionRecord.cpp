@@ -17,6 +17,8 @@ constexpr FieldDef kFields[] = {
     {"kind", 14, 1, FieldKind::UInt}, {"reserved2", 15, 1, FieldKind::Raw},
 };
 
+static_assert(!hasTextField(kFields), "read through fieldSourceWithoutText");
+
 const RecordLayout kLayout{"Trigger Action", RecordSize::TriggerItem, kFields};
 
 constexpr uint8_t kDefaultObjectivePlayer = 3;
@@ -45,24 +47,22 @@ Bytes TriggerActionRecord::pack() const
 TriggerActionRecord TriggerActionRecord::read(const FlaggedRecord& record)
 {
     std::array<uint8_t, RecordSize::TriggerItem> bytes{};
-    const std::span<const uint8_t> r = fieldSource(kLayout, record, bytes);
+    const std::span<const uint8_t> r = fieldSourceWithoutText(kLayout, record, bytes);
     auto field = [&](size_t f) { return getIntField(r, kFields[f]); };
 
-    TriggerActionRecord out;
-    out.id = int16_t(field(Id));
-    out.kind = uint8_t(field(Kind));
-    out.next = int16_t(field(Next));
-    ActionParameters stored;
-    for (size_t i = 0; i < 4; ++i)
-        stored.a[i] = uint8_t(field(A0 + i));
-    stored.b = uint32_t(field(B));
-    out.parameters = keptActionParameters(out.kind, stored, RecordDirection::Read);
-    const bool objectiveAction = out.kind == uint8_t(ActionKind::SetCreatureObjective);
-    if (objectiveAction && out.parameters.a[1] == CreatureObjective::Null) {
-        out.parameters.a[1] = CreatureObjective::KillPlayer;
-        out.parameters.a[0] = kDefaultObjectivePlayer;
+    const auto kind = uint8_t(field(Kind));
+    ActionParameters parameters = keptActionParameters(
+        kind,
+        ActionParameters{{uint8_t(field(A0)), uint8_t(field(A1)), uint8_t(field(A2)), uint8_t(field(A3))},
+                         uint32_t(field(B))},
+        RecordDirection::Read);
+    if (kind == uint8_t(ActionKind::SetCreatureObjective) && parameters.a[1] == CreatureObjective::Null) {
+        parameters.a[1] = CreatureObjective::KillPlayer;
+        parameters.a[0] = kDefaultObjectivePlayer;
     }
-    return out;
+    // Made in one go at the end: filled in member by member, the compiler stored part of the
+    // result and read it back as a whole word before the parts had landed, stalling every record.
+    return TriggerActionRecord{parameters, int16_t(field(Id)), int16_t(field(Next)), kind};
 }
 
 } // namespace gr2

@@ -15,6 +15,8 @@ constexpr FieldDef kFields[] = {
     {"repeat", 15, 1, FieldKind::UInt},
 };
 
+static_assert(!hasTextField(kFields), "read through fieldSourceWithoutText");
+
 const RecordLayout kLayout{"Trigger When", RecordSize::TriggerItem, kFields};
 
 } // namespace
@@ -46,7 +48,7 @@ TriggerWhenRecord TriggerWhenRecord::read(const FlaggedRecord& record, int level
 {
     // Fields whose presence flag is clear read as 0, like the bytes of a shorter record.
     std::array<uint8_t, RecordSize::TriggerItem> bytes{};
-    const std::span<const uint8_t> r = fieldSource(kLayout, record, bytes);
+    const std::span<const uint8_t> r = fieldSourceWithoutText(kLayout, record, bytes);
     auto field = [&](Field f) { return getIntField(r, kFields[f]); };
 
     TriggerWhenRecord out;

@@ -127,14 +127,27 @@ void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record,
     std::span<const uint8_t> src = record.bytes();
     size_t flag = 0;
     const bool all = record.allPresent();
+    // With every flag set, plain fields are copied whole, and fields that follow each other in the
+    // record as one run: a type record has a hundred fields or more, most of them a few bytes.
+    size_t runStart = 0;
+    size_t runEnd = 0;
+    auto copyRun = [&] {
+        if (runEnd > runStart)
+            std::memcpy(base.data() + runStart, src.data() + runStart, runEnd - runStart);
+        runStart = runEnd = 0;
+    };
     for (const FieldDef& f : layout.fields) {
-        // With every flag set, a plain field is copied whole (all its elements at once).
         if (all && f.kind != FieldKind::Flags && f.kind != FieldKind::Text && f.end() <= src.size() &&
             f.end() <= base.size()) {
-            std::memcpy(base.data() + f.offset, src.data() + f.offset, f.end() - f.offset);
+            if (runEnd == runStart || f.offset != runEnd) {
+                copyRun();
+                runStart = f.offset;
+            }
+            runEnd = f.end();
             flag += f.count;
             continue;
         }
+        copyRun();
         for (size_t e = 0; e < f.count; ++e, ++flag) {
             if (!record.present(flag))
                 continue;
@@ -150,14 +163,23 @@ void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record,
                 base[at + f.width - 1] = 0; // the reader forces a text field's last byte to NUL
         }
     }
+    copyRun();
 }
 
 std::span<const uint8_t> fieldSource(const RecordLayout& layout, const FlaggedRecord& record,
                                      std::span<uint8_t> zeroed)
 {
-    if (record.allPresent() && record.size() == layout.size &&
-        std::none_of(layout.fields.begin(), layout.fields.end(),
-                     [](const FieldDef& f) { return f.kind == FieldKind::Text; }))
+    if (hasTextField(layout.fields)) {
+        applyFlaggedRecord(layout, record, zeroed);
+        return zeroed;
+    }
+    return fieldSourceWithoutText(layout, record, zeroed);
+}
+
+std::span<const uint8_t> fieldSourceWithoutText(const RecordLayout& layout, const FlaggedRecord& record,
+                                                std::span<uint8_t> zeroed)
+{
+    if (record.allPresent() && record.size() == layout.size)
         return record.bytes();
     applyFlaggedRecord(layout, record, zeroed);
     return zeroed;

@@ -139,5 +139,17 @@ void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record,
 /// serves reading fields only.
 std::span<const uint8_t> fieldSource(const RecordLayout& layout, const FlaggedRecord& record,
                                      std::span<uint8_t> zeroed);
+/// The same for a layout whose field table is known to hold no text field (see hasTextField):
+/// readers of small records called thousands of times per level skip the scan for one.
+std::span<const uint8_t> fieldSourceWithoutText(const RecordLayout& layout, const FlaggedRecord& record,
+                                                std::span<uint8_t> zeroed);
+/// Whether a field table holds a text field; usable on a constexpr table at compile time.
+constexpr bool hasTextField(std::span<const FieldDef> fields)
+{
+    for (const FieldDef& f : fields)
+        if (f.kind == FieldKind::Text)
+            return true;
+    return false;
+}
 
 } // namespace gr2
