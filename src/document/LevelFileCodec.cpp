@@ -121,10 +121,8 @@ void LevelFileCodec::restore(CWorldEditorDoc& doc, const std::vector<RecordBytes
     ReadSectionBytes(records[Things], sink, quiet);
     doc.loadedVariables().assign(doc.types().globalVariables(), doc.types().overridableVariableIds());
     ReadSectionBytes(records[Variables], sink, quiet);
-    if (script) {
-        script->AttachUnownedActions();
-        script->ResolveScript();
-    }
+    if (script)
+        script->FinishReading();
     unpackExtras(doc, records[Extras]);
     doc.setVersion(version);
     doc.notifyLevelReset();

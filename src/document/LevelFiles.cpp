@@ -97,8 +97,7 @@ bool LevelFiles::OnOpenDocument(const std::filesystem::path& path)
         m_prompter.message(kLoadFailedMessage, Prompter::Icon::Exclamation);
         return false;
     }
-    script->AttachUnownedActions();
-    script->ResolveScript();
+    script->FinishReading();
     m_doc.finishOpen();
     m_lastAutosave = std::chrono::steady_clock::now();
     return true;

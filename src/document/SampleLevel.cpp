@@ -134,8 +134,7 @@ void buildSampleLevel(CWorldEditorDoc& doc, const std::string& title)
         properties.description = u"A first level to look around in: two dungeons, a portal and a hero gate.";
         properties.author = u"GR2 World Editor";
         doc.setProperties(properties);
-        script->AttachUnownedActions();
-        script->ResolveScript();
+        script->FinishReading();
     }
     doc.AddAlliance(PlayerId::FirstVorlan, 4);
     doc.SetModifiedFlag(true);

@@ -257,7 +257,18 @@ int16_t LevelScript::LinkAction(CAction& action)
 
 void LevelScript::AttachUnownedActions()
 {
+    attachUnownedActions(ScriptElementIndex(m_triggers, m_actions));
+}
+
+void LevelScript::FinishReading()
+{
     const ScriptElementIndex index(m_triggers, m_actions);
+    attachUnownedActions(index);
+    resolveScript(index);
+}
+
+void LevelScript::attachUnownedActions(const ScriptElementIndex& index)
+{
 
     // The first trigger in array order whose child list reaches an element is its owner. A walk
     // stops at an element an earlier walk reached: everything after it was reached then too.

@@ -88,6 +88,9 @@ public:
     /// whose child list holds it; else the owner of the first action whose next names it), as a
     /// level that was read needs. One pass over all child lists, however many actions there are.
     void AttachUnownedActions();
+    /// What a level that was just read needs: AttachUnownedActions, then ResolveScript, over one
+    /// index of the elements (neither changes an id).
+    void FinishReading();
     /// Appends the id to the parent's child list unless the list already holds it. A dangling link
     /// or one that leads back into the list ends the walk and is replaced by the new id.
     void AppendToChildList(int16_t id, CTrigger& parent);
@@ -166,6 +169,8 @@ public:
 
 private:
     struct ResolvePass;
+    void attachUnownedActions(const ScriptElementIndex& index);
+    void resolveScript(const ScriptElementIndex& index);
     /// Deletes the given elements: every surviving link that named one of them moves on to the
     /// first element after it that stays, the forced first-person records and owner pointers that
     /// named one are dropped, Create Creature preview creatures are deleted, and the elements leave

@@ -53,12 +53,12 @@ struct ChainContext {
 } // namespace
 
 struct LevelScript::ResolvePass {
-    explicit ResolvePass(const LevelScript& script)
-        : index(script.triggers(), script.actions()), reached(index), held(script.actions().size())
+    ResolvePass(const LevelScript& script, const ScriptElementIndex& elements)
+        : index(elements), reached(index), held(script.actions().size())
     {
     }
 
-    ScriptElementIndex index;
+    const ScriptElementIndex& index;
     /// Every element reached so far, from any head: each may be reached once.
     ScriptElementMarks reached;
     /// Creatures that an action already shows; no second action may take one of them.
@@ -67,7 +67,12 @@ struct LevelScript::ResolvePass {
 
 void LevelScript::ResolveScript()
 {
-    ResolvePass pass(*this);
+    resolveScript(ScriptElementIndex(m_triggers, m_actions));
+}
+
+void LevelScript::resolveScript(const ScriptElementIndex& index)
+{
+    ResolvePass pass(*this, index);
     for (const auto& t : m_triggers)
         t->setOwnerObject(nullptr, TriggerOwnerKind::Null);
     for (const auto& a : m_actions) {
@@ -83,10 +88,15 @@ void LevelScript::ResolveScript()
         bool topLevel = false;
     };
 
+    // One stack serves every chain: most chains are short, and there is one per thing with a
+    // script.
+    std::vector<Frame> stack;
     auto resolve = [&](LinkSlot head, ChainContext context) {
-        std::vector<Frame> stack{{head, head, context, true}};
+        stack.assign(1, Frame{head, head, context, true});
         while (!stack.empty()) {
-            const Frame frame = stack.back();
+            // By reference: a copy of the frame each step cost more than the rest of the step.
+            // Nothing below reads it after a push.
+            Frame& frame = stack.back();
             const int16_t id = frame.link.get();
             if (id == 0) {
                 stack.pop_back();
@@ -113,7 +123,7 @@ void LevelScript::ResolveScript()
             object.setOwnerById(c.playerId);
             if (c.placed)
                 object.setPlaced(true);
-            stack.back().link = LinkSlot{nullptr, nullptr, e};
+            frame.link = LinkSlot{nullptr, nullptr, e};
             if (e.action) {
                 e.action->setOwnerTrigger(static_cast<CTrigger*>(c.owner));
                 if (e.action->kind() == uint8_t(ActionKind::CreateCreature))
