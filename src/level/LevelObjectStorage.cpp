@@ -43,10 +43,20 @@ public:
     void* take(std::size_t size)
     {
         const std::size_t cls = classOf(size);
-        if (!m_free[cls])
-            carve(cls);
-        FreeSlot* slot = m_free[cls];
-        m_free[cls] = slot->next;
+        if (FreeSlot* slot = m_free[cls]) {
+            m_free[cls] = slot->next;
+            return slot;
+        }
+        // Slots never used yet are handed out in order from the class's newest block, so a
+        // block's memory is touched only as objects fill it.
+        const std::size_t slotBytes = (cls + 1) * kGranule;
+        if (m_unusedBytes[cls] < slotBytes) {
+            m_unused[cls] = static_cast<std::byte*>(::operator new(kBlockBytes));
+            m_unusedBytes[cls] = kBlockBytes / slotBytes * slotBytes;
+        }
+        void* slot = m_unused[cls];
+        m_unused[cls] += slotBytes;
+        m_unusedBytes[cls] -= slotBytes;
         return slot;
     }
     void give(void* object, std::size_t size) noexcept
@@ -60,19 +70,9 @@ public:
 private:
     static std::size_t classOf(std::size_t size) { return size == 0 ? 0 : (size - 1) / kGranule; }
 
-    /// A new block cut into slots of the class's size, all put on its free list.
-    void carve(std::size_t cls)
-    {
-        const std::size_t slotBytes = (cls + 1) * kGranule;
-        auto* base = static_cast<std::byte*>(::operator new(kBlockBytes));
-        for (std::size_t i = kBlockBytes / slotBytes; i-- > 0;) {
-            auto* slot = reinterpret_cast<FreeSlot*>(base + i * slotBytes);
-            slot->next = m_free[cls];
-            m_free[cls] = slot;
-        }
-    }
-
     std::array<FreeSlot*, kClasses> m_free{};
+    std::array<std::byte*, kClasses> m_unused{};
+    std::array<std::size_t, kClasses> m_unusedBytes{};
 };
 
 static_assert(std::is_trivially_destructible_v<Pool>, "the pool must still work while statics are destroyed");
