@@ -1,12 +1,16 @@
 #include "ui/IconSheets.h"
 
 #include "typedb/CTypeDatabase.h"
+#include "ui/ImageBlock.h"
 #include "ui/QtText.h"
 #include "worlddata/CaseInsensitivePath.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace gr2 {
 
@@ -24,37 +28,90 @@ uint16_t le16(const uchar* p)
 
 } // namespace
 
-QImage IconSheets::readPlainBmp24(const QByteArray& bytes)
+namespace {
+
+constexpr int64_t kBmpHeaderBytes = 54;
+
+/// Where a plain 24-bit uncompressed BMP keeps its rows.
+struct PlainBmp24 {
+    int width = 0;
+    int height = 0;
+    bool bottomUp = true;
+    int64_t offset = 0; ///< of the first stored row
+    int64_t stride = 0; ///< bytes per stored row, padded to four
+};
+
+/// The layout of a plain 24-bit picture from its first kBmpHeaderBytes bytes and the size of the
+/// whole file; none for anything else, or for a file too short for the pixels its header names.
+std::optional<PlainBmp24> plainBmp24(const uchar* data, int64_t available, int64_t fileSize)
 {
-    // Qt's reader converts a 24-bit picture pixel by pixel through its general path, which made
-    // the sheets the largest single cost of the editor's start; the sheets are plain 24-bit
-    // pictures, so those are taken straight from their bytes. Anything else goes to Qt's reader.
-    constexpr int64_t kHeaderBytes = 54;
     constexpr int64_t kLargestSide = 32768;
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    const int64_t size = bytes.size();
-    if (size < kHeaderBytes || data[0] != 'B' || data[1] != 'M')
-        return {};
+    if (available < kBmpHeaderBytes || data[0] != 'B' || data[1] != 'M')
+        return std::nullopt;
     const int64_t offset = le32(data + 10);
     const int64_t width = int32_t(le32(data + 18));
     const int64_t signedHeight = int32_t(le32(data + 22));
     const int64_t height = signedHeight < 0 ? -signedHeight : signedHeight;
     if (le32(data + 14) < 40 || le16(data + 26) != 1 || le16(data + 28) != 24 || le32(data + 30) != 0 ||
-        width <= 0 || width > kLargestSide || height == 0 || height > kLargestSide || offset < kHeaderBytes)
-        return {};
+        width <= 0 || width > kLargestSide || height == 0 || height > kLargestSide ||
+        offset < kBmpHeaderBytes)
+        return std::nullopt;
     const int64_t stride = (width * 3 + 3) & ~int64_t(3);
-    if (offset > size || (size - offset) / stride < height)
+    if (offset > fileSize || (fileSize - offset) / stride < height)
+        return std::nullopt;
+    return PlainBmp24{int(width), int(height), signedHeight > 0, offset, stride};
+}
+
+/// Stored rows [first, first + count) of the picture, read from `in`, into the image.
+void convertRows(const PlainBmp24& bmp, const uchar* in, int first, int count, QImage& image)
+{
+    for (int row = first; row < first + count; ++row, in += bmp.stride) {
+        const int y = bmp.bottomUp ? bmp.height - 1 - row : row;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const uchar* pixel = in;
+        for (int x = 0; x < bmp.width; ++x, pixel += 3)
+            out[x] = 0xff000000u | uint32_t(pixel[2]) << 16 | uint32_t(pixel[1]) << 8 | pixel[0];
+    }
+}
+
+/// Reads the rows of an open file into the image a band at a time, through `buffer`.
+bool readRows(QFile& file, const PlainBmp24& bmp, QImage& image, std::vector<uchar>& buffer)
+{
+    constexpr int64_t kBandBytes = 64 * 1024;
+    const int bandRows = int(std::clamp<int64_t>(kBandBytes / bmp.stride, 1, bmp.height));
+    buffer.resize(size_t(bandRows * bmp.stride));
+    if (!file.seek(bmp.offset))
+        return false;
+    for (int row = 0; row < bmp.height; row += bandRows) {
+        const int rows = std::min(bandRows, bmp.height - row);
+        const int64_t wanted = rows * bmp.stride;
+        int64_t got = 0;
+        while (got < wanted) {
+            const qint64 n = file.read(reinterpret_cast<char*>(buffer.data()) + got, wanted - got);
+            if (n <= 0)
+                return false;
+            got += n;
+        }
+        convertRows(bmp, buffer.data(), row, rows, image);
+    }
+    return true;
+}
+
+} // namespace
+
+QImage IconSheets::readPlainBmp24(const QByteArray& bytes)
+{
+    // Qt's reader converts a 24-bit picture pixel by pixel through its general path, which made
+    // the sheets the largest single cost of the editor's start; the sheets are plain 24-bit
+    // pictures, so those are taken straight from their bytes. Anything else goes to Qt's reader.
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const std::optional<PlainBmp24> bmp = plainBmp24(data, bytes.size(), bytes.size());
+    if (!bmp)
         return {};
-    QImage image(int(width), int(height), QImage::Format_RGB32);
+    QImage image(bmp->width, bmp->height, QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    const bool bottomUp = signedHeight > 0;
-    for (int64_t y = 0; y < height; ++y) {
-        const uchar* in = data + offset + (bottomUp ? height - 1 - y : y) * stride;
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(int(y)));
-        for (int64_t x = 0; x < width; ++x, in += 3)
-            out[x] = 0xff000000u | uint32_t(in[2]) << 16 | uint32_t(in[1]) << 8 | in[0];
-    }
+    convertRows(*bmp, data + bmp->offset, 0, bmp->height, image);
     return image;
 }
 
@@ -103,17 +160,39 @@ std::optional<size_t> IconSheets::slot(TypeFamily family)
 
 void IconSheets::load(const std::filesystem::path& rootDirectory)
 {
+    // Every sheet's header first: the plain 24-bit sheets get their pixels in one block and their
+    // rows are read a band at a time straight into it, so no copy of a whole file is made and the
+    // fresh memory start-up touches is the pixels alone. Any other picture is Qt's reader's.
+    std::array<QFile, kFamilies.size()> files;
+    std::array<std::optional<PlainBmp24>, kFamilies.size()> plain;
+    std::array<QSize, kFamilies.size()> sizes;
     for (size_t i = 0; i < kFamilies.size(); ++i) {
-        Sheet& sheet = m_sheets[i];
-        sheet = Sheet{};
+        m_sheets[i] = Sheet{};
         auto path = findFileIgnoringCase(rootDirectory / "Graphics" / sheetFileName(kFamilies[i]));
         if (!path)
             continue;
-        QFile file(QtText::fromPath(*path));
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        sheet.image = readPlainBmp24(bytes);
-        if (sheet.image.isNull())
-            sheet.image.loadFromData(bytes, "BMP");
+        files[i].setFileName(QtText::fromPath(*path));
+        if (!files[i].open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            continue;
+        const QByteArray header = files[i].read(kBmpHeaderBytes);
+        plain[i] =
+            plainBmp24(reinterpret_cast<const uchar*>(header.constData()), header.size(), files[i].size());
+        if (plain[i])
+            sizes[i] = QSize(plain[i]->width, plain[i]->height);
+    }
+    std::vector<QImage> images = ImageBlock::makeRgb32(sizes);
+    std::vector<uchar> band;
+    for (size_t i = 0; i < kFamilies.size(); ++i) {
+        if (!files[i].isOpen())
+            continue;
+        if (plain[i] && !images[i].isNull() && readRows(files[i], *plain[i], images[i], band)) {
+            m_sheets[i].image = images[i];
+            continue;
+        }
+        const QByteArray bytes = files[i].seek(0) ? files[i].readAll() : QByteArray();
+        m_sheets[i].image = readPlainBmp24(bytes);
+        if (m_sheets[i].image.isNull())
+            m_sheets[i].image.loadFromData(bytes, "BMP");
     }
 }
 
