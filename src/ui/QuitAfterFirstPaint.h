@@ -10,6 +10,10 @@ namespace gr2 {
 
 class QuitAfterFirstPaint : public QObject {
 public:
+    /// What the standard output shows once the first paint is done, followed by the steady
+    /// clock's time in microseconds.
+    static constexpr const char* kFirstPaintLine = "first-paint-done-us";
+
     /// Watches every widget of `window` (the window and everything in it); the first paint of any
     /// of them ends the event loop once the whole repaint it belongs to is done.
     explicit QuitAfterFirstPaint(QWidget& window);
