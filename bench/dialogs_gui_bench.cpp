@@ -7,7 +7,7 @@
 
 #include "AgainstFloor.h"
 #include "GuiBenchMain.h"
-#include "LargestLevel.h"
+#include "LargestLevelWindow.h"
 
 #include "document/LevelFiles.h"
 #include "level/CPlayer.h"
@@ -35,45 +35,22 @@ using namespace gr2::bench;
 
 namespace {
 
-struct WindowFixture {
-    WindowFixture()
-    {
-        // Two dialogs the largest level would not offer: the computer-player sheet (its button
-        // waits for a computer player) and the text messages (for an action that shows one).
-        CWorldEditorDoc& doc = level.level().doc();
-        if (CPlayer* vorlan = doc.FindPlayer(PlayerId::FirstVorlan))
-            vorlan->setComputer(true);
-        if (CAction* action = LevelScript::of(doc)->FindAction(-2))
-            action->setKind(uint8_t(ActionKind::DisplayTextString));
-        if (level.level().files().SaveLevel(false) != SaveResult::Saved)
-            std::fprintf(stderr, "the largest level could not be saved again\n");
-        editor.InitInstance(level.root(), false);
-        editor.mainFrame()->resize(1400, 1000);
-        editor.mainFrame()->show();
-        child = editor.openLevel(level.master());
-        QApplication::processEvents();
-        if (!child)
-            std::fprintf(stderr, "the largest level could not be opened in the window\n");
-    }
-
-    LargestLevelRoot level;
-    CWorldEditorApp editor{&level.prompter};
-    CChildFrame* child = nullptr;
-};
-
-/// The window, made on first use and taken down by main while the application still runs.
-std::unique_ptr<WindowFixture> g_fixture;
-
-WindowFixture& fixture()
+/// Two dialogs the largest level would not offer: the computer-player sheet (its button waits
+/// for a computer player) and the text messages (for an action that shows one).
+void offerEveryDialog(LargestLevelRoot& root)
 {
-    if (!g_fixture)
-        g_fixture = std::make_unique<WindowFixture>();
-    return *g_fixture;
+    CWorldEditorDoc& doc = root.level().doc();
+    if (CPlayer* vorlan = doc.FindPlayer(PlayerId::FirstVorlan))
+        vorlan->setComputer(true);
+    if (CAction* action = LevelScript::of(doc)->FindAction(-2))
+        action->setKind(uint8_t(ActionKind::DisplayTextString));
+    if (root.level().files().SaveLevel(false) != SaveResult::Saved)
+        std::fprintf(stderr, "the largest level could not be saved again\n");
 }
 
 void BM_SlowestDialogOpen(benchmark::State& state)
 {
-    WindowFixture& f = fixture();
+    LargestLevelWindow& f = largestLevelWindow(offerEveryDialog);
     if (!f.child) {
         state.SkipWithError("no level window");
         return;
@@ -133,5 +110,5 @@ BENCHMARK(BM_SlowestDialogOpen)->UseManualTime()->Unit(benchmark::kMicrosecond)-
 
 int main(int argc, char** argv)
 {
-    return gr2::bench::runGuiBenchmarks(argc, argv, [] { g_fixture.reset(); });
+    return gr2::bench::runGuiBenchmarks(argc, argv, [] { largestLevelWindowSlot().reset(); });
 }

@@ -5,7 +5,7 @@
 
 #include "AgainstFloor.h"
 #include "GuiBenchMain.h"
-#include "LargestLevel.h"
+#include "LargestLevelWindow.h"
 
 #include "app/ZoomTable.h"
 #include "dialogs/CTreeFindDialog.h"
@@ -33,35 +33,6 @@ using namespace gr2::bench;
 
 namespace {
 
-struct WindowFixture {
-    WindowFixture()
-    {
-        editor.InitInstance(level.root(), false);
-        editor.mainFrame()->resize(1400, 1000);
-        editor.mainFrame()->show();
-        child = editor.openLevel(level.master());
-        QApplication::processEvents();
-        if (!child)
-            std::fprintf(stderr, "the largest level could not be opened in the window\n");
-    }
-    CTriggerTree& tree() const { return *editor.mainFrame()->scriptTreeBar()->tree(); }
-    CWorldEditorView& view() const { return *child->activeView(); }
-
-    LargestLevelRoot level;
-    CWorldEditorApp editor{&level.prompter};
-    CChildFrame* child = nullptr;
-};
-
-/// The window, made on first use and taken down by main while the application still runs.
-std::unique_ptr<WindowFixture> g_fixture;
-
-WindowFixture& fixture()
-{
-    if (!g_fixture)
-        g_fixture = std::make_unique<WindowFixture>();
-    return *g_fixture;
-}
-
 /// The tree's shape as plain rows: each item's text and the index of its parent (-1 for the top).
 std::vector<std::pair<QString, int>> plainRowsOf(const QTreeWidget& tree)
 {
@@ -88,7 +59,7 @@ void buildPlainItems(QTreeWidget& tree, const std::vector<std::pair<QString, int
 
 void BM_ScriptTreeBuild(benchmark::State& state)
 {
-    WindowFixture& f = fixture();
+    LargestLevelWindow& f = largestLevelWindow();
     CTriggerTree& tree = f.tree();
     const auto rows = plainRowsOf(tree);
     againstFloor(
@@ -106,7 +77,7 @@ GR2_BENCHMARK_AGAINST_FLOOR(BM_ScriptTreeBuild);
 
 void BM_ScriptTreeFindEveryItem(benchmark::State& state)
 {
-    WindowFixture& f = fixture();
+    LargestLevelWindow& f = largestLevelWindow();
     CTriggerTree& tree = f.tree();
     tree.openFind();
     CTreeFindDialog& find = *tree.findDialog();
@@ -137,7 +108,7 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 void BM_PaintDragStep(benchmark::State& state)
 {
     using Clock = std::chrono::steady_clock;
-    WindowFixture& f = fixture();
+    LargestLevelWindow& f = largestLevelWindow();
     CWorldEditorView& view = f.view();
     QWidget* vp = view.viewport();
     const int zoom = int(state.range(0));
@@ -197,5 +168,5 @@ GR2_BENCHMARK_AGAINST_FLOOR(BM_PaintDragStep)->Arg(64)->Arg(48)->Arg(32)->Arg(24
 
 int main(int argc, char** argv)
 {
-    return gr2::bench::runGuiBenchmarks(argc, argv, [] { g_fixture.reset(); });
+    return gr2::bench::runGuiBenchmarks(argc, argv, [] { largestLevelWindowSlot().reset(); });
 }
