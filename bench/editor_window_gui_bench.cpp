@@ -159,7 +159,6 @@ void BM_PaintDragStep(benchmark::State& state)
         state.SetIterationTime(o);
     }
     reportAgainstFloor(state, oursSeconds, floorSeconds);
-    state.counters["zoom"] = zoom;
     f.child->document().history().clear(true);
 }
 GR2_BENCHMARK_AGAINST_FLOOR(BM_PaintDragStep)->Arg(64)->Arg(48)->Arg(32)->Arg(24)->Arg(16)->Arg(8);
