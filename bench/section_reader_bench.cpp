@@ -1,7 +1,7 @@
 // Reading a large map section through the reader, against the floor of reading the same bytes
 // into memory; the ratio of the two is the figure to watch.
 
-#include "app/Prompter.h"
+#include "app/QuietPrompter.h"
 #include "worlddata/AtomicFile.h"
 #include "worlddata/SectionReader.h"
 #include "worlddata/SectionWriter.h"
@@ -15,17 +15,6 @@
 using namespace gr2;
 
 namespace {
-
-class QuietPrompter : public Prompter {
-public:
-    void message(const std::string&, Icon) override {}
-    Answer ask(const std::string&, Buttons b, Icon) override { return cautiousAnswer(b); }
-    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override
-    {
-        return std::nullopt;
-    }
-    std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec&) override { return {}; }
-};
 
 const std::filesystem::path& mapFile()
 {

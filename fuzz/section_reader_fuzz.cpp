@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the section reader with every sink entry filled, so each section kind,
 // record size rule and skip path meets hostile counts and lengths.
 
+#include "app/QuietPrompter.h"
 #include "support/FullRecordSink.h"
-#include "support/NullPrompter.h"
 #include "worlddata/SectionReader.h"
 
 #include <cstdio>
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     std::fwrite(data, 1, size, f);
     std::fclose(f);
-    NullPrompter prompter;
+    QuietPrompter prompter;
     ReadSectionFile(path, sink, prompter);
     return 0;
 }

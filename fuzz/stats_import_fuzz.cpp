@@ -2,9 +2,9 @@
 // and a room whose floor terrain exists, so every section, code table and cell kind meets hostile
 // lines, cells and numbers.
 
+#include "app/QuietPrompter.h"
 #include "document/SampleData.h"
 #include "stats/StatsImport.h"
-#include "support/NullPrompter.h"
 #include "typedb/CTypeDatabase.h"
 
 #include <cstdint>
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         buildSampleTypes(*db);
         return db;
     }();
-    NullPrompter prompter;
+    QuietPrompter prompter;
     StatsImport(*types, prompter).importText(std::span<const uint8_t>(data, size));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "document/SampleLevel.h"
 
 #include "app/EditorApp.h"
+#include "app/QuietPrompter.h"
 #include "document/LevelDocument.h"
 #include "level/CWorldEditorDoc.h"
 #include "script/LevelScript.h"
@@ -13,18 +14,6 @@ namespace {
 constexpr uint8_t kEarth = 2, kPath = 3, kWater = 4, kLava = 5, kGoldSeam = 6, kClaimed = 8, kClaimedWall = 9;
 constexpr uint8_t kDigger = 1, kBrute = 2, kSorcerer = 3, kKnight = 6, kArcher = 7;
 constexpr uint8_t kWoodenDoor = 1, kSpikeTrap = 1, kGoldPile = 1, kSpellBook = 3;
-
-/// Answers every question with No; a failed save is told by its result.
-class QuietPrompter : public Prompter {
-public:
-    void message(const std::string&, Icon) override {}
-    Answer ask(const std::string&, Buttons buttons, Icon) override { return cautiousAnswer(buttons); }
-    std::optional<std::filesystem::path> chooseSavePath(const FileDialogSpec&) override
-    {
-        return std::nullopt;
-    }
-    std::vector<std::filesystem::path> chooseOpenPaths(const FileDialogSpec&) override { return {}; }
-};
 
 void paint(CWorldEditorDoc& doc, const TileRect& block, uint8_t terrain, uint8_t owner)
 {

@@ -5,6 +5,7 @@
 // the level's. Each is one line of levelForms(); the check of a line answers whether everything
 // it could write is as it was. Header-only: the form fuzz target and the core suites share it.
 
+#include "app/QuietPrompter.h"
 #include "document/SampleData.h"
 #include "document/SampleLevel.h"
 #include "forms/ActionPageForms.h"
@@ -43,7 +44,6 @@
 #include "script/LevelScript.h"
 #include "script/ScriptUsage.h"
 #include "support/FormRoundTrip.h"
-#include "support/NullPrompter.h"
 #include "typedb/CGlobalVariables.h"
 
 #include <memory>
@@ -112,7 +112,7 @@ public:
     /// action point, which the trigger pages and sheet are opened on.
     std::vector<std::unique_ptr<CTrigger>> triggers;
     ScriptUsage usage;
-    NullPrompter prompter;
+    QuietPrompter prompter;
 
 private:
     TypeDatabaseLevelTypes m_levelTypes;
