@@ -3,6 +3,7 @@
 #include "typedb/CTypeDatabase.h"
 #include "ui/ImageBlock.h"
 #include "ui/QtText.h"
+#include "worlddata/ByteOrder.h"
 #include "worlddata/CaseInsensitivePath.h"
 
 #include <QFile>
@@ -13,20 +14,6 @@
 #include <vector>
 
 namespace gr2 {
-
-namespace {
-
-uint32_t le32(const uchar* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint16_t le16(const uchar* p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
-
-} // namespace
 
 namespace {
 
@@ -48,13 +35,13 @@ std::optional<PlainBmp24> plainBmp24(const uchar* data, int64_t available, int64
     constexpr int64_t kLargestSide = 32768;
     if (available < kBmpHeaderBytes || data[0] != 'B' || data[1] != 'M')
         return std::nullopt;
-    const int64_t offset = le32(data + 10);
-    const int64_t width = int32_t(le32(data + 18));
-    const int64_t signedHeight = int32_t(le32(data + 22));
+    const int64_t offset = loadU32(data + 10);
+    const int64_t width = int32_t(loadU32(data + 18));
+    const int64_t signedHeight = int32_t(loadU32(data + 22));
     const int64_t height = signedHeight < 0 ? -signedHeight : signedHeight;
-    if (le32(data + 14) < 40 || le16(data + 26) != 1 || le16(data + 28) != 24 || le32(data + 30) != 0 ||
-        width <= 0 || width > kLargestSide || height == 0 || height > kLargestSide ||
-        offset < kBmpHeaderBytes)
+    if (loadU32(data + 14) < 40 || loadU16(data + 26) != 1 || loadU16(data + 28) != 24 ||
+        loadU32(data + 30) != 0 || width <= 0 || width > kLargestSide || height == 0 ||
+        height > kLargestSide || offset < kBmpHeaderBytes)
         return std::nullopt;
     const int64_t stride = (width * 3 + 3) & ~int64_t(3);
     if (offset > fileSize || (fileSize - offset) / stride < height)

@@ -166,16 +166,6 @@ void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record,
     copyRun();
 }
 
-std::span<const uint8_t> fieldSource(const RecordLayout& layout, const FlaggedRecord& record,
-                                     std::span<uint8_t> zeroed)
-{
-    if (hasTextField(layout.fields)) {
-        applyFlaggedRecord(layout, record, zeroed);
-        return zeroed;
-    }
-    return fieldSourceWithoutText(layout, record, zeroed);
-}
-
 std::span<const uint8_t> fieldSourceWithoutText(const RecordLayout& layout, const FlaggedRecord& record,
                                                 std::span<uint8_t> zeroed)
 {

@@ -132,15 +132,12 @@ void setText16Field(std::span<uint8_t> record, const FieldDef& field, std::u16st
 /// flag is set is copied, others stay as `base` has them (flags words are OR-merged into base).
 void applyFlaggedRecord(const RecordLayout& layout, const FlaggedRecord& record, std::span<uint8_t> base);
 
-/// Where to read a flagged record's fields from, as if it had been applied over zeroes: the record
-/// itself when every flag is set, it has the current size and no text field needs its last byte
-/// forced to NUL (the fields then read the same either way); otherwise `zeroed` (a current-size
-/// zeroed buffer) after applying the record to it. Bytes outside the fields may differ, so this
-/// serves reading fields only.
-std::span<const uint8_t> fieldSource(const RecordLayout& layout, const FlaggedRecord& record,
-                                     std::span<uint8_t> zeroed);
-/// The same for a layout whose field table is known to hold no text field (see hasTextField):
-/// readers of small records called thousands of times per level skip the scan for one.
+/// Where to read a flagged record's fields from, as if it had been applied over zeroes, for a
+/// layout whose field table holds no text field (a text field's last byte is forced to NUL as it
+/// is applied; readers check with hasTextField at compile time): the record itself when every flag
+/// is set and it has the current size; otherwise `zeroed` (a current-size zeroed buffer) after
+/// applying the record to it. Bytes outside the fields may differ, so this serves reading fields
+/// only.
 std::span<const uint8_t> fieldSourceWithoutText(const RecordLayout& layout, const FlaggedRecord& record,
                                                 std::span<uint8_t> zeroed);
 /// Whether a field table holds a text field; usable on a constexpr table at compile time.
