@@ -40,6 +40,15 @@ FormWidgets* CActionEditSheet::controls(ActionPage page) const
     return controlsAt(indexOf(page));
 }
 
+std::optional<FormError> CActionEditSheet::refusalOnLeaving(size_t index)
+{
+    if (index >= m_sheet.pages().size())
+        return std::nullopt;
+    if (auto refusal = m_sheet.leave(m_sheet.pages()[index]))
+        return refusal->error;
+    return std::nullopt;
+}
+
 void CActionEditSheet::accept()
 {
     const std::optional<ActionSheet::Refusal> refusal = m_sheet.confirm(pageAt(tabs()->currentIndex()));

@@ -32,6 +32,9 @@ public slots:
     void accept() override;
     void reject() override;
 
+protected:
+    std::optional<FormError> refusalOnLeaving(size_t index) override;
+
 private:
     size_t indexOf(ActionPage page) const;
 

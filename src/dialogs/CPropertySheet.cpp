@@ -35,6 +35,8 @@ void CPropertySheet::finishPages(size_t opening)
 {
     if (opening < m_controls.size())
         m_tabs->setCurrentIndex(int(opening));
+    m_shownTab = m_tabs->currentIndex();
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CPropertySheet::tabChanged);
     m_ok = new QPushButton(tr("OK"), this);
     m_cancel = new QPushButton(tr("Cancel"), this);
     m_ok->setDefault(true);
@@ -52,11 +54,31 @@ FormWidgets* CPropertySheet::controlsAt(size_t index) const
     return index < m_controls.size() ? m_controls[index] : nullptr;
 }
 
+void CPropertySheet::tabChanged(int index)
+{
+    if (m_turningBack || index == m_shownTab)
+        return;
+    const int left = m_shownTab;
+    if (left >= 0) {
+        if (std::optional<FormError> error = refusalOnLeaving(size_t(left))) {
+            m_turningBack = true;
+            m_tabs->setCurrentIndex(left);
+            m_turningBack = false;
+            showRefusal(size_t(left), *error);
+            return;
+        }
+    }
+    m_shownTab = index;
+}
+
 void CPropertySheet::showRefusal(size_t index, const FormError& error)
 {
     m_prompter.message(error.message, Prompter::Icon::Exclamation);
     if (FormWidgets* page = controlsAt(index)) {
+        m_turningBack = true;
         m_tabs->setCurrentIndex(int(index));
+        m_turningBack = false;
+        m_shownTab = int(index);
         page->focusRow(error.row);
     }
 }

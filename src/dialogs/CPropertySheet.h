@@ -4,9 +4,12 @@
 // what OK stores, while the tabs, the buttons and the way a refused value is shown are this
 // class's.
 
+#include "forms/FormRow.h"
+
 #include <QDialog>
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 class QPushButton;
@@ -18,7 +21,6 @@ namespace gr2 {
 class FormState;
 class FormWidgets;
 class Prompter;
-struct FormError;
 
 class CPropertySheet : public QDialog {
     Q_OBJECT
@@ -40,14 +42,21 @@ protected:
     /// that the user can mend it.
     void showRefusal(size_t index, const FormError& error);
     Prompter& prompter() const { return m_prompter; }
+    /// Why the page at `index` may not be left now (a number typed out of its range), if it may not.
+    virtual std::optional<FormError> refusalOnLeaving(size_t index) = 0;
 
 private:
+    /// A tab the user turned to: the page left is checked first, and a refusal brings it back.
+    void tabChanged(int index);
+
     Prompter& m_prompter;
     QVBoxLayout* m_layout = nullptr;
     QTabWidget* m_tabs = nullptr;
     std::vector<FormWidgets*> m_controls; ///< one per tab
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    int m_shownTab = -1;
+    bool m_turningBack = false;
 };
 
 } // namespace gr2

@@ -32,6 +32,15 @@ FormWidgets* CTriggerEditSheet::controls(TriggerPage page) const
     return controlsAt(indexOf(page));
 }
 
+std::optional<FormError> CTriggerEditSheet::refusalOnLeaving(size_t index)
+{
+    if (index >= m_sheet.pages().size())
+        return std::nullopt;
+    if (auto refusal = m_sheet.leave(m_sheet.pages()[index]))
+        return refusal->error;
+    return std::nullopt;
+}
+
 void CTriggerEditSheet::accept()
 {
     const std::optional<TriggerSheet::Refusal> refusal = m_sheet.confirm(pageAt(tabs()->currentIndex()));

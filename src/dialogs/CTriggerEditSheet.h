@@ -31,6 +31,9 @@ public slots:
     /// "OK": stores the showing page and the repeat count, or shows why not and stays open.
     void accept() override;
 
+protected:
+    std::optional<FormError> refusalOnLeaving(size_t index) override;
+
 private:
     size_t indexOf(TriggerPage page) const;
 

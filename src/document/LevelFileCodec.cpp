@@ -16,7 +16,7 @@ namespace gr2 {
 
 namespace {
 
-enum Record : size_t { Level, Players, Triggers, Variables, Things, Extras, RecordCount };
+enum Record : size_t { Level, Players, Triggers, Variables, Things, Extras, ScriptMarks, RecordCount };
 
 /// Records written by this program read back without a message; should one not, the history has
 /// nobody to tell in the middle of an Undo.
@@ -84,8 +84,10 @@ std::vector<RecordBytes> LevelFileCodec::capture(CWorldEditorDoc& doc)
                       LevelRecords::packLevelDescription(doc), {}, {});
     writeRecordSection(out[Players], SectionId::Player, info, RecordSize::Player,
                        LevelRecords::packPlayers(doc));
-    if (LevelScript* script = LevelScript::of(doc))
+    if (LevelScript* script = LevelScript::of(doc)) {
         TriggerSection::write(out[Triggers], *script, {});
+        out[ScriptMarks] = script->usage().pack();
+    }
     writeRecordSection(out[Variables], SectionId::Variable, info, RecordSize::Variable,
                        LevelSaveRules::variableRecords(doc, m_types));
     writeThingSection(out[Things], info, LevelRecords::collectThingItems(doc));
@@ -121,8 +123,11 @@ void LevelFileCodec::restore(CWorldEditorDoc& doc, const std::vector<RecordBytes
     ReadSectionBytes(records[Things], sink, quiet);
     doc.loadedVariables().assign(doc.types().globalVariables(), doc.types().overridableVariableIds());
     ReadSectionBytes(records[Variables], sink, quiet);
-    if (script)
+    if (script) {
         script->FinishReading();
+        // Reading marks what the actions there write; the step had its own marks.
+        script->usage().unpack(records[ScriptMarks]);
+    }
     unpackExtras(doc, records[Extras]);
     doc.setVersion(version);
     doc.notifyLevelReset();

@@ -2,7 +2,8 @@
 // The level's records besides its tiles in the form its files hold them, for the history: a
 // capture writes the level description, players, script, variables and things as the save does
 // (with fixed times, so the same level always gives the same bytes) plus what the files do not
-// hold (build areas); a restore reads them back as opening a level does.
+// hold (build areas, the script's flag and timer marks); a restore reads them back as opening a
+// level does.
 
 #include "level/LevelHistory.h"
 

@@ -5,6 +5,7 @@
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"
 #include "level/TextConversion.h"
+#include "level/TriggerKeeping.h"
 #include "script/LevelScript.h"
 
 #include <algorithm>
@@ -220,6 +221,12 @@ private:
                 error("thing-outside-map", what + " is outside the map", place);
             else if (!(m_doc.*canStand)(t.position()))
                 error("thing-on-bad-tile", what + " stands on a tile where it cannot stand", place);
+            if (t.firstTrigger() != 0 && !keepsTriggers(t))
+                error(
+                    "triggers-not-kept",
+                    what +
+                        " has triggers, which its record cannot keep: they are lost when the level is saved",
+                    place);
             if (t.ownerId() != PlayerId::None && !playerExists(t.ownerId()))
                 error("thing-owner",
                       what + " belongs to player " + std::to_string(t.ownerId()) +
@@ -318,12 +325,20 @@ private:
 
     void effectGenerators()
     {
-        for (const auto& g : m_doc.effectGenerators())
+        for (const auto& g : m_doc.effectGenerators()) {
+            if (g->firstTrigger() != 0)
+                error(
+                    "triggers-not-kept",
+                    "Effect Generator " + std::to_string(g->id()) +
+                        " has triggers, which its record cannot keep: they are lost when the level is saved",
+                    {ProblemPlaceKind::EffectGenerator, g->id(), g->position(),
+                     m_doc.IsInside(g->position())});
             if (!m_doc.IsInside(g->position()))
                 error("effect-generator-outside-map",
                       "Effect Generator " + std::to_string(g->id()) + " at " + tileText(g->position()) +
                           " is outside the map",
                       {ProblemPlaceKind::EffectGenerator, g->id(), g->position(), false});
+        }
     }
 
     // -- script -----------------------------------------------------------------------------

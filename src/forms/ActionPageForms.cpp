@@ -1,5 +1,6 @@
 #include "forms/ActionPageForms.h"
 
+#include "forms/FormState.h"
 #include "forms/ScriptPageRows.h"
 #include "script/ActionKind.h"
 #include "script/ActionPageLists.h"
@@ -50,6 +51,26 @@ TriggerChoiceList flashChoices(std::u16string_view untilText)
     return {{uint32_t(FlashMode::Until), std::u16string(untilText)},
             {uint32_t(FlashMode::For), u"For"},
             {uint32_t(FlashMode::Off), u"Off"}};
+}
+
+/// "For" with no seconds would be stored as the record of flashing until stopped, so the time of
+/// a flash "For" a while is at least a second.
+void startFlashTime(FormState& s, size_t seconds)
+{
+    if (s.text(seconds) == "0")
+        s.assign(seconds, 1);
+}
+
+template <class Model> void flashForSeconds(FormDescription<Model>& d, size_t flash, size_t seconds)
+{
+    const double high = d.row(seconds).range ? d.row(seconds).range->high : double(kActionNumberRange.high);
+    d.row(seconds).rangeRule = [flash, high](const FormState& s) {
+        return NumberRange{s.value(flash) == int64_t(FlashMode::For) ? 1.0 : 0.0, high};
+    };
+    d.row(flash).onEdit = [flash, seconds](FormState& s) {
+        if (s.value(flash) == int64_t(FlashMode::For))
+            startFlashTime(s, seconds);
+    };
 }
 
 } // namespace
@@ -208,15 +229,23 @@ FormDescription<GuiActionPageModel> guiActionPageForm(const ActionPageContext& c
     const size_t flash =
         d.add(radioRow({}, FormChoices::fixed(triggerChoices(flashChoices(u"Until Selected")))),
               enumAccess(&M::flash));
-    // The gold and mana values have no "until selected": choosing one of them flashes it for a while.
-    d.row(button).onEdit = [category, button, flash](FormState& s) {
-        if (flashesOnlyForAWhile(ButtonCategory(s.value(category)), uint32_t(s.value(button))) &&
-            s.value(flash) == int64_t(FlashMode::Until))
-            s.assign(flash, int64_t(FlashMode::For));
-    };
     const size_t seconds =
         d.add(labelAfter(onSameLine(numberRow("Seconds", kActionNumberRange))), memberAccess(&M::seconds));
     d.row(seconds).visible = bothOf(kindIsOneOf(kind, {9}), valueIsOneOf(flash, {int64_t(FlashMode::For)}));
+    flashForSeconds(d, flash, seconds);
+    // The gold and mana values have no "until selected": choosing one of them flashes it for a while.
+    auto onlyForAWhile = [category, button](const FormState& s) {
+        return flashesOnlyForAWhile(ButtonCategory(s.value(category)), uint32_t(s.value(button)));
+    };
+    d.row(flash).optionShown = [onlyForAWhile](const FormState& s, int64_t option) {
+        return option != int64_t(FlashMode::Until) || !onlyForAWhile(s);
+    };
+    d.row(button).onEdit = [onlyForAWhile, flash, seconds](FormState& s) {
+        if (onlyForAWhile(s) && s.value(flash) == int64_t(FlashMode::Until)) {
+            s.assign(flash, int64_t(FlashMode::For));
+            startFlashTime(s, seconds);
+        }
+    };
     for (size_t row : {category, button, flash})
         d.row(row).visible = kindIsOneOf(kind, {9});
 
@@ -248,6 +277,7 @@ FormDescription<ApActionPageModel> apActionPageForm(const ActionPageContext& con
                                       memberAccess(&M::flashSeconds));
     d.row(flashSeconds).visible =
         bothOf(kindIsOneOf(kind, {16}), valueIsOneOf(flash, {int64_t(FlashMode::For)}));
+    flashForSeconds(d, flash, flashSeconds);
     const size_t mode = d.add(choiceRow({}, FormChoices::fixed({{0, "Relative"}, {1, "Absolute"}})),
                               memberAccess(&M::rotateMode));
     const size_t seconds =

@@ -216,6 +216,15 @@ FormState& ActionSheet::state(ActionPage p)
     return (found ? found : page(ActionPage::Flag))->state();
 }
 
+std::optional<ActionSheet::Refusal> ActionSheet::leave(ActionPage p)
+{
+    if (!page(p))
+        return std::nullopt;
+    if (std::optional<FormError> error = state(p).validate())
+        return Refusal{p, *error};
+    return std::nullopt;
+}
+
 std::optional<ActionSheet::Refusal> ActionSheet::confirm(ActionPage active)
 {
     Page* form = page(active);

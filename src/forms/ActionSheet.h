@@ -44,6 +44,9 @@ public:
         FormError error;
         bool operator==(const Refusal&) const = default;
     };
+    /// The user turns to another page: a number typed on `page` outside its range keeps the
+    /// sheet on it, as OK would.
+    std::optional<Refusal> leave(ActionPage page);
     /// OK while `active` shows: its kind and parameters go into the action and its flag or timer
     /// is marked used, or, when a value is refused, nothing changes.
     std::optional<Refusal> confirm(ActionPage active);

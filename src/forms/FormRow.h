@@ -100,6 +100,9 @@ struct FormRow {
     std::optional<size_t> choicesFollow;
     /// On a refill, the row keeps its value when the new list still holds it.
     bool keepsChoiceOnRefill = false;
+    /// Radio rows: whether one option is offered now (by default every one is). A hidden option
+    /// cannot be chosen; a value loaded on one stays until the user chooses another.
+    std::function<bool(const FormState&, int64_t option)> optionShown;
     /// FlagBit rows: the check box checked again when the user unchecks this one, for pairs of
     /// which one must stay checked.
     std::optional<size_t> checksWhenUnchecked;

@@ -56,6 +56,8 @@ void FormState::load(const std::vector<FieldValue>& values)
         if (m_rows[i].choices)
             m_values[i].choices = m_rows[i].choices(*this);
     applyRules(std::nullopt);
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        m_values[i].activeAtLoad = isActive(i);
 }
 
 std::string FormState::shownText(size_t row, const FieldValue& value) const
@@ -196,25 +198,43 @@ void FormState::refillFollowers(size_t row, bool takeFirst)
     }
 }
 
+namespace {
+
+/// A row's range as far as its field can hold it: a row that offers more than its field keeps
+/// would store a value other than the one typed, so the bounds the user is told are the narrower.
+NumberRange within(NumberRange range, NumberRange capacity)
+{
+    const NumberRange both{std::max(range.low, capacity.low), std::min(range.high, capacity.high)};
+    return both.low <= both.high ? both : capacity;
+}
+
+} // namespace
+
 NumberRange FormState::rangeOf(size_t row) const
 {
     const FormRow& r = m_rows.at(row);
     if (r.rangeRule)
-        return r.rangeRule(*this);
-    return r.range ? *r.range : r.number.capacity;
+        return within(r.rangeRule(*this), r.number.capacity);
+    return r.range ? within(*r.range, r.number.capacity) : r.number.capacity;
 }
 
 NumberRange FormState::spinRangeOf(size_t row) const
 {
     const FormRow& r = m_rows.at(row);
-    return r.rangeRule ? r.rangeRule(*this) : r.spinRange();
+    return within(r.rangeRule ? r.rangeRule(*this) : r.spinRange(), r.number.capacity);
 }
 
 void FormState::choose(size_t row, size_t index)
 {
     const ChoiceList& list = m_values.at(row).choices;
-    if (index < list.size())
+    if (index < list.size() && isOptionShown(row, list[index].value))
         setValue(row, list[index].value);
+}
+
+bool FormState::isOptionShown(size_t row, int64_t option) const
+{
+    const FormRow& r = m_rows.at(row);
+    return !r.optionShown || r.optionShown(*this, option);
 }
 
 void FormState::setBytes(size_t row, Bytes bytes)
@@ -296,7 +316,8 @@ std::optional<FormError> FormState::validate() const
 {
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const bool stored = isActive(i) || m_rows[i].whenInactive == InactiveRule::KeepEdits;
-        if (!stored || !isChanged(i))
+        const bool broughtIntoUse = isActive(i) && !m_values[i].activeAtLoad;
+        if (!stored || !(isChanged(i) || broughtIntoUse))
             continue;
         if (auto message = refusal(i))
             return FormError{i, *message};

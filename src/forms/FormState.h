@@ -39,6 +39,8 @@ public:
     std::optional<size_t> choiceIndex(size_t row) const;
     bool isEnabled(size_t row) const { return m_values.at(row).enabled; }
     bool isVisible(size_t row) const { return m_values.at(row).visible; }
+    /// Radio rows: whether the option of that value is offered now.
+    bool isOptionShown(size_t row, int64_t option) const;
     /// Enabled and shown: checked and stored as the user set it.
     bool isActive(size_t row) const { return isEnabled(row) && isVisible(row); }
     /// The row shows something other than what was loaded.
@@ -88,6 +90,9 @@ private:
         bool visible = true;
         /// Active at some time since loading: a row greyed all along stores no zero.
         bool everActive = false;
+        /// Active as loaded. A row the user's edits brought into use shows a value chosen for no
+        /// purpose of its own, so it is checked like a typed one.
+        bool activeAtLoad = false;
     };
 
     /// Shows `value` in the row as loaded.

@@ -177,6 +177,15 @@ FormState& TriggerSheet::state(TriggerPage p)
     return (found ? found : page(TriggerPage::Repeat))->state();
 }
 
+std::optional<TriggerSheet::Refusal> TriggerSheet::leave(TriggerPage p)
+{
+    if (!page(p))
+        return std::nullopt;
+    if (std::optional<FormError> error = state(p).validate())
+        return Refusal{p, *error};
+    return std::nullopt;
+}
+
 std::optional<TriggerSheet::Refusal> TriggerSheet::confirm(TriggerPage active)
 {
     const TriggerSnapshot before(m_trigger);

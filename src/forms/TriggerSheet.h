@@ -44,6 +44,9 @@ public:
         FormError error;
         bool operator==(const Refusal&) const = default;
     };
+    /// The user turns to another page: a number typed on `page` outside its range keeps the
+    /// sheet on it, as OK would.
+    std::optional<Refusal> leave(TriggerPage page);
     /// OK while `active` shows: the repeat count and the active page's kind and parameters go
     /// into the trigger, or, when a value is refused, nothing does.
     std::optional<Refusal> confirm(TriggerPage active);

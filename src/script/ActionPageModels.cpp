@@ -55,14 +55,15 @@ void storeFlash(FlashMode mode, int64_t seconds, CAction& action, int onByte)
 
 } // namespace
 
+// The tiles inside the border, as the file stores them and the tree line prints them.
 TriggerNumberRange mapColumnRange(const ActionPlace& place)
 {
-    return {2, std::max<int64_t>(2, int64_t(place.mapWidth) - 1)};
+    return {1, std::max<int64_t>(1, int64_t(place.mapWidth) - 2)};
 }
 
 TriggerNumberRange mapRowRange(const ActionPlace& place)
 {
-    return {2, std::max<int64_t>(2, int64_t(place.mapHeight) - 1)};
+    return {1, std::max<int64_t>(1, int64_t(place.mapHeight) - 2)};
 }
 
 // --- Availability --------------------------------------------------------------------------------
@@ -418,8 +419,8 @@ MapPageModel loadMapPage(const CAction& action)
         return page;
     const ActionParameters& p = action.parameters();
     page.kind = action.kind();
-    page.x = int64_t(p.bx()) + 1;
-    page.y = int64_t(p.by()) + 1;
+    page.x = int64_t(p.bx());
+    page.y = int64_t(p.by());
     page.terrain = p.a[0];
     page.vorlanPlayer = p.a[1];
     page.anyPlayer = p.a[1];
@@ -429,7 +430,7 @@ MapPageModel loadMapPage(const CAction& action)
 void storeMapPage(const MapPageModel& page, const CTypeDatabase& db, CAction& action)
 {
     reset(action, page.kind);
-    action.parameters().setB(half(page.x - 1), half(page.y - 1));
+    action.parameters().setB(half(page.x), half(page.y));
     switch (ActionKind(page.kind)) {
     case ActionKind::AlterTerrainType:
         action.setA(0, byte(page.terrain));

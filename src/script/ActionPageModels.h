@@ -113,7 +113,7 @@ struct GuiActionPageModel {
     uint32_t button = 0;
     FlashMode flash = FlashMode::Until;
     int64_t seconds = 0;
-    int64_t path = 0;
+    uint8_t path = 0; ///< the camera path number is kept in one byte
     uint32_t point = 0;
     bool hideCeiling = false;
 };
@@ -152,7 +152,7 @@ void storePartyActionPage(const PartyActionPageModel& page, CAction& action);
 
 struct MapPageModel {
     uint8_t kind = 22;
-    int64_t x = 2; ///< counted from 1
+    int64_t x = 2; ///< as stored (from 0), as the tree line prints it
     int64_t y = 2;
     uint32_t terrain = 0;
     uint32_t vorlanPlayer = 0;

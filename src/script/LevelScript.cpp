@@ -482,6 +482,17 @@ void LevelScript::deleteElements(const std::vector<ScriptElement>& doomed, const
     std::erase_if(m_actions, [&](const auto& a) { return isGone(a.get()); });
 }
 
+void LevelScript::releasePreviewUnlessCreating(CAction& action)
+{
+    CCreature* c = action.creature();
+    if (!c || action.kind() == uint8_t(ActionKind::CreateCreature))
+        return;
+    action.setCreature(nullptr);
+    // The action answers only for its preview; a creature on the map is never its to delete.
+    if (!c->isPlaced())
+        m_doc.DeleteCreature(c, false);
+}
+
 void LevelScript::DeletePlayerScript(const CPlayer& player)
 {
     const uint8_t id = player.id();

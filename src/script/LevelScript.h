@@ -113,6 +113,9 @@ public:
     /// caller to set.
     void DetachTrigger(CTrigger& trigger);
     void DetachAction(CAction& action);
+    /// An action edited into another kind than Create Creature lets its preview creature go, so
+    /// no creature is left in the level that no action makes.
+    void releasePreviewUnlessCreating(CAction& action);
     /// Deletes every trigger whose owning player is the player (each with its children).
     void DeletePlayerScript(const CPlayer& player);
     /// Deletes the whole chain attached to the object and clears its first trigger.

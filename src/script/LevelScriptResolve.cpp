@@ -8,6 +8,7 @@
 #include "level/CPlayer.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/PointerSet.h"
+#include "level/TriggerKeeping.h"
 #include "script/CompareOp.h"
 
 #include <algorithm>
@@ -268,7 +269,7 @@ bool LevelScript::ForceFirstPerson(CCreature& creature, bool on)
         DeleteTrigger(trigger, false);
         return true;
     }
-    if (!creature.isPlaced())
+    if (!keepsTriggers(creature))
         return false;
     if (player->forcedFirstPerson() == &creature && m_forcedTrigger[pid] != 0)
         return true;

@@ -1,6 +1,9 @@
 #include "script/ScriptTreeCommands.h"
 
+#include "level/CCreature.h"
+#include "level/CPlayer.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/TriggerKeeping.h"
 #include "script/ActionKind.h"
 #include "script/CAction.h"
 #include "script/CTrigger.h"
@@ -190,6 +193,12 @@ size_t partyCount(const CWorldEditorDoc& doc)
     return n;
 }
 
+bool isForcedFirstPerson(const CCreature& creature)
+{
+    const CPlayer* player = creature.owner();
+    return player && player->forcedFirstPerson() == &creature;
+}
+
 } // namespace
 
 bool isTreeCommandEnabled(const CWorldEditorDoc& doc, const LevelScript* script, const TreeCommandTargets& t,
@@ -219,10 +228,13 @@ bool isTreeCommandEnabled(const CWorldEditorDoc& doc, const LevelScript* script,
     case C::MoveCreature:
         // A hero-party member waits off the map: there is nothing to move.
         return t.creature && !doc.PartyOf(t.creature);
-    case C::CreatureAddTrigger:
     case C::DeleteCreature:
-    case C::ForceFirstPerson:
         return t.creature && t.creature->isPlaced();
+    case C::CreatureAddTrigger:
+        return t.creature && keepsTriggers(*t.creature);
+    case C::ForceFirstPerson:
+        // A forced creature that became a dead body can still be let go.
+        return t.creature && (keepsTriggers(*t.creature) || isForcedFirstPerson(*t.creature));
     case C::EditDoorProperties:
     case C::EditDoorType:
     case C::DoorAddTrigger:

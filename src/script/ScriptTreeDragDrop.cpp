@@ -4,6 +4,7 @@
 #include "script/ScriptTreeModel.h"
 
 #include "level/CWorldEditorDoc.h"
+#include "level/TriggerKeeping.h"
 #include "script/LevelScript.h"
 
 #include <unordered_set>
@@ -48,6 +49,7 @@ DropSide ScriptTreeModel::dropSide(const ScriptTreeItem& item) const
     DropSide side;
     side.kind = item.kind();
     side.placed = !item.object() || item.object()->isPlaced();
+    side.keepsTriggers = !item.object() || keepsTriggers(*item.object());
     if (const CTrigger* trigger = triggerOf(item))
         side.triggerOwner = trigger->ownerKind();
     side.noCommands = hasNoCommands(item);
@@ -64,13 +66,33 @@ DropVerdict ScriptTreeModel::dropVerdict(const ScriptTreeItem& dragged, const Sc
     return dropVerdictFor(dropSide(dragged), dropSide(target), dragged.contains(target));
 }
 
+bool ScriptTreeModel::offersDrop(const ScriptTreeItem& dragged, const ScriptTreeItem& target,
+                                 TreeCommand command) const
+{
+    const DropVerdict verdict = dropVerdict(dragged, target);
+    switch (command) {
+    case TreeCommand::MoveAsChild:
+        return allowsChild(verdict) && offersMove(dragged.kind());
+    case TreeCommand::MoveAsSibling:
+        return allowsSibling(verdict) && offersMove(dragged.kind());
+    case TreeCommand::CopyAsChild:
+        return allowsChild(verdict) && offersCopy(dragged.kind());
+    case TreeCommand::CopyAsSibling:
+        return allowsSibling(verdict) && offersCopy(dragged.kind());
+    default:
+        return false;
+    }
+}
+
 bool ScriptTreeModel::leftDrop(ScriptTreeItem& dragged, ScriptTreeItem& target)
 {
-    return allowsChild(dropVerdict(dragged, target)) && moveAsChild(dragged, target);
+    return offersDrop(dragged, target, TreeCommand::MoveAsChild) && moveAsChild(dragged, target);
 }
 
 bool ScriptTreeModel::drop(ScriptTreeItem& dragged, ScriptTreeItem& target, TreeCommand command)
 {
+    if (!offersDrop(dragged, target, command))
+        return false;
     switch (command) {
     case TreeCommand::MoveAsChild:
         return moveAsChild(dragged, target);
@@ -87,7 +109,7 @@ bool ScriptTreeModel::drop(ScriptTreeItem& dragged, ScriptTreeItem& target, Tree
 
 bool ScriptTreeModel::moveAsChild(ScriptTreeItem& dragged, ScriptTreeItem& target)
 {
-    if (!allowsChild(dropVerdict(dragged, target)))
+    if (!offersDrop(dragged, target, TreeCommand::MoveAsChild))
         return false;
     if (dragged.kind() == K::Trigger || dragged.kind() == K::Action)
         return moveScript(dragged, target, Placement::Child);
@@ -96,7 +118,7 @@ bool ScriptTreeModel::moveAsChild(ScriptTreeItem& dragged, ScriptTreeItem& targe
 
 bool ScriptTreeModel::moveAsSibling(ScriptTreeItem& dragged, ScriptTreeItem& target)
 {
-    if (!allowsSibling(dropVerdict(dragged, target)))
+    if (!offersDrop(dragged, target, TreeCommand::MoveAsSibling))
         return false;
     if (dragged.kind() == K::Trigger || dragged.kind() == K::Action)
         return moveScript(dragged, target, Placement::Sibling);
@@ -105,7 +127,7 @@ bool ScriptTreeModel::moveAsSibling(ScriptTreeItem& dragged, ScriptTreeItem& tar
 
 bool ScriptTreeModel::copyAsChild(ScriptTreeItem& dragged, ScriptTreeItem& target)
 {
-    if (!allowsChild(dropVerdict(dragged, target)))
+    if (!offersDrop(dragged, target, TreeCommand::CopyAsChild))
         return false;
     if (dragged.kind() == K::Trigger || dragged.kind() == K::Action)
         return copyScript(dragged, target, Placement::Child);
@@ -114,7 +136,7 @@ bool ScriptTreeModel::copyAsChild(ScriptTreeItem& dragged, ScriptTreeItem& targe
 
 bool ScriptTreeModel::copyAsSibling(ScriptTreeItem& dragged, ScriptTreeItem& target)
 {
-    if (!allowsSibling(dropVerdict(dragged, target)))
+    if (!offersDrop(dragged, target, TreeCommand::CopyAsSibling))
         return false;
     if (dragged.kind() == K::Trigger || dragged.kind() == K::Action)
         return copyScript(dragged, target, Placement::Sibling);
@@ -368,18 +390,23 @@ bool ScriptTreeModel::copyScript(ScriptTreeItem& dragged, ScriptTreeItem& target
 
 namespace {
 
-/// The player a thing dropped on the target belongs to; none when the drop names no player.
-const CPlayer* playerOfDrop(const ScriptTreeItem& target, const LevelScript& script)
+/// The player a thing dropped on the target goes to; none when the drop leaves it its own. Beside
+/// a trigger of a player's chain it joins that player only when the trigger is the chain's first.
+std::optional<uint8_t> playerOfDrop(const ScriptTreeItem& target, const LevelScript& script)
 {
     if (target.kind() == K::Player)
-        return static_cast<const CPlayer*>(target.object());
-    if (isThingKind(target.kind()))
-        return target.object()->owner();
+        return static_cast<const CPlayer*>(target.object())->id();
+    if (isThingKind(target.kind())) {
+        const CPlayer* owner = target.object()->owner();
+        return owner ? owner->id() : uint8_t(0);
+    }
     if (target.kind() == K::Trigger)
         if (const CTrigger* t = script.FindTrigger(target.scriptId()))
-            return t->ownerKind() == TriggerOwnerKind::Player ? static_cast<const CPlayer*>(t->ownerObject())
-                                                              : nullptr;
-    return nullptr;
+            if (t->ownerKind() == TriggerOwnerKind::Player)
+                if (const CLevelObject* player = t->ownerObject();
+                    player && player->firstTrigger() == t->id())
+                    return static_cast<const CPlayer*>(player)->id();
+    return std::nullopt;
 }
 
 /// Gives the thing and every element of its chain the player.
@@ -405,10 +432,9 @@ bool ScriptTreeModel::moveThing(ScriptTreeItem& dragged, ScriptTreeItem& target,
     if (!o)
         return false;
     if (isThingKind(dragged.kind())) {
-        const CPlayer* player = playerOfDrop(target, script());
-        const uint8_t id = player ? player->id() : 0;
-        if (o->ownerId() != id) {
-            giveThingTo(script(), *o, id);
+        const std::optional<uint8_t> id = playerOfDrop(target, script());
+        if (id && o->ownerId() != *id) {
+            giveThingTo(script(), *o, *id);
             m_quiet = true;
             m_doc.notifyObjectChanged(*o);
             m_doc.notifyTilesChanged(TileRect::single(o->position()));
@@ -425,15 +451,7 @@ bool ScriptTreeModel::moveThing(ScriptTreeItem& dragged, ScriptTreeItem& target,
         m_doc.SetModifiedFlag(true);
         return true;
     }
-    // Players, action points and hero parties only change their place among the items.
-    ScriptTreeItem* parent = placement == Placement::Child ? &target : target.parent();
-    if (!parent)
-        return false;
-    remove(dragged);
-    const size_t row = placement == Placement::Child ? thingRow(*parent, *o) : target.row() + 1;
-    select(insert(*parent, row, makeThingItem(*o)));
-    m_doc.SetModifiedFlag(true);
-    return true;
+    return false; // players, action points and hero parties keep their places (offersMove)
 }
 
 bool ScriptTreeModel::copyThing(ScriptTreeItem& dragged, ScriptTreeItem& target, Placement placement)
@@ -443,8 +461,7 @@ bool ScriptTreeModel::copyThing(ScriptTreeItem& dragged, ScriptTreeItem& target,
     if (!o)
         return false;
     CLevelObject* made = nullptr;
-    const CPlayer* player = playerOfDrop(target, script());
-    const uint8_t owner = player ? player->id() : 0;
+    const uint8_t owner = playerOfDrop(target, script()).value_or(o->ownerId());
     switch (dragged.kind()) {
     case K::Creature: {
         auto* c = static_cast<CCreature*>(o);

@@ -14,9 +14,21 @@ bool isThingKind(K kind)
 
 } // namespace
 
+bool offersMove(TreeItemKind kind)
+{
+    return kind != K::Level && kind != K::Player && kind != K::ActionPoint && kind != K::HeroParty;
+}
+
+bool offersCopy(TreeItemKind kind)
+{
+    return kind != K::Level && kind != K::Player && kind != K::HeroParty;
+}
+
 bool canDrag(const DropSide& item)
 {
-    if (item.kind == K::Level || item.noCommands)
+    if (!offersMove(item.kind) && !offersCopy(item.kind))
+        return false;
+    if (item.noCommands)
         return false;
     // Creatures off the map (a party's members, an action's creature) belong to their party or
     // action, not to a player.
@@ -47,8 +59,9 @@ DropVerdict dropVerdictFor(const DropSide& dragged, const DropSide& target, bool
     case K::Trigger:
         if (t == K::Trigger)
             return V::ChildOrSibling;
-        // Effect generators keep no triggers in any file, and a creature off the map takes none.
-        if (t == K::Action || t == K::EffectGenerator || (t == K::Creature && !target.placed))
+        // Traps, dead bodies, effect generators and creatures off the map keep no triggers in
+        // any file: a trigger dropped there would be gone after the next save.
+        if (t == K::Action || !target.keepsTriggers)
             return V::None;
         return V::ChildOnly;
     case K::ActionPoint:

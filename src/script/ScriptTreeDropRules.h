@@ -23,11 +23,19 @@ struct DropSide {
     TreeItemKind kind = TreeItemKind::Level;
     /// For a thing: whether it stands on the map (a party's member or a script's creature does not).
     bool placed = true;
+    /// Whether the item's object can keep triggers across a save (level/TriggerKeeping.h).
+    bool keepsTriggers = true;
     /// For a trigger: what kind of owner its chain hangs from.
     std::optional<TriggerOwnerKind> triggerOwner;
     /// The forced-first-person trigger and its first action offer no commands and take no drops.
     bool noCommands = false;
 };
+
+/// Whether moving or copying an item of the kind changes the level. The order of players, action
+/// points and hero parties is not the level's (the game finds them by id), so moving one would
+/// only reorder the tree until its next refresh; players and hero parties are not copied.
+bool offersMove(TreeItemKind kind);
+bool offersCopy(TreeItemKind kind);
 
 bool canDrag(const DropSide& item);
 /// `targetInsideDragged`: the target is the dragged item or lies below it.

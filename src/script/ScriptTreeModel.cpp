@@ -3,6 +3,7 @@
 #include "level/CWorldEditorDoc.h"
 #include "level/EditStep.h"
 #include "level/TextConversion.h"
+#include "level/TriggerKeeping.h"
 #include "script/LevelScript.h"
 #include "script/ScriptDescriptions.h"
 #include "script/TriggerSection.h"
@@ -658,8 +659,8 @@ CTrigger* ScriptTreeModel::addTrigger(ScriptTreeItem& ownerItem, ScriptEditors& 
         t->setPlaced(true);
         break;
     case K::Creature:
-        if (!o->isPlaced())
-            return nullptr;
+        if (!keepsTriggers(*o))
+            return nullptr; // a dead body or a creature off the map keeps no triggers
         [[fallthrough]];
     case K::Door:
     case K::Object:
@@ -738,6 +739,9 @@ bool ScriptTreeModel::editAction(ScriptTreeItem& item, ScriptEditors& editors)
     if (a->kind() == kindBefore && a->parameters() == before)
         return true;
     m_doc.SetModifiedFlag(true);
+    // Removing the preview creature removes its item under the action; the action's item is
+    // made again just after.
+    script().releasePreviewUnlessCreating(*a);
     reinsert(item);
     return true;
 }

@@ -151,6 +151,9 @@ public:
     // --- drag and drop --------------------------------------------------------------------------
     bool canDrag(const ScriptTreeItem& item) const;
     DropVerdict dropVerdict(const ScriptTreeItem& dragged, const ScriptTreeItem& target) const;
+    /// Whether the drop menu's command may run for these two items: the verdict allows its
+    /// placement and the dragged kind its move or copy.
+    bool offersDrop(const ScriptTreeItem& dragged, const ScriptTreeItem& target, TreeCommand command) const;
     /// A left drop: Move As Child for verdicts 1 and 2, nothing otherwise.
     bool leftDrop(ScriptTreeItem& dragged, ScriptTreeItem& target);
     /// A command of the drop menu; refused when the verdict does not allow it.

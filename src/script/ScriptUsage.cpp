@@ -71,4 +71,39 @@ void ScriptUsage::clear()
     m_timeLimit = false;
 }
 
+namespace {
+
+constexpr size_t kMarkCount = ScriptFlagIndex::kCount + ScriptTimerIndex::kCount + 2;
+
+} // namespace
+
+std::vector<uint8_t> ScriptUsage::pack() const
+{
+    std::vector<uint8_t> bytes((kMarkCount + 7) / 8, 0);
+    auto put = [&bytes](size_t bit, bool on) {
+        if (on)
+            bytes[bit / 8] |= uint8_t(1u << (bit % 8));
+    };
+    size_t bit = 0;
+    for (size_t i = 0; i < m_flags.size(); ++i)
+        put(bit++, m_flags[i]);
+    for (size_t i = 0; i < m_timers.size(); ++i)
+        put(bit++, m_timers[i]);
+    put(bit++, m_levelScore);
+    put(bit, m_timeLimit);
+    return bytes;
+}
+
+void ScriptUsage::unpack(std::span<const uint8_t> bytes)
+{
+    auto get = [bytes](size_t bit) { return bit / 8 < bytes.size() && (bytes[bit / 8] >> (bit % 8)) & 1; };
+    size_t bit = 0;
+    for (size_t i = 0; i < m_flags.size(); ++i)
+        m_flags[i] = get(bit++);
+    for (size_t i = 0; i < m_timers.size(); ++i)
+        m_timers[i] = get(bit++);
+    m_levelScore = get(bit++);
+    m_timeLimit = get(bit);
+}
+
 } // namespace gr2

@@ -5,6 +5,8 @@
 
 #include <bitset>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace gr2 {
 
@@ -41,6 +43,13 @@ public:
     bool isTimeLimitUsed() const { return m_timeLimit; }
 
     void clear();
+
+    /// The marks as one bit each: the flags, the timers, then the Level Score and the Time Limit.
+    /// The history keeps them with each step, since no file holds them and they cannot be worked
+    /// out again from the actions (a deleted action leaves its mark).
+    std::vector<uint8_t> pack() const;
+    /// Takes back what `pack` gave; missing bytes read as unmarked.
+    void unpack(std::span<const uint8_t> bytes);
 
 private:
     std::bitset<ScriptFlagIndex::kCount> m_flags;

@@ -400,10 +400,11 @@ ActionPointPageModel loadActionPointPage(const CTrigger& trigger)
 void storeActionPointPage(const ActionPointPageModel& page, const CTypeDatabase& db, CTrigger& trigger)
 {
     clearParameters(trigger, page.kind);
-    if (actionPointShowsCompare(page.kind)) {
+    // Claim All Of shows no operator, yet its record keeps the page's one as the others do.
+    if (actionPointShowsCompare(page.kind) || page.kind == uint8_t(TriggerKind::ClaimAllOf))
         trigger.setOp(page.op);
+    if (actionPointShowsCompare(page.kind))
         trigger.setValue(page.value);
-    }
     trigger.setSubject(actionPointShowsPlayer(db, page.kind, page.type) ? page.player : PlayerId::Neutral);
     if (actionPointShowsCategory(page.kind)) {
         trigger.setOther(page.category);

@@ -35,6 +35,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <vector>
 
 namespace gr2 {
@@ -844,11 +845,16 @@ void CTriggerTree::dragTo(QPoint pos)
         return;
     m_dragPos = pos;
     setDropTarget(modelItem(itemAt(pos)));
-    const DropVerdict verdict =
-        m_dropTarget ? m_model->dropVerdict(*m_dragged, *m_dropTarget) : DropVerdict::None;
-    const bool refused =
-        verdict == DropVerdict::None || (!m_rightDrag && verdict == DropVerdict::SiblingOnly);
-    viewport()->setCursor(refused ? Qt::ForbiddenCursor : Qt::DragMoveCursor);
+    // A left drop moves as a child; a right drop offers the menu of what the two items allow.
+    bool accepted = false;
+    if (m_dropTarget) {
+        if (!m_rightDrag)
+            accepted = m_model->offersDrop(*m_dragged, *m_dropTarget, C::MoveAsChild);
+        else
+            for (const TreeMenuEntry& e : dropMenu())
+                accepted = accepted || m_model->offersDrop(*m_dragged, *m_dropTarget, e.command);
+    }
+    viewport()->setCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
 
     const DragScroll scroll = DragScroll::at(pos.y(), viewport()->height());
     if (scroll.direction == 0) {
@@ -916,21 +922,22 @@ void CTriggerTree::finishDrag(QPoint globalPos)
     endDrag();
     if (!m_model || !isLive(dragged) || !isLive(target))
         return;
-    const DropVerdict verdict = m_model->dropVerdict(*dragged, *target);
     if (!right) {
-        if (allowsChild(verdict)) {
+        if (m_model->offersDrop(*dragged, *target, C::MoveAsChild)) {
             EditStep step(m_model->document(), treeCommandName(C::MoveAsChild));
             m_model->leftDrop(*dragged, *target);
         }
         return;
     }
-    if (verdict == DropVerdict::None)
+    const std::vector<TreeMenuEntry> entries = availableEntries(dropMenu());
+    if (std::none_of(entries.begin(), entries.end(), [&](const TreeMenuEntry& e) {
+            return m_model->offersDrop(*dragged, *target, e.command);
+        }))
         return;
     QMenu menu(this);
-    for (const TreeMenuEntry& e : availableEntries(dropMenu())) {
+    for (const TreeMenuEntry& e : entries) {
         QAction* action = menu.addAction(QtText::fromUtf16(e.text));
-        const bool child = e.command == C::MoveAsChild || e.command == C::CopyAsChild;
-        action->setEnabled(child ? allowsChild(verdict) : allowsSibling(verdict));
+        action->setEnabled(m_model->offersDrop(*dragged, *target, e.command));
         action->setData(int(e.command));
     }
     QAction* chosen = menu.exec(globalPos);

@@ -401,8 +401,14 @@ void FormWidgets::syncRow(size_t row)
         // A value of no option shows none checked, which an exclusive group cannot.
         w.options->setExclusive(false);
         const std::optional<size_t> chosen = m_state.choiceIndex(row);
-        for (QAbstractButton* option : w.options->buttons())
-            option->setChecked(chosen && w.options->id(option) == int(*chosen));
+        for (QAbstractButton* option : w.options->buttons()) {
+            const int id = w.options->id(option);
+            const bool isChosen = chosen && id == int(*chosen);
+            option->setChecked(isChosen);
+            // An option no longer offered still shows while it is what the record holds.
+            if (size_t(id) < w.shownChoices.size())
+                option->setVisible(isChosen || m_state.isOptionShown(row, w.shownChoices[size_t(id)].value));
+        }
         w.options->setExclusive(true);
         break;
     }

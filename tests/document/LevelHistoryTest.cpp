@@ -8,6 +8,8 @@
 #include "mapedit/MapTransforms.h"
 #include "mapedit/RoomBrushes.h"
 #include "mapedit/SelectionCommands.h"
+#include "script/ActionKind.h"
+#include "script/CAction.h"
 #include "script/CTrigger.h"
 #include "script/LevelScript.h"
 #include "script/ScriptTreeModel.h"
@@ -461,6 +463,127 @@ TEST_F(LevelHistoryTest, HostileScriptsShowWithoutDeepRecursionAndEveryStepUndoe
             tree.reset();
         });
     }
+}
+
+/// Confirms an action edit with the kind given.
+struct KindChangingEditors : ScriptEditors {
+    bool EditTrigger(CTrigger&) override { return false; }
+    bool EditAction(CAction& a) override
+    {
+        a.setKind(kind);
+        a.setParameters({});
+        return true;
+    }
+    uint8_t kind = uint8_t(ActionKind::WinGame);
+};
+
+TEST_F(LevelHistoryTest, ACreateCreatureActionsCreatureGoesAndComesBackWithItsKind)
+{
+    auto level = sampleAt(root.path() / "Maps" / "Creatures.vwd");
+    CWorldEditorDoc& doc = level->doc();
+    LevelScript& script = *LevelScript::of(doc);
+    ScriptTreeModel model(doc, app.types());
+    const TilePoint tile{6, 6};
+    int16_t actionId = 0;
+    {
+        EditStep step(doc, "Add Creature Action");
+        auto trigger = script.makeTrigger();
+        trigger->setOwnerObject(nullptr, TriggerOwnerKind::Level);
+        ASSERT_NE(script.NewTriggerId(*trigger), 0);
+        CTrigger* t = script.AddTrigger(std::move(trigger));
+        CCreature* picked = doc.CreateCreature(doc.creatures().front()->type(), 3, tile, false);
+        std::vector<CCreature*> creatures{picked};
+        ASSERT_EQ(script.AddCreatureActions(*t, creatures), 1);
+        actionId = t->child();
+    }
+    model.Refresh();
+    auto previewAt = [&]() -> const CCreature* {
+        for (const auto& c : doc.creatures())
+            if (!c->isPlaced() && c->position() == tile)
+                return c.get();
+        return nullptr;
+    };
+    const size_t withPreview = doc.creatures().size();
+    ASSERT_NE(previewAt(), nullptr);
+
+    KindChangingEditors editors;
+    {
+        EditStep step(doc, "Edit Action Properties");
+        ASSERT_TRUE(model.editAction(*model.findActionItem(actionId), editors));
+    }
+    EXPECT_EQ(script.FindAction(actionId)->kind(), uint8_t(ActionKind::WinGame));
+    EXPECT_EQ(previewAt(), nullptr) << "the creature went with its action's kind";
+    EXPECT_EQ(doc.creatures().size(), withPreview - 1);
+    EXPECT_TRUE(model.findActionItem(actionId)->children().empty());
+
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_NE(previewAt(), nullptr) << "undo brings it back";
+    EXPECT_EQ(script.FindAction(actionId)->creature(), previewAt());
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(previewAt(), nullptr);
+    ASSERT_TRUE(doc.Undo());
+
+    // Deleting the action takes its creature too, and undo brings both back.
+    {
+        EditStep step(doc, "Delete Action");
+        script.DeleteAction(*script.FindAction(actionId));
+    }
+    EXPECT_EQ(previewAt(), nullptr);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_NE(previewAt(), nullptr);
+}
+
+TEST_F(LevelHistoryTest, UndoAndRedoKeepTheFlagAndTimerMarksOfEachStep)
+{
+    auto level = sampleAt(root.path() / "Maps" / "Marks.vwd");
+    CWorldEditorDoc& doc = level->doc();
+    LevelScript& script = *LevelScript::of(doc);
+    doc.history().clear(false);
+    constexpr uint8_t kFlag = 77, kTimer = 11;
+    ASSERT_FALSE(script.usage().isFlagUsed(kFlag));
+    CTrigger* owner = nullptr;
+    {
+        EditStep step(doc, "Add Trigger");
+        auto trigger = script.makeTrigger();
+        trigger->setOwnerObject(nullptr, TriggerOwnerKind::Level);
+        ASSERT_NE(script.NewTriggerId(*trigger), 0);
+        owner = script.AddTrigger(std::move(trigger));
+    }
+    auto addAction = [&](ActionKind kind, uint8_t target) {
+        EditStep step(doc, "Add Action");
+        auto a = script.makeAction();
+        a->setOwnerTrigger(owner);
+        a->setKind(uint8_t(kind));
+        a->setA(0, target);
+        EXPECT_NE(script.NewActionId(*a), 0);
+        return script.AddAction(std::move(a))->id();
+    };
+    const int16_t flagAction = addAction(ActionKind::SetFlag, kFlag);
+    const int16_t timerAction = addAction(ActionKind::SetTimer, kTimer);
+    {
+        EditStep step(doc, "Delete Action");
+        script.DeleteAction(*script.FindAction(flagAction));
+        script.DeleteAction(*script.FindAction(timerAction));
+    }
+    ASSERT_TRUE(script.usage().isFlagUsed(kFlag)) << "a deleted action leaves its mark";
+    {
+        MapEdit edit(doc, "Paint");
+        edit.paintTile({5, 5}, 4, 3);
+    }
+    ASSERT_TRUE(doc.Undo()); // the paint
+    EXPECT_TRUE(script.usage().isFlagUsed(kFlag)) << "the mark the deletion left is kept";
+    EXPECT_TRUE(script.usage().isTimerUsed(kTimer));
+    ASSERT_TRUE(doc.Undo()); // the deletion
+    ASSERT_TRUE(doc.Undo()); // the timer action
+    ASSERT_TRUE(doc.Undo()); // the flag action
+    EXPECT_FALSE(script.usage().isFlagUsed(kFlag)) << "before any action wrote it";
+    EXPECT_FALSE(script.usage().isTimerUsed(kTimer));
+    ASSERT_TRUE(doc.Redo());
+    ASSERT_TRUE(doc.Redo());
+    ASSERT_TRUE(doc.Redo());
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_TRUE(script.usage().isFlagUsed(kFlag));
+    EXPECT_TRUE(script.usage().isTimerUsed(kTimer));
 }
 
 TEST_F(LevelHistoryTest, StepsAreNamedNestAndLeaveNoTraceWhenNothingChanged)

@@ -207,6 +207,22 @@ TEST(LevelProblemsTest, EachPlantedProblemIsReportedAtItsPlace)
          },
          {{"thing-on-bad-tile", E, {ProblemPlaceKind::Door, 0, {12, 13}, true}}},
          "Door at (12, 13)"},
+        {"a dead body holding triggers that no record keeps",
+         [](SoundLevel& s) {
+             CCreature* body = s.doc().CreateCreature(Imp, 3, {6, 7}, false);
+             body->setDeadBody(true);
+             body->setFirstTrigger(2);
+             s.script.trigger(2);
+         },
+         {{"triggers-not-kept", E, {ProblemPlaceKind::Creature, 0, {6, 7}, true}}},
+         "Creature at (6, 7) has triggers, which its record cannot keep"},
+        {"a trap holding triggers that no record keeps",
+         [](SoundLevel& s) {
+             s.doc().CreateTrap(1, 3, {6, 7})->setFirstTrigger(2);
+             s.script.trigger(2);
+         },
+         {{"triggers-not-kept", E, {ProblemPlaceKind::Trap, 0, {6, 7}, true}}},
+         "Trap at (6, 7) has triggers"},
         {"a creature of a type that does not exist",
          [](SoundLevel& s) {
              s.doc().CreateCreature(77, 3, {6, 7}, false);

@@ -6,13 +6,18 @@
 
 #include "forms/ActionPageForms.h"
 #include "forms/FormState.h"
+#include "level/CCreature.h"
+#include "level/CHeroParty.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/TextConversion.h"
 #include "script/ActionKind.h"
 #include "script/CAction.h"
 #include "script/CTrigger.h"
 #include "script/LevelScript.h"
+#include "script/ScriptDescriptions.h"
 #include "script/ScriptUsage.h"
 #include "support/LevelBuilder.h"
+#include "support/NumberRowSweep.h"
 #include "support/ScriptBuilder.h"
 #include "support/TypeDataBuilder.h"
 
@@ -97,6 +102,184 @@ TEST_F(ActionSheetTest, AFlagValueOutOfRangeIsRefusedAndChangesNothing)
         sheet.cancel();
     }
     EXPECT_TRUE(usage().isFlagUsed(5));
+}
+
+TEST_F(ActionSheetTest, AMapTileIsTypedAsTheTreeLinePrintsIt)
+{
+    // The 12 x 12 level's tiles inside the border are 1 .. 10 either way.
+    constexpr size_t kX = 1, kY = 2;
+    std::unique_ptr<CAction> action = newAction();
+    {
+        ActionSheet sheet(*action, doc(), db, usage());
+        FormState& map = sheet.state(P::Map);
+        map.setText(kX, "5");
+        map.setText(kY, "6");
+        ASSERT_EQ(sheet.confirm(P::Map), std::nullopt);
+    }
+    EXPECT_EQ(action->parameters().bx(), 5);
+    EXPECT_EQ(action->parameters().by(), 6);
+    EXPECT_NE(describeAction(*action, doc(), db).find(u"Alter [ 5, 6 ]"), std::u16string::npos);
+    {
+        ActionSheet sheet(*action, doc(), db, usage());
+        EXPECT_EQ(sheet.state(P::Map).text(kX), "5") << "reopened, the page shows what the tree prints";
+        EXPECT_EQ(sheet.state(P::Map).text(kY), "6");
+    }
+    struct Case {
+        size_t row;
+        const char* typed;
+        const char* message;
+    };
+    for (const Case& c : {Case{kX, "0", "Please enter an integer between 1 and 10."},
+                          Case{kX, "11", "Please enter an integer between 1 and 10."},
+                          Case{kY, "11", "Please enter an integer between 1 and 10."}}) {
+        ActionSheet sheet(*action, doc(), db, usage());
+        sheet.state(P::Map).setText(c.row, c.typed);
+        const auto refusal = sheet.confirm(P::Map);
+        ASSERT_TRUE(refusal) << c.typed << " is a border tile";
+        EXPECT_EQ(refusal->error.message, c.message);
+        EXPECT_EQ(refusal->error.row, c.row);
+    }
+    for (const char* edge : {"1", "10"}) {
+        ActionSheet sheet(*action, doc(), db, usage());
+        sheet.state(P::Map).setText(kX, edge);
+        EXPECT_EQ(sheet.confirm(P::Map), std::nullopt) << edge << " lies inside the border";
+    }
+}
+
+TEST_F(ActionSheetTest, EveryNumberFieldKeepsWhatItAcceptsAndRefusesTheRest)
+{
+    // Under a Vorlan's creature, in a level with an action point and a hero party, every page is
+    // present. Each field's bounds are typed, stored and read back from a reopened sheet: a field
+    // that accepts more than its stored byte or word keeps would show another value.
+    CCreature* creature = doc().CreateCreature(test::TestCreature::Imp, 3, {3, 3}, true);
+    doc().AddActionPoint({2, 2, 3, 3});
+    auto party = std::make_unique<CHeroParty>(&doc());
+    auto member = std::make_unique<CCreature>(&doc(), test::TestCreature::Imp);
+    party->addMember(member);
+    doc().AddHeroParty(std::move(party));
+    auto owner = std::make_unique<CTrigger>(&doc());
+    owner->setOwnerObject(creature, TriggerOwnerKind::Creature);
+    owner->setOwnerById(3);
+    CTrigger* creatureTrigger = script().AddTrigger(std::move(owner));
+    auto fresh = [&] {
+        std::unique_ptr<CAction> a = script().makeAction();
+        a->setOwnerTrigger(creatureTrigger);
+        a->setOwnerById(3);
+        script().NewActionId(*a);
+        return a;
+    };
+    auto hasKindList = [](ActionPage page) {
+        return page != P::Availability && page != P::Flag && page != P::Timer && page != P::Party;
+    };
+
+    std::unique_ptr<CAction> probeAction = fresh();
+    ActionSheet probe(*probeAction, doc(), db, usage());
+    ASSERT_EQ(probe.pages().size(), actionPagesInOrder().size());
+    size_t fields = 0;
+    for (ActionPage page : probe.pages()) {
+        for (const test::NumberRowSetting& setting :
+             test::numberRowSettings(probe.state(page), hasKindList(page))) {
+            for (bool high : {false, true}) {
+                std::unique_ptr<CAction> action = fresh();
+                std::string typed;
+                NumberRange range;
+                {
+                    ActionSheet sheet(*action, doc(), db, usage());
+                    FormState& s = sheet.state(page);
+                    test::applySetting(s, setting);
+                    range = s.rangeOf(setting.row);
+                    typed = std::to_string(int64_t(high ? range.high : range.low));
+                    s.setText(setting.row, typed);
+                    ASSERT_EQ(sheet.confirm(page), std::nullopt) << typed;
+                }
+                ActionSheet again(*action, doc(), db, usage());
+                EXPECT_EQ(again.state(page).text(setting.row), typed)
+                    << utf16ToUtf8(actionPageTitle(page)) << " row " << setting.row << " of kind "
+                    << int(action->kind()) << " accepts " << typed << " and keeps another value";
+                ++fields;
+                // One past the bound is refused with the bounds the field keeps (below 0 a field
+                // of a word without sign has a message of its own).
+                if (!high && range.low <= 0)
+                    continue;
+                ActionSheet past(*action, doc(), db, usage());
+                FormState& p = past.state(page);
+                p.setText(setting.row, std::to_string(int64_t(high ? range.high + 1 : range.low - 1)));
+                const auto refusal = past.confirm(page);
+                ASSERT_TRUE(refusal) << "row " << setting.row;
+                EXPECT_EQ(refusal->error.message, "Please enter an integer between " +
+                                                      std::to_string(int64_t(range.low)) + " and " +
+                                                      std::to_string(int64_t(range.high)) + ".");
+                past.cancel();
+            }
+        }
+    }
+    EXPECT_GE(fields, 20u) << "the sweep reached the number fields of every page";
+}
+
+TEST_F(ActionSheetTest, LeavingAPageChecksItsNumbersAsOkWould)
+{
+    std::unique_ptr<CAction> action = newAction();
+    ActionSheet sheet(*action, doc(), db, usage());
+    EXPECT_EQ(sheet.leave(P::Flag), std::nullopt) << "nothing typed";
+    sheet.state(P::Flag).setText(ActionPageRow::FlagValue, "40000");
+    const auto refusal = sheet.leave(P::Flag);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->page, P::Flag);
+    EXPECT_EQ(refusal->error.row, ActionPageRow::FlagValue);
+    EXPECT_EQ(refusal->error.message, "Please enter an integer between 0 and 32767.");
+    EXPECT_EQ(sheet.leave(P::Timer), std::nullopt) << "each page answers for its own fields";
+    sheet.state(P::Flag).setText(ActionPageRow::FlagValue, "4");
+    EXPECT_EQ(sheet.leave(P::Flag), std::nullopt);
+}
+
+TEST_F(ActionSheetTest, GoldAndManaValuesFlashOnlyForAWhile)
+{
+    // Flash Button under a Vorlan's trigger; the GUI page's rows: kind, category, button, the
+    // three flash choices, seconds.
+    constexpr size_t kButton = 2, kFlash = 3, kSeconds = 4;
+    auto owner = std::make_unique<CTrigger>(&doc());
+    owner->setOwnerObject(doc().FindPlayer(3), TriggerOwnerKind::Player);
+    owner->setOwnerById(3);
+    CTrigger* vorlan = script().AddTrigger(std::move(owner));
+    std::unique_ptr<CAction> action = script().makeAction();
+    action->setOwnerTrigger(vorlan);
+    action->setOwnerById(3);
+    script().NewActionId(*action);
+    ActionSheet sheet(*action, doc(), db, usage());
+    ASSERT_TRUE(sheet.hasPage(P::Gui));
+    FormState& gui = sheet.state(P::Gui);
+    auto choose = [&](size_t row, const std::string& text) {
+        const ChoiceList& list = gui.choices(row);
+        for (size_t i = 0; i < list.size(); ++i)
+            if (list[i].text == text)
+                return gui.choose(row, i);
+        ADD_FAILURE() << "no entry " << text;
+    };
+    const int64_t until = int64_t(FlashMode::Until), forAWhile = int64_t(FlashMode::For);
+    choose(kButton, "Sell Room");
+    EXPECT_TRUE(gui.isOptionShown(kFlash, until));
+    EXPECT_EQ(gui.value(kFlash), until);
+    choose(kButton, "Gold Value");
+    EXPECT_FALSE(gui.isOptionShown(kFlash, until)) << "\"Until Selected\" is hidden";
+    EXPECT_EQ(gui.value(kFlash), forAWhile);
+    EXPECT_EQ(gui.text(kSeconds), "1") << "a flash for a while lasts a second at least";
+    gui.choose(kFlash, 0);
+    EXPECT_EQ(gui.value(kFlash), forAWhile) << "a hidden option cannot be chosen";
+
+    gui.setText(kSeconds, "0");
+    const auto refusal = sheet.confirm(P::Gui);
+    ASSERT_TRUE(refusal) << "For 0 seconds would be stored as Until Selected";
+    EXPECT_EQ(refusal->error.message, "Please enter an integer between 1 and 32767.");
+    gui.setText(kSeconds, "20");
+    ASSERT_EQ(sheet.confirm(P::Gui), std::nullopt);
+    EXPECT_EQ(action->kind(), uint8_t(ActionKind::FlashButton));
+    EXPECT_EQ(action->a(1), 243);
+    EXPECT_EQ(action->a(2), 1);
+    EXPECT_EQ(action->b(), 20u);
+
+    choose(kButton, "Mana Value");
+    choose(kButton, "Zoom In / Out");
+    EXPECT_TRUE(gui.isOptionShown(kFlash, until)) << "any other button may flash until selected";
 }
 
 TEST_F(ActionSheetTest, UsageMarksFollowAddEditCancelAndDelete)

@@ -350,5 +350,21 @@ TEST_F(TriggerSheetTest, OkWithoutAChangeKeepsEveryStoredByteOfEveryKind)
     }
 }
 
+TEST_F(TriggerSheetTest, LeavingAPageChecksItsNumbersAsOkWould)
+{
+    CTrigger& t = onPlayer(3);
+    TriggerSheet sheet(t, doc(), db, usage);
+    sheet.state(P::Repeat).setValue(0, 2); // "Repeat"
+    sheet.state(P::Repeat).setText(TriggerPageRow::RepeatCount, "300");
+    const auto refusal = sheet.leave(P::Repeat);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->page, P::Repeat);
+    EXPECT_EQ(refusal->error.row, TriggerPageRow::RepeatCount);
+    EXPECT_EQ(refusal->error.message, "Please enter an integer between 0 and 255.");
+    EXPECT_EQ(sheet.leave(P::Attribute), std::nullopt);
+    sheet.state(P::Repeat).setText(TriggerPageRow::RepeatCount, "3");
+    EXPECT_EQ(sheet.leave(P::Repeat), std::nullopt);
+}
+
 } // namespace
 } // namespace gr2

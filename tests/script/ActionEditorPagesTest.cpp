@@ -214,22 +214,22 @@ TEST_F(ActionPageStoreTest, EachPageWritesItsKindsParametersOverWhatWasThere)
          [this](CAction& a) {
              storeMapPage({22, 5, 6, 2, 3, 0}, db, a);
          },
-         record(22, {2, 3, 0, 0}, 4 | 5 << 16)},
+         record(22, {2, 3, 0, 0}, 5 | 6 << 16)},
         {"alter terrain to rock",
          [this](CAction& a) {
              storeMapPage({22, 5, 6, 1, 3, 0}, db, a);
          },
-         record(22, {1, 2, 0, 0}, 4 | 5 << 16)},
+         record(22, {1, 2, 0, 0}, 5 | 6 << 16)},
         {"alter terrain to a good room's floor",
          [this](CAction& a) {
              storeMapPage({22, 5, 6, 11, 3, 0}, db, a);
          },
-         record(22, {11, 1, 0, 0}, 4 | 5 << 16)},
+         record(22, {11, 1, 0, 0}, 5 | 6 << 16)},
         {"collapse gate",
          [this](CAction& a) {
              storeMapPage({32, 2, 2, 11, 3, 4}, db, a);
          },
-         record(32, {0, 0, 0, 0}, 1 | 1 << 16)},
+         record(32, {0, 0, 0, 0}, 2 | 2 << 16)},
         {"party",
          [](CAction& a) {
              storePartyActionPage({4, false, true, 7}, a);

@@ -242,6 +242,91 @@ TEST_F(ScriptTreeModelTest, ForcedFirstPersonTriggerAndActionOfferNothing)
               DropVerdict::None);
 }
 
+TEST_F(ScriptTreeModelTest, TrapsAndDeadBodiesTakeNoTriggers)
+{
+    // Neither record has a trigger field: a trigger attached there would be gone after a save.
+    CTrap* trap = doc().CreateTrap(1, 3, {4, 4});
+    CCreature* body = doc().CreateCreature(test::TestCreature::Imp, 3, {5, 5}, true);
+    body->setDeadBody(true);
+    model->Refresh();
+    CTrigger& t = addTrigger(model->root());
+    for (CLevelObject* o : std::initializer_list<CLevelObject*>{trap, body}) {
+        ScriptTreeItem& dragged = *model->findTriggerItem(t.id());
+        ScriptTreeItem& target = *model->findItem(*o);
+        EXPECT_EQ(model->dropVerdict(dragged, target), DropVerdict::None);
+        EXPECT_FALSE(model->leftDrop(dragged, target));
+        EXPECT_FALSE(model->drop(dragged, target, TreeCommand::MoveAsChild));
+        EXPECT_FALSE(model->drop(dragged, target, TreeCommand::CopyAsChild));
+        EXPECT_EQ(o->firstTrigger(), 0);
+    }
+    EXPECT_EQ(sb.chain(doc().properties().rootTrigger), std::vector<int16_t>{t.id()});
+
+    ScriptTreeItem& bodyItem = *model->findItem(*body);
+    model->select(&bodyItem);
+    EXPECT_FALSE(model->isEnabled(TreeCommand::CreatureAddTrigger));
+    EXPECT_FALSE(model->isEnabled(TreeCommand::ForceFirstPerson));
+    EXPECT_EQ(model->addTrigger(bodyItem, editors), nullptr);
+    EXPECT_FALSE(script().ForceFirstPerson(*body, true));
+    EXPECT_EQ(body->firstTrigger(), 0);
+
+    // A forced creature that later became a dead body can still be let go.
+    CCreature* forced = doc().CreateCreature(test::TestCreature::Imp, 3, {6, 6}, true);
+    ASSERT_TRUE(script().ForceFirstPerson(*forced, true));
+    forced->setDeadBody(true);
+    model->Refresh();
+    model->select(model->findItem(*forced));
+    EXPECT_TRUE(model->isEnabled(TreeCommand::ForceFirstPerson));
+    EXPECT_TRUE(model->run(TreeCommand::ForceFirstPerson));
+    EXPECT_EQ(forced->firstTrigger(), 0);
+}
+
+TEST_F(ScriptTreeModelTest, AThingBesideATriggerJoinsItsPlayerOnlyAtTheChainsHead)
+{
+    level.playersUpTo(4);
+    model->Refresh();
+    CTrigger& first = addTrigger(playerItem(4));
+    CTrigger& second = addTrigger(playerItem(4));
+    CDoor* door = doc().CreateDoor(1, 3, {4, 4});
+    ScriptTreeItem* doorItem = model->findItem(*door);
+    ASSERT_NE(doorItem, nullptr);
+    ASSERT_EQ(model->dropVerdict(*doorItem, *model->findTriggerItem(second.id())), DropVerdict::SiblingOnly);
+
+    ASSERT_TRUE(model->drop(*doorItem, *model->findTriggerItem(second.id()), TreeCommand::MoveAsSibling));
+    EXPECT_EQ(door->ownerId(), 3) << "beside the chain's second trigger the door keeps its owner";
+    ASSERT_TRUE(model->drop(*model->findItem(*door), *model->findTriggerItem(second.id()),
+                            TreeCommand::CopyAsSibling));
+    EXPECT_EQ(doc().doors().back()->ownerId(), 3) << "and so does a copy";
+
+    ASSERT_TRUE(model->drop(*model->findItem(*door), *model->findTriggerItem(first.id()),
+                            TreeCommand::MoveAsSibling));
+    EXPECT_EQ(door->ownerId(), 4) << "beside the chain's first trigger it joins the player";
+}
+
+TEST_F(ScriptTreeModelTest, MovesThatChangeNothingAreNotOffered)
+{
+    level.playersUpTo(4);
+    doc().AddActionPoint({2, 2, 3, 3});
+    model->Refresh();
+    ScriptTreeItem& vorlan = playerItem(3);
+    EXPECT_FALSE(model->canDrag(vorlan));
+    EXPECT_FALSE(model->leftDrop(vorlan, model->root()));
+    doc().SetModifiedFlag(false);
+    for (TreeCommand c : {TreeCommand::MoveAsChild, TreeCommand::MoveAsSibling, TreeCommand::CopyAsChild,
+                          TreeCommand::CopyAsSibling}) {
+        EXPECT_FALSE(model->offersDrop(vorlan, playerItem(4), c));
+        EXPECT_FALSE(model->drop(vorlan, playerItem(4), c));
+    }
+    EXPECT_FALSE(doc().isModified()) << "a refused move marks nothing";
+
+    // An action point is copied (the copy is placed on the map), never just moved among the items.
+    ScriptTreeItem& point = *model->findItem(*doc().actionPoints().front());
+    EXPECT_TRUE(model->canDrag(point));
+    EXPECT_FALSE(model->offersDrop(point, model->root(), TreeCommand::MoveAsChild));
+    EXPECT_FALSE(model->leftDrop(point, model->root()));
+    EXPECT_TRUE(model->offersDrop(point, model->root(), TreeCommand::CopyAsChild));
+    EXPECT_FALSE(doc().isModified());
+}
+
 TEST_F(ScriptTreeModelTest, TriggerOntoItsOwnSubTriggerIsRefused)
 {
     CTrigger& parent = addTrigger(model->root());

@@ -313,7 +313,7 @@ TEST_F(TriggerEditorPagesTest, EachPageStoresItsKindAndParameters)
          [this](CTrigger& t) {
              storeActionPointPage({41, 4, 2, 3, 30, 4}, db, t);
          },
-         bytes(41, 0, 4, 30, 0, 0)},
+         bytes(41, 4, 4, 30, 0, 0)},
         {"AP, tag part of",
          [this](CTrigger& t) {
              storeActionPointPage({62, 1, 2, 3, 30, 4}, db, t);

@@ -15,9 +15,11 @@
 #include "forms/ActionPageForms.h"
 #include "level/CPlayer.h"
 #include "mapedit/MapViewController.h"
+#include "script/ActionKind.h"
 #include "script/LevelScript.h"
 #include "script/ScriptDescriptions.h"
 #include "script/ScriptTreeExport.h"
+#include "script/TriggerSection.h"
 #include "support/ModalDialogs.h"
 #include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
@@ -31,6 +33,7 @@
 #include "ui/FormWidgets.h"
 #include "ui/HistoryDock.h"
 #include "ui/QtText.h"
+#include "worlddata/ByteOrder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -882,6 +885,105 @@ TEST_F(ScriptTreeWindowTest, AddCreatureActionTurnsEachPlacedCreatureIntoAnActio
     EXPECT_EQ(script.actions().size(), actionsBefore + 2);
     EXPECT_EQ(doc().creatures().size(), creaturesBefore + 2);
     EXPECT_EQ(historySteps(), stepsBefore + 1);
+}
+
+TEST_F(ScriptTreeWindowTest, ATrapRefusesATriggerAndAnActionsTileReadsAsTyped)
+{
+    // A trap's record keeps no triggers: dragging one onto it shows the no-drop cursor and moves
+    // nothing.
+    QTreeWidgetItem* trap = nullptr;
+    for (QTreeWidgetItemIterator it(tree()); *it && !trap; ++it)
+        if (tree()->modelItem(*it) && tree()->modelItem(*it)->kind() == TreeItemKind::Trap)
+            trap = *it;
+    ASSERT_TRUE(trap);
+    QTreeWidgetItem* root = tree()->topLevelItem(0)->child(0);
+    ASSERT_TRUE(root->text(0).startsWith("When "));
+    const int16_t rootId = doc().properties().rootTrigger;
+    QWidget* vp = tree()->viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, pointOf(root));
+    moveMouse(vp, pointOf(root) + QPoint(0, 6), Qt::LeftButton);
+    moveMouse(vp, pointOf(trap), Qt::LeftButton);
+    ASSERT_TRUE(tree()->isDragging());
+    EXPECT_EQ(vp->cursor().shape(), Qt::ForbiddenCursor);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, pointOf(trap));
+    EXPECT_EQ(trap->childCount(), 0);
+    EXPECT_EQ(doc().properties().rootTrigger, rootId);
+    EXPECT_FALSE(texts(rightClick(trap)).contains("Add &Trigger..."));
+
+    // Alter Terrain typed 5, 6 on the Map page reads "[ 5, 6 ]" in the tree and in its record.
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) { QTest::mouseClick(sheet.okButton(), Qt::LeftButton); });
+    QTreeWidgetItem* trigger = item("Vorlan 1")->child(0);
+    ASSERT_TRUE(trigger && trigger->text(0).startsWith("When "));
+    LevelScript& script = *LevelScript::of(doc());
+    withActionSheet([&] { rightClick(trigger, "Add &Action..."); },
+                    [&](CActionEditSheet& sheet) {
+                        // A number out of range keeps the page from being left, with its message.
+                        showTab(sheet, "&Flag");
+                        FormWidgets* flag = sheet.controls(ActionPage::Flag);
+                        typeInto(flag->control(ActionPageRow::FlagValue), "40000");
+                        prompter.clear();
+                        QTabBar* bar = sheet.tabs()->tabBar();
+                        QTest::mouseClick(bar, Qt::LeftButton, {},
+                                          bar->tabRect(int(sheet.tabs()->count()) - 2).center());
+                        EXPECT_EQ(bar->tabText(bar->currentIndex()), "&Flag");
+                        EXPECT_EQ(prompter.texts(),
+                                  std::vector<std::string>{"Please enter an integer between 0 and 32767."});
+                        typeInto(flag->control(ActionPageRow::FlagValue), "4");
+
+                        showTab(sheet, "&Map");
+                        FormWidgets* map = sheet.controls(ActionPage::Map);
+                        typeInto(map->control(1), "5");
+                        typeInto(map->control(2), "6");
+                        QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+                    });
+    CAction& alter = *script.ActionAt(script.actions().size() - 1);
+    ASSERT_EQ(alter.kind(), uint8_t(ActionKind::AlterTerrainType));
+    ASSERT_EQ(trigger->childCount(), 1);
+    EXPECT_TRUE(item("Vorlan 1")->child(0)->child(0)->text(0).startsWith("Alter [ 5, 6 ]"))
+        << item("Vorlan 1")->child(0)->child(0)->text(0).toStdString();
+    const Bytes record = TriggerSection::packAction(alter, doc());
+    EXPECT_EQ(loadU16(&record[4]), 5) << "the record holds the tile as typed";
+    EXPECT_EQ(loadU16(&record[6]), 6);
+}
+
+TEST_F(ScriptTreeWindowTest, ACreateCreatureActionChangedToAnotherKindLeavesAnEmptyTile)
+{
+    withSheet([&] { rightClick(item("Vorlan 1"), "Add &Trigger..."); },
+              [&](CTriggerEditSheet& sheet) { QTest::mouseClick(sheet.okButton(), Qt::LeftButton); });
+    const size_t creaturesBefore = doc().creatures().size();
+    rightClick(item("Vorlan 1")->child(0), "Add &Creature Action...");
+    CPlacementPrompt* prompt = child->prompt();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(prompt));
+    app.editorState().setCurrentType(ThingFamily::Creature, 2);
+    ASSERT_TRUE(view()->controller().selectTool(ToolCode::PlaceCreature));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({5, 5}));
+    QTest::mouseClick(prompt->finishedButton(), Qt::LeftButton);
+    ASSERT_TRUE(doc().CreatureAt({5, 5}));
+    QTreeWidgetItem* action = item("Vorlan 1")->child(0)->child(0);
+    ASSERT_TRUE(action);
+    ASSERT_EQ(action->childCount(), 1) << "the action's creature";
+
+    // Edited into an action of the Game page, the creature goes with the old kind.
+    withActionSheet([&] { rightClick(action, "&Edit Action Properties..."); },
+                    [&](CActionEditSheet& sheet) {
+                        showTab(sheet, "&Game");
+                        QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
+                    });
+    EXPECT_NE(LevelScript::of(doc())->ActionAt(LevelScript::of(doc())->actions().size() - 1)->kind(),
+              uint8_t(ActionKind::CreateCreature));
+    EXPECT_EQ(doc().CreatureAt({5, 5}), nullptr);
+    EXPECT_EQ(doc().creatures().size(), creaturesBefore);
+    EXPECT_EQ(item("Vorlan 1")->child(0)->child(0)->childCount(), 0);
+    // The tile takes a creature again.
+    ASSERT_TRUE(view()->controller().selectTool(ToolCode::PlaceCreature));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({5, 5}));
+    EXPECT_NE(doc().CreatureAt({5, 5}), nullptr);
+
+    trigger(EditorCommand::Undo);
+    trigger(EditorCommand::Undo);
+    ASSERT_TRUE(doc().CreatureAt({5, 5}));
+    EXPECT_FALSE(doc().CreatureAt({5, 5})->isPlaced()) << "undo brings the action's creature back";
 }
 
 } // namespace
