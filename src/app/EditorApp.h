@@ -6,6 +6,7 @@
 #include "app/Prompter.h"
 #include "app/ReservedNames.h"
 #include "typedb/CTypeDatabase.h"
+#include "typedb/TypeFamily.h"
 #include "worlddata/ByteOrder.h"
 
 #include <array>
@@ -53,6 +54,8 @@ public:
     /// whose names differ only in case are renamed out of the loader's way, and the user is told.
     /// True when every file was written (and every such file renamed).
     bool SaveGameData();
+    /// How many files Save Game Data writes: the variables file and the eleven type files.
+    static constexpr size_t kGameDataFileCount = 1 + kSaveOrder.size();
     /// The eleven type sections in save order, as a level's copy of the global data carries them.
     void WriteAllTypeSections(Bytes& out, const DateStamp& saved) const;
     /// Deletes every record of the eleven type tables.

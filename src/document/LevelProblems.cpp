@@ -2,8 +2,11 @@
 
 #include "app/NewLevelOptions.h"
 #include "document/LevelChecks.h"
+#include "level/CActionPoint.h"
+#include "level/CPlayer.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"
+#include "level/RoomFootprints.h"
 #include "level/TextConversion.h"
 #include "level/TriggerKeeping.h"
 #include "script/LevelScript.h"
@@ -74,6 +77,7 @@ public:
             scriptReferences();
             flagsAndTimers();
         }
+        playable();
         return std::move(m_problems);
     }
 
@@ -622,6 +626,208 @@ private:
                         actionPlace(a->id()));
     }
 
+    // -- playable ---------------------------------------------------------------------------
+
+    /// What a designer means by a playable level, beyond what the game refuses: every Vorlan can
+    /// dig from its heart to a portal, the level's hero gates and parties are put to use, and what
+    /// stands on the map can be reached. Ground is crossed when it can be dug or walked: not
+    /// impenetrable, water, lava, unknown terrain or the border.
+    void playable()
+    {
+        const int32_t w = int32_t(m_doc.width());
+        const int32_t h = int32_t(m_doc.height());
+        if (w < 3 || h < 3 || m_doc.terrainTiles().size() < m_doc.cellCount())
+            return;
+        labelRegions(w, h);
+        std::vector<const CPlayer*> vorlans;
+        for (size_t i = 0; i < m_doc.PlayerCount(); ++i)
+            if (const CPlayer* p = m_doc.PlayerAt(i); p->isVorlan() && p->hasHeart())
+                vorlans.push_back(p);
+        heartsReachPortals(vorlans);
+        heroGatesUsed();
+        heroPartiesOutOfRock();
+        dungeonsMeet(vorlans);
+        thingsReachable(vorlans);
+    }
+
+    bool crossable(TilePoint p) const
+    {
+        const int32_t w = int32_t(m_doc.width()), h = int32_t(m_doc.height());
+        if (p.x <= 0 || p.y <= 0 || p.x >= w - 1 || p.y >= h - 1)
+            return false;
+        const std::optional<uint32_t> flags = m_doc.GetTerrainFlags(p);
+        return flags && !(*flags & (TerrainFlag::Impenetrable | TerrainFlag::Water | TerrainFlag::Lava));
+    }
+    static bool solid(std::optional<uint32_t> flags) { return !flags || (*flags & TerrainFlag::Solid); }
+
+    /// Numbers each connected area of crossable ground (0: not crossable).
+    void labelRegions(int32_t w, int32_t h)
+    {
+        m_region.assign(size_t(w) * size_t(h), 0);
+        uint32_t next = 0;
+        std::vector<TilePoint> todo;
+        for (int32_t y = 1; y < h - 1; ++y)
+            for (int32_t x = 1; x < w - 1; ++x) {
+                if (m_region[index({x, y})] != 0 || !crossable({x, y}))
+                    continue;
+                ++next;
+                m_region[index({x, y})] = next;
+                todo.push_back({x, y});
+                while (!todo.empty()) {
+                    const TilePoint p = todo.back();
+                    todo.pop_back();
+                    for (TilePoint q : {TilePoint{p.x + 1, p.y}, TilePoint{p.x - 1, p.y},
+                                        TilePoint{p.x, p.y + 1}, TilePoint{p.x, p.y - 1}}) {
+                        if (!crossable(q) || m_region[index(q)] != 0)
+                            continue;
+                        m_region[index(q)] = next;
+                        todo.push_back(q);
+                    }
+                }
+            }
+    }
+    size_t index(TilePoint p) const { return size_t(p.y) * m_doc.width() + size_t(p.x); }
+    uint32_t regionAt(TilePoint p) const { return m_doc.IsInside(p) ? m_region[index(p)] : 0; }
+    /// The areas the tiles of the rectangle touch, or stand in.
+    std::set<uint32_t> regionsOf(const TileRect& r) const
+    {
+        std::set<uint32_t> out;
+        for (int32_t y = r.top - 1; y <= r.bottom + 1; ++y)
+            for (int32_t x = r.left - 1; x <= r.right + 1; ++x)
+                if (uint32_t region = regionAt({x, y}))
+                    out.insert(region);
+        return out;
+    }
+    static bool meet(const std::set<uint32_t>& a, const std::set<uint32_t>& b)
+    {
+        return std::any_of(a.begin(), a.end(), [&b](uint32_t r) { return b.count(r) != 0; });
+    }
+
+    void heartsReachPortals(const std::vector<const CPlayer*>& vorlans)
+    {
+        std::set<uint32_t> portals;
+        bool anyPortal = false;
+        for (size_t i = 0; i < m_doc.PlayerCount(); ++i)
+            for (const PortalEntry& portal : m_doc.PlayerAt(i)->portals()) {
+                anyPortal = true;
+                const std::set<uint32_t> r = regionsOf(portalFootprint(portal.centre));
+                portals.insert(r.begin(), r.end());
+            }
+        if (!anyPortal)
+            return; // the missing portal is a problem of its own
+        for (const CPlayer* p : vorlans)
+            if (!meet(regionsOf(heartFootprint(p->heartPosition())), portals))
+                warning("heart-reaches-no-portal",
+                        p->name() +
+                            "'s Dungeon Heart cannot reach any Portal over ground that can be dug or walked",
+                        playerPlace(p->id()));
+    }
+
+    void heroGatesUsed()
+    {
+        std::vector<TileRect> partyPoints;
+        std::vector<TilePoint> collapsed;
+        if (m_script)
+            for (const auto& a : m_script->actions()) {
+                if (a->kind() == uint8_t(ActionKind::CreateHeroParty)) {
+                    if (const CActionPoint* ap = m_doc.FindActionPoint(a->parameters().b0()))
+                        partyPoints.push_back(ap->area());
+                } else if (a->kind() == uint8_t(ActionKind::CollapseHeroGate)) {
+                    collapsed.push_back({int32_t(a->parameters().bx()), int32_t(a->parameters().by())});
+                }
+            }
+        for (size_t i = 0; i < m_doc.PlayerCount(); ++i)
+            for (const HeroGateEntry& gate : m_doc.PlayerAt(i)->heroGates()) {
+                const TileRect tiles = heroGateFootprint(gate);
+                const TileRect near{tiles.left - 1, tiles.top - 1, tiles.right + 1, tiles.bottom + 1};
+                const bool used = std::any_of(collapsed.begin(), collapsed.end(),
+                                              [&](TilePoint t) { return tiles.contains(t); }) ||
+                                  std::any_of(partyPoints.begin(), partyPoints.end(), [&](const TileRect& r) {
+                                      return !r.intersected(near).empty();
+                                  });
+                if (!used)
+                    warning("hero-gate-unused",
+                            "The hero gate at " + tileText(gate.reference) +
+                                " is used by no script action: no hero party comes through it and nothing "
+                                "collapses it",
+                            tilePlace(gate.reference));
+            }
+    }
+
+    void heroPartiesOutOfRock()
+    {
+        if (!m_script)
+            return;
+        for (const auto& a : m_script->actions()) {
+            if (a->kind() != uint8_t(ActionKind::CreateHeroParty))
+                continue;
+            const CActionPoint* ap = m_doc.FindActionPoint(a->parameters().b0());
+            if (!ap)
+                continue; // a missing point is reported as such
+            const TileRect r =
+                ap->area().intersected({0, 0, int32_t(m_doc.width()) - 1, int32_t(m_doc.height()) - 1});
+            bool open = false;
+            for (int32_t y = r.top; y <= r.bottom && !open; ++y)
+                for (int32_t x = r.left; x <= r.right && !open; ++x)
+                    open = !solid(m_doc.GetTerrainFlags({x, y})) && crossable({x, y});
+            if (!open)
+                warning("hero-party-in-rock",
+                        actionText(*a) + " creates its party at " + ap->name() +
+                            ", which lies wholly in solid rock",
+                        actionPlace(a->id()));
+        }
+    }
+
+    void dungeonsMeet(const std::vector<const CPlayer*>& vorlans)
+    {
+        if (m_doc.alliances().size() != 0)
+            return;
+        for (size_t i = 0; i < m_doc.PlayerCount(); ++i)
+            if (!m_doc.PlayerAt(i)->heroGates().empty())
+                return;
+        for (size_t i = 0; i < vorlans.size(); ++i)
+            for (size_t j = i + 1; j < vorlans.size(); ++j)
+                if (!meet(regionsOf(heartFootprint(vorlans[i]->heartPosition())),
+                          regionsOf(heartFootprint(vorlans[j]->heartPosition()))))
+                    warning("dungeons-never-meet",
+                            vorlans[i]->name() + " and " + vorlans[j]->name() +
+                                " can never reach each other's dungeon, and the level has no hero gate and "
+                                "no alliance (intended?)",
+                            playerPlace(vorlans[j]->id()));
+    }
+
+    template <class Thing>
+    void reachable(const std::vector<std::unique_ptr<Thing>>& things, ProblemPlaceKind kind, const char* name,
+                   const std::set<uint32_t>& dungeons)
+    {
+        for (size_t i = 0; i < things.size(); ++i) {
+            const Thing& t = *things[i];
+            if (!t.isPlaced() || !m_doc.IsInside(t.position()))
+                continue;
+            if (!meet(regionsOf(TileRect::single(t.position())), dungeons))
+                warning("thing-unreachable",
+                        std::string(name) + " at " + tileText(t.position()) +
+                            " can never be reached from any "
+                            "Vorlan's dungeon",
+                        {kind, int32_t(i), t.position(), true});
+        }
+    }
+
+    void thingsReachable(const std::vector<const CPlayer*>& vorlans)
+    {
+        if (vorlans.empty())
+            return;
+        std::set<uint32_t> dungeons;
+        for (const CPlayer* p : vorlans) {
+            const std::set<uint32_t> r = regionsOf(heartFootprint(p->heartPosition()));
+            dungeons.insert(r.begin(), r.end());
+        }
+        reachable(m_doc.creatures(), ProblemPlaceKind::Creature, "Creature", dungeons);
+        reachable(m_doc.objects(), ProblemPlaceKind::Object, "Object", dungeons);
+    }
+
+    std::vector<uint32_t> m_region;
+
     static constexpr uint8_t kSendToActionPointObjective = 23;
     static constexpr uint8_t kSetFlagOperandIsFlag = 0x04;
 
@@ -632,9 +838,31 @@ private:
 
 } // namespace
 
-std::vector<LevelProblem> validateLevel(const CWorldEditorDoc& doc)
+std::vector<LevelProblem> validateLevel(const CWorldEditorDoc& doc, const std::set<std::string>& switchedOff)
 {
-    return Validation(doc).run();
+    std::vector<LevelProblem> problems = Validation(doc).run();
+    std::erase_if(problems, [&](const LevelProblem& p) {
+        return p.severity == ProblemSeverity::Warning && switchedOff.count(p.code) != 0;
+    });
+    return problems;
+}
+
+std::span<const WarningRule> warningRules()
+{
+    static constexpr WarningRule kRules[] = {
+        {"missing-portal", "A level without a Portal"},
+        {"heart-reaches-no-portal", "A Dungeon Heart that cannot reach any Portal"},
+        {"hero-gate-unused", "A hero gate no script action uses"},
+        {"hero-party-in-rock", "A hero party created at an action point in solid rock"},
+        {"dungeons-never-meet", "Dungeons that can never meet, with no hero gate and no alliance"},
+        {"thing-unreachable", "Creatures and objects no Vorlan can reach"},
+        {"hero-party-leader", "A hero party without a leader"},
+        {"waypoint-loop", "Action points whose waypoints form a loop"},
+        {"flag-never-set", "A flag tested that no action sets"},
+        {"timer-never-set", "A timer tested that no action starts"},
+        {"unreachable-script", "Triggers and actions that can never run"},
+    };
+    return kRules;
 }
 
 std::string_view severityName(ProblemSeverity severity)

@@ -6,6 +6,8 @@
 #include "level/TileGeometry.h"
 
 #include <cstdint>
+#include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,8 +60,17 @@ struct LevelProblem {
     ProblemPlace place;
 };
 
-/// Every problem of the level, errors and warnings, grouped by rule in a fixed order.
-std::vector<LevelProblem> validateLevel(const CWorldEditorDoc& doc);
+/// Every problem of the level, errors and warnings, grouped by rule in a fixed order. Warnings of
+/// the rules a designer switched off (by code) are left out; errors always count.
+std::vector<LevelProblem> validateLevel(const CWorldEditorDoc& doc,
+                                        const std::set<std::string>& switchedOff = {});
+
+/// The warnings' rules a designer may switch off, by code, with a line saying what each finds.
+struct WarningRule {
+    const char* code;
+    const char* description;
+};
+std::span<const WarningRule> warningRules();
 
 /// "error" or "warning".
 std::string_view severityName(ProblemSeverity severity);

@@ -85,7 +85,8 @@ void buildSampleLevel(CWorldEditorDoc& doc, const std::string& title)
         book->setData1(4);
 
     CActionPoint* atPortal = doc.AddActionPoint(portalFootprint(portal));
-    CActionPoint* path = doc.AddActionPoint({15, 5, 15, 5});
+    // On the hero gate: the heroes come in here and walk on to the portal.
+    CActionPoint* path = doc.AddActionPoint({18, 2, 18, 2});
     if (atPortal && path)
         path->setNextWaypoint(atPortal->id());
 
@@ -104,7 +105,8 @@ void buildSampleLevel(CWorldEditorDoc& doc, const std::string& title)
         smoke->setEffect(0, 1);
     }
 
-    // The script: when the level has run for a moment, show the objective and zoom to the portal.
+    // The script: when the level has run for a moment, show the objective and zoom to the portal,
+    // and let the hero party in through the gate.
     if (LevelScript* script = LevelScript::of(doc)) {
         auto trigger = script->makeTrigger();
         trigger->setId(1);
@@ -117,7 +119,14 @@ void buildSampleLevel(CWorldEditorDoc& doc, const std::string& title)
         objective->setKind(uint8_t(ActionKind::DisplayObjective));
         objective->setA(0, 1);
         objective->parameters().b = atPortal ? atPortal->id() : 0;
+        objective->setNext(-2);
         script->addLoadedAction(std::move(objective));
+        auto heroes = script->makeAction();
+        heroes->setId(-2);
+        heroes->setKind(uint8_t(ActionKind::CreateHeroParty));
+        heroes->setA(0, 0); // the first hero party
+        heroes->parameters().b = path ? path->id() : 0;
+        script->addLoadedAction(std::move(heroes));
         LevelProperties properties = doc.properties();
         properties.rootTrigger = 1;
         properties.description = u"A first level to look around in: two dungeons, a portal and a hero gate.";

@@ -16,8 +16,10 @@ namespace gr2 {
 /// Bits of a terrain type's flags word that the level rules use.
 namespace TerrainFlag {
 inline constexpr uint32_t Solid = 1u << 0;
+inline constexpr uint32_t Impenetrable = 1u << 1; ///< cannot be dug
 inline constexpr uint32_t Ownable = 1u << 2;
 inline constexpr uint32_t RoomFloor = 1u << 4;
+inline constexpr uint32_t Water = 1u << 7;
 inline constexpr uint32_t Lava = 1u << 8;
 } // namespace TerrainFlag
 

@@ -602,17 +602,61 @@ bool ScriptTreeModel::run(TreeCommand command)
     if (!isEnabled(command))
         return false;
     EditStep step(m_doc, treeCommandName(command));
+    if (const ScriptTreeItem* doomed = itemDeletedBy(command)) {
+        const std::u16string summary = deletionSummary(*doomed);
+        const bool done = runDeletion(command);
+        if (done && m_listener)
+            m_listener->deleted(summary);
+        return done;
+    }
     switch (command) {
     case C::CreateNewPlayer:
         return m_doc.CreateNewPlayer() != nullptr;
+    case C::ForceFirstPerson:
+        return script().ForceFirstPerson(*currentCreature(), !isChecked(command));
+    default:
+        return false;
+    }
+}
+
+const ScriptTreeItem* ScriptTreeModel::itemDeletedBy(TreeCommand command) const
+{
+    auto itemOf = [this](const CLevelObject* object) { return object ? findItem(*object) : nullptr; };
+    switch (command) {
+    case C::DeleteVorlan:
+        return itemOf(currentPlayer());
+    case C::DeleteCreature:
+        return itemOf(currentCreature());
+    case C::DeleteDoor:
+        return itemOf(currentDoor());
+    case C::DeleteTrap:
+        return itemOf(currentTrap());
+    case C::DeleteObject:
+        return itemOf(currentObject());
+    case C::DeleteActionPoint:
+        return itemOf(currentActionPoint());
+    case C::DeleteParty:
+        return itemOf(currentHeroParty());
+    case C::DeleteEffectGenerator:
+        return itemOf(currentEffectGenerator());
+    case C::DeleteTrigger:
+        return findTriggerItem(m_currentTrigger);
+    case C::DeleteAction:
+        return currentAction() ? findActionItem(currentAction()->id()) : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+bool ScriptTreeModel::runDeletion(TreeCommand command)
+{
+    switch (command) {
     case C::DeleteVorlan:
         m_doc.DeletePlayer(currentPlayer());
         return true;
     case C::DeleteCreature:
         m_doc.DeleteCreature(currentCreature(), true);
         return true;
-    case C::ForceFirstPerson:
-        return script().ForceFirstPerson(*currentCreature(), !isChecked(command));
     case C::DeleteDoor:
         m_doc.DeleteDoor(currentDoor(), true);
         return true;
@@ -639,6 +683,48 @@ bool ScriptTreeModel::run(TreeCommand command)
     default:
         return false;
     }
+}
+
+std::u16string deletionSummary(const ScriptTreeItem& item)
+{
+    size_t things = 0, triggers = 0, actions = 0;
+    std::vector<const ScriptTreeItem*> below;
+    for (const auto& c : item.children())
+        below.push_back(c.get());
+    while (!below.empty()) {
+        const ScriptTreeItem* i = below.back();
+        below.pop_back();
+        switch (i->kind()) {
+        case K::Creature:
+        case K::Door:
+        case K::Trap:
+        case K::Object:
+            ++things;
+            break;
+        case K::Trigger:
+            ++triggers;
+            break;
+        case K::Action:
+            ++actions;
+            break;
+        default:
+            break;
+        }
+        for (const auto& c : i->children())
+            below.push_back(c.get());
+    }
+    std::vector<std::u16string> parts;
+    auto count = [&parts](size_t n, std::u16string_view one, std::u16string_view many) {
+        if (n != 0)
+            parts.push_back(decimal(uint32_t(n)) + u" " + std::u16string(n == 1 ? one : many));
+    };
+    count(things, u"thing", u"things");
+    count(triggers, u"trigger", u"triggers");
+    count(actions, u"action", u"actions");
+    std::u16string text = u"Deleted " + item.text();
+    for (size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? u" with " : i + 1 == parts.size() ? u" and " : u", ") + parts[i];
+    return text + u" \u2014 Ctrl+Z undoes";
 }
 
 // --- adding and editing --------------------------------------------------------------------------

@@ -51,6 +51,8 @@ public:
     virtual void currentPlayerChanged(uint8_t playerId) { (void)playerId; }
     /// A thing was copied: the map view lets the user place it.
     virtual void placeCopiedThing(CLevelObject& object) { (void)object; }
+    /// A delete command ran: what went, in words for the status bar.
+    virtual void deleted(const std::u16string& summary) { (void)summary; }
     /// The model is going away; every item the listener holds is gone with it.
     virtual void modelDestroyed() {}
 };
@@ -63,6 +65,10 @@ public:
     virtual bool EditTrigger(CTrigger& trigger) = 0;
     virtual bool EditAction(CAction& action) = 0;
 };
+
+/// "Deleted Vorlan 1 with 5 things and 3 triggers — Ctrl+Z undoes": the item and what lies
+/// beneath it in the tree, counted before it goes.
+std::u16string deletionSummary(const ScriptTreeItem& item);
 
 class ScriptTreeModel : public DocumentObserver {
 public:
@@ -177,6 +183,9 @@ public:
     void currentPlayerSuggested(uint8_t playerId) override;
 
 private:
+    /// The item whose object a delete command removes; none for other commands.
+    const ScriptTreeItem* itemDeletedBy(TreeCommand command) const;
+    bool runDeletion(TreeCommand command);
     enum class Placement { Child, Sibling };
 
     LevelScript& script() const;

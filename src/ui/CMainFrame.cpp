@@ -2,6 +2,10 @@
 
 #include "app/StatusTexts.h"
 #include "app/ZoomTable.h"
+#include "document/LevelProblems.h"
+#include "level/CWorldEditorDoc.h"
+#include "script/ScriptTreeCommands.h"
+#include "script/ScriptTreeModel.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
 #include "ui/CPanelBar.h"
@@ -33,6 +37,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace gr2 {
 
@@ -191,6 +196,19 @@ void CMainFrame::createMenus()
     map->addSeparator();
     map->addActions({action(C::BrushFlipX), action(C::BrushFlipY), action(C::BrushRotate)});
 
+    // The level's own commands, also in the script tree's menu of the level item: greyed by the
+    // same rules and run by the tree on the active level.
+    m_levelMenu = menuBar()->addMenu(tr("&Level"));
+    for (const TreeMenuEntry& e : availableEntries(menuFor(TreeItemKind::Level))) {
+        QAction* entry = m_levelMenu->addAction(QtText::fromUtf16(e.text));
+        entry->setData(int(e.command));
+        const TreeCommand command = e.command;
+        connect(entry, &QAction::triggered, this,
+                [this, command] { m_browserBar->tree()->runCommand(command); });
+    }
+    connect(m_levelMenu, &QMenu::aboutToShow, this, &CMainFrame::updateLevelMenu);
+    updateLevelMenu();
+
     QMenu* configuration = menuBar()->addMenu(tr("&Configuration"));
     configuration->addActions({action(C::TerrainTypes), action(C::RoomTypes), action(C::CreatureTypes),
                                action(C::DoorTypes), action(C::TrapTypes), action(C::ObjectTypes),
@@ -295,6 +313,20 @@ void CMainFrame::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->installEventFilter(this);
+    // What a save would refuse is in sight before Save: the count follows every step.
+    m_problemsButton = new QToolButton(bar);
+    m_problemsButton->setObjectName(QStringLiteral("ProblemsCount"));
+    m_problemsButton->setAutoRaise(true);
+    m_problemsButton->setToolTip(tr("Show the level's errors and warnings in the Problems window"));
+    m_problemsButton->hide();
+    connect(m_problemsButton, &QToolButton::clicked, this, [this] {
+        if (CChildFrame* level = activeChildFrame()) {
+            m_problemsDock->validate(level);
+            m_problemsDock->show();
+            m_problemsDock->raise();
+        }
+    });
+    bar->addPermanentWidget(m_problemsButton);
     // Pane 0 is the status bar's own message area, which stretches and shows command prompts.
     for (int pane = 1; pane < StatusPane::Count; ++pane) {
         auto* label = new QLabel(bar);
@@ -415,9 +447,44 @@ void CMainFrame::updateCommandUI()
         const QString text = state && !state->text.isEmpty() ? state->text : tr(commandInfo(command).text);
         if (a->text() != text)
             a->setText(text);
+        const QString prompt =
+            state && !state->prompt.isEmpty() ? state->prompt : statusPrompt(commandInfo(command));
+        if (a->statusTip() != prompt)
+            a->setStatusTip(prompt);
     }
     m_zoomBox->setEnabled(view != nullptr);
     m_historyDock->showHistory(view ? &view->document() : nullptr);
+    updateProblemCount();
+}
+
+void CMainFrame::updateProblemCount()
+{
+    CWorldEditorView* view = activeView();
+    if (!view) {
+        m_problemsButton->hide();
+        m_countedLevel = nullptr;
+        return;
+    }
+    const CWorldEditorDoc& doc = view->document();
+    const LevelHistory& history = doc.history();
+    if (m_countedLevel == &doc && m_countedRevision == history.revision() &&
+        m_countedPosition == history.position() && !m_problemsButton->isHidden())
+        return;
+    m_countedLevel = &doc;
+    m_countedRevision = history.revision();
+    m_countedPosition = history.position();
+    size_t errors = 0, warnings = 0;
+    for (const LevelProblem& p : validateLevel(doc))
+        ++(p.severity == ProblemSeverity::Error ? errors : warnings);
+    QString text;
+    if (errors == 0 && warnings == 0)
+        text = tr("No problems");
+    else
+        text = tr("Problems: %1, %2")
+                   .arg(errors == 1 ? tr("1 error") : tr("%1 errors").arg(errors))
+                   .arg(warnings == 1 ? tr("1 warning") : tr("%1 warnings").arg(warnings));
+    m_problemsButton->setText(text);
+    m_problemsButton->show();
 }
 
 bool CMainFrame::onCommand(EditorCommand command)
@@ -489,15 +556,15 @@ std::optional<CommandState> CMainFrame::commandState(EditorCommand command) cons
     using C = EditorCommand;
     switch (command) {
     case C::ToggleToolBar:
-        return CommandState{true, m_barVisible[MainToolBar], {}};
+        return CommandState{true, m_barVisible[MainToolBar], {}, {}};
     case C::ToggleStatusBar:
-        return CommandState{true, m_barVisible[StatusBar], {}};
+        return CommandState{true, m_barVisible[StatusBar], {}, {}};
     case C::ToggleDrawingToolBar:
-        return CommandState{true, m_barVisible[DrawingToolBar], {}};
+        return CommandState{true, m_barVisible[DrawingToolBar], {}, {}};
     case C::ToggleSelectionBar:
-        return CommandState{true, m_barVisible[SelectionBar], {}};
+        return CommandState{true, m_barVisible[SelectionBar], {}, {}};
     case C::ToggleScriptTree:
-        return CommandState{true, m_barVisible[ScriptTree], {}};
+        return CommandState{true, m_barVisible[ScriptTree], {}, {}};
     case C::Open:
     case C::New:
     case C::SaveGameData:
@@ -509,10 +576,10 @@ std::optional<CommandState> CMainFrame::commandState(EditorCommand command) cons
     case C::Close:
     case C::SplitWindow:
     case C::ValidateLevel:
-        return CommandState{activeChildFrame() != nullptr, false, {}};
+        return CommandState{activeChildFrame() != nullptr, false, {}, {}};
     case C::Cascade:
     case C::Tile:
-        return CommandState{!m_mdiArea->subWindowList().isEmpty(), false, {}};
+        return CommandState{!m_mdiArea->subWindowList().isEmpty(), false, {}, {}};
     default:
         return std::nullopt;
     }
@@ -548,6 +615,13 @@ void CMainFrame::applyBarVisibility(Bar bar)
 {
     if (QWidget* w = barWidget(bar))
         w->setVisible(m_barVisible[bar]);
+}
+
+void CMainFrame::updateLevelMenu()
+{
+    const ScriptTreeModel* model = m_browserBar ? m_browserBar->tree()->model() : nullptr;
+    for (QAction* entry : m_levelMenu->actions())
+        entry->setEnabled(model && model->isEnabled(TreeCommand(entry->data().toInt())));
 }
 
 QMenu* CMainFrame::createPopupMenu()

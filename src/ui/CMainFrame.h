@@ -16,6 +16,7 @@
 
 class QComboBox;
 class QLabel;
+class QToolButton;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -51,6 +52,10 @@ public:
     ProblemsDock* problemsDock() const { return m_problemsDock; }
     QMenu* toolBarsMenu() const { return m_toolBarsMenu; }
     QMenu* windowMenu() const { return m_windowMenu; }
+    /// The commands of the active level, the same as the script tree's level item offers.
+    QMenu* levelMenu() const { return m_levelMenu; }
+    /// The status bar's count of the active level's errors and warnings (hidden without a level).
+    QToolButton* problemsButton() const { return m_problemsButton; }
     bool barVisible(Bar bar) const { return m_barVisible[bar]; }
     QString paneText(int pane) const;
 
@@ -105,6 +110,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override;
+    /// Greys the Level menu's entries as the script tree greys them; all without a level.
+    void updateLevelMenu();
+    /// Counts the active level's problems again when it changed since the last count.
+    void updateProblemCount();
 
 private:
     void createActions();
@@ -128,6 +137,12 @@ private:
     QToolBar* m_editingBar = nullptr;
     QComboBox* m_zoomBox = nullptr;
     std::array<QLabel*, 5> m_panes{};
+    /// The active level's problem count; a click opens the Problems dock.
+    QToolButton* m_problemsButton = nullptr;
+    /// What the count was worked out for: the level and its history's state.
+    const void* m_countedLevel = nullptr;
+    uint64_t m_countedRevision = 0;
+    size_t m_countedPosition = 0;
     CPanelBar* m_panelBar = nullptr;
     CBrowserBar* m_browserBar = nullptr;
     HistoryDock* m_historyDock = nullptr;
@@ -135,6 +150,7 @@ private:
     QMenu* m_toolBarsMenu = nullptr;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
+    QMenu* m_levelMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     QList<QAction*> m_recentActions;
     CommandTarget* m_appTarget = nullptr;

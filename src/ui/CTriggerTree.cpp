@@ -317,6 +317,11 @@ void CTriggerTree::placeCopiedThing(CLevelObject& object)
     }
 }
 
+void CTriggerTree::deleted(const std::u16string& summary)
+{
+    emit statusMessage(QtText::fromUtf16(summary));
+}
+
 void CTriggerTree::modelDestroyed()
 {
     endDrag();

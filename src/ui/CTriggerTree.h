@@ -82,7 +82,8 @@ signals:
     /// The level's current player changed (or another level became active): the palette and the
     /// status bar follow the player the map views now draw for.
     void drawingPlayerChanged();
-    /// A short note for the status bar (a search that found nothing, a file written).
+    /// A short note for the status bar (a search that found nothing, a file written, what a
+    /// deletion took with it).
     void statusMessage(const QString& text);
 
 protected:
@@ -105,6 +106,7 @@ private:
     void selectionChanged(ScriptTreeItem* item) override;
     void currentPlayerChanged(uint8_t playerId) override;
     void placeCopiedThing(CLevelObject& object) override;
+    void deleted(const std::u16string& summary) override;
     void modelDestroyed() override;
 
     void rebuild();

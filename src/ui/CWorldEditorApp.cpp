@@ -31,6 +31,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -468,7 +469,7 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
     case EditorCommand::Save:
     case EditorCommand::SaveAs:
     case EditorCommand::ExportJson:
-        return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}};
+        return CommandState{m_mainFrame->activeChildFrame() != nullptr, false, {}, {}};
     case EditorCommand::TerrainTypes:
     case EditorCommand::RoomTypes:
     case EditorCommand::CreatureTypes:
@@ -489,7 +490,10 @@ std::optional<CommandState> CWorldEditorApp::commandState(EditorCommand command)
 
 void CWorldEditorApp::onSaveGameData()
 {
-    m_core->SaveGameData();
+    // A failure has told the user which file; a success says what it wrote.
+    if (m_core->SaveGameData() && m_mainFrame)
+        m_mainFrame->statusBar()->showMessage(
+            tr("Game data saved: %1 files").arg(EditorApp::kGameDataFileCount), 10000);
 }
 
 void CWorldEditorApp::onResetToDefaults()

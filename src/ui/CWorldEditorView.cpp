@@ -791,22 +791,33 @@ std::optional<CommandState> CWorldEditorView::commandState(EditorCommand command
     using C = EditorCommand;
     const MapViewController& c = *m_controller;
     const EditorState& state = *m_context.state;
-    if (auto tool = toolOf(command))
-        return CommandState{c.canSelectTool(*tool), state.tool() == *tool, {}};
+    if (auto tool = toolOf(command)) {
+        CommandState shown{c.canSelectTool(*tool), state.tool() == *tool, {}, {}};
+        // Rectangles and circles say whether they are drawn filled or as outlines now.
+        if (command == C::DrawRectangle)
+            shown.prompt = state.filled() ? tr("Draw Filled Rectangle (right click toggles outline)")
+                                          : tr("Draw Rectangle Outline (right click toggles filled)");
+        else if (command == C::DrawCircle)
+            shown.prompt = state.filled() ? tr("Draw Filled Circle (right click toggles outline)")
+                                          : tr("Draw Circle Outline (right click toggles filled)");
+        return shown;
+    }
     switch (command) {
     case C::Grid:
-        return CommandState{true, m_display.grid, {}};
+        return CommandState{true, m_display.grid, {}, {}};
     case C::ShrinkToFit:
-        return CommandState{true, m_display.shrinkToFit, {}};
+        return CommandState{true, m_display.shrinkToFit, {}, {}};
     case C::ShowWaypointPaths:
-        return CommandState{true, false,
+        return CommandState{true,
+                            false,
                             m_doc.showsWaypointPaths() ? tr("Hide All Waypoint Paths")
-                                                       : tr("Show All Waypoint Paths")};
+                                                       : tr("Show All Waypoint Paths"),
+                            {}};
     case C::Cut:
     case C::Copy:
-        return CommandState{c.selection().has_value(), false, {}};
+        return CommandState{c.selection().has_value(), false, {}, {}};
     case C::Paste:
-        return CommandState{!state.clipboard().empty(), false, {}};
+        return CommandState{!state.clipboard().empty(), false, {}, {}};
     case C::SelectAll:
     case C::ClearAll:
     case C::FlipX:
@@ -818,20 +829,24 @@ std::optional<CommandState> CWorldEditorView::commandState(EditorCommand command
     case C::Undo: {
         // The menu names the step it takes back ("Undo Flood Fill").
         const LevelHistory& h = m_doc.history();
-        return CommandState{h.canUndo(), false,
-                            h.canUndo() ? tr("&Undo %1").arg(QtText::fromSystem(h.undoName())) : QString()};
+        return CommandState{h.canUndo(),
+                            false,
+                            h.canUndo() ? tr("&Undo %1").arg(QtText::fromSystem(h.undoName())) : QString(),
+                            {}};
     }
     case C::Redo: {
         const LevelHistory& h = m_doc.history();
-        return CommandState{h.canRedo(), false,
-                            h.canRedo() ? tr("&Redo %1").arg(QtText::fromSystem(h.redoName())) : QString()};
+        return CommandState{h.canRedo(),
+                            false,
+                            h.canRedo() ? tr("&Redo %1").arg(QtText::fromSystem(h.redoName())) : QString(),
+                            {}};
     }
     case C::BrushFlipX:
     case C::BrushFlipY:
     case C::BrushRotate:
-        return CommandState{c.canTransformBrush(), false, {}};
+        return CommandState{c.canTransformBrush(), false, {}, {}};
     case C::DrawFilled:
-        return CommandState{true, state.filled(), {}};
+        return CommandState{true, state.filled(), {}, {}};
     default:
         return std::nullopt;
     }

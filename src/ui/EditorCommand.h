@@ -105,7 +105,8 @@ namespace gr2 {
 struct CommandState {
     bool enabled = true;
     bool checked = false;
-    QString text; ///< empty: the command's own text
+    QString text;   ///< empty: the command's own text
+    QString prompt; ///< empty: the command's own status prompt
 };
 
 /// Something a command can be routed to (the active map view, the frame, the application).

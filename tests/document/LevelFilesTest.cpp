@@ -78,8 +78,9 @@ TEST_F(LevelFilesTest, SavedOpenedAndSavedAgainGivesTheSameFiles)
     EXPECT_EQ(doc.creatures().size(), 5u);
     EXPECT_TRUE(doc.IsAllied(3, 4));
     EXPECT_EQ(opened->script().triggers().size(), 1u);
-    EXPECT_EQ(opened->script().actions().size(), 1u);
+    EXPECT_EQ(opened->script().actions().size(), 2u);
     EXPECT_EQ(opened->script().actions()[0]->ownerTrigger(), opened->script().triggers()[0].get());
+    EXPECT_EQ(opened->script().actions()[1]->ownerTrigger(), opened->script().triggers()[0].get());
 }
 
 TEST_F(LevelFilesTest, SaveWritesTheFilesInOrderWithTheirEntriesAndTimes)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 namespace gr2 {
 namespace {
@@ -280,6 +281,132 @@ TEST(LevelProblemsTest, EachPlantedProblemIsReportedAtItsPlace)
             << problems.front().message;
         EXPECT_EQ(hasErrors(problems), c.expected.front().severity == ProblemSeverity::Error);
     }
+}
+
+/// The warnings of the playable rules a level gives, by code.
+std::vector<std::string> playableCodes(const CWorldEditorDoc& doc, const std::set<std::string>& off = {})
+{
+    static const std::set<std::string> playable{"heart-reaches-no-portal", "hero-gate-unused",
+                                                "hero-party-in-rock", "dungeons-never-meet",
+                                                "thing-unreachable"};
+    std::vector<std::string> codes;
+    for (const LevelProblem& p : validateLevel(doc, off))
+        if (playable.count(p.code)) {
+            EXPECT_EQ(p.severity, W) << p.code;
+            codes.push_back(p.code);
+        }
+    return codes;
+}
+
+/// A wall of lava down column 7, from the top border to `lastRow`; below it the ground is open.
+void lavaWall(SoundLevel& s, int32_t lastRow = 14)
+{
+    s.level.paint({7, 1, 7, lastRow}, test::TestTerrain::Lava, PlayerId::Neutral);
+}
+
+/// A hero party with its leader, in slot 0.
+void leadParty(SoundLevel& s)
+{
+    auto party = std::make_unique<CHeroParty>(&s.doc());
+    auto member = std::make_unique<CCreature>(&s.doc(), Imp);
+    member->setFlag1(CreatureFlag1::Leader, true);
+    party->addMember(member);
+    s.doc().AddHeroParty(std::move(party));
+}
+
+TEST(LevelProblemsTest, PlayableRulesFireWhereTheLevelCannotBePlayedAndOnlyThere)
+{
+    struct Case {
+        const char* name;
+        std::function<void(SoundLevel&)> plant;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases{
+        {"a heart walled off from every portal",
+         [](SoundLevel& s) { lavaWall(s); },
+         {"heart-reaches-no-portal"}},
+        {"a wall with a way round it", [](SoundLevel& s) { lavaWall(s, 13); }, {}},
+        {"a hero gate nothing uses",
+         [](SoundLevel& s) {
+             s.level.gate(PlayerId::Good, {12, 3}, TerrainId::HeroGate);
+         },
+         {"hero-gate-unused"}},
+        {"a hero gate a party comes through",
+         [](SoundLevel& s) {
+             s.level.gate(PlayerId::Good, {12, 3}, TerrainId::HeroGate);
+             leadParty(s);
+             s.doc().FindActionPoint(1)->setArea({11, 2, 13, 4});
+             CAction& a = s.rootAction(-2, ActionKind::CreateHeroParty);
+             a.setA(0, 0);
+             a.setB(1);
+         },
+         {}},
+        {"a hero party created in rock",
+         [](SoundLevel& s) {
+             leadParty(s);
+             s.level.paint({2, 10, 3, 11}, Rock, PlayerId::Neutral);
+             CAction& a = s.rootAction(-2, ActionKind::CreateHeroParty);
+             a.setA(0, 0);
+             a.setB(1);
+         },
+         {"hero-party-in-rock"}},
+        {"a hero party created on open ground",
+         [](SoundLevel& s) {
+             leadParty(s);
+             CAction& a = s.rootAction(-2, ActionKind::CreateHeroParty);
+             a.setA(0, 0);
+             a.setB(1);
+         },
+         {}},
+        {"two dungeons that never meet",
+         [](SoundLevel& s) {
+             s.level.playersUpTo(4);
+             s.level.heart(4, {11, 4}).portal(4, {11, 11});
+             s.level.portal(3, {3, 11});
+             lavaWall(s);
+         },
+         {"dungeons-never-meet"}},
+        {"two walled dungeons in alliance",
+         [](SoundLevel& s) {
+             s.level.playersUpTo(4);
+             s.level.heart(4, {11, 4}).portal(4, {11, 11});
+             s.level.portal(3, {3, 11});
+             lavaWall(s);
+             s.doc().AddAlliance(3, 4);
+         },
+         {}},
+        {"a creature in a sealed cave",
+         [](SoundLevel& s) {
+             s.level.paint({11, 1, 14, 1}, test::TestTerrain::Lava, PlayerId::Neutral);
+             s.level.paint({11, 3, 14, 3}, test::TestTerrain::Lava, PlayerId::Neutral);
+             s.level.paint({11, 2, 11, 2}, test::TestTerrain::Lava, PlayerId::Neutral);
+             s.doc().CreateCreature(Imp, 2, {13, 2}, false);
+         },
+         {"thing-unreachable"}},
+        {"a creature in the open",
+         [](SoundLevel& s) {
+             s.doc().CreateCreature(Imp, 2, {13, 2}, false);
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SoundLevel sound;
+        c.plant(sound);
+        EXPECT_EQ(playableCodes(sound.doc()), c.expected);
+    }
+}
+
+TEST(LevelProblemsTest, AWarningRuleSwitchedOffIsLeftOutButErrorsStay)
+{
+    SoundLevel sound;
+    lavaWall(sound);
+    sound.doc().FindPlayer(3)->setStartingGold(1 << 20); // an error
+    ASSERT_EQ(playableCodes(sound.doc()), std::vector<std::string>{"heart-reaches-no-portal"});
+    EXPECT_TRUE(playableCodes(sound.doc(), {"heart-reaches-no-portal"}).empty());
+    const std::vector<LevelProblem> problems =
+        validateLevel(sound.doc(), {"heart-reaches-no-portal", "starting-gold"});
+    EXPECT_TRUE(hasErrors(problems)) << "errors cannot be switched off";
 }
 
 using SampleLevelProblemsTest = test::LevelFileFixture;

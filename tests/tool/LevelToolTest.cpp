@@ -148,7 +148,7 @@ TEST_F(LevelToolTest, CheckThumbnailAndInfoOfTheSampleLevel)
          {"\"name\": \"FirstSteps\"", "\"width\": 32", "\"height\": 24", "\"computer\": true",
           "\"gold\": 5000", "\"heart\": [\n        25,\n        17\n      ]",
           "\"alliances\": [\n    [\n      3,\n      4\n    ]", "\"creatures\": 5", "\"portals\": 1",
-          "\"heroGates\": 1", "\"heroParties\": 1", "\"triggers\": 1", "\"actions\": 1"})
+          "\"heroGates\": 1", "\"heroParties\": 1", "\"triggers\": 1", "\"actions\": 2"})
         EXPECT_TRUE(contains(r.out, expected)) << expected << "\n" << r.out;
 
     EXPECT_EQ(tool("info " + quoted(root / "Nothing.vwd")).status, 1);

@@ -43,15 +43,16 @@ TEST(CWorldEditorAppTest, StartsOnTheSampleDataWithItsMenusAndIcons)
     EXPECT_TRUE(app.iconSheets().cellForTypeId(TypeFamily::Creature, 1));
 
     QMenuBar* bar = app.mainFrame()->menuBar();
-    EXPECT_EQ(menuTexts(bar), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Map", "&Configuration",
-                                           "&Window", "&Help"}));
+    EXPECT_EQ(menuTexts(bar), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Map", "&Level",
+                                           "&Configuration", "&Window", "&Help"}));
     QStringList file = menuTexts(bar->actions()[0]->menu());
     EXPECT_TRUE(file.contains("&Open..."));
     EXPECT_TRUE(file.contains("&New"));
     EXPECT_TRUE(file.contains("Save Game Data"));
     EXPECT_TRUE(file.contains("P&rint Setup..."));
-    EXPECT_TRUE(menuTexts(bar->actions()[5]->menu()).contains("Reset To GR2 Defaults"));
-    EXPECT_TRUE(menuTexts(bar->actions()[7]->menu()).contains("&About GR2 Editor..."));
+    EXPECT_TRUE(menuTexts(bar->actions()[5]->menu()).contains("Create New &Player"));
+    EXPECT_TRUE(menuTexts(bar->actions()[6]->menu()).contains("Reset To GR2 Defaults"));
+    EXPECT_TRUE(menuTexts(bar->actions()[8]->menu()).contains("&About GR2 Editor..."));
 }
 
 TEST(CWorldEditorAppTest, RecentFilesKeepSixNewestFirst)
