@@ -34,6 +34,10 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <utility>
+
 namespace gr2 {
 namespace {
 
@@ -123,14 +127,69 @@ TEST_F(PaletteWindowTest, EveryPageShowsItsButtonsOnEveryVisitAndAClickShowsTheD
         expectPageShown(page, "after the tables changed");
 }
 
+// Every type the palette's rules place on a page has its button on the bundled sample data, so a
+// change to the sample can never hide a feature from a designer again. The rules are restated
+// here from the tables' flags, independently of the layout code.
+TEST_F(PaletteWindowTest, TheSampleDataOffersEveryPlaceableTypeOnItsPage)
+{
+    const CTypeDatabase& types = app.core().types();
+    using Key = std::pair<TypeKind, int>;
+    std::map<PalettePage, std::set<Key>> expected;
+    for (const CTerrainType& t : types.terrains()) {
+        const int id = int(t.id());
+        if (!t.isRoomFloor() && id != 27 && id != 30 && id != 31 && id != 38)
+            expected[PalettePage::Terrain].insert({TypeKind::Terrain, id});
+    }
+    for (const CRoomType& r : types.rooms()) {
+        const int floor = r.floorTerrainId();
+        if (r.id() > 2 && !r.hasFlag(RoomTypeFlag::IsGood) && floor != 0 && floor != 29 && floor != 34 &&
+            floor != 39 && floor != 41)
+            expected[PalettePage::Rooms].insert({TypeKind::Terrain, floor});
+    }
+    for (const CCreatureType& c : types.creatures())
+        if (!c.isEliteVariant() && c.id() != 46)
+            expected[PalettePage::Creatures].insert({TypeKind::Creature, int(c.id())});
+    for (const CDoorType& d : types.doors())
+        if (!d.isGood()) {
+            expected[PalettePage::Doors].insert({TypeKind::Door, int(d.id())});
+            if (types.objects().findById(d.crateObject()))
+                expected[PalettePage::Doors].insert({TypeKind::Object, int(d.crateObject())});
+        }
+    for (const CTrapType& t : types.traps())
+        if (!t.isGood() && !t.isDoorTrap()) {
+            expected[PalettePage::Traps].insert({TypeKind::Trap, int(t.id())});
+            if (types.objects().findById(t.crateObject()))
+                expected[PalettePage::Traps].insert({TypeKind::Object, int(t.crateObject())});
+        }
+    for (const CObjectType& o : types.objects())
+        if (o.hasFlag(ObjectTypeFlag::Placeable) && !o.hasFlag(ObjectTypeFlag::Crate))
+            expected[PalettePage::Objects].insert({TypeKind::Object, int(o.id())});
+
+    // The gates and the hero portal are built from the rooms page; without them no hero gate or
+    // hero portal can be placed at all.
+    for (int floor : {33, 37, 40})
+        EXPECT_TRUE(expected[PalettePage::Rooms].count({TypeKind::Terrain, floor})) << "room floor " << floor;
+
+    for (PalettePage page : kPalettePages) {
+        SCOPED_TRACE(palettePageTitle(page));
+        palette()->setActivePage(page);
+        QApplication::processEvents();
+        std::set<Key> shown;
+        for (CTypeButton* b : palette()->buttons(page)) {
+            EXPECT_TRUE(b->isVisible()) << b->text().toStdString();
+            shown.insert({b->item().kind, int(b->item().id)});
+        }
+        EXPECT_FALSE(expected[page].empty());
+        EXPECT_EQ(shown, expected[page]);
+    }
+}
+
 TEST_F(PaletteWindowTest, ChangedTablesRebuildThePaletteAndTheGoodPairsAndTheGateButtonTurnsItsBrush)
 {
     CTypeDatabase& types = app.core().types();
     ASSERT_EQ(app.editorState().goodPairs().doors.size(), 2u);
-    // The wooden hero door no longer comes from the wooden crate: that pair is gone. The turning
-    // gate's room is no longer a Good room, so the rooms page offers it.
+    // The wooden hero door no longer comes from the wooden crate: that pair is gone.
     types.doors().findById(2)->setIntValue(DoorField::CrateObject, 99);
-    types.rooms().findById(37)->setFlag(RoomTypeFlag::IsGood, false);
     palette()->setActivePage(PalettePage::Rooms);
     app.core().typeTablesChanged();
     EXPECT_EQ(app.editorState().goodPairs().doors.size(), 1u);
