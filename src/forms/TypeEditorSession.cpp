@@ -144,9 +144,12 @@ bool TypeEditorSession::finish()
         if (!std::equal(m_terrainsBefore[i].begin(), m_terrainsBefore[i].end(), now.begin(), now.end()))
             changed = true;
     }
-    if (changed)
+    // Only a change is passed on: the palette, the Good pairs and the script trees follow the
+    // tables, and a Cancel or an OK that changed nothing leaves them untouched.
+    if (changed) {
         m_app.setGameDataModified();
-    m_app.typeTablesChanged();
+        m_app.typeTablesChanged();
+    }
     return changed;
 }
 

@@ -114,6 +114,25 @@ CMainFrame::~CMainFrame()
         delete sub;
 }
 
+QList<CWorldEditorView*> CMainFrame::allViews() const
+{
+    QList<CWorldEditorView*> views;
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(sub->widget()))
+            views << child->views();
+    return views;
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    // While a modal window is up the pointer cannot be on a map, so no brush may stay drawn there
+    // as if it had been placed.
+    if (event->type() == QEvent::WindowBlocked)
+        for (CWorldEditorView* view : allViews())
+            view->pointerLeft();
+    return QMainWindow::event(event);
+}
+
 void CMainFrame::createActions()
 {
     for (size_t i = 0; i < size_t(EditorCommand::Count); ++i) {
@@ -318,6 +337,8 @@ QString CMainFrame::paneText(int pane) const
 
 void CMainFrame::showDrawItem(TypeKind kind, uint8_t typeId)
 {
+    m_drawItemKind = kind;
+    m_drawItemId = typeId;
     m_panes[StatusPane::DrawItem]->setText(m_types ? QtText::fromSystem(drawItemText(*m_types, kind, typeId))
                                                    : QString());
 }

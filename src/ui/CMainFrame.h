@@ -56,6 +56,8 @@ public:
 
     // --- what other parts show in the status panes --------------------------------------------
     void showDrawItem(TypeKind kind, uint8_t typeId);
+    /// Shows the draw item again from the tables (a type editor renamed it).
+    void refreshDrawItem() { showDrawItem(m_drawItemKind, m_drawItemId); }
     void showTile(uint8_t terrainId, uint8_t playerId, const CWorldEditorDoc* level);
     void showPosition(int32_t x, int32_t y);
     void showMapSize(uint32_t width, uint32_t height);
@@ -99,7 +101,12 @@ signals:
     /// The zoom drop-down chose a tile size.
     void zoomChosen(int tileSize);
 
+    /// Every map view of every open level.
+    QList<CWorldEditorView*> allViews() const;
+
 protected:
+    /// A modal window over the frame takes the pointer from the map views.
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -128,6 +135,8 @@ private:
     QToolBar* m_editingBar = nullptr;
     QComboBox* m_zoomBox = nullptr;
     std::array<QLabel*, 5> m_panes{};
+    TypeKind m_drawItemKind = TypeKind::None;
+    uint8_t m_drawItemId = 0;
     CPanelBar* m_panelBar = nullptr;
     CBrowserBar* m_browserBar = nullptr;
     HistoryDock* m_historyDock = nullptr;

@@ -71,6 +71,13 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     m_core->loadGlobalData();
 
     m_mainFrame = std::make_unique<CMainFrame>(&m_core->types());
+    // The brush drawn at the pointer follows every change of the tool or the brush in all views,
+    // wherever the change came from.
+    m_editorState.setChangeListener([this] {
+        if (m_mainFrame)
+            for (CWorldEditorView* view : m_mainFrame->allViews())
+                view->editorStateChanged();
+    });
     m_mainFrame->selectionBar()->setContext(
         {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()}, [this]() -> uint8_t {
             CWorldEditorView* view = m_mainFrame->activeView();
@@ -368,8 +375,11 @@ bool CWorldEditorApp::openTypeEditor(TypeFamily family, std::optional<uint16_t> 
         });
         dialog.exec();
     }
-    // Whatever the result: the icon tables, the palette and the views follow the tables.
+    // A change rebuilds the palette (keeping the designer's tool); whatever the result, the icons
+    // follow the records, since a cancelled editor puts back an icon it showed live.
     session.finish();
+    m_iconSheets.rebuildCells(m_core->types());
+    m_mainFrame->selectionBar()->repaintButtons();
     repaintViews();
     return true;
 }

@@ -559,8 +559,27 @@ void CWorldEditorView::commandsChanged()
 
 void CWorldEditorView::leaveEvent(QEvent* event)
 {
-    reportPointer(std::nullopt);
+    pointerLeft();
     QAbstractScrollArea::leaveEvent(event);
+}
+
+bool CWorldEditorView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Leave)
+        pointerLeft();
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CWorldEditorView::pointerLeft()
+{
+    m_controller->pointerLeft();
+    updateOverlay();
+    reportPointer(std::nullopt);
+}
+
+void CWorldEditorView::editorStateChanged()
+{
+    updateOverlay();
 }
 
 void CWorldEditorView::keyPressEvent(QKeyEvent* event)

@@ -62,6 +62,12 @@ public:
     QImage renderVisible();
     /// Prints the whole map on one page, scaled to fit, with non-room tiles as grey squares.
     bool printTo(QPrinter& printer);
+    /// The shared tool or brush changed (the palette, a toolbar, a type editor): the brush drawn
+    /// at the pointer follows, and what it covered before is drawn again.
+    void editorStateChanged();
+    /// The pointer is no longer over the map for this view (it left, or a modal window opened):
+    /// the brush is no longer drawn and the status panes of the pointed tile are cleared.
+    void pointerLeft();
 
     bool onCommand(EditorCommand command) override;
     std::optional<CommandState> commandState(EditorCommand command) const override;
@@ -99,6 +105,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    /// Leaving the map area for a scroll bar counts as leaving the map.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QRect tileRect(TilePoint p) const;

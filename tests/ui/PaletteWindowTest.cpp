@@ -6,7 +6,10 @@
 #include "app/WindowPlacement.h"
 #include "document/SampleData.h"
 #include "level/CPlayer.h"
+#include "level/LevelIds.h"
+#include "mapedit/EditorState.h"
 #include "mapedit/MapViewController.h"
+#include "support/ModalDialogs.h"
 #include "support/ShownEditor.h"
 #include "typedb/CTypeDatabase.h"
 #include "typedb/DoorField.h"
@@ -23,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QSettings>
@@ -221,6 +225,55 @@ TEST_F(PaletteWindowTest, ChangedTablesRebuildThePaletteAndTheGoodPairsAndTheGat
         EXPECT_NE(b->item().id, 37);
         EXPECT_TRUE(b->isVisible());
     }
+}
+
+// The brush drawn at the pointer is never left on the screen to look like a placed room: what the
+// screen shows of the map is what the view draws for the editor's state now, after the pointer
+// leaves, after the palette changes the tool, and while a modal window is open.
+TEST_F(PaletteWindowTest, TheBrushAtThePointerNeverStaysDrawnOnTheScreen)
+{
+    ASSERT_NO_FATAL_FAILURE(openSample());
+    QWidget* vp = view()->viewport();
+    // The viewport's pixels as the screen holds them, stale parts included.
+    auto onScreen = [&] {
+        QApplication::processEvents();
+        QWidget* top = vp->window();
+        const QPoint at = vp->mapTo(top, QPoint(0, 0));
+        return top->screen()
+            ->grabWindow(top->winId(), at.x(), at.y(), vp->width(), vp->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage bare = view()->renderVisible();
+    auto heartAtPointer = [&] {
+        palette()->setActivePage(PalettePage::Rooms);
+        QApplication::processEvents();
+        for (CTypeButton* b : palette()->buttons(PalettePage::Rooms))
+            if (b->item().id == TerrainId::DungeonHeart)
+                QTest::mouseClick(b, Qt::LeftButton);
+        ASSERT_TRUE(app.editorState().brushActive());
+        QTest::mouseMove(vp, centreOf(view(), {4, 4}));
+        QTest::mouseMove(vp, centreOf(view(), {5, 5}));
+        const QImage withBrush = onScreen();
+        ASSERT_EQ(withBrush, view()->renderVisible());
+        ASSERT_NE(withBrush, bare) << "no brush drawn";
+    };
+
+    ASSERT_NO_FATAL_FAILURE(heartAtPointer());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(vp, &leave);
+    EXPECT_EQ(onScreen(), bare) << "the pointer left the view";
+
+    ASSERT_NO_FATAL_FAILURE(heartAtPointer());
+    QTest::mouseClick(palette()->buttons(PalettePage::Creatures).first(), Qt::LeftButton);
+    EXPECT_FALSE(app.editorState().brushActive());
+    EXPECT_EQ(onScreen(), bare) << "the palette chose a creature";
+
+    ASSERT_NO_FATAL_FAILURE(heartAtPointer());
+    test::withModal<CFormDialog>(
+        [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F4); },
+        [&](CFormDialog&) { EXPECT_EQ(onScreen(), bare) << "a modal window is open"; });
+    EXPECT_TRUE(app.editorState().brushActive());
 }
 
 TEST_F(PaletteWindowTest, RightClicksOnThePaletteOpenItsOwnMenusNeverTheToolBarsMenu)
