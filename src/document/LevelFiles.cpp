@@ -391,7 +391,7 @@ bool LevelFiles::runSaveAsDialog()
     // user leaves by cancelling the dialog.
     for (;;) {
         std::optional<std::filesystem::path> chosen =
-            m_prompter.chooseSavePath(saveAsDialog(m_app.rootDirectory()));
+            m_prompter.chooseSavePath(saveAsDialog(m_app.rootDirectory(), m_doc));
         if (!chosen || chosen->empty())
             return false;
         if (!chosen->has_extension())
@@ -455,13 +455,26 @@ std::optional<std::filesystem::path> LevelFiles::WriteThumbnail()
     return Thumbnail::write(m_doc, m_colours, m_app.rootDirectory());
 }
 
-FileDialogSpec LevelFiles::saveAsDialog(const std::filesystem::path& rootDirectory)
+FileDialogSpec LevelFiles::saveAsDialog(const std::filesystem::path& rootDirectory,
+                                        const CWorldEditorDoc& doc)
 {
     FileDialogSpec dialog;
     dialog.title = "Save Map As...";
     dialog.filters = {"GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)", "All files (*.*)"};
     dialog.defaultExtension = ".vwd";
     dialog.initialPath = rootDirectory / "Maps";
+    if (doc.isNamed() && !doc.path().empty()) {
+        dialog.initialPath = doc.path();
+        return dialog;
+    }
+    // A name may hold characters no file name can; they become "_" rather than folders.
+    std::string name = utf16ToUtf8(doc.properties().name);
+    for (char& c : name)
+        if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
+            c == '|' || (static_cast<unsigned char>(c) < 0x20))
+            c = '_';
+    if (name.find_first_not_of(" ._") != std::string::npos)
+        dialog.initialPath /= name + EditorApp::kWorldFileExtension;
     return dialog;
 }
 

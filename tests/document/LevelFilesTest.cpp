@@ -347,7 +347,7 @@ TEST_F(LevelFilesTest, SaveAsAsksForTheNameAndNamesTheLevel)
     EXPECT_THAT(dialog.filters, ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
                                             "All files (*.*)"));
     EXPECT_EQ(dialog.defaultExtension, ".vwd");
-    EXPECT_EQ(dialog.initialPath, root / "Maps");
+    EXPECT_EQ(dialog.initialPath, root / "Maps" / "GR2Level1.vwd");
 
     const std::string path = (root / "Maps" / "Mine" / "Chosen.vwd").string();
     EXPECT_EQ(level->doc().title(), path);
@@ -363,6 +363,32 @@ TEST_F(LevelFilesTest, SaveAsAsksForTheNameAndNamesTheLevel)
     EXPECT_FALSE(level->files().SaveAs());
     EXPECT_EQ(prompter.dialogs().size(), 1u);
     EXPECT_THAT(prompter.texts()[0], HasSubstr("exceeds Dungeon capacity"));
+}
+
+// Save As proposes the file the level's name gives, so a name typed with a space keeps it; a
+// saved level proposes its own file.
+TEST_F(LevelFilesTest, SaveAsProposesTheLevelsNameAsTheFile)
+{
+    struct Case {
+        const char* name;
+        std::filesystem::path proposed; ///< under the root
+    } cases[] = {
+        {"Trial Keep", std::filesystem::path("Maps") / "Trial Keep.vwd"},
+        {"Keep: North/South?", std::filesystem::path("Maps") / "Keep_ North_South_.vwd"},
+        {"", "Maps"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto level = newDocument();
+        buildSampleLevel(level->doc());
+        LevelProperties properties = level->doc().properties();
+        properties.name = utf8ToUtf16(c.name);
+        level->doc().setProperties(properties);
+        EXPECT_EQ(LevelFiles::saveAsDialog(root, level->doc()).initialPath, root / c.proposed);
+    }
+    auto saved = sampleAt(root / "Maps" / "Mine" / "Old Keep.vwd");
+    EXPECT_EQ(LevelFiles::saveAsDialog(root, saved->doc()).initialPath,
+              root / "Maps" / "Mine" / "Old Keep.vwd");
 }
 
 TEST_F(LevelFilesTest, ReservedNameChosenInSaveAsAsksAgain)
