@@ -312,10 +312,13 @@ CreatureForm creatureForm(const CreatureSubject& subject, const CTypeDatabase& t
     for (size_t row : {r.freeFriends, r.actAsDropped, r.startAsDying})
         d.row(row).enabled = notMember;
     d.row(r.diesInstantly).enabled = always;
-    // Elite: a creature of the map or a party whose type has an elite variant.
+    // Elite: a creature of the map or a party whose type has an elite variant; a map creature
+    // handed to the Good player is no longer one (party members are the Good player's by nature
+    // and keep the choice).
     const CTypeDatabase* db = &types;
-    d.row(r.elite).enabled = [actionCreature, typeRow, db](const FormState& s) {
-        return !actionCreature && db->eliteVariantOf(uint8_t(s.value(typeRow))) != nullptr;
+    d.row(r.elite).enabled = [actionCreature, member, typeRow, ownerRow, db](const FormState& s) {
+        return !actionCreature && (member || s.value(ownerRow) != PlayerId::Good) &&
+               db->eliteVariantOf(uint8_t(s.value(typeRow))) != nullptr;
     };
 
     // --- what edits do to other rows ------------------------------------------------------------

@@ -118,6 +118,14 @@ TEST(CreatureFormTest, EachKindAndStateEnablesItsControls)
          {"type", "owner", "level", "health", "gold", "objective", "target", "wontFight", "wontBeAttacked",
           "returnToHeroLair", "freeFriends", "actAsDropped", "startAsDying", "destroyRooms", "tool",
           "diesInstantly", "mercenary", "deadBody"}},
+        {"Good creature of a type with an elite variant: no elite for the Good player",
+         Role::Map,
+         kWarlock,
+         PlayerId::Good,
+         false,
+         {"type", "owner", "level", "health", "gold", "objective", "target", "wontFight", "wontBeAttacked",
+          "returnToHeroLair", "freeFriends", "actAsDropped", "startAsDying", "destroyRooms", "tool",
+          "diesInstantly", "mercenary", "deadBody"}},
         {"dead body",
          Role::Map,
          kImp,
@@ -340,6 +348,21 @@ TEST(CreatureFormTest, DeadBodyBoundsHealthByTheTypeWithoutWrapping)
     s.setChecked(rows.deadBody, false);
     EXPECT_EQ(s.value(rows.owner), 4);
     EXPECT_EQ(s.rangeOf(rows.health).high, 100);
+}
+
+// Handing a creature to the Good player greys "I Am Elite"; handing it back offers it again.
+TEST(CreatureFormTest, IAmEliteIsGreyedOnceTheGoodPlayerOwnsTheCreature)
+{
+    CreatureFixture f;
+    CCreature& creature = f.onMap(kWarlock, 3);
+    auto session = creatureSession(f.doc(), creature, f.types, f.prompter);
+    const CreatureRows rows = creatureForm(creatureSubjectOf(f.doc(), creature), f.types, f.prompter).rows;
+    FormState& s = session->state();
+    EXPECT_TRUE(s.isEnabled(rows.elite));
+    s.setValue(rows.owner, PlayerId::Good);
+    EXPECT_FALSE(s.isEnabled(rows.elite));
+    s.setValue(rows.owner, 4);
+    EXPECT_TRUE(s.isEnabled(rows.elite));
 }
 
 // The percentages read as such and a value beyond 100 is refused with the range message, never
