@@ -416,7 +416,7 @@ void CWorldEditorApp::globalTablesEdited(bool changed)
 void CWorldEditorApp::openExperienceEditor()
 {
     ExperienceSession session(m_core->types().variables());
-    CFormDialog dialog(session, prompter(), m_mainFrame.get());
+    CFormDialog dialog(session, prompter(), m_mainFrame.get(), CFormDialog::EnterKey::ClosesNothing);
     dialog.exec();
     globalTablesEdited(session.changed());
 }
@@ -424,7 +424,7 @@ void CWorldEditorApp::openExperienceEditor()
 void CWorldEditorApp::openSacrificeEditor()
 {
     SacrificeSession session(m_core->types().variables(), m_core->types());
-    CFormDialog dialog(session, prompter(), m_mainFrame.get());
+    CFormDialog dialog(session, prompter(), m_mainFrame.get(), CFormDialog::EnterKey::ClosesNothing);
     dialog.exec();
     globalTablesEdited(session.changed());
 }
