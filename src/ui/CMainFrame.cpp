@@ -130,7 +130,16 @@ bool CMainFrame::event(QEvent* event)
     if (event->type() == QEvent::WindowBlocked)
         for (CWorldEditorView* view : allViews())
             view->pointerLeft();
-    return QMainWindow::event(event);
+    const bool result = QMainWindow::event(event);
+    // A closed dialog gives the keyboard back to the map view or tree that opened it, so that
+    // Ctrl+Z and the view's keys work at once, whether or not the window system activates the
+    // frame again.
+    if (event->type() == QEvent::WindowUnblocked && isVisible()) {
+        activateWindow();
+        if (QWidget* last = focusWidget())
+            last->setFocus(Qt::OtherFocusReason);
+    }
+    return result;
 }
 
 void CMainFrame::createActions()

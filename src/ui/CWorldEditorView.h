@@ -127,6 +127,14 @@ private:
     void showStatusMessage(const QString& text);
     /// The right press hit something: its context menu (the script tree's for things).
     void openContextMenu(const ContextHit& hit, QPoint globalPos);
+    /// The left press and release of the current tool.
+    void leftPress(QPoint pos);
+    void leftRelease(QPoint pos);
+    /// A press of a tool that paints, on a thing that a double click opens, waits for the double
+    /// click time: a double click then opens the thing's dialog without painting under it first.
+    bool waitsForDoubleClick(QPoint pos) const;
+    /// Gives the tool the press (and release) that waited, in order.
+    void flushPendingPress();
     TileRect overlayTiles() const;
     bool isDrawnInverted(TilePoint p) const;
     void drawBrush(QPainter& painter);
@@ -141,6 +149,12 @@ private:
     TileRect m_lastOverlay;
     std::unique_ptr<MapPainter> m_painter;
     QTimer m_autosave;
+    struct PendingPress {
+        QPoint press;
+        std::optional<QPoint> release;
+    };
+    std::optional<PendingPress> m_pendingPress;
+    QTimer m_doubleClickWait;
     /// The status bar shows the waiting one-off command's prompt.
     bool m_modePromptShown = false;
 };

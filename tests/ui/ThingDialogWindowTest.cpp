@@ -11,6 +11,7 @@
 #include "level/CObjectThing.h"
 #include "level/CPlayer.h"
 #include "level/LevelHistory.h"
+#include "mapedit/EditorState.h"
 #include "support/ModalDialogs.h"
 #include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
@@ -122,6 +123,47 @@ TEST_F(ThingDialogWindowTest, DoubleClickedCreatureTakesANewLevelOnOkAndCtrlZRes
     EXPECT_EQ(doc().CreatureAt(tile)->level(), 1);
     EXPECT_FALSE(doc().isModified());
     EXPECT_TRUE(item("Digger [1] [5, 9]"));
+}
+
+// A double click as the window system delivers it (press, release, double click, release) on a
+// creature with Paint current opens its dialog without painting under it first; once the dialog
+// closes, the keyboard is the map view's again, so Ctrl+Z reaches the level at once.
+TEST_F(ThingDialogWindowTest, ADoubleClickWithPaintCurrentOpensTheDialogWithoutPaintingAndGivesTheFocusBack)
+{
+    const TilePoint tile{4, 8};
+    ASSERT_TRUE(doc().CreatureAt(tile));
+    trigger(EditorCommand::Paint);
+    ASSERT_EQ(app.editorState().tool(), ToolCode::Paint);
+    view()->setFocus();
+    const uint8_t terrain = doc().GetTerrain(tile);
+    ASSERT_NE(terrain, app.editorState().paintSlab());
+    QWidget* vp = view()->viewport();
+    const QPoint at = view()->tileCentre(tile);
+    withDialog(
+        [&] {
+            QTest::mousePress(vp, Qt::LeftButton, {}, at);
+            QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
+            QTest::mouseDClick(vp, Qt::LeftButton, {}, at);
+        },
+        [&](CThingDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Edit Creature [ 5, 9 ]");
+            EXPECT_EQ(doc().GetTerrain(tile), terrain) << "painted before the dialog opened";
+            typeInto(dialog, "&Level:", "3");
+            QTest::keyClick(dialog.okButton(), Qt::Key_Space);
+        });
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    EXPECT_EQ(doc().GetTerrain(tile), terrain) << "painted after the dialog closed";
+    ASSERT_EQ(doc().CreatureAt(tile)->level(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), view());
+    app.mainFrame()->updateCommandUI();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(doc().CreatureAt(tile)->level(), 1);
+
+    // A single click on the creature still paints, once the double click time has passed.
+    QTest::mouseClick(vp, Qt::LeftButton, {}, at);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    EXPECT_EQ(doc().GetTerrain(tile), app.editorState().paintSlab());
 }
 
 TEST_F(ThingDialogWindowTest, CancelFromTheTreeChangesNothing)
