@@ -114,6 +114,14 @@ CMainFrame::~CMainFrame()
         delete sub;
 }
 
+void CMainFrame::clearLevelPanes()
+{
+    showTile(0, 0, nullptr);
+    showPosition(-1, -1);
+    showMapSize(0, 0);
+    statusBar()->clearMessage();
+}
+
 QList<CWorldEditorView*> CMainFrame::allViews() const
 {
     QList<CWorldEditorView*> views;

@@ -101,6 +101,8 @@ signals:
     /// The zoom drop-down chose a tile size.
     void zoomChosen(int tileSize);
 
+    /// No level is open: the tile, position and map size panes and any prompt are cleared.
+    void clearLevelPanes();
     /// Every map view of every open level.
     QList<CWorldEditorView*> allViews() const;
 

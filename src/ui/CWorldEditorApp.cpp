@@ -229,6 +229,11 @@ CChildFrame* CWorldEditorApp::addLevelWindow(std::unique_ptr<LevelDocument> leve
     connect(child, &CChildFrame::titleOrModifiedChanged, m_mainFrame.get(), &CMainFrame::updateTitle);
     QMdiSubWindow* sub = m_mainFrame->mdiArea()->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // With the last level closed, the status bar names no tile, position or map size.
+    connect(sub, &QObject::destroyed, m_mainFrame.get(), [frame = m_mainFrame.get()] {
+        if (frame->mdiArea()->subWindowList().isEmpty())
+            frame->clearLevelPanes();
+    });
     sub->showMaximized();
     if (CWorldEditorView* view = child->activeView()) {
         view->setFocus();

@@ -339,6 +339,11 @@ void CWorldEditorView::tilesChanged(const TileRect& rect)
     if (rect.empty())
         return;
     viewport()->update(tilesRect(rect).translated(-scrollOffset()));
+    // The status bar names the pointed tile's terrain and owner: a paint under the pointer
+    // changes them.
+    const auto& pointer = m_controller->pointerTile();
+    if (pointer && rect.contains(*pointer) && m_context.frame && m_context.frame->activeView() == this)
+        reportPointer(*pointer);
 }
 
 void CWorldEditorView::mapResized(uint32_t width, uint32_t height)

@@ -276,6 +276,43 @@ TEST_F(PaletteWindowTest, TheBrushAtThePointerNeverStaysDrawnOnTheScreen)
     EXPECT_TRUE(app.editorState().brushActive());
 }
 
+// The status bar never shows a stale text: the pointed tile's pane follows a paint under the
+// pointer, and with the last level closed no tile, position or size is shown.
+TEST_F(PaletteWindowTest, TheStatusBarFollowsAPaintAndTheClosingOfTheLastLevel)
+{
+    ASSERT_NO_FATAL_FAILURE(openSample());
+    CTypeButton* water = nullptr;
+    palette()->setActivePage(PalettePage::Terrain);
+    QApplication::processEvents();
+    for (CTypeButton* b : palette()->buttons(PalettePage::Terrain))
+        if (b->text() == "Water")
+            water = b;
+    ASSERT_TRUE(water);
+    QTest::mouseClick(water, Qt::LeftButton);
+    trigger(EditorCommand::Paint);
+    view()->setFocus();
+    QWidget* vp = view()->viewport();
+    const TilePoint tile{3, 3};
+    ASSERT_NE(doc().GetTerrain(tile), 4);
+    QTest::mouseMove(vp, centreOf(view(), {2, 3}));
+    QTest::mouseMove(vp, centreOf(view(), tile));
+    EXPECT_FALSE(app.mainFrame()->paneText(2).startsWith("Slab Type: Water"));
+    QTest::mousePress(vp, Qt::LeftButton, {}, centreOf(view(), tile));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, centreOf(view(), tile));
+    ASSERT_EQ(doc().GetTerrain(tile), 4);
+    EXPECT_TRUE(app.mainFrame()->paneText(2).startsWith("Slab Type: Water  Owner: "))
+        << app.mainFrame()->paneText(2).toStdString();
+    EXPECT_EQ(app.mainFrame()->paneText(3), "XPos = 4 : YPos = 4");
+    EXPECT_FALSE(app.mainFrame()->paneText(4).isEmpty());
+
+    prompter.queueAnswer(Prompter::Answer::No); // drop the paint
+    ASSERT_TRUE(app.mainFrame()->mdiArea()->activeSubWindow()->close());
+    QApplication::processEvents();
+    ASSERT_TRUE(app.mainFrame()->mdiArea()->subWindowList().isEmpty());
+    for (int pane : {2, 3, 4})
+        EXPECT_EQ(app.mainFrame()->paneText(pane), "") << "pane " << pane;
+}
+
 TEST_F(PaletteWindowTest, RightClicksOnThePaletteOpenItsOwnMenusNeverTheToolBarsMenu)
 {
     CChildFrame* child = app.newLevel({"GR2Level1", 20, 20, 3, PlayerId::Neutral});
