@@ -56,6 +56,10 @@ public:
 
     // --- what other parts show in the status panes --------------------------------------------
     void showDrawItem(TypeKind kind, uint8_t typeId);
+    /// No level is open: the tile, position and map size panes and any prompt are cleared.
+    void clearLevelPanes();
+    /// Every map view of every open level.
+    QList<CWorldEditorView*> allViews() const;
     /// Shows the draw item again from the tables (a type editor renamed it).
     void refreshDrawItem() { showDrawItem(m_drawItemKind, m_drawItemId); }
     void showTile(uint8_t terrainId, uint8_t playerId, const CWorldEditorDoc* level);
@@ -100,11 +104,6 @@ signals:
     void filesDropped(const QStringList& paths);
     /// The zoom drop-down chose a tile size.
     void zoomChosen(int tileSize);
-
-    /// No level is open: the tile, position and map size panes and any prompt are cleared.
-    void clearLevelPanes();
-    /// Every map view of every open level.
-    QList<CWorldEditorView*> allViews() const;
 
 protected:
     /// A modal window over the frame takes the pointer from the map views.
