@@ -112,7 +112,8 @@ public:
                                        const CWorldEditorDoc& doc);
 
 private:
-    bool loadLevel(const std::string& path, LevelScript& script);
+    enum class LoadOutcome { Loaded, Failed, Cancelled };
+    LoadOutcome loadLevel(const std::string& path, LevelScript& script);
     /// The dialog and the Save command after it, again while the chosen name is reserved.
     bool runSaveAsDialog();
     bool saveNamed();
