@@ -312,14 +312,18 @@ CreatureForm creatureForm(const CreatureSubject& subject, const CTypeDatabase& t
     for (size_t row : {r.freeFriends, r.actAsDropped, r.startAsDying})
         d.row(row).enabled = notMember;
     d.row(r.diesInstantly).enabled = always;
-    // Elite: a creature of the map or a party whose type has an elite variant; a map creature
-    // handed to the Good player is no longer one (party members are the Good player's by nature
-    // and keep the choice).
+    // Elite: a creature of the map or a party whose type has an elite variant. Handing the
+    // creature to the Good player greys it; choosing a type (or another owner) offers it again by
+    // the type.
     const CTypeDatabase* db = &types;
-    d.row(r.elite).enabled = [actionCreature, member, typeRow, ownerRow, db](const FormState& s) {
-        return !actionCreature && (member || s.value(ownerRow) != PlayerId::Good) &&
-               db->eliteVariantOf(uint8_t(s.value(typeRow))) != nullptr;
+    auto handedToGood = std::make_shared<bool>(false);
+    d.row(r.elite).enabled = [actionCreature, typeRow, db, handedToGood](const FormState& s) {
+        return !actionCreature && !*handedToGood && db->eliteVariantOf(uint8_t(s.value(typeRow))) != nullptr;
     };
+    d.row(r.owner).onEdit = [ownerRow, handedToGood](FormState& s) {
+        *handedToGood = s.value(ownerRow) == PlayerId::Good;
+    };
+    d.row(r.type).onEdit = [handedToGood](FormState&) { *handedToGood = false; };
 
     // --- what edits do to other rows ------------------------------------------------------------
     d.row(r.health).rangeRule = [deadRow, typeRow, db](const FormState& s) {

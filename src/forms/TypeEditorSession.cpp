@@ -144,12 +144,9 @@ bool TypeEditorSession::finish()
         if (!std::equal(m_terrainsBefore[i].begin(), m_terrainsBefore[i].end(), now.begin(), now.end()))
             changed = true;
     }
-    // Only a change is passed on: the palette, the Good pairs and the script trees follow the
-    // tables, and a Cancel or an OK that changed nothing leaves them untouched.
-    if (changed) {
+    if (changed)
         m_app.setGameDataModified();
-        m_app.typeTablesChanged();
-    }
+    m_app.typeTablesChanged();
     return changed;
 }
 

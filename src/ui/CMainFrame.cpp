@@ -95,6 +95,9 @@ CMainFrame::CMainFrame(const CTypeDatabase* types, QWidget* parent) : QMainWindo
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         // The tree shows the active level; a frame that lost the focus to a dialog keeps its level.
         m_browserBar->tree()->showLevel(activeChildFrame());
+        // With the last level closed, the status bar names no tile, position or map size.
+        if (m_mdiArea->subWindowList().isEmpty())
+            clearLevelPanes();
         updateTitle();
         updateCommandUI();
     });

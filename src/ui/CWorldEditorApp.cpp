@@ -229,11 +229,6 @@ CChildFrame* CWorldEditorApp::addLevelWindow(std::unique_ptr<LevelDocument> leve
     connect(child, &CChildFrame::titleOrModifiedChanged, m_mainFrame.get(), &CMainFrame::updateTitle);
     QMdiSubWindow* sub = m_mainFrame->mdiArea()->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    // With the last level closed, the status bar names no tile, position or map size.
-    connect(sub, &QObject::destroyed, m_mainFrame.get(), [frame = m_mainFrame.get()] {
-        if (frame->mdiArea()->subWindowList().isEmpty())
-            frame->clearLevelPanes();
-    });
     sub->showMaximized();
     if (CWorldEditorView* view = child->activeView()) {
         view->setFocus();
@@ -380,11 +375,9 @@ bool CWorldEditorApp::openTypeEditor(TypeFamily family, std::optional<uint16_t> 
         });
         dialog.exec();
     }
-    // A change rebuilds the palette (keeping the designer's tool); whatever the result, the icons
-    // follow the records, since a cancelled editor puts back an icon it showed live.
+    // Whatever the result: the icon tables, the palette and the views follow the tables (the
+    // palette's rebuild keeps the designer's tool).
     session.finish();
-    m_iconSheets.rebuildCells(m_core->types());
-    m_mainFrame->selectionBar()->repaintButtons();
     repaintViews();
     return true;
 }

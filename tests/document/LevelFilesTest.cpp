@@ -385,10 +385,10 @@ TEST_F(LevelFilesTest, SaveAsProposesTheLevelsNameAsTheFile)
         LevelProperties properties = level->doc().properties();
         properties.name = utf8ToUtf16(c.name);
         level->doc().setProperties(properties);
-        EXPECT_EQ(LevelFiles::saveAsDialog(root, level->doc()).initialPath, root / c.proposed);
+        EXPECT_EQ(LevelFiles::saveAsDialog(root.path(), level->doc()).initialPath, root / c.proposed);
     }
     auto saved = sampleAt(root / "Maps" / "Mine" / "Old Keep.vwd");
-    EXPECT_EQ(LevelFiles::saveAsDialog(root, saved->doc()).initialPath,
+    EXPECT_EQ(LevelFiles::saveAsDialog(root.path(), saved->doc()).initialPath,
               root / "Maps" / "Mine" / "Old Keep.vwd");
 }
 

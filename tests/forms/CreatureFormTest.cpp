@@ -118,14 +118,6 @@ TEST(CreatureFormTest, EachKindAndStateEnablesItsControls)
          {"type", "owner", "level", "health", "gold", "objective", "target", "wontFight", "wontBeAttacked",
           "returnToHeroLair", "freeFriends", "actAsDropped", "startAsDying", "destroyRooms", "tool",
           "diesInstantly", "mercenary", "deadBody"}},
-        {"Good creature of a type with an elite variant: no elite for the Good player",
-         Role::Map,
-         kWarlock,
-         PlayerId::Good,
-         false,
-         {"type", "owner", "level", "health", "gold", "objective", "target", "wontFight", "wontBeAttacked",
-          "returnToHeroLair", "freeFriends", "actAsDropped", "startAsDying", "destroyRooms", "tool",
-          "diesInstantly", "mercenary", "deadBody"}},
         {"dead body",
          Role::Map,
          kImp,
@@ -350,8 +342,9 @@ TEST(CreatureFormTest, DeadBodyBoundsHealthByTheTypeWithoutWrapping)
     EXPECT_EQ(s.rangeOf(rows.health).high, 100);
 }
 
-// Handing a creature to the Good player greys "I Am Elite"; handing it back offers it again.
-TEST(CreatureFormTest, IAmEliteIsGreyedOnceTheGoodPlayerOwnsTheCreature)
+// Handing a creature to the Good player greys "I Am Elite"; another owner, or choosing the type
+// again, offers it by the type.
+TEST(CreatureFormTest, IAmEliteIsGreyedWhenTheOwnerBecomesTheGoodPlayer)
 {
     CreatureFixture f;
     CCreature& creature = f.onMap(kWarlock, 3);
@@ -363,6 +356,11 @@ TEST(CreatureFormTest, IAmEliteIsGreyedOnceTheGoodPlayerOwnsTheCreature)
     EXPECT_FALSE(s.isEnabled(rows.elite));
     s.setValue(rows.owner, 4);
     EXPECT_TRUE(s.isEnabled(rows.elite));
+    s.setValue(rows.owner, PlayerId::Good);
+    s.setValue(rows.type, kWarlock);
+    EXPECT_TRUE(s.isEnabled(rows.elite)) << "the type rule comes after";
+    s.setValue(rows.type, kImp);
+    EXPECT_FALSE(s.isEnabled(rows.elite)) << "no elite variant";
 }
 
 // The percentages read as such and a value beyond 100 is refused with the range message, never
@@ -372,7 +370,11 @@ TEST(CreatureFormTest, APercentageAbove100IsRefusedAndNothingIsStored)
     struct Case {
         const char* row;
         const char* text;
-    } cases[] = {{"health", "150"}, {"gold", "200"}, {"gold", "101"}, {"health", "-1"}};
+        const char* message;
+    } cases[] = {{"health", "150", "Please enter an integer between 0 and 100."},
+                 {"gold", "200", "Please enter an integer between 0 and 100."},
+                 {"gold", "101", "Please enter an integer between 0 and 100."},
+                 {"health", "-1", "Please enter a positive integer."}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.row) + " " + c.text);
         CreatureFixture f;
@@ -388,7 +390,7 @@ TEST(CreatureFormTest, APercentageAbove100IsRefusedAndNothingIsStored)
         const std::optional<FormError> error = session->accept();
         ASSERT_TRUE(error);
         EXPECT_EQ(error->row, row);
-        EXPECT_EQ(error->message, "Please enter an integer between 0 and 100.");
+        EXPECT_EQ(error->message, c.message);
         EXPECT_EQ(creature.health(), 80);
         EXPECT_EQ(creature.goldHeld(), 20);
     }
