@@ -434,12 +434,19 @@ void CWorldEditorView::leftPress(QPoint pos)
 bool CWorldEditorView::waitsForDoubleClick(QPoint pos) const
 {
     const ToolCode tool = m_context.state->tool();
-    if (!isShapingTool(tool) && tool != ToolCode::Stamp)
+    if (!isShapingTool(tool) && tool != ToolCode::Stamp && !isPlacingTool(tool))
         return false;
     const std::optional<TilePoint> tile = tileAt(pos);
     if (!tile)
         return false;
     const ContextHit hit = m_controller->thingAt(*tile);
+    // A placing tool acts on a thing of its own family only (it removes it or is refused); on
+    // anything else its press places, as the designer means it to.
+    if (isPlacingTool(tool)) {
+        using Kind = ContextHit::Kind;
+        static constexpr Kind kOwnKind[] = {Kind::Creature, Kind::Door, Kind::Trap, Kind::Object};
+        return hit.object && hit.kind == kOwnKind[size_t(tool) - size_t(ToolCode::PlaceCreature)];
+    }
     return hit.object || ((hit.kind == ContextHit::Kind::Heart || hit.kind == ContextHit::Kind::Portal ||
                            hit.kind == ContextHit::Kind::HeroGate) &&
                           hit.player);

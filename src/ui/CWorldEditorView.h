@@ -130,8 +130,9 @@ private:
     /// The left press and release of the current tool.
     void leftPress(QPoint pos);
     void leftRelease(QPoint pos);
-    /// A press of a tool that paints, on a thing that a double click opens, waits for the double
-    /// click time: a double click then opens the thing's dialog without painting under it first.
+    /// A press of a tool that paints or places, on a thing that a double click opens, waits for
+    /// the double click time: a double click then opens the thing's dialog without the tool
+    /// acting on the tile first.
     bool waitsForDoubleClick(QPoint pos) const;
     /// Gives the tool the press (and release) that waited, in order.
     void flushPendingPress();

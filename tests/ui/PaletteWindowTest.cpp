@@ -450,6 +450,8 @@ TEST_F(PaletteWindowTest, ARefusedPlacementSaysWhyInTheStatusBar)
     QTest::mouseClick(vp, Qt::LeftButton, {}, centreOf(view, {6, 6}));
     ASSERT_EQ(child->document().creatures().size(), 1u);
     QTest::mouseClick(vp, Qt::LeftButton, {}, centreOf(view, {6, 6}));
+    // A press on a thing waits to see whether it is a double click.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
     EXPECT_EQ(app.mainFrame()->paneText(0), "A creature already stands on this tile.");
 
     // Terrain 3 of the new level is no claimable floor: no door goes there.
