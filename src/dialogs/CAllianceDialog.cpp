@@ -56,22 +56,48 @@ CAllianceDialog::CAllianceDialog(AllianceEditor& editor, QWidget* parent) : QDia
     layout->addLayout(buttons);
 
     for (QComboBox* box : {m_first, m_second})
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { applyButtonRule(); });
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            // The drop-downs name the pair now, not a chosen row.
+            const QSignalBlocker blockFirst(m_firstList);
+            const QSignalBlocker blockSecond(m_secondList);
+            m_firstList->setCurrentRow(-1);
+            m_secondList->setCurrentRow(-1);
+            applyButtonRule();
+        });
     connect(m_create, &QPushButton::clicked, this, [this] {
         m_editor.create(size_t(m_first->currentIndex()), size_t(m_second->currentIndex()));
         fillLists();
         applyButtonRule();
     });
     connect(m_remove, &QPushButton::clicked, this, [this] {
-        m_editor.remove(size_t(m_first->currentIndex()), size_t(m_second->currentIndex()));
+        const int row = m_firstList->currentRow();
+        if (row >= 0 && m_editor.namesMissingPlayer(size_t(row)))
+            m_editor.removeRow(size_t(row));
+        else
+            m_editor.remove(size_t(m_first->currentIndex()), size_t(m_second->currentIndex()));
         fillLists();
         applyButtonRule();
     });
-    // A row chosen in either list is chosen in the other too.
-    connect(m_firstList, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_secondList->setCurrentRow(row); });
-    connect(m_secondList, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_firstList->setCurrentRow(row); });
+    // A row chosen in either list is chosen in the other too, and its players in the drop-downs;
+    // a row naming a missing player is chosen for "&Remove Alliance" alone.
+    auto rowChosen = [this](int row) {
+        {
+            const QSignalBlocker blockFirst(m_firstList);
+            const QSignalBlocker blockSecond(m_secondList);
+            m_firstList->setCurrentRow(row);
+            m_secondList->setCurrentRow(row);
+        }
+        if (row >= 0)
+            if (const auto places = m_editor.placesOfRow(size_t(row))) {
+                const QSignalBlocker blockFirst(m_first);
+                const QSignalBlocker blockSecond(m_second);
+                m_first->setCurrentIndex(int(places->first));
+                m_second->setCurrentIndex(int(places->second));
+            }
+        applyButtonRule();
+    };
+    connect(m_firstList, &QListWidget::currentRowChanged, this, rowChosen);
+    connect(m_secondList, &QListWidget::currentRowChanged, this, rowChosen);
 
     fillLists();
     applyButtonRule();
@@ -93,8 +119,10 @@ void CAllianceDialog::applyButtonRule()
 {
     const size_t a = size_t(std::max(0, m_first->currentIndex()));
     const size_t b = size_t(std::max(0, m_second->currentIndex()));
-    m_create->setEnabled(m_editor.canCreate(a, b));
-    m_remove->setEnabled(m_editor.canRemove(a, b));
+    const int row = m_firstList->currentRow();
+    const bool missing = row >= 0 && m_editor.namesMissingPlayer(size_t(row));
+    m_create->setEnabled(!missing && m_editor.canCreate(a, b));
+    m_remove->setEnabled(missing || m_editor.canRemove(a, b));
 }
 
 } // namespace gr2

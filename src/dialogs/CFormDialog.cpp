@@ -14,8 +14,8 @@
 
 namespace gr2 {
 
-CFormDialog::CFormDialog(FormSession& session, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_session(session), m_prompter(prompter)
+CFormDialog::CFormDialog(FormSession& session, Prompter& prompter, QWidget* parent, EnterKey enter)
+    : QDialog(parent), m_session(session), m_prompter(prompter), m_enter(enter)
 {
     setWindowTitle(QtText::fromSystem(session.caption()));
     auto* layout = new QVBoxLayout(this);
@@ -49,13 +49,15 @@ CFormDialog::CFormDialog(FormSession& session, Prompter& prompter, QWidget* pare
         m_rows->setAllEnabled(false);
     layout->addWidget(body, 1);
 
-    // No button is a default one: Enter closes nothing.
+    // Enter is handled in keyPressEvent; "OK" is drawn as the default button where Enter
+    // presses it.
     m_ok = new QPushButton(tr("OK"), this);
     m_cancel = new QPushButton(tr("Cancel"), this);
     for (QPushButton* button : {m_ok, m_cancel}) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
+    m_ok->setDefault(m_enter == EnterKey::PressesOk);
     connect(m_ok, &QPushButton::clicked, this, &CFormDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CFormDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -113,9 +115,12 @@ void CFormDialog::closeEvent(QCloseEvent* event)
 void CFormDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // Enter presses the button that has the focus and nothing else.
+        // Enter presses the button that has the focus; elsewhere it presses "OK", unless this
+        // is an editor of the game's tables.
         if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
             button->click();
+        else if (m_enter == EnterKey::PressesOk && m_ok->isEnabled())
+            m_ok->click();
         event->accept();
         return;
     }
@@ -133,7 +138,7 @@ void CFormDialog::openSubForm(size_t row)
     if (r.subFormCaption)
         description.caption = r.subFormCaption(block);
     SingleFormSession<Bytes> sub(description, block);
-    CFormDialog dialog(sub, m_prompter, this);
+    CFormDialog dialog(sub, m_prompter, this, m_enter);
     if (dialog.exec() == QDialog::Accepted) {
         m_session.state().setBytes(row, block);
         m_rows->showState();

@@ -2,8 +2,9 @@
 // The dialog every form shares, with the rules every editor keeps: the selector (for editors that
 // page through several targets) above the rows the factory built from the form's table, "OK" that
 // stores and closes, "Cancel" that closes without storing the shown target, the close box that
-// acts as "OK", Escape that acts as "Cancel", and the Enter key that closes nothing. A refused
-// value shows its message, and its field gets the focus with its text selected.
+// acts as "OK", Escape that acts as "Cancel", and Enter that presses the default "OK" (or the
+// focused button) — except in the type and global table editors, where Enter closes nothing. A
+// refused value shows its message, and its field gets the focus with its text selected.
 
 #include "forms/FormSession.h"
 
@@ -22,7 +23,13 @@ class Prompter;
 class CFormDialog : public QDialog {
     Q_OBJECT
 public:
-    CFormDialog(FormSession& session, Prompter& prompter, QWidget* parent = nullptr);
+    /// What Enter does outside a button: press "OK" as in any desktop dialog, or nothing, for the
+    /// editors of the game's tables (and their sub-editors), where a stray Enter would store edits
+    /// to global data.
+    enum class EnterKey { PressesOk, ClosesNothing };
+
+    CFormDialog(FormSession& session, Prompter& prompter, QWidget* parent = nullptr,
+                EnterKey enter = EnterKey::PressesOk);
 
     FormSession& session() { return m_session; }
     FormWidgets& rows() { return *m_rows; }
@@ -53,6 +60,7 @@ private:
 
     FormSession& m_session;
     Prompter& m_prompter;
+    EnterKey m_enter;
     FormWidgets* m_rows = nullptr;
     QComboBox* m_selector = nullptr;
     QLabel* m_selectorLabel = nullptr;

@@ -36,7 +36,7 @@ CLevelVariablesDialog::CLevelVariablesDialog(FormSession& session, LevelVariable
 
 void CLevelVariablesDialog::resetToGlobals()
 {
-    showGlobalDefaults(session().state(), m_rowIndexes, m_types.variables());
+    showGlobalDefaults(session().state(), m_rowIndexes, m_edit, m_types.variables());
     rows().showState();
 }
 

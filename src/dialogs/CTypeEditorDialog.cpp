@@ -44,7 +44,7 @@ private:
 
 CTypeEditorDialog::CTypeEditorDialog(TypeEditorSession& session, const ViewContext& context,
                                      Prompter& prompter, QWidget* parent)
-    : CFormDialog(session, prompter, parent), m_types(session)
+    : CFormDialog(session, prompter, parent, EnterKey::ClosesNothing), m_types(session)
 {
     const TypeKind kind = kindOfFamily(session.family());
     if (TypeEditorSession::familyHasIcons(session.family()) && kind != TypeKind::None) {

@@ -93,8 +93,15 @@ bool LevelFiles::OnOpenDocument(const std::filesystem::path& path)
         m_doc.adoptScript(std::make_unique<LevelScript>(m_doc));
         script = LevelScript::of(m_doc);
     }
-    if (!loadLevel(path.string(), *script)) {
+    switch (loadLevel(path.string(), *script)) {
+    case LoadOutcome::Loaded:
+        break;
+    case LoadOutcome::Failed:
         m_prompter.message(kLoadFailedMessage, Prompter::Icon::Exclamation);
+        return false;
+    case LoadOutcome::Cancelled:
+        // The designer chose to keep unsaved type edits rather than open the level on its own
+        // global data: nothing failed, so nothing is reported.
         return false;
     }
     script->FinishReading();
@@ -103,12 +110,12 @@ bool LevelFiles::OnOpenDocument(const std::filesystem::path& path)
     return true;
 }
 
-bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
+LevelFiles::LoadOutcome LevelFiles::loadLevel(const std::string& path, LevelScript& script)
 {
     m_doc.beginOpen(path);
     const std::string base = basePathOf(path);
     if (base.empty() || IsReservedDataFileName(base))
-        return false;
+        return LoadOutcome::Failed;
 
     RecordSink sink;
     LevelSink levelSink(m_doc, m_prompter);
@@ -117,7 +124,7 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
     triggerSink.bind(sink);
 
     if (!OpenWorldFile(base + ".vwd", sink, m_prompter))
-        return false;
+        return LoadOutcome::Failed;
 
     // A part file that is missing or broken has been reported by the reader; the level goes on
     // with what the others hold. A file that is there but could not be read to its end holds more
@@ -133,7 +140,7 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
     readPart("Map.vld");
     // Nothing of a level can stand without its map.
     if (m_doc.cellCount() == 0 || m_doc.terrainTiles().size() != m_doc.cellCount())
-        return false;
+        return LoadOutcome::Failed;
     readPart("Things.vld");
 
     const std::string globals = base + "Globals.vld";
@@ -141,8 +148,9 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
         m_prompter.ask(kLoadGlobalsQuestion, Prompter::Buttons::OkCancel, Prompter::Icon::Question) ==
             Prompter::Answer::Ok) {
         // Only this file may bring type records; the level's other files have no say in the
-        // global data.
-        m_app.LoadLevelTypeData(globals);
+        // global data. Unsaved type edits are settled first; Cancel there cancels the open.
+        if (!m_app.LoadLevelTypeData(globals))
+            return LoadOutcome::Cancelled;
     }
 
     // The level starts from the global values, so a Variables file that is missing or stops early
@@ -150,7 +158,7 @@ bool LevelFiles::loadLevel(const std::string& path, LevelScript& script)
     const LevelTypes& types = m_doc.types();
     m_doc.loadedVariables().assign(types.globalVariables(), types.overridableVariableIds());
     readPart("Variables.vld");
-    return true;
+    return LoadOutcome::Loaded;
 }
 
 // --- saving --------------------------------------------------------------------------------------
@@ -391,7 +399,7 @@ bool LevelFiles::runSaveAsDialog()
     // user leaves by cancelling the dialog.
     for (;;) {
         std::optional<std::filesystem::path> chosen =
-            m_prompter.chooseSavePath(saveAsDialog(m_app.rootDirectory()));
+            m_prompter.chooseSavePath(saveAsDialog(m_app.rootDirectory(), m_doc));
         if (!chosen || chosen->empty())
             return false;
         if (!chosen->has_extension())
@@ -455,13 +463,26 @@ std::optional<std::filesystem::path> LevelFiles::WriteThumbnail()
     return Thumbnail::write(m_doc, m_colours, m_app.rootDirectory());
 }
 
-FileDialogSpec LevelFiles::saveAsDialog(const std::filesystem::path& rootDirectory)
+FileDialogSpec LevelFiles::saveAsDialog(const std::filesystem::path& rootDirectory,
+                                        const CWorldEditorDoc& doc)
 {
     FileDialogSpec dialog;
     dialog.title = "Save Map As...";
     dialog.filters = {"GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)", "All files (*.*)"};
     dialog.defaultExtension = ".vwd";
     dialog.initialPath = rootDirectory / "Maps";
+    if (doc.isNamed() && !doc.path().empty()) {
+        dialog.initialPath = doc.path();
+        return dialog;
+    }
+    // A name may hold characters no file name can; they become "_" rather than folders.
+    std::string name = utf16ToUtf8(doc.properties().name);
+    for (char& c : name)
+        if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
+            c == '|' || (static_cast<unsigned char>(c) < 0x20))
+            c = '_';
+    if (name.find_first_not_of(" ._") != std::string::npos)
+        dialog.initialPath /= name + EditorApp::kWorldFileExtension;
     return dialog;
 }
 

@@ -105,11 +105,15 @@ public:
     /// Writes the thumbnail where the Save command puts it; the file written, if any.
     std::optional<std::filesystem::path> WriteThumbnail();
 
-    /// The Save As dialog: title, filters, default extension, the root's Maps folder.
-    static FileDialogSpec saveAsDialog(const std::filesystem::path& rootDirectory);
+    /// The Save As dialog: title, filters, default extension, and the file it proposes: a saved
+    /// level's own file, else the level's name in the root's Maps folder (the level takes its
+    /// name from the file, so proposing it keeps the name the designer gave).
+    static FileDialogSpec saveAsDialog(const std::filesystem::path& rootDirectory,
+                                       const CWorldEditorDoc& doc);
 
 private:
-    bool loadLevel(const std::string& path, LevelScript& script);
+    enum class LoadOutcome { Loaded, Failed, Cancelled };
+    LoadOutcome loadLevel(const std::string& path, LevelScript& script);
     /// The dialog and the Save command after it, again while the chosen name is reserved.
     bool runSaveAsDialog();
     bool saveNamed();

@@ -64,6 +64,9 @@ struct RoomSpec {
     uint8_t id; ///< the same as its floor terrain's id, which keeps the sample easy to read
     const char* name;
     bool buildable;
+    /// Only the Good player's own rooms: the rooms page leaves them out, and the guard room swaps
+    /// to the hero one when the Good player draws. The gates and the hero portal are placed from
+    /// the rooms page, so they are not Good rooms.
     bool good;
 };
 
@@ -71,9 +74,9 @@ const std::vector<RoomSpec> kRooms = {
     {10, "Treasury", true, false},       {12, "Portal", false, false},
     {14, "Dungeon Heart", false, false}, {17, "Lair", true, false},
     {26, "Guard Room", true, false},     {27, "Library", true, false},
-    {33, "Hero Gate", false, true},      {34, "Great Hero Gate", false, true},
-    {36, "Hero Guard Room", true, true}, {37, "Turning Hero Gate", false, true},
-    {38, "Hatchery", true, false},       {40, "Hero Portal", false, true},
+    {33, "Hero Gate", false, false},     {34, "Great Hero Gate", false, false},
+    {36, "Hero Guard Room", true, true}, {37, "Turning Hero Gate", false, false},
+    {38, "Hatchery", true, false},       {40, "Hero Portal", false, false},
 };
 
 struct CreatureSpec {

@@ -10,24 +10,12 @@ namespace {
 std::string nameOf(const CWorldEditorDoc& doc, uint8_t id)
 {
     const CPlayer* p = doc.FindPlayer(id);
-    return p ? p->name() : std::to_string(id);
+    return p ? p->name() : "<missing player " + std::to_string(id) + ">";
 }
 
 } // namespace
 
-AllianceEditor::AllianceEditor(CWorldEditorDoc& doc) : m_doc(doc)
-{
-    std::vector<uint8_t> stale;
-    for (const auto& [a, b] : doc.alliances().pairs())
-        for (uint8_t id : {a, b})
-            if (!doc.FindPlayer(id))
-                stale.push_back(id);
-    if (stale.empty())
-        return;
-    EditStep step(doc, "Remove Alliances");
-    for (uint8_t id : stale)
-        doc.RemoveAlliancesOf(id);
-}
+AllianceEditor::AllianceEditor(CWorldEditorDoc& doc) : m_doc(doc) {}
 
 std::vector<std::string> AllianceEditor::playerNames() const
 {
@@ -43,6 +31,38 @@ std::vector<std::pair<std::string, std::string>> AllianceEditor::rows() const
     for (const auto& [a, b] : m_doc.alliances().pairs())
         out.emplace_back(nameOf(m_doc, a), nameOf(m_doc, b));
     return out;
+}
+
+std::optional<std::pair<size_t, size_t>> AllianceEditor::placesOfRow(size_t row) const
+{
+    const auto& pairs = m_doc.alliances().pairs();
+    if (row >= pairs.size())
+        return std::nullopt;
+    auto placeOf = [&](uint8_t id) -> std::optional<size_t> {
+        for (size_t i = 0; i < m_doc.PlayerCount(); ++i)
+            if (m_doc.PlayerAt(i)->id() == id)
+                return i;
+        return std::nullopt;
+    };
+    const auto a = placeOf(pairs[row].first), b = placeOf(pairs[row].second);
+    if (!a || !b)
+        return std::nullopt;
+    return std::pair{*a, *b};
+}
+
+bool AllianceEditor::namesMissingPlayer(size_t row) const
+{
+    return row < m_doc.alliances().pairs().size() && !placesOfRow(row);
+}
+
+void AllianceEditor::removeRow(size_t row)
+{
+    const auto& pairs = m_doc.alliances().pairs();
+    if (row >= pairs.size())
+        return;
+    const auto [a, b] = pairs[row];
+    EditStep step(m_doc, "Remove Alliance");
+    m_doc.RemoveAlliance(a, b);
 }
 
 uint8_t AllianceEditor::idAt(size_t index) const

@@ -20,11 +20,9 @@ ComputerPlayerSheet::ComputerPlayerSheet(Bytes& area, std::string playerName,
     const uint32_t personality = personalityOf(m_area);
     for (size_t p = 0; p < kComputerPlayerPageCount; ++p)
         m_pages.push_back(std::make_unique<Page>(computerPlayerPageForm(ComputerPlayerPage(p), personality)));
-    // An order with a gap would leave the computer without rooms to build: it is shown complete,
-    // and stored so once the user moves an entry.
+    // The list shows the order the player holds, gaps included ("<none>"): a dialog never shows
+    // a value the record does not hold.
     m_order = buildOrderOf(m_area);
-    if (std::find(m_order.begin(), m_order.end(), 0) != m_order.end())
-        m_order = defaultBuildOrder(m_rooms);
     m_shownOrder = m_order;
     show(ComputerPlayerPage::General);
 }
@@ -67,6 +65,8 @@ std::optional<FormError> ComputerPlayerSheet::validate(ComputerPlayerPage page) 
 std::string ComputerPlayerSheet::entryName(size_t index) const
 {
     const uint8_t id = m_order.at(index);
+    if (id == 0)
+        return "<none>";
     std::string name = m_roomName ? m_roomName(id) : std::string{};
     return name.empty() ? std::to_string(id) : name;
 }

@@ -203,6 +203,11 @@ std::string creatureCaption(const CCreature& creature)
     return tileCaption("Creature", creature.position());
 }
 
+namespace {
+/// Health and gold are percentages of the type's maximum, and the creature keeps at most 100.
+constexpr double kMostPercent = 100;
+} // namespace
+
 uint32_t deadBodyHealthBound(uint32_t typeHealth)
 {
     const uint64_t bound = uint64_t(typeHealth) * 10;
@@ -225,8 +230,14 @@ CreatureForm creatureForm(const CreatureSubject& subject, const CTypeDatabase& t
         d.add(listRow("Ow&ner:", ControlKind::PlayerList, FormChoices::fixed(LevelChoices::players(doc))),
               field(&CreatureEdit::owner));
     r.level = d.add(integerRow("&Level:", 1, 10), field(&CreatureEdit::level));
-    r.health = d.add(integerRow("&Initial Health:", 0, 200), field(&CreatureEdit::health));
-    r.gold = d.add(integerRow("&Gold Held:", 0, 200), field(&CreatureEdit::gold));
+    // Both are percentages of the type's maximum and the creature holds at most 100: a larger
+    // entry is refused rather than stored as 100 without a word.
+    FormRow healthRow = integerRow("&Initial Health:", 0, kMostPercent);
+    healthRow.unit = "%";
+    r.health = d.add(std::move(healthRow), field(&CreatureEdit::health));
+    FormRow goldRow = integerRow("&Gold Held:", 0, kMostPercent);
+    goldRow.unit = "%";
+    r.gold = d.add(std::move(goldRow), field(&CreatureEdit::gold));
 
     ChoiceList objectives;
     const bool hasActionPoints = !doc.actionPoints().empty();
@@ -301,19 +312,26 @@ CreatureForm creatureForm(const CreatureSubject& subject, const CTypeDatabase& t
     for (size_t row : {r.freeFriends, r.actAsDropped, r.startAsDying})
         d.row(row).enabled = notMember;
     d.row(r.diesInstantly).enabled = always;
-    // Elite: a creature of the map or a party whose type has an elite variant.
+    // Elite: a creature of the map or a party whose type has an elite variant. Handing the
+    // creature to the Good player greys it; choosing a type (or another owner) offers it again by
+    // the type.
     const CTypeDatabase* db = &types;
-    d.row(r.elite).enabled = [actionCreature, typeRow, db](const FormState& s) {
-        return !actionCreature && db->eliteVariantOf(uint8_t(s.value(typeRow))) != nullptr;
+    auto handedToGood = std::make_shared<bool>(false);
+    d.row(r.elite).enabled = [actionCreature, typeRow, db, handedToGood](const FormState& s) {
+        return !actionCreature && !*handedToGood && db->eliteVariantOf(uint8_t(s.value(typeRow))) != nullptr;
     };
+    d.row(r.owner).onEdit = [ownerRow, handedToGood](FormState& s) {
+        *handedToGood = s.value(ownerRow) == PlayerId::Good;
+    };
+    d.row(r.type).onEdit = [handedToGood](FormState&) { *handedToGood = false; };
 
     // --- what edits do to other rows ------------------------------------------------------------
     d.row(r.health).rangeRule = [deadRow, typeRow, db](const FormState& s) {
         if (!s.checked(deadRow))
-            return NumberRange{0, 200};
+            return NumberRange{0, kMostPercent};
         const CTypeRecord* type = db->creatures().findRecordById(uint32_t(s.value(typeRow)));
         const uint32_t health = type ? static_cast<const CCreatureType*>(type)->health() : 0;
-        return NumberRange{0, double(deadBodyHealthBound(health))};
+        return NumberRange{0, std::min(kMostPercent, double(deadBodyHealthBound(health)))};
     };
     // A dead body lies with the Neutral player; unchecking gives the owner chosen before back.
     auto ownerBeforeBody = std::make_shared<int64_t>(readCreature(subject).owner);

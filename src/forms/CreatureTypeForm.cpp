@@ -344,6 +344,31 @@ const ChoiceList& gammaEffects()
     return list;
 }
 
+/// The rows of one slot of a job list: the job and the values that go with it.
+struct JobSlotRows {
+    size_t job = 0;
+    std::vector<size_t> values;
+};
+
+/// A list ends at its first empty slot, so clearing a job would drop every job after it: the later
+/// slots move up instead and the gap closes, and only the job the user cleared leaves the list.
+void closeGapsOnClear(FormDescription<Bytes>& form, const std::vector<JobSlotRows>& slots)
+{
+    for (size_t k = 0; k + 1 < slots.size(); ++k)
+        form.row(slots[k].job).onEdit = [slots, k](FormState& s) {
+            if (s.value(slots[k].job) != 0)
+                return;
+            for (size_t i = k; i + 1 < slots.size(); ++i) {
+                s.assign(slots[i].job, s.value(slots[i + 1].job));
+                for (size_t v = 0; v < slots[i].values.size(); ++v)
+                    s.assignText(slots[i].values[v], s.text(slots[i + 1].values[v]));
+            }
+            s.assign(slots.back().job, 0);
+            for (size_t row : slots.back().values)
+                s.assignText(row, "0");
+        };
+}
+
 /// One job list of the job preferences: a slot per job the list holds. A slot is open only while
 /// the slot before it holds a job, since the list ends at the first empty slot; a closed slot
 /// stores an empty entry.
@@ -358,10 +383,12 @@ void addJobList(FormDescription<Bytes>& form, const std::string& title, std::spa
         return list;
     }();
     std::optional<size_t> previous;
+    std::vector<JobSlotRows> slotRows;
     for (size_t k = 0; k < slots.size(); ++k) {
         const Slot& slot = slots[k];
         const size_t job = form.add(choiceRow("Job " + std::to_string(k + 1) + ":", FormChoices::fixed(jobs)),
                                     blockElement(slot.job));
+        slotRows.push_back({job, {}});
         const FormRule open = previous ? valueIsNot(*previous, 0) : FormRule();
         form.row(job).group = title;
         form.row(job).enabled = open;
@@ -372,6 +399,7 @@ void addJobList(FormDescription<Bytes>& form, const std::string& title, std::spa
             form.row(row).sameLine = true;
             form.row(row).enabled = bothOf(open, valueIsNot(job, 0));
             form.row(row).whenInactive = InactiveRule::ShowZero;
+            slotRows.back().values.push_back(row);
         };
         if constexpr (requires { slot.chance; }) {
             if (withChance)
@@ -381,6 +409,7 @@ void addJobList(FormDescription<Bytes>& form, const std::string& title, std::spa
         addValue("Mana Change:", -10000, 10000, slot.mana);
         previous = job;
     }
+    closeGapsOnClear(form, slotRows);
 }
 
 } // namespace
@@ -571,6 +600,7 @@ FormDescription<Bytes> creatureJobsForm()
         return list;
     }();
     std::optional<size_t> previous;
+    std::vector<JobSlotRows> hateRows;
     const std::pair<TypeField, size_t> hate[] = {
         {C::HateJobs, 0}, {C::HateJobs, 1}, {C::MoreHateJobs, 0}, {C::MoreHateJobs, 1}};
     for (size_t k = 0; k < 4; ++k) {
@@ -582,7 +612,9 @@ FormDescription<Bytes> creatureJobsForm()
             form.row(row).whenInactive = InactiveRule::ShowZero;
         }
         previous = row;
+        hateRows.push_back({row, {}});
     }
+    closeGapsOnClear(form, hateRows);
     addJobList(form, "Alternatives:", std::span<const Field::AlternativeJobFields>(Field::AlternativeJobs),
                false);
     return form;

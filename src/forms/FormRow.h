@@ -64,11 +64,14 @@ using ChoiceSource = std::function<ChoiceList(const FormState&)>;
 
 /// What an inactive row (disabled or hidden) stores. The zero of StoreZero and ShowZero is stored
 /// only by a row that was active since loading (the user's edit greyed it); a row greyed all along
-/// keeps its field.
+/// keeps its field and shows what the field holds, greyed, so a dialog never shows a value the
+/// record does not hold.
 enum class InactiveRule : uint8_t {
     Keep,      ///< nothing: the field keeps what it holds
     StoreZero, ///< 0, while the row still shows its value greyed
-    ShowZero,  ///< 0, shown as 0; when the row becomes active again it shows the field's value
+    /// 0, shown as 0 once the user's edit greys the row; when the row becomes active again it
+    /// shows the field's value
+    ShowZero,
     /// What it shows, when that differs from what was loaded: a row greyed by the edit of another
     /// row that also set its value (a dead body's owner).
     StoreShown,

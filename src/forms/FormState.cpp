@@ -263,8 +263,10 @@ void FormState::applyRules(std::optional<size_t> changedRow)
         v.everActive = v.everActive || active;
         if (r.whenInactive != InactiveRule::ShowZero)
             continue;
-        // On loading every row starts active, so a row that loads inactive shows 0 at once.
-        if (!active && (wasActive || !changedRow))
+        // Only the user's edit greys a row to 0, which it then stores. A row that loads greyed
+        // keeps its field and so shows what the field holds: the dialog never shows a value the
+        // record does not hold. (On loading every row starts active, hence the changedRow test.)
+        if (!active && wasActive && changedRow)
             showZero(i);
         else if (active && !wasActive)
             show(i, v.loaded);

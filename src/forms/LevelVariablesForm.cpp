@@ -362,8 +362,11 @@ FormDescription<LevelVariablesEdit> levelVariablesForm(const LevelProperties& sh
     return form;
 }
 
-void showGlobalDefaults(FormState& state, const LevelVariablesRows& rows, const CGlobalVariables& globals)
+void showGlobalDefaults(FormState& state, const LevelVariablesRows& rows, LevelVariablesEdit& edit,
+                        const CGlobalVariables& globals)
 {
+    for (uint32_t id = 0; id < edit.values.size(); ++id)
+        edit.values[id] = globals.value(id);
     for (size_t i = 0; i < rows.valueCount; ++i) {
         const size_t row = rows.firstValue + i;
         const std::optional<RevealedBy> by = state.row(row).revealedBy;

@@ -53,7 +53,10 @@ struct LevelVariablesRows {
 FormDescription<LevelVariablesEdit> levelVariablesForm(const LevelProperties& shown,
                                                        LevelVariablesRows* rows = nullptr);
 
-/// "Reset To Global Defaults": every value row shows the global value again.
-void showGlobalDefaults(FormState& state, const LevelVariablesRows& rows, const CGlobalVariables& globals);
+/// "Reset To Global Defaults": the whole working table takes the global values, those of the
+/// variables the list does not offer included, and every value row shows the global value again.
+/// The level takes them only with the dialog's "OK".
+void showGlobalDefaults(FormState& state, const LevelVariablesRows& rows, LevelVariablesEdit& edit,
+                        const CGlobalVariables& globals);
 
 } // namespace gr2

@@ -8,32 +8,6 @@
 
 namespace gr2 {
 
-namespace {
-
-/// An impenetrable terrain is never changed into another, nor leaves an effect: its "Becomes
-/// Type" boxes show the terrain itself and its "Uses Effect" boxes the effect with id 1, greyed,
-/// and the fields keep what they hold. Other terrains show the field as it is.
-FieldAccess<CTypeRecord> unlessImpenetrable(FieldAccess<CTypeRecord> field,
-                                            int64_t (*impenetrableValue)(const CTypeRecord&))
-{
-    field.read = [read = field.read, impenetrableValue](const CTypeRecord& r) {
-        return r.hasFlag(TerrainTypeFlag::Impenetrable) ? FieldValue(impenetrableValue(r)) : read(r);
-    };
-    return field;
-}
-
-int64_t itself(const CTypeRecord& r)
-{
-    return r.id();
-}
-
-int64_t firstEffect(const CTypeRecord&)
-{
-    return 1;
-}
-
-} // namespace
-
 FormDescription<CTypeRecord> terrainTypeForm(const CTypeDatabase& types)
 {
     namespace F = TerrainField;
@@ -66,10 +40,12 @@ FormDescription<CTypeRecord> terrainTypeForm(const CTypeDatabase& types)
     for (const Change& change :
          {Change{"When At Max Health", "&Becomes Type", F::MaxHealthType, "Uses &Effect", F::MaxHealthEffect},
           Change{"When Destroyed", "Be&comes Type", F::DestroyedType, "Uses Effect", F::DestroyedEffect}}) {
-        const size_t type = form.add(typeListRow(change.typeLabel, C::fixed(terrains)),
-                                     unlessImpenetrable(recordField(change.type), itself));
-        const size_t effect = form.add(typeListRow(change.effectLabel, C::fixed(effects)),
-                                       unlessImpenetrable(recordField(change.effect), firstEffect));
+        // An impenetrable terrain is never changed into another, nor leaves an effect: the boxes
+        // are greyed and show what the fields hold, which they keep.
+        const size_t type =
+            form.add(typeListRow(change.typeLabel, C::fixed(terrains)), recordField(change.type));
+        const size_t effect =
+            form.add(typeListRow(change.effectLabel, C::fixed(effects)), recordField(change.effect));
         for (size_t row : {type, effect}) {
             form.row(row).group = change.group;
             form.row(row).enabled = isNot(isChecked(impenetrable));

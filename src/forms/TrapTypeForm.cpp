@@ -43,9 +43,10 @@ FormDescription<CTypeRecord> trapTypeForm(const CTypeDatabase& types)
     const size_t requireMana = form.add(flagRow("Re&quire Mana"), recordFlag(F::Flags, Flag::RequireMana));
     form.add(flagRow("First Person Obstacle"), recordFlag(F::Flags, Flag::FirstPersonObstacle));
     form.add(flagRow("Solid Obstacle"), recordFlag(F::Flags, Flag::SolidObstacle));
-    // Without "Require Mana" the trap costs nothing to fire, whatever the field shows.
+    // Without "Require Mana" the trap costs nothing to fire: unchecking it shows and stores 0; a
+    // trap stored without it shows its field greyed, as it holds it.
     form.row(manaToFire).enabled = isChecked(requireMana);
-    form.row(manaToFire).whenInactive = InactiveRule::StoreZero;
+    form.row(manaToFire).whenInactive = InactiveRule::ShowZero;
     return form;
 }
 

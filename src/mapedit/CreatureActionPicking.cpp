@@ -1,6 +1,7 @@
 #include "mapedit/CreatureActionPicking.h"
 
 #include "level/CCreature.h"
+#include "level/CPlayer.h"
 #include "level/CWorldEditorDoc.h"
 #include "level/EditStep.h"
 #include "script/CTrigger.h"
@@ -39,9 +40,13 @@ bool CreatureActionPicking::isPicking() const
 std::vector<std::u16string> CreatureActionPicking::lines() const
 {
     std::vector<std::u16string> out;
-    for (const CCreature* c : m_doc.pickedCreatures())
-        out.push_back(scriptTypeName(m_db, TypeFamily::Creature, c->type()) + u" [" + decimal(c->level()) +
-                      u"] [" + decimal(c->position().x + 1u) + u", " + decimal(c->position().y + 1u) + u"]");
+    // "Name (x, y) [ owner ]", the tile one-based.
+    for (const CCreature* c : m_doc.pickedCreatures()) {
+        const CPlayer* owner = c->owner();
+        out.push_back(scriptTypeName(m_db, TypeFamily::Creature, c->type()) + u" (" +
+                      decimal(c->position().x + 1u) + u", " + decimal(c->position().y + 1u) + u") [ " +
+                      (owner ? latin1ToUtf16(owner->name()) : std::u16string()) + u" ]");
+    }
     return out;
 }
 

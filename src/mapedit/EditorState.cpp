@@ -13,6 +13,7 @@ void EditorState::selectTool(ToolCode tool)
     if (m_tool == ToolCode::Stamp)
         dropBrush();
     m_tool = tool;
+    notifyChanged();
 }
 
 void EditorState::selectPaintToolUnlessShaping()
@@ -32,6 +33,7 @@ void EditorState::SetDrawTerrain(uint8_t terrain, uint8_t playerId)
     }
     m_brush = roomBrush(terrain, m_gateDirection, playerId != 0 ? playerId : PlayerId::FirstVorlan);
     m_tool = ToolCode::Stamp;
+    notifyChanged();
 }
 
 void EditorState::rotateRoomBrush()
@@ -40,6 +42,7 @@ void EditorState::rotateRoomBrush()
         return;
     m_gateDirection = nextGateDirection(m_gateDirection);
     m_brush = roomBrush(TerrainId::HeroGateSmall, m_gateDirection, m_brush.cells.front().owner);
+    notifyChanged();
 }
 
 void EditorState::dropBrush()
@@ -47,6 +50,7 @@ void EditorState::dropBrush()
     m_brush.clear();
     m_slab = m_paintSlab;
     m_tool = ToolCode::Paint;
+    notifyChanged();
 }
 
 void EditorState::flipBrushX()
@@ -58,6 +62,7 @@ void EditorState::flipBrushX()
         m_gateDirection = uint8_t(8 - m_gateDirection);
         m_brush = roomBrush(TerrainId::HeroGateSmall, m_gateDirection, m_brush.cells.front().owner);
     }
+    notifyChanged();
 }
 
 void EditorState::flipBrushY()
@@ -69,12 +74,14 @@ void EditorState::flipBrushY()
         m_gateDirection = uint8_t(4 - m_gateDirection);
         m_brush = roomBrush(TerrainId::HeroGateSmall, m_gateDirection, m_brush.cells.front().owner);
     }
+    notifyChanged();
 }
 
 void EditorState::rotateBrush(Turn turn)
 {
     if (!m_brush.isRoom()) {
         m_brush.rotate(turn);
+        notifyChanged();
         return;
     }
     if (m_brush.roomTerrain != TerrainId::HeroGateSmall)
@@ -82,6 +89,7 @@ void EditorState::rotateBrush(Turn turn)
     const int steps = turn == Turn::Right ? 1 : turn == Turn::Half ? 2 : 3;
     m_gateDirection = uint8_t((m_gateDirection + 2 * steps) % 8);
     m_brush = roomBrush(TerrainId::HeroGateSmall, m_gateDirection, m_brush.cells.front().owner);
+    notifyChanged();
 }
 
 bool EditorState::startPaste()
@@ -92,6 +100,7 @@ bool EditorState::startPaste()
         m_slab = m_paintSlab;
     m_brush = m_clipboard;
     m_tool = ToolCode::Stamp;
+    notifyChanged();
     return true;
 }
 
@@ -109,6 +118,7 @@ void EditorState::drawingPlayerChanged(bool good)
         m_types[size_t(ThingFamily::Door)] = m_pairs.door(m_types[size_t(ThingFamily::Door)], good);
     if (m_tool == ToolCode::PlaceTrap)
         m_types[size_t(ThingFamily::Trap)] = m_pairs.trap(m_types[size_t(ThingFamily::Trap)], good);
+    notifyChanged();
 }
 
 uint8_t EditorState::brushOwner(const LevelTypes& types, uint8_t terrain, uint8_t playerId)

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace gr2 {
 
@@ -80,7 +81,17 @@ public:
     /// terrain, else the Neutral player.
     static uint8_t brushOwner(const LevelTypes& types, uint8_t terrain, uint8_t playerId);
 
+    /// Called after the tool or the brush changed, from whatever changed it (the palette, a
+    /// toolbar button, a view): every view draws the brush over the map and must follow at once.
+    void setChangeListener(std::function<void()> listener) { m_changed = std::move(listener); }
+
 private:
+    void notifyChanged() const
+    {
+        if (m_changed)
+            m_changed();
+    }
+
     ToolCode m_tool = ToolCode::Paint;
     uint8_t m_slab = 1;
     uint8_t m_paintSlab = 1;
@@ -91,6 +102,7 @@ private:
     std::array<uint8_t, 4> m_types{};
     std::array<bool, 4> m_show{true, true, true, true};
     GoodPairs m_pairs;
+    std::function<void()> m_changed;
 };
 
 } // namespace gr2

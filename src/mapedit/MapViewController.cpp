@@ -201,6 +201,14 @@ bool MapViewController::leftUp(TilePoint tile)
     return true;
 }
 
+bool MapViewController::pointerLeft()
+{
+    if (m_buttonDown || m_dragging || !m_pointer)
+        return false;
+    m_pointer.reset();
+    return m_state.brushActive();
+}
+
 ContextHit MapViewController::rightDown(TilePoint tile)
 {
     m_state.toggleFilled();

@@ -80,6 +80,10 @@ public:
     bool leftDown(TilePoint tile);
     bool mouseMove(TilePoint tile);
     bool leftUp(TilePoint tile);
+    /// The pointer left the view (or a modal window took the input): no tile is under it, so the
+    /// brush is drawn nowhere; a drag in progress keeps its last tile. Answers whether that
+    /// changed what the view draws.
+    bool pointerLeft();
     /// Inverts the filled flag (a shape being dragged follows at once); with the brush on the map
     /// drops it; otherwise answers what lies under the pointer.
     ContextHit rightDown(TilePoint tile);

@@ -100,6 +100,9 @@ CMainFrame::CMainFrame(const CTypeDatabase* types, QWidget* parent) : QMainWindo
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         // The tree shows the active level; a frame that lost the focus to a dialog keeps its level.
         m_browserBar->tree()->showLevel(activeChildFrame());
+        // With the last level closed, the status bar names no tile, position or map size.
+        if (m_mdiArea->subWindowList().isEmpty())
+            clearLevelPanes();
         updateTitle();
         updateCommandUI();
     });
@@ -117,6 +120,42 @@ CMainFrame::~CMainFrame()
     disconnect(m_mdiArea, nullptr, this, nullptr);
     for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
         delete sub;
+}
+
+void CMainFrame::clearLevelPanes()
+{
+    showTile(0, 0, nullptr);
+    showPosition(-1, -1);
+    showMapSize(0, 0);
+    statusBar()->clearMessage();
+}
+
+QList<CWorldEditorView*> CMainFrame::allViews() const
+{
+    QList<CWorldEditorView*> views;
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(sub->widget()))
+            views << child->views();
+    return views;
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    // While a modal window is up the pointer cannot be on a map, so no brush may stay drawn there
+    // as if it had been placed.
+    if (event->type() == QEvent::WindowBlocked)
+        for (CWorldEditorView* view : allViews())
+            view->pointerLeft();
+    const bool result = QMainWindow::event(event);
+    // A closed dialog gives the keyboard back to the map view or tree that opened it, so that
+    // Ctrl+Z and the view's keys work at once, whether or not the window system activates the
+    // frame again.
+    if (event->type() == QEvent::WindowUnblocked && isVisible()) {
+        activateWindow();
+        if (QWidget* last = focusWidget())
+            last->setFocus(Qt::OtherFocusReason);
+    }
+    return result;
 }
 
 void CMainFrame::createActions()
@@ -295,6 +334,10 @@ void CMainFrame::createDockBars()
         m_barVisible[ScriptTree] = false;
         updateCommandUI();
     });
+    connect(m_problemsDock, &ProblemsDock::switchedOffRulesChanged, this, [this] {
+        m_countedLevel = nullptr;
+        updateProblemCount();
+    });
     connect(m_browserBar->tree(), &CTriggerTree::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     for (QWidget* bar : {static_cast<QWidget*>(m_panelBar), static_cast<QWidget*>(m_browserBar)})
@@ -337,6 +380,8 @@ void CMainFrame::createStatusBar()
         bar->addPermanentWidget(label);
         m_panes[size_t(pane)] = label;
     }
+    // The count never makes the bar taller than its panes: the map would shrink when it shows.
+    m_problemsButton->setFixedHeight(m_panes[StatusPane::DrawItem]->sizeHint().height());
 }
 
 QString CMainFrame::paneText(int pane) const
@@ -350,6 +395,8 @@ QString CMainFrame::paneText(int pane) const
 
 void CMainFrame::showDrawItem(TypeKind kind, uint8_t typeId)
 {
+    m_drawItemKind = kind;
+    m_drawItemId = typeId;
     m_panes[StatusPane::DrawItem]->setText(m_types ? QtText::fromSystem(drawItemText(*m_types, kind, typeId))
                                                    : QString());
 }
@@ -474,7 +521,7 @@ void CMainFrame::updateProblemCount()
     m_countedRevision = history.revision();
     m_countedPosition = history.position();
     size_t errors = 0, warnings = 0;
-    for (const LevelProblem& p : validateLevel(doc))
+    for (const LevelProblem& p : validateLevel(doc, m_problemsDock->switchedOffRules()))
         ++(p.severity == ProblemSeverity::Error ? errors : warnings);
     QString text;
     if (errors == 0 && warnings == 0)

@@ -61,6 +61,12 @@ public:
 
     // --- what other parts show in the status panes --------------------------------------------
     void showDrawItem(TypeKind kind, uint8_t typeId);
+    /// No level is open: the tile, position and map size panes and any prompt are cleared.
+    void clearLevelPanes();
+    /// Every map view of every open level.
+    QList<CWorldEditorView*> allViews() const;
+    /// Shows the draw item again from the tables (a type editor renamed it).
+    void refreshDrawItem() { showDrawItem(m_drawItemKind, m_drawItemId); }
     void showTile(uint8_t terrainId, uint8_t playerId, const CWorldEditorDoc* level);
     void showPosition(int32_t x, int32_t y);
     void showMapSize(uint32_t width, uint32_t height);
@@ -105,6 +111,8 @@ signals:
     void zoomChosen(int tileSize);
 
 protected:
+    /// A modal window over the frame takes the pointer from the map views.
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -143,6 +151,8 @@ private:
     const void* m_countedLevel = nullptr;
     uint64_t m_countedRevision = 0;
     size_t m_countedPosition = 0;
+    TypeKind m_drawItemKind = TypeKind::None;
+    uint8_t m_drawItemId = 0;
     CPanelBar* m_panelBar = nullptr;
     CBrowserBar* m_browserBar = nullptr;
     HistoryDock* m_historyDock = nullptr;

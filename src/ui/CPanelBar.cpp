@@ -303,7 +303,42 @@ void CPanelBar::tablesChanged()
     m_sheet->blockSignals(true);
     m_sheet->setCurrentIndex(int(active));
     m_sheet->blockSignals(false);
-    activatePage(active);
+    // The rebuild is no choice of the designer's: the tool, the brush and the draw item stay as
+    // they were (Rectangle Select stays Rectangle Select). Only a type the tables no longer hold
+    // gives way to its page's choice.
+    replaceMissingTypes();
+    if (m_context.frame)
+        m_context.frame->refreshDrawItem();
+}
+
+void CPanelBar::replaceMissingTypes()
+{
+    EditorState* state = m_context.state;
+    const CTypeDatabase* types = m_context.types;
+    if (!state || !types)
+        return;
+    for (PalettePage page :
+         {PalettePage::Creatures, PalettePage::Doors, PalettePage::Traps, PalettePage::Objects}) {
+        const ThingFamily family = *thingFamilyOf(page);
+        const TypeKind kind = TypeKind(uint8_t(TypeKind::Creature) + uint8_t(family));
+        const uint8_t id = state->currentType(family);
+        if (id == 0 || types->table(*gr2::familyOfKind(kind)).findRecordById(id))
+            continue;
+        buildPage(page);
+        const CTypeButton* current = m_current[size_t(page)];
+        state->setCurrentType(family, current && current->item().kind == kind ? current->item().id : 0);
+        if (m_context.frame && state->tool() == placingTool(family))
+            m_context.frame->showDrawItem(kind, state->currentType(family));
+    }
+    if (!types->terrains().findById(state->slab())) {
+        const CTypeButton* current = m_current[size_t(PalettePage::Terrain)];
+        if (state->brushActive() && state->brush().isRoom())
+            state->dropBrush();
+        if (current) {
+            state->SetDrawTerrain(current->item().id, m_drawingPlayer ? m_drawingPlayer() : 0);
+            showDrawItem(TypeKind::Terrain, current->item().id);
+        }
+    }
 }
 
 PalettePage CPanelBar::activePage() const

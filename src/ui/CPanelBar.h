@@ -96,6 +96,9 @@ private:
     void createPages();
     void buildPage(PalettePage page);
     void activatePage(PalettePage page);
+    /// After a rebuild: a current type or draw terrain the tables lost is replaced by its page's
+    /// choice; everything else the designer chose stays.
+    void replaceMissingTypes();
     void selectButton(PalettePage page, CTypeButton* button);
     void showDrawItem(TypeKind kind, uint8_t id);
     bool drawsForGood() const;

@@ -72,6 +72,13 @@ bool CWorldEditorApp::InitInstance(const std::filesystem::path& rootDirectory, b
     m_core->loadGlobalData();
 
     m_mainFrame = std::make_unique<CMainFrame>(&m_core->types());
+    // The brush drawn at the pointer follows every change of the tool or the brush in all views,
+    // wherever the change came from.
+    m_editorState.setChangeListener([this] {
+        if (m_mainFrame)
+            for (CWorldEditorView* view : m_mainFrame->allViews())
+                view->editorStateChanged();
+    });
     m_mainFrame->selectionBar()->setContext(
         {&m_core->types(), &m_iconSheets, &m_editorState, m_mainFrame.get()}, [this]() -> uint8_t {
             CWorldEditorView* view = m_mainFrame->activeView();
@@ -369,7 +376,8 @@ bool CWorldEditorApp::openTypeEditor(TypeFamily family, std::optional<uint16_t> 
         });
         dialog.exec();
     }
-    // Whatever the result: the icon tables, the palette and the views follow the tables.
+    // Whatever the result: the icon tables, the palette and the views follow the tables (the
+    // palette's rebuild keeps the designer's tool).
     session.finish();
     repaintViews();
     return true;
@@ -407,7 +415,7 @@ void CWorldEditorApp::globalTablesEdited(bool changed)
 void CWorldEditorApp::openExperienceEditor()
 {
     ExperienceSession session(m_core->types().variables());
-    CFormDialog dialog(session, prompter(), m_mainFrame.get());
+    CFormDialog dialog(session, prompter(), m_mainFrame.get(), CFormDialog::EnterKey::ClosesNothing);
     dialog.exec();
     globalTablesEdited(session.changed());
 }
@@ -415,7 +423,7 @@ void CWorldEditorApp::openExperienceEditor()
 void CWorldEditorApp::openSacrificeEditor()
 {
     SacrificeSession session(m_core->types().variables(), m_core->types());
-    CFormDialog dialog(session, prompter(), m_mainFrame.get());
+    CFormDialog dialog(session, prompter(), m_mainFrame.get(), CFormDialog::EnterKey::ClosesNothing);
     dialog.exec();
     globalTablesEdited(session.changed());
 }

@@ -8,6 +8,7 @@
 #include "level/CWorldEditorDoc.h"
 #include "level/LevelTypes.h"
 #include "mapedit/MapViewController.h"
+#include "mapedit/ToolCode.h"
 #include "script/ScriptTreeCommands.h"
 #include "typedb/CTypeDatabase.h"
 #include "ui/CDockControlBar.h"
@@ -18,6 +19,7 @@
 #include "ui/QtText.h"
 #include "ui/SharedPrinter.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -78,6 +80,8 @@ CWorldEditorView::CWorldEditorView(CWorldEditorDoc& doc, const ViewContext& cont
     m_autosave.setInterval(int(LevelFiles::autosaveInterval().count()));
     connect(&m_autosave, &QTimer::timeout, this, [this] { emit autosaveDue(this); });
     m_autosave.start();
+    m_doubleClickWait.setSingleShot(true);
+    connect(&m_doubleClickWait, &QTimer::timeout, this, &CWorldEditorView::flushPendingPress);
 }
 
 CWorldEditorView::~CWorldEditorView()
@@ -335,6 +339,11 @@ void CWorldEditorView::tilesChanged(const TileRect& rect)
     if (rect.empty())
         return;
     viewport()->update(tilesRect(rect).translated(-scrollOffset()));
+    // The status bar names the pointed tile's terrain and owner: a paint under the pointer
+    // changes them.
+    const auto& pointer = m_controller->pointerTile();
+    if (pointer && rect.contains(*pointer) && m_context.frame && m_context.frame->activeView() == this)
+        reportPointer(*pointer);
 }
 
 void CWorldEditorView::mapResized(uint32_t width, uint32_t height)
@@ -400,6 +409,17 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
     }
     if (event->button() != Qt::LeftButton)
         return;
+    flushPendingPress();
+    if (waitsForDoubleClick(pos)) {
+        m_pendingPress = PendingPress{pos, std::nullopt};
+        m_doubleClickWait.start(QApplication::doubleClickInterval());
+        return;
+    }
+    leftPress(pos);
+}
+
+void CWorldEditorView::leftPress(QPoint pos)
+{
     const CLevelObject* waiting = m_controller->modeObject();
     if (auto tile = tileAt(pos))
         m_controller->leftDown(*tile);
@@ -411,12 +431,53 @@ void CWorldEditorView::mousePressEvent(QMouseEvent* event)
     commandsChanged();
 }
 
+bool CWorldEditorView::waitsForDoubleClick(QPoint pos) const
+{
+    const ToolCode tool = m_context.state->tool();
+    if (!isShapingTool(tool) && tool != ToolCode::Stamp && !isPlacingTool(tool))
+        return false;
+    const std::optional<TilePoint> tile = tileAt(pos);
+    if (!tile)
+        return false;
+    const ContextHit hit = m_controller->thingAt(*tile);
+    // A placing tool acts on a thing of its own family only (it removes it or is refused); on
+    // anything else its press places, as the designer means it to.
+    if (isPlacingTool(tool)) {
+        using Kind = ContextHit::Kind;
+        static constexpr Kind kOwnKind[] = {Kind::Creature, Kind::Door, Kind::Trap, Kind::Object};
+        return hit.object && hit.kind == kOwnKind[size_t(tool) - size_t(ToolCode::PlaceCreature)];
+    }
+    return hit.object || ((hit.kind == ContextHit::Kind::Heart || hit.kind == ContextHit::Kind::Portal ||
+                           hit.kind == ContextHit::Kind::HeroGate) &&
+                          hit.player);
+}
+
+void CWorldEditorView::flushPendingPress()
+{
+    m_doubleClickWait.stop();
+    if (!m_pendingPress)
+        return;
+    const PendingPress pending = *m_pendingPress;
+    m_pendingPress.reset();
+    leftPress(pending.press);
+    if (pending.release)
+        leftRelease(*pending.release);
+}
+
 void CWorldEditorView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const std::optional<TilePoint> tile = tileAt(event->position().toPoint());
     if (event->button() != Qt::LeftButton || !tile) {
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
+    }
+    // The first click of a double click on a thing waited (see waitsForDoubleClick): it is
+    // dropped, so the dialog opens on the level as it was.
+    if (m_pendingPress && waitsForDoubleClick(event->position().toPoint())) {
+        m_doubleClickWait.stop();
+        m_pendingPress.reset();
+    } else {
+        flushPendingPress();
     }
     const ContextHit hit = m_controller->thingAt(*tile);
     if (m_context.frame && hit.player &&
@@ -523,6 +584,9 @@ void CWorldEditorView::wheelEvent(QWheelEvent* event)
 void CWorldEditorView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
+    // A drag that starts on a thing is no double click: the tool gets its press at once.
+    if (m_pendingPress && !m_pendingPress->release && (event->buttons() & Qt::LeftButton))
+        flushPendingPress();
     const auto tile = tileAt(pos);
     reportPointer(tile);
     // While the button is held a drag follows the pointer past the map's edge (the controller
@@ -540,8 +604,19 @@ void CWorldEditorView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    if (m_pendingPress) {
+        // The press still waits for a double click; the release follows it.
+        if (!m_pendingPress->release)
+            m_pendingPress->release = event->position().toPoint();
+        return;
+    }
+    leftRelease(event->position().toPoint());
+}
+
+void CWorldEditorView::leftRelease(QPoint pos)
+{
     const CLevelObject* waiting = m_controller->modeObject();
-    if (auto tile = clampedTileAt(event->position().toPoint()))
+    if (auto tile = clampedTileAt(pos))
         m_controller->leftUp(*tile);
     if (m_controller->modeObject() != waiting)
         modeChanged();
@@ -559,8 +634,27 @@ void CWorldEditorView::commandsChanged()
 
 void CWorldEditorView::leaveEvent(QEvent* event)
 {
-    reportPointer(std::nullopt);
+    pointerLeft();
     QAbstractScrollArea::leaveEvent(event);
+}
+
+bool CWorldEditorView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Leave)
+        pointerLeft();
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CWorldEditorView::pointerLeft()
+{
+    m_controller->pointerLeft();
+    updateOverlay();
+    reportPointer(std::nullopt);
+}
+
+void CWorldEditorView::editorStateChanged()
+{
+    updateOverlay();
 }
 
 void CWorldEditorView::keyPressEvent(QKeyEvent* event)

@@ -62,6 +62,12 @@ public:
     QImage renderVisible();
     /// Prints the whole map on one page, scaled to fit, with non-room tiles as grey squares.
     bool printTo(QPrinter& printer);
+    /// The shared tool or brush changed (the palette, a toolbar, a type editor): the brush drawn
+    /// at the pointer follows, and what it covered before is drawn again.
+    void editorStateChanged();
+    /// The pointer is no longer over the map for this view (it left, or a modal window opened):
+    /// the brush is no longer drawn and the status panes of the pointed tile are cleared.
+    void pointerLeft();
 
     bool onCommand(EditorCommand command) override;
     std::optional<CommandState> commandState(EditorCommand command) const override;
@@ -99,6 +105,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    /// Leaving the map area for a scroll bar counts as leaving the map.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QRect tileRect(TilePoint p) const;
@@ -119,6 +127,15 @@ private:
     void showStatusMessage(const QString& text);
     /// The right press hit something: its context menu (the script tree's for things).
     void openContextMenu(const ContextHit& hit, QPoint globalPos);
+    /// The left press and release of the current tool.
+    void leftPress(QPoint pos);
+    void leftRelease(QPoint pos);
+    /// A press of a tool that paints or places, on a thing that a double click opens, waits for
+    /// the double click time: a double click then opens the thing's dialog without the tool
+    /// acting on the tile first.
+    bool waitsForDoubleClick(QPoint pos) const;
+    /// Gives the tool the press (and release) that waited, in order.
+    void flushPendingPress();
     TileRect overlayTiles() const;
     bool isDrawnInverted(TilePoint p) const;
     void drawBrush(QPainter& painter);
@@ -133,6 +150,12 @@ private:
     TileRect m_lastOverlay;
     std::unique_ptr<MapPainter> m_painter;
     QTimer m_autosave;
+    struct PendingPress {
+        QPoint press;
+        std::optional<QPoint> release;
+    };
+    std::optional<PendingPress> m_pendingPress;
+    QTimer m_doubleClickWait;
     /// The status bar shows the waiting one-off command's prompt.
     bool m_modePromptShown = false;
 };

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QSettings>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -18,6 +20,13 @@
 #include <algorithm>
 
 namespace gr2 {
+
+namespace {
+
+/// The settings value listing the codes of the warning rules switched off.
+const QString kSwitchedOffKey = QStringLiteral("Validation/Switched Off Warnings");
+
+} // namespace
 
 ProblemsDock::ProblemsDock(CTriggerTree* tree, QWidget* parent)
     : QDockWidget(tr("Problems"), parent), m_tree(tree), m_summary(new QLabel(this)),
@@ -38,6 +47,10 @@ ProblemsDock::ProblemsDock(CTriggerTree* tree, QWidget* parent)
     layout->addWidget(m_list);
     setWidget(body);
     // Enter on a row does what a double click does.
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &ProblemsDock::openRowMenu);
+    for (const QString& code : QSettings().value(kSwitchedOffKey).toStringList())
+        m_switchedOff.insert(code.toStdString());
     connect(m_list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         const int row = m_list->indexOfTopLevelItem(item);
         if (row >= 0 && size_t(row) < m_problems.size())
@@ -57,7 +70,45 @@ void ProblemsDock::clear()
 void ProblemsDock::validate(CChildFrame* level)
 {
     if (level)
-        showProblems(level, validateLevel(level->document()));
+        showProblems(level, validateLevel(level->document(), m_switchedOff));
+}
+
+void ProblemsDock::setRuleSwitchedOff(const std::string& code, bool off)
+{
+    if (off)
+        m_switchedOff.insert(code);
+    else
+        m_switchedOff.erase(code);
+    QStringList codes;
+    for (const std::string& c : m_switchedOff)
+        codes << QString::fromStdString(c);
+    QSettings().setValue(kSwitchedOffKey, codes);
+    if (m_level)
+        validate(m_level);
+    emit switchedOffRulesChanged();
+}
+
+void ProblemsDock::openRowMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    const int row = m_list->indexOfTopLevelItem(m_list->itemAt(at));
+    if (row >= 0 && size_t(row) < m_problems.size() &&
+        m_problems[size_t(row)].severity == ProblemSeverity::Warning) {
+        const std::string code = m_problems[size_t(row)].code;
+        QString rule = QString::fromStdString(code);
+        for (const WarningRule& r : warningRules())
+            if (code == r.code)
+                rule = QtText::fromSystem(r.description);
+        menu.addAction(tr("Don't Report: %1").arg(rule), this,
+                       [this, code] { setRuleSwitchedOff(code, true); });
+    }
+    QAction* all = menu.addAction(tr("Report Every Warning Again"), this, [this] {
+        const std::set<std::string> codes = m_switchedOff;
+        for (const std::string& c : codes)
+            setRuleSwitchedOff(c, false);
+    });
+    all->setEnabled(!m_switchedOff.empty());
+    menu.exec(m_list->viewport()->mapToGlobal(at));
 }
 
 void ProblemsDock::goTo(const LevelProblem& problem)

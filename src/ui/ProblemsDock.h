@@ -10,6 +10,8 @@
 #include <QDockWidget>
 #include <QPointer>
 
+#include <set>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -38,21 +40,30 @@ public:
     CChildFrame* level() const { return m_level; }
     const std::vector<LevelProblem>& problems() const { return m_problems; }
     QTreeWidget* list() const { return m_list; }
+    /// The warning rules the designer switched off (by code), kept in the editor's settings.
+    const std::set<std::string>& switchedOffRules() const { return m_switchedOff; }
+    /// Switches a warning rule off or on again, stores the choice and validates anew.
+    void setRuleSwitchedOff(const std::string& code, bool off);
     QLabel* summary() const { return m_summary; }
 
 signals:
     /// A problem's place is not in the tree nor on the map (a trigger no chain reaches, a report
     /// older than the level); the frame shows the text in the status bar.
     void statusMessage(const QString& text);
+    /// A warning rule was switched off or on: counts of problems are out of date.
+    void switchedOffRulesChanged();
 
 private:
     void clear();
+    /// The row's menu: switch its warning's rule off, or every rule on again.
+    void openRowMenu(const QPoint& at);
 
     CTriggerTree* m_tree;
     QLabel* m_summary;
     QTreeWidget* m_list;
     QPointer<CChildFrame> m_level;
     std::vector<LevelProblem> m_problems;
+    std::set<std::string> m_switchedOff;
 };
 
 } // namespace gr2

@@ -197,13 +197,14 @@ TEST_F(LevelFilesTest, UnsavedGlobalDataIsSettledBeforeALevelsCopyReplacesIt)
     ASSERT_TRUE(std::filesystem::exists(root / "GGlobals.vld"));
     const size_t terrains = app.types().terrains().count();
 
-    // An unsaved edit to the global data: Cancel keeps it and the level opens on it.
+    // An unsaved edit to the global data: Cancel keeps it and cancels the open, quietly (nothing
+    // failed).
     app.types().terrains().removeAt(0);
     app.setGameDataModified();
     prompter.clear();
     prompter.queueAnswer(Prompter::Answer::Ok);
     prompter.queueAnswer(Prompter::Answer::Cancel);
-    ASSERT_TRUE(open(root / "G.vwd"));
+    ASSERT_FALSE(open(root / "G.vwd"));
     ASSERT_EQ(prompter.texts(),
               (std::vector<std::string>{LevelFiles::kLoadGlobalsQuestion, EditorApp::kSaveGameDataQuestion}));
     EXPECT_EQ(prompter.entries()[1].buttons, Prompter::Buttons::YesNoCancel);
@@ -348,7 +349,7 @@ TEST_F(LevelFilesTest, SaveAsAsksForTheNameAndNamesTheLevel)
     EXPECT_THAT(dialog.filters, ElementsAre("GR2 Level Files (*.vwd)", "Excel Configuration Data (*.txt)",
                                             "All files (*.*)"));
     EXPECT_EQ(dialog.defaultExtension, ".vwd");
-    EXPECT_EQ(dialog.initialPath, root / "Maps");
+    EXPECT_EQ(dialog.initialPath, root / "Maps" / "GR2Level1.vwd");
 
     const std::string path = (root / "Maps" / "Mine" / "Chosen.vwd").string();
     EXPECT_EQ(level->doc().title(), path);
@@ -364,6 +365,32 @@ TEST_F(LevelFilesTest, SaveAsAsksForTheNameAndNamesTheLevel)
     EXPECT_FALSE(level->files().SaveAs());
     EXPECT_EQ(prompter.dialogs().size(), 1u);
     EXPECT_THAT(prompter.texts()[0], HasSubstr("exceeds Dungeon capacity"));
+}
+
+// Save As proposes the file the level's name gives, so a name typed with a space keeps it; a
+// saved level proposes its own file.
+TEST_F(LevelFilesTest, SaveAsProposesTheLevelsNameAsTheFile)
+{
+    struct Case {
+        const char* name;
+        std::filesystem::path proposed; ///< under the root
+    } cases[] = {
+        {"Trial Keep", std::filesystem::path("Maps") / "Trial Keep.vwd"},
+        {"Keep: North/South?", std::filesystem::path("Maps") / "Keep_ North_South_.vwd"},
+        {"", "Maps"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto level = newDocument();
+        buildSampleLevel(level->doc());
+        LevelProperties properties = level->doc().properties();
+        properties.name = utf8ToUtf16(c.name);
+        level->doc().setProperties(properties);
+        EXPECT_EQ(LevelFiles::saveAsDialog(root.path(), level->doc()).initialPath, root / c.proposed);
+    }
+    auto saved = sampleAt(root / "Maps" / "Mine" / "Old Keep.vwd");
+    EXPECT_EQ(LevelFiles::saveAsDialog(root.path(), saved->doc()).initialPath,
+              root / "Maps" / "Mine" / "Old Keep.vwd");
 }
 
 TEST_F(LevelFilesTest, ReservedNameChosenInSaveAsAsksAgain)

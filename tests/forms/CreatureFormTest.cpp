@@ -204,12 +204,11 @@ TEST(CreatureFormTest, EveryControlWritesItsFieldOnOk)
          [](const CCreature& c) { EXPECT_EQ(c.ownerId(), 4); }},
         {"level", [](FormState& s, const CreatureRows& r) { s.setText(r.level, "7"); },
          [](const CCreature& c) { EXPECT_EQ(c.level(), 7); }},
-        {"health above 100 is stored as 100",
-         [](FormState& s, const CreatureRows& r) { s.setText(r.health, "150"); },
+        {"health of 100", [](FormState& s, const CreatureRows& r) { s.setText(r.health, "100"); },
          [](const CCreature& c) { EXPECT_EQ(c.health(), 100); }},
         {"health", [](FormState& s, const CreatureRows& r) { s.setText(r.health, "40"); },
          [](const CCreature& c) { EXPECT_EQ(c.health(), 40); }},
-        {"gold", [](FormState& s, const CreatureRows& r) { s.setText(r.gold, "200"); },
+        {"gold", [](FormState& s, const CreatureRows& r) { s.setText(r.gold, "100"); },
          [](const CCreature& c) { EXPECT_EQ(c.goldHeld(), 100); }},
         {"objective against a player",
          [](FormState& s, const CreatureRows& r) {
@@ -324,7 +323,7 @@ TEST(CreatureFormTest, DeadBodyBoundsHealthByTheTypeWithoutWrapping)
     for (const Case& c : cases)
         EXPECT_EQ(deadBodyHealthBound(c.typeHealth), c.bound) << c.typeHealth;
 
-    // In the dialog: checking "Dead Body" bounds the field, unchecking gives back 0 to 200 and the
+    // In the dialog: checking "Dead Body" bounds the field, unchecking gives back 0 to 100 and the
     // owner chosen before.
     CreatureFixture f;
     CCreature& creature = f.onMap(kImp, 3);
@@ -334,12 +333,67 @@ TEST(CreatureFormTest, DeadBodyBoundsHealthByTheTypeWithoutWrapping)
     s.setValue(rows.owner, 4);
     s.setChecked(rows.deadBody, true);
     EXPECT_EQ(s.value(rows.owner), PlayerId::Neutral);
-    EXPECT_EQ(s.rangeOf(rows.health).high, 255); // Imp: 10 x 30
+    // The creature keeps at most 100 percent, so the field never offers more.
+    EXPECT_EQ(s.rangeOf(rows.health).high, 100); // Imp: 10 x 30
     s.setValue(rows.type, kGiant);               // 10 x 4000 would wrap a 16-bit bound
-    EXPECT_EQ(s.rangeOf(rows.health).high, 255);
+    EXPECT_EQ(s.rangeOf(rows.health).high, 100);
     s.setChecked(rows.deadBody, false);
     EXPECT_EQ(s.value(rows.owner), 4);
-    EXPECT_EQ(s.rangeOf(rows.health).high, 200);
+    EXPECT_EQ(s.rangeOf(rows.health).high, 100);
+}
+
+// Handing a creature to the Good player greys "I Am Elite"; another owner, or choosing the type
+// again, offers it by the type.
+TEST(CreatureFormTest, IAmEliteIsGreyedWhenTheOwnerBecomesTheGoodPlayer)
+{
+    CreatureFixture f;
+    CCreature& creature = f.onMap(kWarlock, 3);
+    auto session = creatureSession(f.doc(), creature, f.types, f.prompter);
+    const CreatureRows rows = creatureForm(creatureSubjectOf(f.doc(), creature), f.types, f.prompter).rows;
+    FormState& s = session->state();
+    EXPECT_TRUE(s.isEnabled(rows.elite));
+    s.setValue(rows.owner, PlayerId::Good);
+    EXPECT_FALSE(s.isEnabled(rows.elite));
+    s.setValue(rows.owner, 4);
+    EXPECT_TRUE(s.isEnabled(rows.elite));
+    s.setValue(rows.owner, PlayerId::Good);
+    s.setValue(rows.type, kWarlock);
+    EXPECT_TRUE(s.isEnabled(rows.elite)) << "the type rule comes after";
+    s.setValue(rows.type, kImp);
+    EXPECT_FALSE(s.isEnabled(rows.elite)) << "no elite variant";
+}
+
+// The percentages read as such and a value beyond 100 is refused with the range message, never
+// stored as 100 without a word; the creature keeps what it held.
+TEST(CreatureFormTest, APercentageAbove100IsRefusedAndNothingIsStored)
+{
+    struct Case {
+        const char* row;
+        const char* text;
+        const char* message;
+    } cases[] = {{"health", "150", "Please enter an integer between 0 and 100."},
+                 {"gold", "200", "Please enter an integer between 0 and 100."},
+                 {"gold", "101", "Please enter an integer between 0 and 100."},
+                 {"health", "-1", "Please enter a positive integer."}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.row) + " " + c.text);
+        CreatureFixture f;
+        CCreature& creature = f.onMap(kImp, 3);
+        creature.setHealth(80);
+        creature.setGoldHeld(20);
+        auto session = creatureSession(f.doc(), creature, f.types, f.prompter);
+        const CreatureRows rows =
+            creatureForm(creatureSubjectOf(f.doc(), creature), f.types, f.prompter).rows;
+        const size_t row = std::string(c.row) == "health" ? rows.health : rows.gold;
+        EXPECT_EQ(session->state().row(row).unit, "%");
+        session->state().setText(row, c.text);
+        const std::optional<FormError> error = session->accept();
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->row, row);
+        EXPECT_EQ(error->message, c.message);
+        EXPECT_EQ(creature.health(), 80);
+        EXPECT_EQ(creature.goldHeld(), 20);
+    }
 }
 
 TEST(CreatureFormTest, TypeListHoldsTheTypesThatExistInTableOrder)

@@ -272,6 +272,40 @@ TEST(CreatureJobPreferencesTest, EachListOffersAsManyJobsAsItHolds)
     EXPECT_EQ(creatureJobs().back(), (Choice{25, "Tolling"}));
 }
 
+// Clearing a job keeps the jobs after it: they move up with their values, and the list stored
+// holds every job the user did not remove.
+TEST_F(CreatureTypeFormTest, ClearingAJobKeepsTheLaterJobsOfItsList)
+{
+    std::unique_ptr<CTypeRecord> record = CTypeRecord::create(TypeFamily::Creature);
+    auto& creature = static_cast<CCreatureType&>(*record);
+    const CreatureJob research{1, 5, 3, 10}, train{2, 6, 4, 20}, pray{6, -7, 8, 30};
+    creature.setJobs(CreatureJobList::Happy, {research, train});
+    creature.setJobs(CreatureJobList::Angry, {research, train, pray});
+    record->setIntValue(CreatureField::HateJobs, 1, 0);
+    record->setIntValue(CreatureField::HateJobs, 2, 1);
+    record->setIntValue(CreatureField::MoreHateJobs, 6, 0);
+    Form<CTypeRecord> form(creatureTypeForm(db));
+    form.load(*record);
+    FormState& s = form.state();
+    runSubEditor(s, "&Job Preferences...", [](FormState& j) {
+        const size_t happy = rowOf(j, "Job 1:");
+        j.setValue(happy, 0);
+        EXPECT_EQ(j.value(happy), 2) << "Train moved up";
+        EXPECT_EQ(j.text(rowOf(j, "Chance:", happy)), "20");
+        EXPECT_EQ(j.value(rowOf(j, "Job 2:", happy)), 0);
+        const size_t angry = rowOf(j, "Job 1:", rowOf(j, "Job 2:", rowOf(j, "Job 1:", happy + 1)) + 1);
+        j.setValue(rowOf(j, "Job 2:", angry), 0);
+        const size_t hate = rowOf(j, "Job 1:", rowOf(j, "Job 3:", angry) + 1);
+        j.setValue(hate, 0);
+    });
+    ASSERT_FALSE(form.store(*record));
+    EXPECT_EQ(creature.jobs(CreatureJobList::Happy), (std::vector<CreatureJob>{train}));
+    EXPECT_EQ(creature.jobs(CreatureJobList::Angry), (std::vector<CreatureJob>{research, pray}));
+    EXPECT_EQ(creature.hateJob(0), 2u);
+    EXPECT_EQ(creature.hateJob(1), 6u);
+    EXPECT_EQ(creature.hateJob(2), 0u);
+}
+
 TEST_F(CreatureTypeFormTest, SubEditorsWorkOnTheEditorsCopyAndStoreOnlyTheirOwnFields)
 {
     std::unique_ptr<CTypeRecord> record = busyCreature(41);
@@ -297,6 +331,8 @@ TEST_F(CreatureTypeFormTest, SubEditorsWorkOnTheEditorsCopyAndStoreOnlyTheirOwnF
     runSubEditor(s, "&Job Preferences...", [](FormState& j) {
         const size_t first = rowOf(j, "Job 1:");
         const size_t second = rowOf(j, "Job 2:");
+        j.setValue(rowOf(j, "Job 3:"), 0);
+        j.setValue(second, 0);
         j.setValue(first, 0);
         EXPECT_FALSE(j.isEnabled(second)) << "a list ends at its first empty slot";
         j.setValue(first, 2);

@@ -203,7 +203,7 @@ TEST(FormStateTest, ARowGreyedSinceLoadingKeepsItsValueUnlessTheUsersEditReaches
     Form<Sample> form(f.description);
     form.load(target);
     FormState& s = form.state();
-    EXPECT_EQ(s.text(f.shotData), "0") << "greyed and shown as 0";
+    EXPECT_EQ(s.text(f.shotData), "77") << "greyed and shown as the target holds it";
     bool changed = false;
     EXPECT_FALSE(form.store(target, &changed));
     EXPECT_FALSE(changed);

@@ -69,7 +69,7 @@ TEST(LevelVariablesFormTest, OverrideRule)
         {"different, then reset",
          [&](VariablesFixture& f) {
              f.form.state().setText(f.show(id), std::to_string(int(global) + 7));
-             showGlobalDefaults(f.form.state(), f.rows, f.types.variables());
+             showGlobalDefaults(f.form.state(), f.rows, f.edit, f.types.variables());
          },
          false},
     };
@@ -79,6 +79,24 @@ TEST(LevelVariablesFormTest, OverrideRule)
         f.ok();
         EXPECT_EQ(overridesGlobal(f.level.doc(), f.types.variables(), id), c.overrides) << c.name;
     }
+}
+
+// "Reset To Global Defaults" resets the whole table: a variable the list does not offer (29) loses
+// its override too, with the dialog's OK.
+TEST(LevelVariablesFormTest, ResetToGlobalDefaultsResetsTheVariablesTheListDoesNotOffer)
+{
+    VariablesFixture f;
+    const uint32_t unlisted = 29;
+    const double global = f.types.variables().value(unlisted);
+    f.level.doc().SetVariable(unlisted, global + 3);
+    f.edit = levelVariablesOf(f.level.doc());
+    f.form.load(f.edit);
+    ASSERT_TRUE(overridesGlobal(f.level.doc(), f.types.variables(), unlisted));
+    showGlobalDefaults(f.form.state(), f.rows, f.edit, f.types.variables());
+    f.ok();
+    EXPECT_FALSE(overridesGlobal(f.level.doc(), f.types.variables(), unlisted));
+    for (uint32_t id = 0; id < VariableOverrides::kVariableCount; ++id)
+        EXPECT_FALSE(overridesGlobal(f.level.doc(), f.types.variables(), id)) << id;
 }
 
 TEST(LevelVariablesFormTest, SecretAndSpecialKeepTheCheckedOnesNumber)

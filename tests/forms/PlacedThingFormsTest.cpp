@@ -86,6 +86,25 @@ TEST(PlacedThingFormsTest, DoorLockedFollowsTypeAndBlueprint)
     EXPECT_EQ(door.ownerId(), 4);
 }
 
+// A barricade door stored locked shows "Locked" checked and greyed, as the door holds it; OK keeps
+// it, and the dialog reopened shows the same.
+TEST(PlacedThingFormsTest, ALockedBarricadeShowsWhatTheDoorHolds)
+{
+    ThingsFixture f;
+    CDoor& door = *f.doc().CreateDoor(kBarricade, 3, {4, 4});
+    door.setLocked(true);
+    DoorRows rows{};
+    doorForm(door, f.types, &rows);
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass == 0 ? "opened" : "reopened");
+        auto session = doorSession(f.doc(), door, f.types);
+        EXPECT_FALSE(session->state().isEnabled(rows.locked));
+        EXPECT_TRUE(session->state().checked(rows.locked));
+        ASSERT_EQ(session->accept(), std::nullopt);
+        EXPECT_TRUE(door.isLocked());
+    }
+}
+
 TEST(PlacedThingFormsTest, TrapBlueprintHoldsNoShots)
 {
     ThingsFixture f;

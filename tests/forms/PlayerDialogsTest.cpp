@@ -222,8 +222,20 @@ TEST(AllianceEditorTest, ButtonRuleChangesAndStaleAlliances)
     PlayersFixture f;
     f.doc().AddAlliance(3, 9);
     f.doc().AddAlliance(1, 4);
+    f.doc().SetModifiedFlag(false);
     AllianceEditor e(f.doc());
-    EXPECT_FALSE(f.doc().IsAllied(3, 9)) << "a player that no longer exists";
+    // Opening changes nothing: the alliance with a player the level no longer has is shown as
+    // such, and removed only when the designer removes it.
+    EXPECT_TRUE(f.doc().IsAllied(3, 9));
+    EXPECT_FALSE(f.doc().isModified());
+    EXPECT_EQ(e.rows(), (std::vector<std::pair<std::string, std::string>>{{"Vorlan 1", "<missing player 9>"},
+                                                                          {"Good Player", "Vorlan 2"}}));
+    EXPECT_TRUE(e.namesMissingPlayer(0));
+    EXPECT_FALSE(e.placesOfRow(0));
+    EXPECT_FALSE(e.namesMissingPlayer(1));
+    EXPECT_EQ(e.placesOfRow(1), (std::pair<size_t, size_t>{0, 3}));
+    e.removeRow(0);
+    EXPECT_FALSE(f.doc().IsAllied(3, 9));
     EXPECT_EQ(e.rows(), (std::vector<std::pair<std::string, std::string>>{{"Good Player", "Vorlan 2"}}));
     // Players by place: 0 Good, 1 Neutral, 2 Vorlan 1, 3 Vorlan 2.
     EXPECT_FALSE(e.canCreate(2, 2));

@@ -464,6 +464,7 @@ TEST(TypeEditorFormsTest, TrapStoresNoManaCostToFireWithoutRequireManaAndNoShotD
     form.load(trap);
     FormState& s = form.state();
     EXPECT_FALSE(s.isEnabled(rowOf("&Mana Cost To Fire:")));
+    EXPECT_EQ(s.text(rowOf("&Mana Cost To Fire:")), "500") << "greyed, as the record holds it";
     s.choose(rowOf("Shot T&ype:"), 0);
     EXPECT_EQ(s.text(rowOf("Shot Data &1:")), "0");
     s.choose(rowOf("Shot T&ype:"), 2);
@@ -476,12 +477,25 @@ TEST(TypeEditorFormsTest, TrapStoresNoManaCostToFireWithoutRequireManaAndNoShotD
     EXPECT_EQ(trap.intValue(TrapField::ShotData1), 0);
     EXPECT_EQ(trap.intValue(TrapField::ShotData2), 0);
 
-    // The user's switching "Require Mana" on and off again takes the cost away.
+    // Reopened: the shot data under "<none>" shows what is held (0 now), the cost 500 greyed.
     form.load(trap);
+    EXPECT_EQ(s.text(rowOf("Shot Data &1:")), "0");
+    EXPECT_EQ(s.text(rowOf("&Mana Cost To Fire:")), "500");
+
+    // The user's switching "Require Mana" on and off again takes the cost away, and shows it so.
     s.setChecked(rowOf("Re&quire Mana"), true);
     s.setChecked(rowOf("Re&quire Mana"), false);
+    EXPECT_EQ(s.text(rowOf("&Mana Cost To Fire:")), "0");
     ASSERT_FALSE(form.store(trap));
     EXPECT_EQ(trap.intValue(TrapField::ManaCostToFire), 0);
+
+    // A trap stored with shot data but no shot shows the data greyed, and OK keeps it.
+    trap.setIntValue(TrapField::ShotData1, 40);
+    form.load(trap);
+    EXPECT_FALSE(s.isEnabled(rowOf("Shot Data &1:")));
+    EXPECT_EQ(s.text(rowOf("Shot Data &1:")), "40");
+    ASSERT_FALSE(form.store(trap));
+    EXPECT_EQ(trap.intValue(TrapField::ShotData1), 40);
 }
 
 TEST(TypeEditorFormsTest, AnObjectKeepsItsKindBitsUntilTheUserPicksOneClass)
@@ -598,7 +612,9 @@ TEST(TypeEditorFormsTest, TheTerrainEditorListsNoRoomFloorAndLeavesTheRoomLinkBi
     EXPECT_TRUE(path.hasFlag(TerrainTypeFlag::RoomLink)) << "no row the user can reach edits it";
 }
 
-TEST(TypeEditorFormsTest, AnImpenetrableTerrainShowsItselfAndTheFirstEffectAndKeepsItsFields)
+// An impenetrable terrain greys its changes, which show what the fields hold and keep it: the
+// editor reopened after OK shows exactly what the record holds.
+TEST(TypeEditorFormsTest, AnImpenetrableTerrainGreysItsChangesShowingWhatTheyHold)
 {
     CTypeDatabase db;
     buildListTypes(db);
@@ -617,13 +633,18 @@ TEST(TypeEditorFormsTest, AnImpenetrableTerrainShowsItselfAndTheFirstEffectAndKe
         form.load(rock);
         for (size_t row : changeRows)
             EXPECT_EQ(form.state().isEnabled(row), !impenetrable) << description.rows[row].label;
-        EXPECT_EQ(form.state().value(changeRows[0]), impenetrable ? 1 : 2) << "shows the terrain itself";
-        EXPECT_EQ(form.state().value(changeRows[3]), impenetrable ? 1 : 301) << "shows the first effect";
+        const std::vector<int64_t> held = {2, 300, 2, 301};
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(form.state().value(changeRows[i]), held[i]) << description.rows[changeRows[i]].label;
         ASSERT_FALSE(form.store(rock));
         EXPECT_EQ(rock.intValue(TerrainField::MaxHealthType), 2);
         EXPECT_EQ(rock.intValue(TerrainField::DestroyedType), 2);
         EXPECT_EQ(rock.intValue(TerrainField::MaxHealthEffect), 300);
         EXPECT_EQ(rock.intValue(TerrainField::DestroyedEffect), 301);
+        Form<CTypeRecord> reopened(description);
+        reopened.load(rock);
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(reopened.state().value(changeRows[i]), held[i]) << "reopened";
     }
 }
 

@@ -185,6 +185,43 @@ TEST_F(LevelDialogsWindowTest, LevelVariablesOverrideSurvivesSaveAndReopen)
     EXPECT_EQ(doc().GetVariable(id), 1234);
 }
 
+// Enter confirms the level and map dialogs as in any desktop dialog: "OK" is the default button
+// and Enter in a field presses it, storing what the dialog shows.
+TEST_F(LevelDialogsWindowTest, EnterPressesOkInTheLevelAndMapDialogs)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> open;
+        const char* field; ///< a number field to type into first; none: Enter where the focus is
+        const char* text;
+        std::function<bool()> stored;
+    } cases[] = {
+        {"Resize Map", [&] { action(EditorCommand::ResizeMap)->trigger(); }, "&Width:", "30",
+         [&] { return doc().width() == 30u; }},
+        {"Rotate Map", [&] { action(EditorCommand::RotateMap)->trigger(); }, nullptr, nullptr,
+         [&] { return doc().isModified(); }},
+        {"Level Information", [&] { tree()->runCommand(TreeCommand::EditLevelProperties); }, nullptr, nullptr,
+         [] { return true; }},
+        {"Reset Creature Properties", [&] { tree()->runCommand(TreeCommand::ResetAllCreatureProperties); },
+         nullptr, nullptr, [] { return true; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool accepted = false;
+        withDialog(c.open, [&](CFormDialog& dialog) {
+            EXPECT_TRUE(dialog.okButton()->isDefault());
+            QObject::connect(&dialog, &QDialog::accepted, [&] { accepted = true; });
+            if (c.field)
+                typeInto(dialog, c.field, QString::fromLatin1(c.text));
+            QWidget* focus = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+            QTest::keyClick(focus, Qt::Key_Return);
+            EXPECT_FALSE(dialog.isVisible()) << "Enter left the dialog open";
+        });
+        EXPECT_TRUE(accepted);
+        EXPECT_TRUE(c.stored());
+    }
+}
+
 TEST_F(LevelDialogsWindowTest, LevelInformationKeepsTheAuthorAsOneStep)
 {
     const std::u16string before = doc().properties().author;

@@ -6,7 +6,10 @@
 #include "app/WindowPlacement.h"
 #include "document/SampleData.h"
 #include "level/CPlayer.h"
+#include "level/LevelIds.h"
+#include "mapedit/EditorState.h"
 #include "mapedit/MapViewController.h"
+#include "support/ModalDialogs.h"
 #include "support/ShownEditor.h"
 #include "typedb/CTypeDatabase.h"
 #include "typedb/DoorField.h"
@@ -23,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QSettings>
@@ -33,6 +37,10 @@
 #include <QToolBar>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <utility>
 
 namespace gr2 {
 namespace {
@@ -123,14 +131,69 @@ TEST_F(PaletteWindowTest, EveryPageShowsItsButtonsOnEveryVisitAndAClickShowsTheD
         expectPageShown(page, "after the tables changed");
 }
 
+// Every type the palette's rules place on a page has its button on the bundled sample data, so a
+// change to the sample can never hide a feature from a designer again. The rules are restated
+// here from the tables' flags, independently of the layout code.
+TEST_F(PaletteWindowTest, TheSampleDataOffersEveryPlaceableTypeOnItsPage)
+{
+    const CTypeDatabase& types = app.core().types();
+    using Key = std::pair<TypeKind, int>;
+    std::map<PalettePage, std::set<Key>> expected;
+    for (const CTerrainType& t : types.terrains()) {
+        const int id = int(t.id());
+        if (!t.isRoomFloor() && id != 27 && id != 30 && id != 31 && id != 38)
+            expected[PalettePage::Terrain].insert({TypeKind::Terrain, id});
+    }
+    for (const CRoomType& r : types.rooms()) {
+        const int floor = r.floorTerrainId();
+        if (r.id() > 2 && !r.hasFlag(RoomTypeFlag::IsGood) && floor != 0 && floor != 29 && floor != 34 &&
+            floor != 39 && floor != 41)
+            expected[PalettePage::Rooms].insert({TypeKind::Terrain, floor});
+    }
+    for (const CCreatureType& c : types.creatures())
+        if (!c.isEliteVariant() && c.id() != 46)
+            expected[PalettePage::Creatures].insert({TypeKind::Creature, int(c.id())});
+    for (const CDoorType& d : types.doors())
+        if (!d.isGood()) {
+            expected[PalettePage::Doors].insert({TypeKind::Door, int(d.id())});
+            if (types.objects().findById(d.crateObject()))
+                expected[PalettePage::Doors].insert({TypeKind::Object, int(d.crateObject())});
+        }
+    for (const CTrapType& t : types.traps())
+        if (!t.isGood() && !t.isDoorTrap()) {
+            expected[PalettePage::Traps].insert({TypeKind::Trap, int(t.id())});
+            if (types.objects().findById(t.crateObject()))
+                expected[PalettePage::Traps].insert({TypeKind::Object, int(t.crateObject())});
+        }
+    for (const CObjectType& o : types.objects())
+        if (o.hasFlag(ObjectTypeFlag::Placeable) && !o.hasFlag(ObjectTypeFlag::Crate))
+            expected[PalettePage::Objects].insert({TypeKind::Object, int(o.id())});
+
+    // The gates and the hero portal are built from the rooms page; without them no hero gate or
+    // hero portal can be placed at all.
+    for (int floor : {33, 37, 40})
+        EXPECT_TRUE(expected[PalettePage::Rooms].count({TypeKind::Terrain, floor})) << "room floor " << floor;
+
+    for (PalettePage page : kPalettePages) {
+        SCOPED_TRACE(palettePageTitle(page));
+        palette()->setActivePage(page);
+        QApplication::processEvents();
+        std::set<Key> shown;
+        for (CTypeButton* b : palette()->buttons(page)) {
+            EXPECT_TRUE(b->isVisible()) << b->text().toStdString();
+            shown.insert({b->item().kind, int(b->item().id)});
+        }
+        EXPECT_FALSE(expected[page].empty());
+        EXPECT_EQ(shown, expected[page]);
+    }
+}
+
 TEST_F(PaletteWindowTest, ChangedTablesRebuildThePaletteAndTheGoodPairsAndTheGateButtonTurnsItsBrush)
 {
     CTypeDatabase& types = app.core().types();
     ASSERT_EQ(app.editorState().goodPairs().doors.size(), 2u);
-    // The wooden hero door no longer comes from the wooden crate: that pair is gone. The turning
-    // gate's room is no longer a Good room, so the rooms page offers it.
+    // The wooden hero door no longer comes from the wooden crate: that pair is gone.
     types.doors().findById(2)->setIntValue(DoorField::CrateObject, 99);
-    types.rooms().findById(37)->setFlag(RoomTypeFlag::IsGood, false);
     palette()->setActivePage(PalettePage::Rooms);
     app.core().typeTablesChanged();
     EXPECT_EQ(app.editorState().goodPairs().doors.size(), 1u);
@@ -153,15 +216,103 @@ TEST_F(PaletteWindowTest, ChangedTablesRebuildThePaletteAndTheGoodPairsAndTheGat
     EXPECT_EQ(app.editorState().gateDirection(), (direction + 2) % 8);
     EXPECT_NE(app.editorState().brush().width, before.width);
 
-    // Reset To GR2 Defaults reads the tables again: the pair is back and the gate's room is Good
-    // again, so the rooms page no longer offers it.
+    // Reset To GR2 Defaults reads the tables again: the pair is back, and the rooms page shows
+    // its buttons from the tables as read.
     prompter.queueAnswer(Prompter::Answer::Yes);
     trigger(EditorCommand::ResetToDefaults);
     EXPECT_EQ(app.editorState().goodPairs().doors.size(), 2u);
+    int gates = 0;
     for (CTypeButton* b : palette()->buttons(PalettePage::Rooms)) {
-        EXPECT_NE(b->item().id, 37);
+        gates += b->item().id == 37;
         EXPECT_TRUE(b->isVisible());
     }
+    EXPECT_EQ(gates, 1);
+}
+
+// The brush drawn at the pointer is never left on the screen to look like a placed room: what the
+// screen shows of the map is what the view draws for the editor's state now, after the pointer
+// leaves, after the palette changes the tool, and while a modal window is open.
+TEST_F(PaletteWindowTest, TheBrushAtThePointerNeverStaysDrawnOnTheScreen)
+{
+    ASSERT_NO_FATAL_FAILURE(openSample());
+    QWidget* vp = view()->viewport();
+    // The viewport's pixels as the screen holds them, stale parts included.
+    auto onScreen = [&] {
+        QApplication::processEvents();
+        QWidget* top = vp->window();
+        const QPoint at = vp->mapTo(top, QPoint(0, 0));
+        return top->screen()
+            ->grabWindow(top->winId(), at.x(), at.y(), vp->width(), vp->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage bare = view()->renderVisible();
+    auto heartAtPointer = [&] {
+        palette()->setActivePage(PalettePage::Rooms);
+        QApplication::processEvents();
+        for (CTypeButton* b : palette()->buttons(PalettePage::Rooms))
+            if (b->item().id == TerrainId::DungeonHeart)
+                QTest::mouseClick(b, Qt::LeftButton);
+        ASSERT_TRUE(app.editorState().brushActive());
+        QTest::mouseMove(vp, centreOf(view(), {4, 4}));
+        QTest::mouseMove(vp, centreOf(view(), {5, 5}));
+        const QImage withBrush = onScreen();
+        ASSERT_EQ(withBrush, view()->renderVisible());
+        ASSERT_NE(withBrush, bare) << "no brush drawn";
+    };
+
+    ASSERT_NO_FATAL_FAILURE(heartAtPointer());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(vp, &leave);
+    EXPECT_EQ(onScreen(), bare) << "the pointer left the view";
+
+    ASSERT_NO_FATAL_FAILURE(heartAtPointer());
+    QTest::mouseClick(palette()->buttons(PalettePage::Creatures).first(), Qt::LeftButton);
+    EXPECT_FALSE(app.editorState().brushActive());
+    EXPECT_EQ(onScreen(), bare) << "the palette chose a creature";
+
+    ASSERT_NO_FATAL_FAILURE(heartAtPointer());
+    test::withModal<CFormDialog>(
+        [&] { QTest::keyClick(app.mainFrame(), Qt::Key_F4); },
+        [&](CFormDialog&) { EXPECT_EQ(onScreen(), bare) << "a modal window is open"; });
+    EXPECT_TRUE(app.editorState().brushActive());
+}
+
+// The status bar never shows a stale text: the pointed tile's pane follows a paint under the
+// pointer, and with the last level closed no tile, position or size is shown.
+TEST_F(PaletteWindowTest, TheStatusBarFollowsAPaintAndTheClosingOfTheLastLevel)
+{
+    ASSERT_NO_FATAL_FAILURE(openSample());
+    CTypeButton* water = nullptr;
+    palette()->setActivePage(PalettePage::Terrain);
+    QApplication::processEvents();
+    for (CTypeButton* b : palette()->buttons(PalettePage::Terrain))
+        if (b->text() == "Water")
+            water = b;
+    ASSERT_TRUE(water);
+    QTest::mouseClick(water, Qt::LeftButton);
+    trigger(EditorCommand::Paint);
+    view()->setFocus();
+    QWidget* vp = view()->viewport();
+    const TilePoint tile{3, 3};
+    ASSERT_NE(doc().GetTerrain(tile), 4);
+    QTest::mouseMove(vp, centreOf(view(), {2, 3}));
+    QTest::mouseMove(vp, centreOf(view(), tile));
+    EXPECT_FALSE(app.mainFrame()->paneText(2).startsWith("Slab Type: Water"));
+    QTest::mousePress(vp, Qt::LeftButton, {}, centreOf(view(), tile));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, centreOf(view(), tile));
+    ASSERT_EQ(doc().GetTerrain(tile), 4);
+    EXPECT_TRUE(app.mainFrame()->paneText(2).startsWith("Slab Type: Water  Owner: "))
+        << app.mainFrame()->paneText(2).toStdString();
+    EXPECT_EQ(app.mainFrame()->paneText(3), "XPos = 4 : YPos = 4");
+    EXPECT_FALSE(app.mainFrame()->paneText(4).isEmpty());
+
+    prompter.queueAnswer(Prompter::Answer::No); // drop the paint
+    ASSERT_TRUE(app.mainFrame()->mdiArea()->activeSubWindow()->close());
+    QApplication::processEvents();
+    ASSERT_TRUE(app.mainFrame()->mdiArea()->subWindowList().isEmpty());
+    for (int pane : {2, 3, 4})
+        EXPECT_EQ(app.mainFrame()->paneText(pane), "") << "pane " << pane;
 }
 
 TEST_F(PaletteWindowTest, RightClicksOnThePaletteOpenItsOwnMenusNeverTheToolBarsMenu)
@@ -299,6 +450,8 @@ TEST_F(PaletteWindowTest, ARefusedPlacementSaysWhyInTheStatusBar)
     QTest::mouseClick(vp, Qt::LeftButton, {}, centreOf(view, {6, 6}));
     ASSERT_EQ(child->document().creatures().size(), 1u);
     QTest::mouseClick(vp, Qt::LeftButton, {}, centreOf(view, {6, 6}));
+    // A press on a thing waits to see whether it is a double click.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
     EXPECT_EQ(app.mainFrame()->paneText(0), "A creature already stands on this tile.");
 
     // Terrain 3 of the new level is no claimable floor: no door goes there.

@@ -858,8 +858,8 @@ TEST_F(ScriptTreeWindowTest, AddCreatureActionTurnsEachPlacedCreatureIntoAnActio
     QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({5, 5}));
     QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->tileCentre({6, 5}));
     EXPECT_EQ(prompt->leftColumn()->text().split('\n').size(), 2);
-    EXPECT_TRUE(prompt->leftColumn()->text().endsWith("[6, 6]\n") ||
-                prompt->leftColumn()->text().contains("[7, 6]"))
+    EXPECT_TRUE(prompt->leftColumn()->text().contains("Brute (6, 6) [ Vorlan 1 ]") &&
+                prompt->leftColumn()->text().contains("Brute (7, 6) [ Vorlan 1 ]"))
         << prompt->leftColumn()->text().toStdString();
     ASSERT_TRUE(doc().CreatureAt({5, 5}));
     EXPECT_FALSE(doc().CreatureAt({5, 5})->isPlaced()) << "a picked creature is not placed on the map";

@@ -11,6 +11,7 @@
 #include "level/CObjectThing.h"
 #include "level/CPlayer.h"
 #include "level/LevelHistory.h"
+#include "mapedit/EditorState.h"
 #include "support/ModalDialogs.h"
 #include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
@@ -122,6 +123,63 @@ TEST_F(ThingDialogWindowTest, DoubleClickedCreatureTakesANewLevelOnOkAndCtrlZRes
     EXPECT_EQ(doc().CreatureAt(tile)->level(), 1);
     EXPECT_FALSE(doc().isModified());
     EXPECT_TRUE(item("Digger [1] [5, 9]"));
+}
+
+// A double click as the window system delivers it (press, release, double click, release) on a
+// creature with Paint current opens its dialog without painting under it first; once the dialog
+// closes, the keyboard is the map view's again, so Ctrl+Z reaches the level at once.
+TEST_F(ThingDialogWindowTest, ADoubleClickWithPaintCurrentOpensTheDialogWithoutPaintingAndGivesTheFocusBack)
+{
+    // A creature on a plain path tile, where Paint may paint.
+    std::optional<TilePoint> found;
+    for (int32_t y = 1; y + 1 < int32_t(doc().height()) && !found; ++y)
+        for (int32_t x = 1; x + 1 < int32_t(doc().width()) && !found; ++x)
+            if (doc().GetTerrain({x, y}) == 3 && !doc().CreatureAt({x, y}))
+                found = TilePoint{x, y};
+    ASSERT_TRUE(found);
+    const TilePoint tile = *found;
+    ASSERT_TRUE(doc().CreateCreature(1, 3, tile, true));
+    doc().SetModifiedFlag(false);
+    ASSERT_TRUE(doc().CreatureAt(tile));
+    // A floor a creature may stand on, chosen in the palette.
+    palette()->setActivePage(PalettePage::Terrain);
+    QApplication::processEvents();
+    for (CTypeButton* b : palette()->buttons(PalettePage::Terrain))
+        if (b->text() == "Claimed Path")
+            QTest::mouseClick(b, Qt::LeftButton);
+    ASSERT_EQ(app.editorState().paintSlab(), 8);
+    trigger(EditorCommand::Paint);
+    ASSERT_EQ(app.editorState().tool(), ToolCode::Paint);
+    view()->setFocus();
+    const uint8_t terrain = doc().GetTerrain(tile);
+    ASSERT_NE(terrain, app.editorState().paintSlab());
+    QWidget* vp = view()->viewport();
+    const QPoint at = view()->tileCentre(tile);
+    withDialog(
+        [&] {
+            QTest::mousePress(vp, Qt::LeftButton, {}, at);
+            QTest::mouseRelease(vp, Qt::LeftButton, {}, at);
+            QTest::mouseDClick(vp, Qt::LeftButton, {}, at);
+        },
+        [&](CThingDialog& dialog) {
+            EXPECT_TRUE(dialog.windowTitle().startsWith("Edit Creature [ "));
+            EXPECT_EQ(doc().GetTerrain(tile), terrain) << "painted before the dialog opened";
+            typeInto(dialog, "&Level:", "3");
+            QTest::keyClick(dialog.okButton(), Qt::Key_Space);
+        });
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    EXPECT_EQ(doc().GetTerrain(tile), terrain) << "painted after the dialog closed";
+    ASSERT_EQ(doc().CreatureAt(tile)->level(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), view());
+    app.mainFrame()->updateCommandUI();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(doc().CreatureAt(tile)->level(), 1);
+
+    // A single click on the creature still paints, once the double click time has passed.
+    QTest::mouseClick(vp, Qt::LeftButton, {}, at);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    EXPECT_EQ(doc().GetTerrain(tile), app.editorState().paintSlab());
 }
 
 TEST_F(ThingDialogWindowTest, CancelFromTheTreeChangesNothing)

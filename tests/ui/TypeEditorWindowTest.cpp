@@ -9,6 +9,9 @@
 #include "app/WindowPlacement.h"
 #include "dialogs/CTypeEditorDialog.h"
 #include "document/SampleData.h"
+#include "level/CWorldEditorDoc.h"
+#include "mapedit/EditorState.h"
+#include "mapedit/MapViewController.h"
 #include "support/ModalDialogs.h"
 #include "support/ShownEditor.h"
 #include "typedb/CTypeDatabase.h"
@@ -16,6 +19,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/CPanelBar.h"
 #include "ui/CWorldEditorApp.h"
+#include "ui/CWorldEditorView.h"
 #include "ui/FormNumberEdit.h"
 #include "ui/FormWidgets.h"
 
@@ -226,6 +230,47 @@ TEST_F(TypeEditorWindowTest, F3EditsACreatureAndItsResistancesWhichSaveGameDataK
                            EXPECT_EQ(shownText(resistances, "Percentage:"), "65");
                        });
                });
+}
+
+// A type editor is no choice of a tool: after its Cancel, or its OK with a change that rebuilds
+// the palette, Rectangle Select is still current and a drag on the map selects, placing nothing.
+TEST_F(TypeEditorWindowTest, ATypeEditorKeepsTheToolAndTheNextDragSelects)
+{
+    ASSERT_NO_FATAL_FAILURE(openSample());
+    CTypeButton* doorButton = buttonOf(palette(), PalettePage::Doors, TypeKind::Door, 3);
+    ASSERT_TRUE(doorButton);
+    QTest::mouseClick(doorButton, Qt::LeftButton);
+    ASSERT_EQ(app.editorState().tool(), ToolCode::PlaceDoor);
+    const QString drawItem = app.mainFrame()->paneText(1);
+    trigger(EditorCommand::RectangleSelect);
+    ASSERT_EQ(app.editorState().tool(), ToolCode::RectangleSelect);
+
+    for (bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK after a change" : "Cancel");
+        withDialog([&] { QTest::keyClick(app.mainFrame(), Qt::Key_F4); },
+                   [&](CFormDialog& dialog) {
+                       if (ok)
+                           typeInto(dialog, "Gold &Cost:", "321");
+                       QTest::mouseClick(ok ? dialog.okButton() : dialog.cancelButton(), Qt::LeftButton);
+                   });
+        QApplication::processEvents();
+        EXPECT_EQ(app.editorState().tool(), ToolCode::RectangleSelect);
+        EXPECT_TRUE(action(EditorCommand::RectangleSelect)->isChecked());
+        EXPECT_EQ(app.editorState().currentType(ThingFamily::Door), 3);
+        EXPECT_EQ(app.mainFrame()->paneText(1), drawItem);
+
+        const size_t doors = doc().doors().size();
+        QWidget* vp = view()->viewport();
+        const int side = view()->tileSize();
+        const QPoint from(side + side / 2, side + side / 2), to(3 * side + side / 2, 3 * side + side / 2);
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        QTest::mouseMove(vp, to);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+        EXPECT_TRUE(view()->controller().selection());
+        EXPECT_EQ(doc().doors().size(), doors);
+        EXPECT_FALSE(doc().isModified());
+    }
+    EXPECT_EQ(app.core().types().doors().findById(1)->intValue(DoorField::GoldCost), 321);
 }
 
 TEST_F(TypeEditorWindowTest, CancelAfterSwitchingTypesKeepsTheFirstTypesEdits)
