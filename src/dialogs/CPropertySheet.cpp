@@ -5,6 +5,7 @@
 #include "ui/FormWidgets.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -27,6 +28,7 @@ FormWidgets* CPropertySheet::addPage(FormState& state, const QString& title)
     auto* body = new QWidget(m_tabs);
     auto* controls = new FormWidgets(state, body);
     m_controls.push_back(controls);
+    connect(controls, &FormWidgets::edited, this, &CPropertySheet::refreshSummary);
     m_tabs->addTab(body, title);
     return controls;
 }
@@ -37,6 +39,12 @@ void CPropertySheet::finishPages(size_t opening)
         m_tabs->setCurrentIndex(int(opening));
     m_shownTab = m_tabs->currentIndex();
     connect(m_tabs, &QTabWidget::currentChanged, this, &CPropertySheet::tabChanged);
+    // What OK stores, in the tree's words, so that it is clear the tab showing decides the kind.
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("Summary"));
+    m_summary->setTextFormat(Qt::PlainText);
+    m_summary->setWordWrap(true);
+    m_layout->addWidget(m_summary);
     m_ok = new QPushButton(tr("OK"), this);
     m_cancel = new QPushButton(tr("Cancel"), this);
     m_ok->setDefault(true);
@@ -47,6 +55,7 @@ void CPropertySheet::finishPages(size_t opening)
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     m_layout->addLayout(buttons);
+    refreshSummary();
 }
 
 FormWidgets* CPropertySheet::controlsAt(size_t index) const
@@ -69,6 +78,20 @@ void CPropertySheet::tabChanged(int index)
         }
     }
     m_shownTab = index;
+    refreshSummary();
+}
+
+void CPropertySheet::refreshSummary()
+{
+    if (!m_summary || m_tabs->currentIndex() < 0)
+        return;
+    // While a value would be refused the last text stays, greyed, until the value is mended.
+    if (std::optional<QString> text = summaryOf(size_t(m_tabs->currentIndex()))) {
+        m_summary->setText(*text);
+        m_summary->setEnabled(true);
+    } else {
+        m_summary->setEnabled(false);
+    }
 }
 
 void CPropertySheet::showRefusal(size_t index, const FormError& error)

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+class QLabel;
 class QPushButton;
 class QTabWidget;
 class QVBoxLayout;
@@ -28,6 +29,8 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
+    /// Above OK: the script tree's text of what OK stores now, following every edit and tab.
+    QLabel* summary() const { return m_summary; }
 
 protected:
     CPropertySheet(const QString& caption, Prompter& prompter, QWidget* parent);
@@ -44,6 +47,11 @@ protected:
     Prompter& prompter() const { return m_prompter; }
     /// Why the page at `index` may not be left now (a number typed out of its range), if it may not.
     virtual std::optional<FormError> refusalOnLeaving(size_t index) = 0;
+    /// What OK with the tab at `index` showing would store, in the tree's words; none while a
+    /// value would be refused.
+    virtual std::optional<QString> summaryOf(size_t index) = 0;
+    /// Shows the summary of the tab that is showing.
+    void refreshSummary();
 
 private:
     /// A tab the user turned to: the page left is checked first, and a refusal brings it back.
@@ -55,6 +63,7 @@ private:
     std::vector<FormWidgets*> m_controls; ///< one per tab
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    QLabel* m_summary = nullptr;
     int m_shownTab = -1;
     bool m_turningBack = false;
 };

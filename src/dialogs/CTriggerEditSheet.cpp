@@ -41,6 +41,15 @@ std::optional<FormError> CTriggerEditSheet::refusalOnLeaving(size_t index)
     return std::nullopt;
 }
 
+std::optional<QString> CTriggerEditSheet::summaryOf(size_t index)
+{
+    if (index >= m_sheet.pages().size())
+        return std::nullopt;
+    if (std::optional<std::u16string> text = m_sheet.preview(m_sheet.pages()[index]))
+        return QtText::fromUtf16(*text);
+    return std::nullopt;
+}
+
 void CTriggerEditSheet::accept()
 {
     const std::optional<TriggerSheet::Refusal> refusal = m_sheet.confirm(pageAt(tabs()->currentIndex()));

@@ -33,6 +33,7 @@ public slots:
 
 protected:
     std::optional<FormError> refusalOnLeaving(size_t index) override;
+    std::optional<QString> summaryOf(size_t index) override;
 
 private:
     size_t indexOf(TriggerPage page) const;

@@ -6,6 +6,7 @@
 #include "script/ActionKind.h"
 #include "script/CAction.h"
 #include "script/LevelScript.h"
+#include "script/ScriptDescriptions.h"
 #include "script/ScriptUsage.h"
 
 #include <algorithm>
@@ -101,7 +102,7 @@ bool writtenElsewhere(const CWorldEditorDoc& doc, const CAction& self, ActionKin
 
 ActionSheet::ActionSheet(CAction& action, const CWorldEditorDoc& doc, const CTypeDatabase& db,
                          ScriptUsage& usage)
-    : m_action(action), m_usage(usage),
+    : m_action(action), m_doc(doc), m_db(db), m_usage(usage),
       m_place(action.ownerTrigger() ? actionPlaceOf(*action.ownerTrigger(), doc) : ActionPlace{}),
       m_pages(presentActionPages(m_place))
 {
@@ -227,25 +228,45 @@ std::optional<ActionSheet::Refusal> ActionSheet::leave(ActionPage p)
 
 std::optional<ActionSheet::Refusal> ActionSheet::confirm(ActionPage active)
 {
-    Page* form = page(active);
-    if (!form)
+    if (!page(active))
         return std::nullopt;
     const uint8_t kindBefore = m_action.kind();
     const ActionParameters before = m_action.parameters();
-    // OK on the page of the action's kind, or on the page the sheet opened on, untouched, writes
-    // nothing: the bytes stay as loaded even where no list offers them, and a kind no page offers
-    // stays too. Another page the user switched to, and a new action (kind 0), write what it shows.
-    const bool untouched = kindBefore != uint8_t(ActionKind::Null) &&
-                           (ownsKind(active) || active == openingPage()) && !form->edited();
-    if (!untouched) {
-        if (std::optional<FormError> error = form->store(m_action)) {
-            m_action.setKind(kindBefore);
-            m_action.setParameters(before);
-            return Refusal{active, *error};
-        }
+    if (std::optional<Refusal> refusal = storeShowing(active)) {
+        m_action.setKind(kindBefore);
+        m_action.setParameters(before);
+        return refusal;
     }
     if (active == ActionPage::Flag || active == ActionPage::Timer)
         m_usage.markAction(m_action.kind(), m_action.a(0));
+    return std::nullopt;
+}
+
+std::optional<std::u16string> ActionSheet::preview(ActionPage active)
+{
+    if (!page(active))
+        return std::nullopt;
+    const uint8_t kindBefore = m_action.kind();
+    const ActionParameters before = m_action.parameters();
+    std::optional<std::u16string> text;
+    if (!storeShowing(active))
+        text = describeAction(m_action, m_doc, m_db);
+    m_action.setKind(kindBefore);
+    m_action.setParameters(before);
+    return text;
+}
+
+std::optional<ActionSheet::Refusal> ActionSheet::storeShowing(ActionPage active)
+{
+    Page* form = page(active);
+    // OK on the page of the action's kind, or on the page the sheet opened on, untouched, writes
+    // nothing: the bytes stay as loaded even where no list offers them, and a kind no page offers
+    // stays too. Another page the user switched to, and a new action (kind 0), write what it shows.
+    const bool untouched = m_action.kind() != uint8_t(ActionKind::Null) &&
+                           (ownsKind(active) || active == openingPage()) && !form->edited();
+    if (!untouched)
+        if (std::optional<FormError> error = form->store(m_action))
+            return Refusal{active, *error};
     return std::nullopt;
 }
 

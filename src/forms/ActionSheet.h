@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace gr2 {
@@ -50,6 +51,9 @@ public:
     /// OK while `active` shows: its kind and parameters go into the action and its flag or timer
     /// is marked used, or, when a value is refused, nothing changes.
     std::optional<Refusal> confirm(ActionPage active);
+    /// The script tree's text of what OK on `active` would store, the action left as it is; none
+    /// while a value would be refused.
+    std::optional<std::u16string> preview(ActionPage active);
     /// Cancel: the marks the sheet cleared are set again.
     void cancel();
 
@@ -63,7 +67,12 @@ private:
     /// edited, unless another action of the level writes it too.
     void clearOwnMark(const CWorldEditorDoc& doc);
 
+    /// What OK on `active` writes into the action (nothing when the page is untouched).
+    std::optional<Refusal> storeShowing(ActionPage active);
+
     CAction& m_action;
+    const CWorldEditorDoc& m_doc;
+    const CTypeDatabase& m_db;
     ScriptUsage& m_usage;
     ActionPlace m_place;
     std::vector<ActionPage> m_pages;

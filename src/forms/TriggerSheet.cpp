@@ -5,6 +5,7 @@
 #include "forms/TriggerPageForms.h"
 #include "level/CHeroParty.h"
 #include "script/CTrigger.h"
+#include "script/ScriptDescriptions.h"
 #include "script/TriggerKind.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ struct TriggerSnapshot {
 
 TriggerSheet::TriggerSheet(CTrigger& trigger, const CWorldEditorDoc& doc, const CTypeDatabase& db,
                            const ScriptUsage& usage)
-    : m_trigger(trigger), m_pages(presentTriggerPages(trigger, doc, usage))
+    : m_trigger(trigger), m_doc(doc), m_db(db), m_pages(presentTriggerPages(trigger, doc, usage))
 {
     const TriggerPageContext context{trigger, doc, db, usage};
     for (TriggerPage p : m_pages) {
@@ -189,6 +190,24 @@ std::optional<TriggerSheet::Refusal> TriggerSheet::leave(TriggerPage p)
 std::optional<TriggerSheet::Refusal> TriggerSheet::confirm(TriggerPage active)
 {
     const TriggerSnapshot before(m_trigger);
+    std::optional<Refusal> refusal = storeShowing(active);
+    if (refusal)
+        before.restore(m_trigger);
+    return refusal;
+}
+
+std::optional<std::u16string> TriggerSheet::preview(TriggerPage active)
+{
+    const TriggerSnapshot before(m_trigger);
+    std::optional<std::u16string> text;
+    if (!storeShowing(active))
+        text = u"When " + describeTrigger(m_trigger, m_doc, m_db);
+    before.restore(m_trigger);
+    return text;
+}
+
+std::optional<TriggerSheet::Refusal> TriggerSheet::storeShowing(TriggerPage active)
+{
     // A page the user left as loaded writes nothing, so the kind, parameters, value and repeat
     // count stay as the trigger holds them even where no list offers them; a page the user
     // switched to writes its kind, and a new trigger (kind 0) takes the page's condition.
@@ -198,12 +217,9 @@ std::optional<TriggerSheet::Refusal> TriggerSheet::confirm(TriggerPage active)
     if (active != TriggerPage::Repeat && page(active) &&
         (active != openingPage() || m_trigger.kind() == 0 || page(active)->state().isChanged()))
         storing.push_back(active);
-    for (TriggerPage p : storing) {
-        if (std::optional<FormError> error = page(p)->store(m_trigger)) {
-            before.restore(m_trigger);
+    for (TriggerPage p : storing)
+        if (std::optional<FormError> error = page(p)->store(m_trigger))
             return Refusal{p, *error};
-        }
-    }
     return std::nullopt;
 }
 

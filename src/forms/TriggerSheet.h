@@ -50,13 +50,21 @@ public:
     /// OK while `active` shows: the repeat count and the active page's kind and parameters go
     /// into the trigger, or, when a value is refused, nothing does.
     std::optional<Refusal> confirm(TriggerPage active);
+    /// The script tree's text of what OK on `active` would store ("When Gold >= 5000"), the trigger
+    /// left as it is; none while a value would be refused.
+    std::optional<std::u16string> preview(TriggerPage active);
 
 private:
     class Page;
     template <class Model> class ModelPage;
     Page* page(TriggerPage page) const;
 
+    /// What OK on `active` writes into the trigger; a refused value leaves part of it written.
+    std::optional<Refusal> storeShowing(TriggerPage active);
+
     CTrigger& m_trigger;
+    const CWorldEditorDoc& m_doc;
+    const CTypeDatabase& m_db;
     std::vector<TriggerPage> m_pages;
     std::vector<std::unique_ptr<Page>> m_forms; ///< one per present page, in the same order
 };

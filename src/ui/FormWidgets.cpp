@@ -349,6 +349,8 @@ void FormWidgets::sync(std::optional<size_t> editedRow)
         syncRow(row);
     }
     m_syncing = false;
+    if (editedRow)
+        emit edited();
 }
 
 void FormWidgets::syncRow(size_t row)

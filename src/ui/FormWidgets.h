@@ -39,6 +39,8 @@ public:
 signals:
     /// A sub-form row's button was pressed.
     void subFormRequested(size_t row);
+    /// The user changed a value.
+    void edited();
 
 private:
     struct RowWidgets {

@@ -11,6 +11,7 @@
 #include "level/CHeroParty.h"
 #include "level/CWorldEditorDoc.h"
 #include "script/CTrigger.h"
+#include "script/ScriptDescriptions.h"
 #include "script/ScriptUsage.h"
 #include "script/TriggerKind.h"
 #include "script/TriggerSection.h"
@@ -364,6 +365,29 @@ TEST_F(TriggerSheetTest, LeavingAPageChecksItsNumbersAsOkWould)
     EXPECT_EQ(sheet.leave(P::Attribute), std::nullopt);
     sheet.state(P::Repeat).setText(TriggerPageRow::RepeatCount, "3");
     EXPECT_EQ(sheet.leave(P::Repeat), std::nullopt);
+}
+
+TEST_F(TriggerSheetTest, APreviewSaysWhatOkWillStoreAndChangesNothing)
+{
+    CTrigger& t = onPlayer(3);
+    TriggerSheet sheet(t, doc(), db, usage);
+    const auto before = TriggerSection::packTrigger(t);
+    EXPECT_TRUE(sheet.preview(P::Attribute)) << "a new trigger as the sheet opens";
+    sheet.state(P::Attribute).setText(3, "45");
+    const std::optional<std::u16string> attribute = sheet.preview(P::Attribute);
+    ASSERT_TRUE(attribute);
+    const std::optional<std::u16string> player = sheet.preview(P::Player);
+    ASSERT_TRUE(player);
+    EXPECT_NE(*attribute, *player) << "the tab showing decides the kind";
+    EXPECT_EQ(TriggerSection::packTrigger(t), before) << "a preview writes nothing";
+
+    ASSERT_EQ(sheet.confirm(P::Attribute), std::nullopt);
+    EXPECT_EQ(*attribute, u"When " + describeTrigger(t, doc(), db));
+    EXPECT_NE(attribute->find(u"45"), std::u16string::npos);
+
+    TriggerSheet again(t, doc(), db, usage);
+    again.state(P::Attribute).setText(3, "99999");
+    EXPECT_EQ(again.preview(P::Attribute), std::nullopt) << "no text for a value OK would refuse";
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 // in the status bar that follows each step, and status texts that say what a tool, a deletion and
 // Save Game Data did.
 
+#include "dialogs/CTriggerEditSheet.h"
 #include "level/CPlayer.h"
 #include "level/CWorldEditorDoc.h"
 #include "script/ScriptTreeModel.h"
+#include "support/ModalDialogs.h"
 #include "support/ShownEditor.h"
 #include "ui/CChildFrame.h"
 #include "ui/CDockControlBar.h"
@@ -12,12 +14,17 @@
 #include "ui/CTriggerTree.h"
 #include "ui/CWorldEditorApp.h"
 #include "ui/CWorldEditorView.h"
+#include "ui/FormWidgets.h"
 #include "ui/ProblemsDock.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -127,6 +134,35 @@ TEST_F(FirstHourWindowTest, StatusTextsSayWhatTheToolDeletionAndSaveGameDataDid)
 
     frame->action(EditorCommand::SaveGameData)->trigger();
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Game data saved: 12 files");
+}
+
+TEST_F(FirstHourWindowTest, TheTriggerEditorSaysWhatOkWillStoreAsTheUserEdits)
+{
+    CTriggerTree* tree = app.mainFrame()->scriptTreeBar()->tree();
+    ScriptTreeModel* model = tree->model();
+    model->select(model->findItem(*doc().FindPlayer(3)));
+    test::withModal<CTriggerEditSheet>(
+        [&] { tree->runCommand(TreeCommand::PlayerAddTrigger); },
+        [&](CTriggerEditSheet& sheet) {
+            QLabel* line = sheet.summary();
+            ASSERT_TRUE(line && line->isVisible());
+            const QString attribute = line->text();
+            EXPECT_TRUE(attribute.startsWith("When ")) << attribute.toStdString();
+            auto* value = sheet.controls(TriggerPage::Attribute)->control(3);
+            value->setFocus();
+            QTest::keyClick(value, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(value, "45");
+            EXPECT_TRUE(line->text().contains("45")) << line->text().toStdString();
+
+            QTabBar* bar = sheet.tabs()->tabBar();
+            for (int i = 0; i < bar->count(); ++i)
+                if (bar->tabText(i) == "P&layer")
+                    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+            EXPECT_NE(line->text(), attribute) << "the tab showing decides the kind";
+            EXPECT_TRUE(line->text().startsWith("When "));
+            QTest::mouseClick(sheet.cancelButton(), Qt::LeftButton);
+        },
+        "no Edit Trigger sheet");
 }
 
 } // namespace
