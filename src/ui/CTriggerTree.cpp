@@ -29,11 +29,13 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <vector>
@@ -816,6 +818,33 @@ void CTriggerTree::keyPressEvent(QKeyEvent* event)
     default:
         QTreeWidget::keyPressEvent(event);
     }
+}
+
+QString CTriggerTree::cutTextAt(QPoint viewportPos) const
+{
+    const QTreeWidgetItem* item = itemAt(viewportPos);
+    if (!item)
+        return {};
+    const QRect shown = visualItemRect(item);
+    const QString text = item->text(0);
+    const int iconRoom = iconSize().width() > 0 ? iconSize().width() + 6 : 22;
+    const int needed = QFontMetrics(item->font(0)).horizontalAdvance(text) + iconRoom + 4;
+    const int available = viewport()->width() - shown.left();
+    return needed > available ? text : QString();
+}
+
+bool CTriggerTree::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = cutTextAt(help->pos());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport());
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 void CTriggerTree::contextMenuEvent(QContextMenuEvent* event)

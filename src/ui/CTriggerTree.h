@@ -71,6 +71,9 @@ public:
 
     /// Whether an item is being dragged, and where it would drop.
     bool isDragging() const { return m_dragged != nullptr; }
+    /// The whole text of the item at the point of the viewport when the panel's width cuts it;
+    /// empty when it shows whole (or nothing is there).
+    QString cutTextAt(QPoint viewportPos) const;
     ScriptTreeItem* dropTarget() const { return m_dropTarget; }
 
 signals:
@@ -96,6 +99,8 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    /// A text the panel cuts shows whole in a tooltip.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     // ScriptTreeListener

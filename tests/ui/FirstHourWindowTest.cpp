@@ -27,6 +27,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
 namespace gr2 {
@@ -163,6 +164,23 @@ TEST_F(FirstHourWindowTest, TheTriggerEditorSaysWhatOkWillStoreAsTheUserEdits)
             QTest::mouseClick(sheet.cancelButton(), Qt::LeftButton);
         },
         "no Edit Trigger sheet");
+}
+
+TEST_F(FirstHourWindowTest, ATreeTextThePanelCutsShowsWholeInATooltip)
+{
+    CTriggerTree* tree = app.mainFrame()->scriptTreeBar()->tree();
+    QTreeWidgetItem* objective = nullptr;
+    for (QTreeWidgetItemIterator it(tree); *it && !objective; ++it)
+        if ((*it)->text(0).startsWith("Objective 1"))
+            objective = *it;
+    ASSERT_TRUE(objective);
+    tree->scrollToItem(objective);
+    tree->resize(120, tree->height());
+    QApplication::processEvents();
+    EXPECT_EQ(tree->cutTextAt(tree->visualItemRect(objective).center()), objective->text(0));
+    tree->resize(900, tree->height());
+    QApplication::processEvents();
+    EXPECT_TRUE(tree->cutTextAt(tree->visualItemRect(objective).center()).isEmpty()) << "shown whole";
 }
 
 } // namespace
