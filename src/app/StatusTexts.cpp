@@ -62,6 +62,15 @@ std::string drawItemText(const CTypeDatabase& types, TypeKind kind, uint8_t type
     return std::string("Draw Item: ") + word + " [ " + typeName(types, kind, typeId) + " ]";
 }
 
+std::string paletteButtonTip(const CTypeDatabase& types, TypeKind kind, uint8_t typeId)
+{
+    std::string name = typeName(types, kind, typeId);
+    if (kind == TypeKind::Terrain)
+        if (const CRoomType* room = types.roomWithFloor(typeId))
+            name = latin1ToUtf8(room->name());
+    return name.empty() ? std::string() : name + " (id " + std::to_string(typeId) + ")";
+}
+
 std::string tileText(const CTypeDatabase& types, const CWorldEditorDoc* level, uint8_t terrainId,
                      uint8_t playerId)
 {

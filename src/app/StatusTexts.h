@@ -40,6 +40,11 @@ struct DrawItem {
 /// paint (the slab). None for a placing tool in remove mode, which has no type.
 std::optional<DrawItem> currentDrawItem(const EditorState& state);
 
+/// A palette button's tooltip: the type's whole name and its id ("Dungeon Heart (id 14)"). A
+/// terrain that is a room's floor is named by its room, which is what the button places. Empty
+/// for a type that does not exist.
+std::string paletteButtonTip(const CTypeDatabase& types, TypeKind kind, uint8_t typeId);
+
 /// "Slab Type: Earth  Owner: Vorlan 1"; empty when both ids are 0. `level` names the owner (no
 /// level or no such player: an empty owner name).
 std::string tileText(const CTypeDatabase& types, const CWorldEditorDoc* level, uint8_t terrainId,

@@ -1,5 +1,6 @@
 #include "ui/CPanelBar.h"
 
+#include "app/StatusTexts.h"
 #include "level/LevelIds.h"
 #include "mapedit/EditorState.h"
 #include "typedb/CTypeDatabase.h"
@@ -145,12 +146,9 @@ void CTypeButton::mousePressEvent(QMouseEvent* event)
 bool CTypeButton::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip && m_context.types) {
-        auto family = gr2::familyOfKind(m_item.kind);
-        const CTypeRecord* record =
-            family ? m_context.types->table(*family).findRecordById(m_item.id) : nullptr;
-        if (record)
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                               QtText::fromField(record->name()), this);
+        const QString tip = QtText::fromSystem(paletteButtonTip(*m_context.types, m_item.kind, m_item.id));
+        if (!tip.isEmpty())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
         return true;
     }
     return QAbstractButton::event(event);

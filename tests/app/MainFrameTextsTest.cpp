@@ -5,6 +5,8 @@
 #include "app/ZoomTable.h"
 #include "document/SampleData.h"
 #include "level/CWorldEditorDoc.h"
+#include "level/LevelIds.h"
+#include "level/TextConversion.h"
 #include "mapedit/EditorState.h"
 #include "support/TestLevelTypes.h"
 #include "support/TypeDataBuilder.h"
@@ -44,6 +46,20 @@ TEST(StatusTextsTest, DrawItemNamesTheKindAndCallsRoomFloorsRooms)
     EXPECT_EQ(drawItemText(types, TypeKind::Object, 200), "Draw Item: Object [  ]");
     EXPECT_EQ(drawItemText(types, TypeKind::Room, 10), "");
     EXPECT_EQ(drawItemText(types, TypeKind::VorlanSpell, 1), "");
+}
+
+TEST(StatusTextsTest, PaletteTipsNameWhatTheButtonPlacesWithItsId)
+{
+    CTypeDatabase types;
+    buildSampleTypes(types);
+    const CRoomType* heart = types.roomWithFloor(TerrainId::DungeonHeart);
+    ASSERT_TRUE(heart);
+    EXPECT_EQ(paletteButtonTip(types, TypeKind::Terrain, TerrainId::DungeonHeart),
+              latin1ToUtf8(heart->name()) + " (id 14)")
+        << "the heart button names the room, not its floor";
+    EXPECT_EQ(paletteButtonTip(types, TypeKind::Terrain, 2), "Earth (id 2)");
+    EXPECT_EQ(paletteButtonTip(types, TypeKind::Creature, 1), "Digger (id 1)");
+    EXPECT_EQ(paletteButtonTip(types, TypeKind::Object, 200), "");
 }
 
 TEST(StatusTextsTest, DrawItemFollowsTheToolThePlaceToolsTypeAndTheGoodSwaps)
