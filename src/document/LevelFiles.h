@@ -7,6 +7,7 @@
 #include "app/Prompter.h"
 #include "document/BackupLock.h"
 #include "document/LevelBackups.h"
+#include "worlddata/AtomicFileSet.h"
 
 #include <chrono>
 #include <filesystem>
@@ -22,7 +23,8 @@ class ThumbnailColours;
 
 enum class SaveResult {
     Saved,
-    /// At least one file could not be written; each was reported, the others were written.
+    /// At least one file could not be written; each was reported, and no file of the level was
+    /// replaced.
     Failed,
     /// The name is reserved; nothing was written and the user was told.
     ReservedName,
@@ -115,7 +117,8 @@ private:
     bool saveNamed();
     /// SaveLevel to a master path under a level name, which need not be the document's yet.
     SaveResult writeLevel(const std::string& master, const std::u16string& levelName, bool autosave);
-    bool writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes);
+    /// Writes one file of the level into the save's set; a failure is reported with its path.
+    bool addLevelFile(AtomicFileSet& files, const std::string& path, const std::vector<uint8_t>& bytes);
     /// Whether a path names the backup's master file ("AutoSave.vwd" in the root folder), in any
     /// case and however the folders are spelled.
     bool isAutoSavePath(const std::string& path) const;
