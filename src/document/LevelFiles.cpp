@@ -103,7 +103,9 @@ bool LevelFiles::OnOpenDocument(const std::filesystem::path& path)
     }
     // A save of this level (or of another in its folder) that was cut off is finished or undone
     // first, so the level is read whole: all of the old save or all of the new one.
-    recoverInterruptedSaves(nativePath(path.string()).parent_path(), m_prompter);
+    const std::filesystem::path folder = nativePath(path.string()).parent_path();
+    recoverInterruptedSaves(folder, m_prompter);
+    recoverInterruptedSaves(Thumbnail::folderFor(path.string(), m_app.rootDirectory()), m_prompter);
     if (!loadLevel(path.string(), *script)) {
         m_prompter.message(kLoadFailedMessage, Prompter::Icon::Exclamation);
         return false;

@@ -153,8 +153,9 @@ WriteResult AtomicFileSet::writeJournal(const std::filesystem::path& journal)
     for (const File& f : m_files)
         entries.push_back(f.entry);
     const std::string text = SaveJournal::encode(entries);
-    if (int error = writeNewFile(journal, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
-                                 newFileMode(), journal))
+    if (int error =
+            writeNewFile(journal, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
+                         newFileMode(), journal))
         return failure(error, journal);
     // The journal counts only once its name is on disk.
     if (int error = syncFolder(m_folder))

@@ -21,9 +21,11 @@ struct ErrnoName {
 
 // The errors a file write, flush or rename can meet in practice.
 constexpr ErrnoName kErrnoNames[] = {
-    {"ENOSPC", ENOSPC}, {"EIO", EIO},       {"EACCES", EACCES}, {"EPERM", EPERM},   {"EROFS", EROFS},
-    {"EDQUOT", EDQUOT}, {"EFBIG", EFBIG},   {"EINTR", EINTR},   {"ENOENT", ENOENT}, {"EEXIST", EEXIST},
-    {"EBUSY", EBUSY},   {"EXDEV", EXDEV},   {"EISDIR", EISDIR}, {"EMFILE", EMFILE}, {"ENAMETOOLONG", ENAMETOOLONG},
+    {"ENOSPC", ENOSPC}, {"EIO", EIO},       {"EACCES", EACCES},
+    {"EPERM", EPERM},   {"EROFS", EROFS},   {"EDQUOT", EDQUOT},
+    {"EFBIG", EFBIG},   {"EINTR", EINTR},   {"ENOENT", ENOENT},
+    {"EEXIST", EEXIST}, {"EBUSY", EBUSY},   {"EXDEV", EXDEV},
+    {"EISDIR", EISDIR}, {"EMFILE", EMFILE}, {"ENAMETOOLONG", ENAMETOOLONG},
 };
 
 struct FaultState {

@@ -87,7 +87,8 @@ std::optional<std::string> unescapeName(std::string_view text)
             const char* low = std::char_traits<char>::find(kHexDigits, 16, text[i + 2]);
             if (!high || !low)
                 return std::nullopt;
-            const unsigned char decoded = static_cast<unsigned char>((high - kHexDigits) << 4 | (low - kHexDigits));
+            const unsigned char decoded =
+                static_cast<unsigned char>((high - kHexDigits) << 4 | (low - kHexDigits));
             if (!needsEscape(decoded))
                 return std::nullopt;
             out += char(decoded);
@@ -146,7 +147,8 @@ std::string encode(const std::vector<Entry>& entries)
     text += std::to_string(entries.size()) + "\n";
     for (const Entry& e : entries) {
         text += e.hadOld ? "1 " : "0 ";
-        text += std::to_string(e.content.size) + " " + hex16(e.content.hash) + " " + escapeName(e.target) + "\n";
+        text +=
+            std::to_string(e.content.size) + " " + hex16(e.content.hash) + " " + escapeName(e.target) + "\n";
     }
     text += "end " + hex16(hashOf(text)) + "\n";
     return text;

@@ -146,7 +146,8 @@ std::vector<RecoveredSave> recoverInterruptedSaves(const std::filesystem::path& 
 {
     std::map<std::string, LeftOver> saves;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         const auto file = SaveJournal::classify(it->path().filename().string());
         if (!file)
             continue;

@@ -3,9 +3,9 @@
 // nothing of the save behind; an interrupted save of a program still running is left alone.
 
 #include "worlddata/AtomicFileSet.h"
+#include "support/TempDir.h"
 #include "worlddata/FaultInjection.h"
 #include "worlddata/SaveRecovery.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -87,8 +87,9 @@ TEST(SaveJournalTest, TellsTheFilesOfASaveFromOthers)
     ASSERT_TRUE(journal);
     EXPECT_EQ(journal->kind, SaveJournal::SaveFile::Kind::Journal);
 
-    for (const char* other : {"Keep.vwd", ".gr2new", "..gr2new", ".Keep.vwd.gr2new", ".Keep.vwd.12-abc.gr2new",
-                              ".Keep.vwd.x1-abcdef.gr2old", ".gr2save.1-abcdef", ".gr2save..journal", ".Keep.XXXXXX"})
+    for (const char* other :
+         {"Keep.vwd", ".gr2new", "..gr2new", ".Keep.vwd.gr2new", ".Keep.vwd.12-abc.gr2new",
+          ".Keep.vwd.x1-abcdef.gr2old", ".gr2save.1-abcdef", ".gr2save..journal", ".Keep.XXXXXX"})
         EXPECT_FALSE(SaveJournal::classify(other)) << other;
 }
 
