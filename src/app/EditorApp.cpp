@@ -26,6 +26,27 @@ std::string quoted(const std::filesystem::path& file)
     return "\"" + file.filename().string() + "\"";
 }
 
+/// The file a level path opens: the reader finds the last name in any letter case.
+std::filesystem::path fileOpenedBy(const std::string& path)
+{
+    std::string native = path;
+    std::replace(native.begin(), native.end(), '\\', '/');
+    const std::filesystem::path absolute = std::filesystem::absolute(native);
+    return findFileIgnoringCase(absolute).value_or(absolute);
+}
+
+bool sameLevelFile(const std::string& a, const std::string& b)
+{
+    const std::filesystem::path first = fileOpenedBy(a);
+    const std::filesystem::path second = fileOpenedBy(b);
+    std::error_code error;
+    if (std::filesystem::equivalent(first, second, error))
+        return true;
+    const auto firstName = std::filesystem::weakly_canonical(first, error);
+    const auto secondName = std::filesystem::weakly_canonical(second, error);
+    return !error && equalsIgnoringCase(firstName.generic_string(), secondName.generic_string());
+}
+
 } // namespace
 
 EditorApp::EditorApp(std::filesystem::path rootDirectory, Prompter& prompter)
@@ -79,6 +100,18 @@ bool EditorApp::LoadGlobalVariables(bool withCameraModes)
     const std::filesystem::path path = m_root / kVariablesFileName;
     auto found = findFileIgnoringCase(path);
     return OpenWorldFile((found ? *found : path).string(), sink, m_prompter);
+}
+
+CWorldEditorDoc* EditorApp::openLevelAt(const std::filesystem::path& path,
+                                        const CWorldEditorDoc* except) const
+{
+    if (path.empty())
+        return nullptr;
+    for (CWorldEditorDoc* level : m_openLevels)
+        if (level != except && level->isNamed() && !level->path().empty() &&
+            sameLevelFile(level->path(), path.string()))
+            return level;
+    return nullptr;
 }
 
 bool EditorApp::SaveGameData()

@@ -38,6 +38,8 @@ const char* const LevelFiles::kReservedDataFileMessage =
 const char* const LevelFiles::kReservedBackupMessage =
     "This filename is reserved for the automatic backup.\n\nPlease select a different filename.";
 const char* const LevelFiles::kSaveChangesQuestion = "Save changes to %s?";
+const char* const LevelFiles::kOpenInAnotherWindowMessage =
+    "\"%s\" is open in another window.\n\nClose it there first, or choose a different filename.";
 const char* const LevelFiles::kDamagedTitleMark = " [ Damaged ]";
 const char* const LevelFiles::kReplaceDamagedQuestion =
     "Some of this level's files could not be read completely.\n\nSaving will replace its files with "
@@ -423,6 +425,13 @@ bool LevelFiles::runSaveAsDialog()
         if (!chosen->has_extension())
             chosen->replace_extension(EditorApp::kWorldFileExtension);
         const std::string path = chosen->string();
+        // Writing over the files of a level open in another window would lose the edits of one
+        // of the two at its next save, without a word.
+        if (const CWorldEditorDoc* other = m_app.openLevelAt(path, &m_doc)) {
+            m_prompter.message(formatMessage(kOpenInAnotherWindowMessage, other->title()),
+                               Prompter::Icon::Exclamation);
+            continue;
+        }
         if (!CheckLevel(m_doc, m_prompter))
             return false;
         // The level is written under the chosen name first and takes it only when every file was

@@ -49,6 +49,8 @@ public:
     /// A normal save to the backup's own path would be overwritten by the next autosave.
     static const char* const kReservedBackupMessage;
     static const char* const kSaveChangesQuestion;
+    /// Save As refuses the files of a level open in another window (its title fills the "%s").
+    static const char* const kOpenInAnotherWindowMessage;
     /// Shown after the title of a level some of whose files could not be read completely.
     static const char* const kDamagedTitleMark;
     /// Asked before a damaged level is written over the files it was read from.

@@ -75,9 +75,9 @@ protected:
     static const std::filesystem::path& sample()
     {
         static TempDir dir;
-        static const bool written = test::runTool("sample-data " + test::shellQuoted(dir.path()), "/dev/null",
-                                                  {}, kFixedClock)
-                                        .status == 0;
+        static const bool written =
+            test::runTool("sample-data " + test::shellQuoted(dir.path()), "/dev/null", {}, kFixedClock)
+                .status == 0;
         EXPECT_TRUE(written);
         return dir.path();
     }
@@ -120,9 +120,9 @@ protected:
             for (const char* action : {"EIO", "kill"}) {
                 SCOPED_TRACE(point.op + ":" + std::to_string(point.n) + ":" + action + " at " + point.file);
                 auto root = freshRoot();
-                const test::ToolRun faulty = tool(*root, save.command,
-                                                  "GR2_FAULT=" + point.op + ":" + std::to_string(point.n) + ":" +
-                                                      action);
+                const test::ToolRun faulty =
+                    tool(*root, save.command,
+                         "GR2_FAULT=" + point.op + ":" + std::to_string(point.n) + ":" + action);
                 const bool killed = std::string(action) == "kill";
                 if (killed) {
                     EXPECT_EQ(faulty.status, -1);
@@ -135,19 +135,24 @@ protected:
                 EXPECT_EQ(leftOvers(root->path()), std::vector<std::string>{});
                 // What the user is told about the save's folder says which of the two it is.
                 const std::string folder =
-                    "\"" + (save.folder == std::string(".") ? root->path() : root->path() / save.folder).string() + "\"";
+                    "\"" +
+                    (save.folder == std::string(".") ? root->path() : root->path() / save.folder).string() +
+                    "\"";
                 if (reopened.err.find("An interrupted save was finished in " + folder) != std::string::npos) {
                     EXPECT_EQ(now, after);
                     ++finished;
-                } else if (reopened.err.find("An interrupted save was undone in " + folder) != std::string::npos) {
+                } else if (reopened.err.find("An interrupted save was undone in " + folder) !=
+                           std::string::npos) {
                     EXPECT_EQ(now, before);
                     ++undone;
                 }
                 if (!killed && faulty.status != 0) {
                     // A failed save says so, and when one of its own files failed it is the old one.
                     EXPECT_NE(faulty.err.find("Failed to "), std::string::npos) << faulty.err;
-                    const auto where = std::filesystem::path(point.file).lexically_relative(reference->path());
-                    if (where.parent_path() == std::filesystem::path(save.folder == std::string(".") ? "" : save.folder)) {
+                    const auto where =
+                        std::filesystem::path(point.file).lexically_relative(reference->path());
+                    if (where.parent_path() ==
+                        std::filesystem::path(save.folder == std::string(".") ? "" : save.folder)) {
                         EXPECT_EQ(now, before);
                     }
                 }
@@ -189,8 +194,9 @@ TEST_F(SaveFaultToolTest, AFullDiskOrAReadOnlyFolderFailsTheSaveAndKeepsEveryFil
         const char* fullAt = "3";
     };
     const Case cases[] = {
-        {"level on a full disk", "Maps", "resize Maps/FirstSteps.vwd Maps/FirstSteps.vwd --width 40 --height 30",
-         false, "(cause = 28: No space left on device)"},
+        {"level on a full disk", "Maps",
+         "resize Maps/FirstSteps.vwd Maps/FirstSteps.vwd --width 40 --height 30", false,
+         "(cause = 28: No space left on device)"},
         {"game data on a full disk", ".", "edit-type door --id 3 \"Gold Cost=250\"", false,
          "GlobalVariables.vwd\" (cause = 28: No space left on device)", "1"},
         {"level in a read-only folder", "Maps",
@@ -210,8 +216,8 @@ TEST_F(SaveFaultToolTest, AFullDiskOrAReadOnlyFolderFailsTheSaveAndKeepsEveryFil
             prefix = ::geteuid() == 0 ? "setpriv --bounding-set -dac_override,-dac_read_search" : "";
             ::chmod(folder.c_str(), 0555);
         }
-        const test::ToolRun run = test::runTool(
-            "--root " + test::shellQuoted(root->path()) + " " + c.command, errFile, root->path(), prefix);
+        const test::ToolRun run = test::runTool("--root " + test::shellQuoted(root->path()) + " " + c.command,
+                                                errFile, root->path(), prefix);
         ::chmod(folder.c_str(), 0755);
         if (c.readOnly && run.status == 0 && ::geteuid() == 0)
             GTEST_SKIP() << "the tool could still write into a read-only folder";
