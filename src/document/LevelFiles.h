@@ -71,10 +71,11 @@ public:
     bool OnOpenDocument(const std::filesystem::path& path);
 
     /// Writes the level: its part files, the master file and, after asking, its copy of the global
-    /// data. An autosave writes the level's own backup (backupPath()) with its part files and
-    /// origin, asks nothing and leaves the document's path, name and modified flag alone. A normal save of a
-    /// damaged level over its own files asks first; it clears the modified flag and the damage only when
-    /// every file was written.
+    /// data, all replaced as one (AtomicFileSet): a failure anywhere leaves every file as it was.
+    /// An interrupted save left in the folder is settled first. An autosave writes the level's own backup
+    /// (backupPath()) with its part files and origin, asks nothing and leaves the document's path, name and
+    /// modified flag alone. A normal save of a damaged level over its own files asks first; it clears the
+    /// modified flag and the damage only when every file was written.
     SaveResult SaveLevel(bool autosave);
 
     /// The Save command: Save As for a level never named; else the checks, the save and the

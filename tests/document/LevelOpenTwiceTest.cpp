@@ -65,8 +65,8 @@ TEST_F(LevelOpenTwiceTest, SaveAsRefusesTheFilesOfALevelOpenInAnotherWindow)
     prompter.queueSavePath(std::nullopt);
     EXPECT_FALSE(second->files().SaveAs());
     ASSERT_EQ(prompter.dialogs().size(), 2u) << "the dialog is offered again";
-    EXPECT_THAT(prompter.texts(),
-                ::testing::ElementsAre(formatMessage(LevelFiles::kOpenInAnotherWindowMessage, mine->doc().title())));
+    EXPECT_THAT(prompter.texts(), ::testing::ElementsAre(formatMessage(
+                                      LevelFiles::kOpenInAnotherWindowMessage, mine->doc().title())));
     EXPECT_EQ(readFile(maps / "Mine.vwd"), master);
     EXPECT_EQ(readFile(maps / "MineMap.vld"), map);
     EXPECT_EQ(second->doc().path(), (maps / "Second.vwd").string());
