@@ -13,6 +13,7 @@
 #include "support/HostileLevel.h"
 #include "support/LevelFormRoundTrip.h"
 #include "worlddata/AtomicFile.h"
+#include "worlddata/SaveJournal.h"
 #include "worlddata/SectionWriter.h"
 
 #include <algorithm>
@@ -218,6 +219,24 @@ void writeSampleDataSeeds(const std::filesystem::path& dir)
 
 } // namespace
 
+/// Journals of saves of several files, as a save writes them.
+void writeSaveJournalSeeds(const std::filesystem::path& dir)
+{
+    std::filesystem::create_directories(dir / "save_journal");
+    const std::vector<std::vector<SaveJournal::Entry>> journals = {
+        {{"Level.vwd", true, {5, 0x0123456789abcdefull}}},
+        {{"Level.vwd", true, {120, 1}},
+         {"LevelPlayers.vld", true, {300, 2}},
+         {"LevelMap.vld", false, {0, 3}},
+         {"My Level%\xe9.vld", true, {7, 4}}},
+    };
+    for (size_t i = 0; i < journals.size(); ++i) {
+        const std::string text = SaveJournal::encode(journals[i]);
+        writeFileAtomically(dir / "save_journal" / ("journal-" + std::to_string(i)),
+                            Bytes(text.begin(), text.end()));
+    }
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -291,5 +310,6 @@ int main(int argc, char** argv)
     writeStatsSeeds(dir);
     writeFormSeeds(dir);
     writeSampleDataSeeds(dir);
+    writeSaveJournalSeeds(dir);
     return 0;
 }

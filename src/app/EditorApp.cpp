@@ -5,7 +5,9 @@
 #include "level/CWorldEditorDoc.h"
 #include "typedb/TypeDatabaseSink.h"
 #include "typedb/TypeDatabaseWriter.h"
+#include "worlddata/AtomicFileSet.h"
 #include "worlddata/CaseInsensitivePath.h"
+#include "worlddata/SaveRecovery.h"
 #include "worlddata/SectionReader.h"
 
 #include <algorithm>
@@ -24,6 +26,27 @@ std::string quoted(const std::filesystem::path& file)
     return "\"" + file.filename().string() + "\"";
 }
 
+/// The file a level path opens: the reader finds the last name in any letter case.
+std::filesystem::path fileOpenedBy(const std::string& path)
+{
+    std::string native = path;
+    std::replace(native.begin(), native.end(), '\\', '/');
+    const std::filesystem::path absolute = std::filesystem::absolute(native);
+    return findFileIgnoringCase(absolute).value_or(absolute);
+}
+
+bool sameLevelFile(const std::string& a, const std::string& b)
+{
+    const std::filesystem::path first = fileOpenedBy(a);
+    const std::filesystem::path second = fileOpenedBy(b);
+    std::error_code error;
+    if (std::filesystem::equivalent(first, second, error))
+        return true;
+    const auto firstName = std::filesystem::weakly_canonical(first, error);
+    const auto secondName = std::filesystem::weakly_canonical(second, error);
+    return !error && equalsIgnoringCase(firstName.generic_string(), secondName.generic_string());
+}
+
 } // namespace
 
 EditorApp::EditorApp(std::filesystem::path rootDirectory, Prompter& prompter)
@@ -33,6 +56,10 @@ EditorApp::EditorApp(std::filesystem::path rootDirectory, Prompter& prompter)
 
 void EditorApp::loadGlobalData()
 {
+    // A save of the game data or of a level that a crash or a kill cut off is finished or undone
+    // before anything is read, so nothing reads a mix of old and new files.
+    recoverInterruptedSaves(m_root, m_prompter);
+    recoverInterruptedSaves(m_root / "Maps", m_prompter);
     m_reservedLevelNames.load(m_root);
     LoadTypeFiles();
     m_terrainToRoom = m_types.terrainToRoomTable();
@@ -75,32 +102,65 @@ bool EditorApp::LoadGlobalVariables(bool withCameraModes)
     return OpenWorldFile((found ? *found : path).string(), sink, m_prompter);
 }
 
+CWorldEditorDoc* EditorApp::openLevelAt(const std::filesystem::path& path,
+                                        const CWorldEditorDoc* except) const
+{
+    if (path.empty())
+        return nullptr;
+    for (CWorldEditorDoc* level : m_openLevels)
+        if (level != except && level->isNamed() && !level->path().empty() &&
+            sameLevelFile(level->path(), path.string()))
+            return level;
+    return nullptr;
+}
+
 bool EditorApp::SaveGameData()
 {
+    // A save cut off earlier is settled first, so that it can never be finished later over this one.
+    recoverInterruptedSaves(m_root, m_prompter);
     bool allWritten = true;
     // The records in memory take the same save-time rules the written bytes get.
     m_types.applySaveRules();
     const DateStamp saved = DateStamp::now();
+    // The twelve files are replaced as one: a save cut off anywhere leaves the old data whole or
+    // the new data whole, never some families of each. Every file that cannot be written is
+    // reported, and then none is replaced.
+    AtomicFileSet files;
     // The variables file goes back to the file start-up reads, whatever the case of its name.
     const std::filesystem::path variablesPath =
         findFileIgnoringCase(m_root / kVariablesFileName).value_or(m_root / kVariablesFileName);
-    WriteResult result = writeVariablesFile(variablesPath, m_types, saved);
+    Bytes bytes;
+    appendVariablesFile(bytes, m_types, saved);
+    WriteResult result = files.add(variablesPath, bytes);
     if (!result.ok) {
         allWritten = false;
         m_prompter.message(saveFailedMessage(variablesPath.string(), result.error),
                            Prompter::Icon::Exclamation);
     }
+    std::vector<std::pair<TypeFamily, FamilyFileTarget>> targets;
     for (TypeFamily family : kSaveOrder) {
-        const FamilyFileTarget files = familyFileTarget(m_root, family);
-        if (!writeFamilyFile(files.target, m_types, family, saved).ok) {
+        FamilyFileTarget target = familyFileTarget(m_root, family);
+        bytes.clear();
+        appendFamilySection(bytes, m_types, family, saved);
+        if (!files.add(target.target, bytes).ok) {
             allWritten = false;
             m_prompter.message("Failed to open NAME Types Configuration file.\n",
                                Prompter::Icon::Exclamation);
             continue;
         }
-        if (!setAsideCaseTwins(family, files))
-            allWritten = false;
+        targets.emplace_back(family, std::move(target));
     }
+    if (!allWritten)
+        return false;
+    result = files.commit();
+    if (!result.ok) {
+        m_prompter.message(saveFailedMessage(result.file.string(), result.error),
+                           Prompter::Icon::Exclamation);
+        return false;
+    }
+    for (const auto& [family, target] : targets)
+        if (!setAsideCaseTwins(family, target))
+            allWritten = false;
     if (allWritten)
         m_gameDataModified = false;
     return allWritten;

@@ -74,6 +74,12 @@ public:
     void addOpenLevel(CWorldEditorDoc& level);
     void removeOpenLevel(CWorldEditorDoc& level);
     const std::vector<CWorldEditorDoc*>& openLevels() const { return m_openLevels; }
+    /// The open level, other than `except`, whose file `path` names: the same file however the
+    /// path is spelled (its last name in any letter case, as the reader finds it, another link
+    /// to it, "..") or, while neither exists, the same name. Two documents of one file would
+    /// each save over the other's edits without a word.
+    CWorldEditorDoc* openLevelAt(const std::filesystem::path& path,
+                                 const CWorldEditorDoc* except = nullptr) const;
 
     /// Rebuilds what is derived from the type tables (the terrain-to-room table and the default
     /// availability lists, keeping the states of types still there) and tells the listeners;

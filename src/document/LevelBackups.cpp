@@ -4,6 +4,7 @@
 #include "document/BackupLock.h"
 #include "document/LevelJson.h"
 #include "worlddata/AtomicFile.h"
+#include "worlddata/SaveRecovery.h"
 
 #include <algorithm>
 #include <cctype>
@@ -137,6 +138,9 @@ std::string recoveryQuestion(const Backup& backup)
 
 std::vector<Backup> chooseBackupsToOpen(const std::filesystem::path& root, Prompter& prompter)
 {
+    // A backup whose writing was cut off by the crash is finished or undone first, so what is
+    // offered is one whole backup.
+    recoverInterruptedSaves(folder(root), prompter);
     std::vector<Backup> chosen;
     for (Backup& backup : findNewerThanTheirLevels(root)) {
         if (prompter.ask(recoveryQuestion(backup), Prompter::Buttons::YesNo, Prompter::Icon::Question) ==

@@ -17,6 +17,7 @@
 #include "worlddata/AtomicFile.h"
 #include "worlddata/CaseInsensitivePath.h"
 #include "worlddata/DataStream.h"
+#include "worlddata/SaveRecovery.h"
 #include "worlddata/SectionReader.h"
 #include "worlddata/SectionWriter.h"
 
@@ -37,6 +38,8 @@ const char* const LevelFiles::kReservedDataFileMessage =
 const char* const LevelFiles::kReservedBackupMessage =
     "This filename is reserved for the automatic backup.\n\nPlease select a different filename.";
 const char* const LevelFiles::kSaveChangesQuestion = "Save changes to %s?";
+const char* const LevelFiles::kOpenInAnotherWindowMessage =
+    "\"%s\" is open in another window.\n\nClose it there first, or choose a different filename.";
 const char* const LevelFiles::kDamagedTitleMark = " [ Damaged ]";
 const char* const LevelFiles::kReplaceDamagedQuestion =
     "Some of this level's files could not be read completely.\n\nSaving will replace its files with "
@@ -62,6 +65,13 @@ bool sameFilePath(const std::filesystem::path& a, const std::filesystem::path& b
     const auto first = std::filesystem::weakly_canonical(std::filesystem::absolute(a), aError);
     const auto second = std::filesystem::weakly_canonical(std::filesystem::absolute(b), bError);
     return !aError && !bError && equalsIgnoringCase(first.generic_string(), second.generic_string());
+}
+
+/// A path with the separators of the platform the files come from turned into ours.
+std::filesystem::path nativePath(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
 
 /// The last part of a path of either convention.
@@ -93,6 +103,11 @@ bool LevelFiles::OnOpenDocument(const std::filesystem::path& path)
         m_doc.adoptScript(std::make_unique<LevelScript>(m_doc));
         script = LevelScript::of(m_doc);
     }
+    // A save of this level (or of another in its folder) that was cut off is finished or undone
+    // first, so the level is read whole: all of the old save or all of the new one.
+    const std::filesystem::path folder = nativePath(path.string()).parent_path();
+    recoverInterruptedSaves(folder, m_prompter);
+    recoverInterruptedSaves(Thumbnail::folderFor(path.string(), m_app.rootDirectory()), m_prompter);
     switch (loadLevel(path.string(), *script)) {
     case LoadOutcome::Loaded:
         break;
@@ -168,11 +183,10 @@ bool LevelFiles::isAutoSavePath(const std::string& path) const
     return sameFilePath(path, m_app.rootDirectory() / kAutoSaveFileName);
 }
 
-bool LevelFiles::writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes)
+bool LevelFiles::addLevelFile(AtomicFileSet& files, const std::string& path,
+                              const std::vector<uint8_t>& bytes)
 {
-    std::string native = path;
-    std::replace(native.begin(), native.end(), '\\', '/');
-    const WriteResult result = writeFileAtomically(native, bytes);
+    const WriteResult result = files.add(nativePath(path), bytes);
     if (!result.ok)
         m_prompter.message(saveFailedMessage(path, result.error), Prompter::Icon::Exclamation);
     return result.ok;
@@ -287,6 +301,11 @@ SaveResult LevelFiles::writeLevel(const std::string& master, const std::u16strin
     info.created = now;
     info.saved = now;
 
+    // Every file of the level is written beside its target first and replaced only when all of
+    // them could be written, as one: a failure or a crash anywhere leaves the whole old level or
+    // the whole new one. Each file that cannot be written is still reported.
+    recoverInterruptedSaves(nativePath(master).parent_path(), m_prompter);
+    AtomicFileSet files;
     std::vector<Bytes> entries{
         LevelSaveRules::partFileEntry(kMapsFolderInData + utf8ToLatin1(levelName) + "Globals.vld", 0)};
     bool allWritten = true;
@@ -294,7 +313,7 @@ SaveResult LevelFiles::writeLevel(const std::string& master, const std::u16strin
         const std::string path = base + suffix;
         entries.push_back(
             LevelSaveRules::partFileEntry(kMapsFolderInData + fileNameOf(path), uint32_t(section)));
-        if (!writeLevelFile(path, bytes)) {
+        if (!addLevelFile(files, path, bytes)) {
             // A file that was not written is not listed.
             entries.pop_back();
             allWritten = false;
@@ -336,7 +355,7 @@ SaveResult LevelFiles::writeLevel(const std::string& master, const std::u16strin
     const SectionInfo levelInfo = SectionInfo::forLevel(0, 0, kLevelFormatVersion, now, now);
     writeLevelSection(level, levelInfo, LevelRecords::packLevelDescription(m_doc, levelName16), entries,
                       usedCreatures);
-    allWritten = writeLevelFile(master, level) && allWritten;
+    allWritten = addLevelFile(files, master, level) && allWritten;
 
     // The backup runs from a timer: it never stops the designer with a question, and the copy of
     // the global data belongs to the level's own saves.
@@ -344,16 +363,25 @@ SaveResult LevelFiles::writeLevel(const std::string& master, const std::u16strin
                                     Prompter::Icon::Exclamation) == Prompter::Answer::Yes) {
         Bytes globals;
         m_app.WriteAllTypeSections(globals, now);
-        allWritten = writeLevelFile(base + "Globals.vld", globals) && allWritten;
+        allWritten = addLevelFile(files, base + "Globals.vld", globals) && allWritten;
     }
 
-    // A level some of whose files were not written stays modified, so closing it still asks. Once
-    // all of it is written somewhere, that copy is whole: the damage mark goes.
-    if (!autosave && allWritten) {
+    if (!allWritten)
+        return SaveResult::Failed; // the set is discarded: every file stays as it was
+    const WriteResult committed = files.commit();
+    if (!committed.ok) {
+        m_prompter.message(saveFailedMessage(committed.file.string(), committed.error),
+                           Prompter::Icon::Exclamation);
+        return SaveResult::Failed;
+    }
+
+    // A level that was not written stays modified, so closing it still asks. Once all of it is
+    // written somewhere, that copy is whole: the damage mark goes.
+    if (!autosave) {
         m_doc.SetModifiedFlag(false);
         m_doc.setDamaged(false);
     }
-    return allWritten ? SaveResult::Saved : SaveResult::Failed;
+    return SaveResult::Saved;
 }
 
 bool LevelFiles::WriteCopy(const std::string& master)
@@ -405,6 +433,13 @@ bool LevelFiles::runSaveAsDialog()
         if (!chosen->has_extension())
             chosen->replace_extension(EditorApp::kWorldFileExtension);
         const std::string path = chosen->string();
+        // Writing over the files of a level open in another window would lose the edits of one
+        // of the two at its next save, without a word.
+        if (const CWorldEditorDoc* other = m_app.openLevelAt(path, &m_doc)) {
+            m_prompter.message(formatMessage(kOpenInAnotherWindowMessage, other->title()),
+                               Prompter::Icon::Exclamation);
+            continue;
+        }
         if (!CheckLevel(m_doc, m_prompter))
             return false;
         // The level is written under the chosen name first and takes it only when every file was

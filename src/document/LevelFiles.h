@@ -7,6 +7,7 @@
 #include "app/Prompter.h"
 #include "document/BackupLock.h"
 #include "document/LevelBackups.h"
+#include "worlddata/AtomicFileSet.h"
 
 #include <chrono>
 #include <filesystem>
@@ -22,7 +23,8 @@ class ThumbnailColours;
 
 enum class SaveResult {
     Saved,
-    /// At least one file could not be written; each was reported, the others were written.
+    /// At least one file could not be written; each was reported, and no file of the level was
+    /// replaced.
     Failed,
     /// The name is reserved; nothing was written and the user was told.
     ReservedName,
@@ -47,6 +49,8 @@ public:
     /// A normal save to the backup's own path would be overwritten by the next autosave.
     static const char* const kReservedBackupMessage;
     static const char* const kSaveChangesQuestion;
+    /// Save As refuses the files of a level open in another window (its title fills the "%s").
+    static const char* const kOpenInAnotherWindowMessage;
     /// Shown after the title of a level some of whose files could not be read completely.
     static const char* const kDamagedTitleMark;
     /// Asked before a damaged level is written over the files it was read from.
@@ -67,10 +71,11 @@ public:
     bool OnOpenDocument(const std::filesystem::path& path);
 
     /// Writes the level: its part files, the master file and, after asking, its copy of the global
-    /// data. An autosave writes the level's own backup (backupPath()) with its part files and
-    /// origin, asks nothing and leaves the document's path, name and modified flag alone. A normal save of a
-    /// damaged level over its own files asks first; it clears the modified flag and the damage only when
-    /// every file was written.
+    /// data, all replaced as one (AtomicFileSet): a failure anywhere leaves every file as it was.
+    /// An interrupted save left in the folder is settled first. An autosave writes the level's own backup
+    /// (backupPath()) with its part files and origin, asks nothing and leaves the document's path, name and
+    /// modified flag alone. A normal save of a damaged level over its own files asks first; it clears the
+    /// modified flag and the damage only when every file was written.
     SaveResult SaveLevel(bool autosave);
 
     /// The Save command: Save As for a level never named; else the checks, the save and the
@@ -119,7 +124,8 @@ private:
     bool saveNamed();
     /// SaveLevel to a master path under a level name, which need not be the document's yet.
     SaveResult writeLevel(const std::string& master, const std::u16string& levelName, bool autosave);
-    bool writeLevelFile(const std::string& path, const std::vector<uint8_t>& bytes);
+    /// Writes one file of the level into the save's set; a failure is reported with its path.
+    bool addLevelFile(AtomicFileSet& files, const std::string& path, const std::vector<uint8_t>& bytes);
     /// Whether a path names the backup's master file ("AutoSave.vwd" in the root folder), in any
     /// case and however the folders are spelled.
     bool isAutoSavePath(const std::string& path) const;

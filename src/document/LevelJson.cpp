@@ -9,6 +9,7 @@
 #include "worlddata/Reporter.h"
 
 #include <fstream>
+#include <map>
 #include <set>
 
 namespace gr2 {
@@ -243,11 +244,21 @@ JsonFormResult<Json> readJsonFile(const std::filesystem::path& path)
 
 std::string writeFiles(const std::vector<FileBytes>& files)
 {
+    // The files of a level, or of the game data, lie in one folder and are replaced as one there:
+    // an import cut off anywhere leaves all of the old files or all of the new ones.
+    std::map<std::filesystem::path, AtomicFileSet> sets;
     std::string error;
     for (const auto& [path, bytes] : files) {
-        const WriteResult written = writeFileAtomically(path, bytes);
+        const WriteResult written = sets[path.parent_path().lexically_normal()].add(path, bytes);
         if (!written.ok && error.empty())
             error = "Cannot write " + path.string() + " (" + describeSystemError(written.error) + ")";
+    }
+    if (!error.empty())
+        return error;
+    for (auto& [folder, set] : sets) {
+        const WriteResult written = set.commit();
+        if (!written.ok)
+            return "Cannot write " + written.file.string() + " (" + describeSystemError(written.error) + ")";
     }
     return error;
 }

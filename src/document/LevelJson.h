@@ -57,8 +57,8 @@ JsonFormResult<std::vector<FileBytes>> gameDataFilesFromJson(const Json& json,
 JsonFormResult<Json> parseJsonText(std::string_view text);
 /// Reads a JSON file (at most 1 GiB) and parses it.
 JsonFormResult<Json> readJsonFile(const std::filesystem::path& path);
-/// Writes the files, each through a temporary file; answers the first failure (later files are
-/// still tried, so a failure leaves as few files behind as it can).
+/// Writes the files, those of one folder replaced as one (AtomicFileSet); answers the first
+/// failure, after which no file of the failed folder was replaced.
 std::string writeFiles(const std::vector<FileBytes>& files);
 
 /// The text of a document: two-space indentation, keys in the order written, UTF-8.

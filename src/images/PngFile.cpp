@@ -160,7 +160,7 @@ WriteResult writePng(const std::filesystem::path& path, const RgbImage& image)
 {
     Bytes data = encodePng(image);
     if (data.empty())
-        return WriteResult{false, EIO};
+        return WriteResult{false, EIO, path};
     return writeFileAtomically(path, data);
 }
 

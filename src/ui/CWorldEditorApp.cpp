@@ -263,13 +263,14 @@ void CWorldEditorApp::onNew()
 
 CChildFrame* CWorldEditorApp::findLevelWindow(const std::filesystem::path& path) const
 {
-    std::error_code error;
-    const auto wanted = std::filesystem::weakly_canonical(path, error);
+    // The same file however the path names it: opening it again shows its window rather than a
+    // second copy whose saves would overwrite the first one's edits.
+    const CWorldEditorDoc* open = m_core->openLevelAt(path);
+    if (!open)
+        return nullptr;
     for (QMdiSubWindow* sub : m_mainFrame->mdiArea()->subWindowList()) {
         auto* child = qobject_cast<CChildFrame*>(sub->widget());
-        if (!child || !child->document().isNamed() || child->document().path().empty())
-            continue;
-        if (std::filesystem::weakly_canonical(child->document().path(), error) == wanted)
+        if (child && &child->document() == open)
             return child;
     }
     return nullptr;

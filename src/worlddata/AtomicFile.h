@@ -1,7 +1,9 @@
 #pragma once
 // Writing a whole file without ever destroying the previous one: the bytes go to a temporary file
-// in the same folder, which replaces the target only once it is completely on disk.
+// in the same folder, which replaces the target only once it is completely on disk. Several files
+// that belong together are replaced as one through AtomicFileSet.
 
+#include "worlddata/AtomicFileSet.h"
 #include "worlddata/ByteOrder.h"
 
 #include <filesystem>
@@ -9,11 +11,6 @@
 #include <span>
 
 namespace gr2 {
-
-struct WriteResult {
-    bool ok = false;
-    int error = 0; ///< errno of the failure, 0 on success
-};
 
 /// Writes bytes to path through a temporary file and a rename. A target that exists without any
 /// write permission bit is refused (EACCES), even for a privileged user, as a read-only file would
@@ -23,5 +20,7 @@ WriteResult writeFileAtomically(const std::filesystem::path& path, std::span<con
 /// Test hook: called before each file is written with its path; returning a nonzero errno makes
 /// that write fail with it. Empty by default.
 void setWriteFaultHook(std::function<int(const std::filesystem::path&)> hook);
+/// What the hook answers for a file (0 without a hook); the writers call it.
+int writeFaultHookError(const std::filesystem::path& path);
 
 } // namespace gr2

@@ -2,13 +2,23 @@
 
 #include "worlddata/ByteOrder.h"
 
+#include <cstdlib>
 #include <ctime>
 
 namespace gr2 {
 
 DateStamp DateStamp::now()
 {
+    // SOURCE_DATE_EPOCH (seconds since 1970) fixes the time written, so that the same save made
+    // twice gives the same bytes: for files kept under version control, and for tests that compare
+    // what a save left on disk with what it should have written.
     std::time_t t = std::time(nullptr);
+    if (const char* fixed = std::getenv("SOURCE_DATE_EPOCH")) {
+        char* end = nullptr;
+        const long long seconds = std::strtoll(fixed, &end, 10);
+        if (end != fixed && *end == '\0' && seconds >= 0)
+            t = std::time_t(seconds);
+    }
     std::tm local{};
     localtime_r(&t, &local);
     DateStamp d;

@@ -17,6 +17,7 @@ struct DateStamp {
     uint8_t minute = 0;
     uint8_t second = 0;
 
+    /// The local time now, or the time SOURCE_DATE_EPOCH names when it is set.
     static DateStamp now();
     static DateStamp unpack(const uint8_t* p);
     /// Writes the 10 bytes with the unused ones as zero.

@@ -184,7 +184,7 @@ TEST_F(EditorAppTest, ResetTwiceThenSaveWritesEveryListEntryOnce)
     EXPECT_EQ(counts[VariableId::Sacrifice], 1);
 }
 
-TEST_F(EditorAppTest, ReadOnlyTypeFileIsReportedOnceAndTheOthersAreWritten)
+TEST_F(EditorAppTest, ReadOnlyTypeFileIsReportedOnceAndNoFileIsReplaced)
 {
     ASSERT_TRUE(writeSampleData(root.path()).empty());
     app.loadGlobalData();
@@ -197,9 +197,10 @@ TEST_F(EditorAppTest, ReadOnlyTypeFileIsReportedOnceAndTheOthersAreWritten)
     EXPECT_FALSE(app.SaveGameData());
     EXPECT_THAT(prompter.texts(), ElementsAre("Failed to open NAME Types Configuration file.\n"));
     EXPECT_EQ(test::readFile(root / "Doors.vwd"), doors);
+    // The game data is saved as one: with one family refused, the other files stay as they were.
     for (auto& e : std::filesystem::directory_iterator(root.path())) {
         if (e.path().extension() == ".vwd" && e.path().filename() != "Doors.vwd") {
-            EXPECT_NE(std::filesystem::last_write_time(e.path()), std::filesystem::file_time_type{})
+            EXPECT_EQ(std::filesystem::last_write_time(e.path()), std::filesystem::file_time_type{})
                 << e.path();
         }
     }
@@ -215,7 +216,7 @@ TEST_F(EditorAppTest, UnwritableVariablesFileNamesItsPathAndCause)
     EXPECT_EQ(prompter.entries()[0].text, "Failed to save \"" + (root / "GlobalVariables.vwd").string() +
                                               "\" (cause = 21: Is a directory)\n");
     EXPECT_EQ(prompter.entries()[0].icon, Prompter::Icon::Exclamation);
-    EXPECT_TRUE(std::filesystem::exists(root / "Terrain.vwd"));
+    EXPECT_FALSE(std::filesystem::exists(root / "Terrain.vwd")) << "no file of a refused save is written";
 }
 
 TEST_F(EditorAppTest, TypeFileNamedInAnotherCaseIsWrittenBackInPlace)

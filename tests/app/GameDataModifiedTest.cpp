@@ -46,9 +46,9 @@ TEST_F(GameDataModifiedTest, EachAnswerToTheQuestionOnExit)
         {Prompter::Answer::No, false, true, true, false},
         {Prompter::Answer::Cancel, false, false, true, false},
         {Prompter::Answer::Yes, false, true, false, true},
-        // A file that cannot be written keeps the program open and the mark set; the files that
-        // could be written were.
-        {Prompter::Answer::Yes, true, false, true, true},
+        // A file that cannot be written keeps the program open and the mark set; the game data is
+        // saved whole or not at all, so no other file was replaced either.
+        {Prompter::Answer::Yes, true, false, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.answer) * 10 + c.variablesFileUnwritable);

@@ -282,6 +282,8 @@ TEST_F(LevelFilesTest, FailedPartFileKeepsTheOldFileReportsAndLeavesTheLevelModi
     prompter.queueAnswer(Prompter::Answer::No);
     ASSERT_TRUE(level->files().Save());
     const Bytes oldMap = readFile(root / "Levels" / "KeepMap.vld");
+    const Bytes oldMaster = readFile(root / "Levels" / "Keep.vwd");
+    const Bytes oldThings = readFile(root / "Levels" / "KeepThings.vld");
     std::filesystem::remove(root / "Levels" / "Thumbnails" / "Keep144.bmp");
 
     level->doc().SetTerrain({10, 10}, 3);
@@ -299,11 +301,11 @@ TEST_F(LevelFilesTest, FailedPartFileKeepsTheOldFileReportsAndLeavesTheLevelModi
     EXPECT_EQ(readFile(root / "Levels" / "KeepMap.vld"), oldMap);
     EXPECT_TRUE(level->doc().isModified());
     EXPECT_FALSE(std::filesystem::exists(root / "Levels" / "Thumbnails" / "Keep144.bmp"));
-    // The other files were still written, and the master lists only what was written.
-    const auto entries = partEntries(root / "Levels" / "Keep.vwd");
-    EXPECT_EQ(entries.size(), 6u);
-    for (const auto& [path, id] : entries)
-        EXPECT_THAT(path, ::testing::Not(HasSubstr("KeepMap")));
+    // The level is saved as one: the other files were not replaced either, so the files still
+    // make the level as it was saved before.
+    EXPECT_EQ(readFile(root / "Levels" / "Keep.vwd"), oldMaster);
+    EXPECT_EQ(readFile(root / "Levels" / "KeepThings.vld"), oldThings);
+    EXPECT_EQ(partEntries(root / "Levels" / "Keep.vwd").size(), 7u);
 
     // Closing now still asks, and a failed save keeps the level open.
     prompter.clear();

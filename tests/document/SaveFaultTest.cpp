@@ -8,10 +8,13 @@
 #include "script/LevelScript.h"
 #include "support/LevelFileFixture.h"
 #include "support/ReadOnlyScope.h"
+#include "typedb/DoorField.h"
+#include "worlddata/FaultInjection.h"
 
 #include <gmock/gmock.h>
 
 #include <cerrno>
+#include <functional>
 #include <map>
 #include <sys/stat.h>
 
@@ -99,7 +102,7 @@ TEST_F(SaveFaultTest, ReadOnlyFolderReportsEveryFileAndKeepsThemAll)
     EXPECT_TRUE(level->doc().isModified());
 }
 
-TEST_F(SaveFaultTest, ReadOnlyOrUncreatableFilesAreReportedAndKeptWhileTheOthersAreWritten)
+TEST_F(SaveFaultTest, ReadOnlyOrUncreatableFilesAreReportedAndNoFileIsReplaced)
 {
     struct Case {
         const char* name;
@@ -127,63 +130,127 @@ TEST_F(SaveFaultTest, ReadOnlyOrUncreatableFilesAreReportedAndKeptWhileTheOthers
         EXPECT_EQ(level->files().SaveLevel(false), SaveResult::Failed);
         EXPECT_THAT(prompter.texts(), ElementsAreArray({saveFailed(file(c.suffix), c.cause),
                                                         std::string(LevelFiles::kSaveGlobalsQuestion)}));
-        const auto after = snapshot(levels);
-        for (const char* suffix : kWriteOrder) {
-            const auto name = std::filesystem::path(std::string("Keep") + suffix);
-            if (std::string(suffix) == c.suffix) {
-                EXPECT_EQ(after.count(name), before.count(name)) << suffix;
-                if (before.count(name)) {
-                    EXPECT_EQ(after.at(name), before.at(name)) << suffix;
-                }
-            } else {
-                EXPECT_NE(after.at(name).inode, before.at(name).inode) << suffix << " was written";
-            }
-        }
-        EXPECT_EQ(after.size(), before.size()) << "no temporary file left";
+        // A level is saved whole or not at all: the files that could be written were not put in
+        // place either, and nothing of the save is left behind.
+        EXPECT_EQ(snapshot(levels), before);
         EXPECT_TRUE(level->doc().isModified());
     }
 }
 
-TEST_F(SaveFaultTest, SaveCutOffAfterAnyFileLeavesALevelThatOpens)
+TEST_F(SaveFaultTest, SaveCutOffAfterAnyFileChangesNoFile)
 {
     for (size_t cut = 0; cut < std::size(kWriteOrder); ++cut) {
         SCOPED_TRACE("writes stop before " + std::string(kWriteOrder[cut]));
         std::filesystem::remove_all(levels);
         auto level = savedThenChanged();
         const auto before = snapshot(levels);
-        // As if the disk filled up or the program stopped: the cut write and all after it fail.
+        // As if the disk filled up: the cut write and all after it fail.
         size_t writes = 0;
         setWriteFaultHook([&](const std::filesystem::path&) { return writes++ >= cut ? ENOSPC : 0; });
         prompter.queueAnswer(Prompter::Answer::No);
         EXPECT_EQ(level->files().SaveLevel(false), SaveResult::Failed);
         setWriteFaultHook({});
+        EXPECT_EQ(snapshot(levels), before);
+        EXPECT_TRUE(level->doc().isModified());
 
-        const auto after = snapshot(levels);
-        ASSERT_EQ(after.size(), before.size());
-        for (size_t i = 0; i < std::size(kWriteOrder); ++i) {
-            const auto name = std::filesystem::path(std::string("Keep") + kWriteOrder[i]);
-            EXPECT_EQ(after.at(name) == before.at(name), i >= cut) << kWriteOrder[i];
-        }
         prompter.clear();
         auto reopened = open(file(".vwd"));
         ASSERT_NE(reopened, nullptr);
-        const CWorldEditorDoc& doc = reopened->doc();
-        EXPECT_EQ(doc.width(), cut > 1 ? 20u : 32u); // the map is the second file written
-        // Whatever mix of old and new files it found, everything placed lies on its map.
-        auto onMap = [&](const auto& things) {
-            for (const auto& thing : things) {
-                const TilePoint p = thing->position();
-                EXPECT_TRUE(p.x >= 0 && p.y >= 0 && uint32_t(p.x) < doc.width() &&
-                            uint32_t(p.y) < doc.height())
-                    << p.x << "," << p.y;
-            }
-        };
-        onMap(doc.creatures());
-        onMap(doc.doors());
-        onMap(doc.traps());
-        onMap(doc.objects());
-        onMap(doc.effectGenerators());
+        EXPECT_EQ(reopened->doc().width(), 32u) << "the level as it was saved before";
     }
+}
+
+/// The bytes of every file under a folder.
+std::map<std::filesystem::path, Bytes> bytesIn(const std::filesystem::path& dir)
+{
+    std::map<std::filesystem::path, Bytes> bytes;
+    for (const auto& [name, state] : snapshot(dir))
+        bytes[name] = state.bytes;
+    return bytes;
+}
+
+/// Puts a folder back as it was: files not in the snapshot go, the others get their bytes back.
+void restore(const std::filesystem::path& dir, const std::map<std::filesystem::path, Bytes>& files)
+{
+    for (const auto& [name, bytes] : bytesIn(dir))
+        if (!files.count(name))
+            std::filesystem::remove(dir / name);
+    for (const auto& [name, bytes] : files)
+        test::writeFile(dir / name, bytes);
+}
+
+TEST_F(SaveFaultTest, AFailureAtAnyFileOperationLeavesTheWholeOldOrTheWholeNewSave)
+{
+    // The level and the game data, each saved once without a fault to count the operations of
+    // their save and to see the files it writes, then again with each operation failing in turn.
+    // The clock is fixed, so the same save writes the same bytes.
+    ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    std::unique_ptr<LevelDocument> level;
+    std::map<std::filesystem::path, Bytes> gameDataBefore;
+    struct Save {
+        const char* name;
+        std::filesystem::path folder;
+        std::function<void()> reset;
+        std::function<bool()> run;
+        std::function<bool()> stillModified;
+    };
+    const Save saves[] = {
+        {"level", levels,
+         [&] {
+             std::filesystem::remove_all(levels);
+             level = savedThenChanged();
+         },
+         [&] {
+             prompter.queueAnswer(Prompter::Answer::No);
+             return level->files().SaveLevel(false) == SaveResult::Saved;
+         },
+         [&] { return level->doc().isModified(); }},
+        {"game data", root.path(), [&] { restore(root.path(), gameDataBefore); },
+         [&] {
+             app.types().doors().at(0)->setIntValue(DoorField::GoldCost, 4321);
+             app.setGameDataModified();
+             return app.SaveGameData();
+         },
+         [&] { return app.isGameDataModified(); }},
+    };
+    constexpr FaultOp kOps[] = {FaultOp::Write, FaultOp::Fsync, FaultOp::Rename};
+    for (const Save& save : saves) {
+        SCOPED_TRACE(save.name);
+        if (gameDataBefore.empty())
+            gameDataBefore = bytesIn(root.path());
+        save.reset();
+        prompter.clear();
+        const auto before = bytesIn(save.folder);
+        setFaultPlan(std::nullopt);
+        ASSERT_TRUE(save.run());
+        std::map<FaultOp, uint64_t> points;
+        for (FaultOp op : kOps)
+            points[op] = faultCount(op);
+        const auto after = bytesIn(save.folder);
+        ASSERT_NE(before, after);
+
+        for (FaultOp op : kOps) {
+            for (uint64_t n = 1; n <= points[op]; ++n) {
+                SCOPED_TRACE(std::string(faultOpName(op)) + " " + std::to_string(n));
+                save.reset();
+                prompter.clear();
+                FaultPlan plan;
+                plan.op = op;
+                plan.n = n;
+                plan.error = EIO;
+                setFaultPlan(plan);
+                const bool saved = save.run();
+                setFaultPlan(std::nullopt);
+                EXPECT_EQ(bytesIn(save.folder), saved ? after : before);
+                EXPECT_EQ(save.stillModified(), !saved);
+                if (!saved) {
+                    ASSERT_FALSE(prompter.texts().empty()) << "a failed save says so";
+                    EXPECT_THAT(prompter.texts(), ::testing::Contains(::testing::StartsWith("Failed to ")));
+                }
+            }
+        }
+    }
+    ::unsetenv("SOURCE_DATE_EPOCH");
 }
 
 TEST_F(SaveFaultTest, GameDataIntoAReadOnlyFolderIsReportedAndKeptByteForByte)

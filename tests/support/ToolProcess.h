@@ -23,11 +23,14 @@ inline std::string shellQuoted(const std::filesystem::path& p)
 }
 
 /// `args` are passed through the shell; standard error goes to `errFile` and is read back from it.
-/// With a working folder the tool runs there (relative names are that folder's).
+/// With a working folder the tool runs there (relative names are that folder's). `prefix` goes
+/// before the tool's path: environment settings ("GR2_FAULT=write:3:kill") or a wrapper program.
+/// A tool ended by a signal has the status -1.
 inline ToolRun runTool(const std::string& args, const std::filesystem::path& errFile,
-                       const std::filesystem::path& workingFolder = {})
+                       const std::filesystem::path& workingFolder = {}, const std::string& prefix = {})
 {
-    std::string command = std::string(GR2TOOL_PATH) + " " + args + " 2>" + shellQuoted(errFile);
+    std::string command =
+        prefix + " " + std::string(GR2TOOL_PATH) + " " + args + " 2>" + shellQuoted(errFile);
     if (!workingFolder.empty())
         command = "cd " + shellQuoted(workingFolder) + " && " + command;
     ToolRun result;
@@ -40,6 +43,9 @@ inline ToolRun runTool(const std::string& args, const std::filesystem::path& err
         result.out.append(buffer.data(), n);
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // A shell that waited for the tool passes a signal on as 128 + its number.
+    if (result.status > 128)
+        result.status = -1;
     if (errFile != "/dev/null") {
         const Bytes err = readFile(errFile);
         result.err.assign(err.begin(), err.end());

@@ -314,6 +314,32 @@ TEST_F(LevelWindowTest, SaveOfALevelWithoutAHeartShowsTheCheckAndWritesNothing)
     EXPECT_TRUE(child->document().isModified());
 }
 
+TEST_F(LevelWindowTest, OpeningAnOpenLevelAgainShowsItsWindowWithItsEdits)
+{
+    const std::filesystem::path sample = root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");
+    CChildFrame* first = app.openLevel(sample);
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
+    trigger(EditorCommand::Paint);
+    QTest::mouseClick(first->activeView()->viewport(), Qt::LeftButton, {},
+                      centreOf(first->activeView(), {3, 3}));
+    ASSERT_TRUE(first->document().isModified());
+    const uint8_t painted = first->document().GetTerrain({3, 3});
+
+    // The same file named another way, from the Open dialog as a designer types it.
+    std::string upper = kSampleLevelName;
+    for (char& c : upper)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    prompter.queueOpenPaths({root.path() / "Maps" / ".." / "Maps" / (upper + ".vwd")});
+    trigger(EditorCommand::Open);
+    QApplication::processEvents();
+    EXPECT_EQ(app.mainFrame()->mdiArea()->subWindowList().size(), 1) << "no second copy of the level";
+    EXPECT_EQ(app.mainFrame()->activeChildFrame(), first);
+    EXPECT_TRUE(first->document().isModified());
+    EXPECT_EQ(first->document().GetTerrain({3, 3}), painted) << "the edits are still there";
+    EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith("*]"));
+}
+
 TEST_F(LevelWindowTest, OpenSaveAndTheCloseQuestion)
 {
     const std::filesystem::path sample = root.path() / "Maps" / (std::string(kSampleLevelName) + ".vwd");

@@ -16,6 +16,7 @@
 #include "support/LevelFormRoundTrip.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "worlddata/SaveJournal.h"
 #include "worlddata/SectionReader.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,14 @@ protected:
             {"json_import", [&](const auto& f) { EXPECT_TRUE(test::jsonInputHolds(readFile(f))); }},
             {"form_round_trip",
              [&](const auto& f) { EXPECT_TRUE(test::anyFormRoundTrip(formLevel, readFile(f))); }},
+            {"save_journal",
+             [&](const auto& f) {
+                 const Bytes bytes = readFile(f);
+                 const std::string text(bytes.begin(), bytes.end());
+                 if (const auto entries = SaveJournal::parse(text)) {
+                     EXPECT_EQ(SaveJournal::encode(*entries), text);
+                 }
+             }},
         };
         size_t opened = 0;
         for (const auto& [target, read] : readers) {
